@@ -1,0 +1,145 @@
+#include "win1250.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+
+namespace zrx {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The code page as a table, built once through iconv; afterwards conversion is a lookup.
+struct CodePage {
+  std::array<char32_t, 256> toUnicode{};
+  std::map<char32_t, unsigned char> fromUnicode;
+
+  CodePage() {
+    iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1250");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv lacks WINDOWS-1250");
+    for (int b = 0; b < 256; ++b) {
+      char in = static_cast<char>(b);
+      std::array<unsigned char, 4> out{};
+      char* inPtr = &in;
+      char* outPtr = reinterpret_cast<char*>(out.data());
+      std::size_t inLeft = 1, outLeft = out.size();
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+        toUnicode[b] = kReplacement;
+        continue;
+      }
+      const char32_t cp = out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
+      toUnicode[b] = cp;
+      fromUnicode.emplace(cp, static_cast<unsigned char>(b));
+    }
+    iconv_close(cd);
+  }
+};
+
+const CodePage& codePage() {
+  static const CodePage table;
+  return table;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Decodes the code point starting at `pos` and advances `pos`; nullopt on malformed UTF-8.
+std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos]);
+  int extra = 0;
+  char32_t cp = 0;
+  if (lead < 0x80) { cp = lead; }
+  else if ((lead & 0xE0) == 0xC0) { cp = lead & 0x1F; extra = 1; }
+  else if ((lead & 0xF0) == 0xE0) { cp = lead & 0x0F; extra = 2; }
+  else if ((lead & 0xF8) == 0xF0) { cp = lead & 0x07; extra = 3; }
+  else return std::nullopt;
+  ++pos;
+  for (int i = 0; i < extra; ++i, ++pos) {
+    if (pos >= s.size()) return std::nullopt;
+    const auto c = static_cast<unsigned char>(s[pos]);
+    if ((c & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  return cp;
+}
+
+}  // namespace
+
+std::string Win1250ToUtf8(std::string_view bytes) {
+  const auto& table = codePage().toUnicode;
+  std::string out;
+  out.reserve(bytes.size());
+  for (char c : bytes) appendUtf8(out, table[static_cast<unsigned char>(c)]);
+  return out;
+}
+
+std::optional<std::string> Utf8ToWin1250(std::string_view utf8) {
+  const auto& table = codePage().fromUnicode;
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const auto cp = nextCodePoint(utf8, pos);
+    if (!cp) return std::nullopt;
+    const auto it = table.find(*cp);
+    if (it == table.end()) return std::nullopt;
+    out += static_cast<char>(it->second);
+  }
+  return out;
+}
+
+std::string Utf8ToWin1250Lossy(std::string_view utf8) {
+  const auto& table = codePage().fromUnicode;
+  std::string out;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const auto cp = nextCodePoint(utf8, pos);
+    if (!cp) {
+      ++pos;
+      out += '?';
+      continue;
+    }
+    const auto it = table.find(*cp);
+    out += it == table.end() ? '?' : static_cast<char>(it->second);
+  }
+  return out;
+}
+
+std::size_t Utf8Length(std::string_view utf8) {
+  std::size_t n = 0;
+  for (char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string Utf8Cut(std::string_view utf8, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+      if (chars == maxChars) return std::string(utf8.substr(0, i));
+      ++chars;
+    }
+  }
+  return std::string(utf8);
+}
+
+bool FitsWin1250(std::string_view utf8) { return Utf8ToWin1250(utf8).has_value(); }
+
+}  // namespace zrx
