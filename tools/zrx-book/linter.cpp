@@ -60,8 +60,18 @@ struct BookLint {
       }
     };
     if (!book.coverFile.empty()) picture(book.coverFile, "Cover");
-    for (const auto& name : book.chapterPictureFiles) picture(name, "ChapterPictures");
     for (const auto& name : book.decorPictureFiles) picture(name, "DecorPictures");
+    // Pictures named by chapter points are reported at the chapter point that names them.
+    for (const auto& name : book.chapterPictureFiles) {
+      const bool named = std::any_of(book.chapters.begin(), book.chapters.end(),
+                                     [&](const SourceChapter& c) { return c.pictureFile == name; });
+      if (!named) picture(name, "ChapterPictures");
+    }
+    for (const auto& c : book.chapters) {
+      if (!c.pictureFile.empty() && !std::filesystem::is_regular_file(book.file.parent_path() / c.pictureFile)) {
+        diags.error(file, c.lines.of("Picture"), "picture file \"" + c.pictureFile + "\" does not exist");
+      }
+    }
   }
 
   void records() {
