@@ -65,6 +65,13 @@ class SourceCoding {
   const std::vector<std::uint8_t>& fileBytes() const { return file_; }
 
  private:
+  // Frees the file and the payload when a loader returns, on every path.
+  struct BufferRelease {
+    SourceCoding& owner;
+    ~BufferRelease() { owner.releaseBuffers(); }
+  };
+  void releaseBuffers();
+
   // Opens the "Data" file of a package, skips the names block of "Source" and
   // unpacks; the item count, the OpenPackageFile result, or -3 / -4.
   int openDataPayload(std::string_view package);
