@@ -1,5 +1,6 @@
 #include "book_commands.h"
 
+#include "compiler.h"
 #include "graph.h"
 #include "linter.h"
 #include "source_parser.h"
@@ -29,10 +30,17 @@ int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::pa
              std::ostream& err) {
   auto package = checkedPackage(packageFile, err);
   if (!package) return 1;
-  (void)outDir;
-  (void)out;
-  err << "building packages needs the package writer, which this build does not have yet\n";
-  return 2;
+  Diagnostics diags;
+  auto content = CompilePackage(*package, diags);
+  diags.print(err);
+  if (!content) return 1;
+  const std::filesystem::path folder = outDir / package->name;
+  if (WritePackage(folder, *content) != kPackageWritten) {
+    err << folder.string() << ": the package could not be written\n";
+    return 1;
+  }
+  out << folder.string() << ": " << content->books.size() << " book(s) written\n";
+  return 0;
 }
 
 int RunGraph(const std::filesystem::path& bookFile, std::ostream& out, std::ostream& err) {

@@ -21,10 +21,11 @@ BookIndex IndexBook(const SourceBook& book) {
 CodeCheck::CodeCheck(const BookIndex& index, Diagnostics& diags, std::string file, int line, std::string field)
     : index_(index), diags_(diags), file_(std::move(file)), line_(line), field_(std::move(field)) {}
 
-std::string CodeCheck::where() const { return field_ + " \"" + code_ + "\""; }
+std::string CodeCheck::where() const { return field_ + " \"" + (shown_.empty() ? code_ : shown_) + "\""; }
 
-void CodeCheck::run(std::string_view code, const std::function<void(const CodeReader&)>& body) {
+void CodeCheck::run(std::string_view code, const std::function<void(const CodeReader&)>& body, std::string_view shown) {
   code_ = std::string(code);
+  shown_ = std::string(shown);
   for (unsigned char c : code_) {
     if (c < 0x20 || c > 0x7E) return error("holds a character that is not plain ASCII");
   }

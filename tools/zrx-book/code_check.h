@@ -24,7 +24,8 @@ class CodeCheck {
   CodeCheck(const BookIndex& index, Diagnostics& diags, std::string file, int line, std::string field);
 
   // Checks one code: `body` reads it; a missing field or a non-number becomes a finding.
-  void run(std::string_view code, const std::function<void(const CodeReader&)>& body);
+  // Findings quote `shown` when it is given (the code as the author wrote it), else the code.
+  void run(std::string_view code, const std::function<void(const CodeReader&)>& body, std::string_view shown = {});
 
   void error(const std::string& message);
   void warning(const std::string& message);
@@ -53,6 +54,7 @@ class CodeCheck {
   int line_;
   std::string field_;
   std::string code_;
+  std::string shown_;
 };
 
 // Checkers of the code families; each reports through its CodeCheck.

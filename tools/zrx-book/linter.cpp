@@ -91,9 +91,19 @@ struct BookLint {
 
   void chapter(const SourceChapter& c) {
     CodeCheck next = check(c.lines.of("Next"), "Next");
-    for (const auto& target : DecodeContinuations(c.rec.NextChapters)) {
-      if (target && *target >= 0) next.chapter(*target);
+    const auto targets = DecodeContinuations(c.rec.NextChapters);
+    std::string written;  // the continuations as the author wrote them, for the findings
+    for (const auto& target : targets) {
+      written += (written.empty() ? "" : ", ") + (!target ? std::string("?")
+                                                  : *target == kEndContinuation ? std::string("vége")
+                                                  : *target == kVictoryContinuation ? std::string("győzelem")
+                                                                                    : std::to_string(*target));
     }
+    next.run(c.rec.NextChapters, [&](const CodeReader&) {
+      for (const auto& target : targets) {
+        if (target && *target >= 0) next.chapter(*target);
+      }
+    }, written);
     CodeCheck conditions = check(c.lines.of("Conditions"), "Conditions");
     CheckConditions(c.rec, conditions);
     CodeCheck battle = check(c.lines.of("BattleCode"), "BattleCode");
@@ -173,6 +183,11 @@ void LintBook(const SourceBook& book, Diagnostics& diags) { BookLint(book, diags
 
 void LintPackage(const SourcePackage& package, Diagnostics& diags) {
   for (const auto& book : package.books) LintBook(book, diags);
+  const auto covered = std::count_if(package.books.begin(), package.books.end(),
+                                     [](const SourceBook& b) { return !b.coverFile.empty(); });
+  if (covered != 0 && covered != static_cast<long>(package.books.size())) {
+    diags.error(package.file.string(), package.nameLine, "either every book of a package has a Cover or none has");
+  }
   sharedRecords(package, &SourceBook::opponents, "opponent", diags);
   sharedRecords(package, &SourceBook::items, "item", diags);
   sharedRecords(package, &SourceBook::infos, "information", diags);

@@ -362,8 +362,8 @@ std::optional<SourcePackage> ParsePackageFile(const std::filesystem::path& file,
   package.name = name.as<std::string>();
   if (Utf8Length(package.name) != 6) ctx.error(name, "a package name must have exactly six characters");
   const YAML::Node books = (*root)["Books"];
-  if (!books.IsSequence() || books.size() == 0 || books.size() > 255) {
-    ctx.error(books, "'Books' must list from 1 to 255 book files");
+  if (!books.IsSequence() || books.size() == 0 || books.size() > 99) {
+    ctx.error(books, "'Books' must list from 1 to 99 book files");
     return std::nullopt;
   }
   int number = 0;
