@@ -106,7 +106,7 @@ void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::ve
   }
   for (const auto& kv : map) {
     const std::string key = kv.first.as<std::string>();
-    lines.fields[key] = lineOf(kv.second);
+    lines.fields[key] = lineOf(kv.first);  // the line where the author wrote the key
     auto spec = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return key == f.key; });
     if (spec != fields.end()) {
       applyField(rec, *spec, kv.second, ctx);
