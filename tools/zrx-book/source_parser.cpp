@@ -105,7 +105,11 @@ void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::ve
     return;
   }
   for (const auto& kv : map) {
-    const std::string key = kv.first.as<std::string>();
+    if (!kv.first.IsScalar()) {
+      ctx.error(kv.first, "a key of " + what + " must be a plain word");
+      continue;
+    }
+    const std::string key = kv.first.Scalar();
     lines.fields[key] = lineOf(kv.first);  // the line where the author wrote the key
     auto spec = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return key == f.key; });
     if (spec != fields.end()) {
@@ -359,7 +363,7 @@ std::optional<SourcePackage> ParsePackageFile(const std::filesystem::path& file,
   }
   const YAML::Node name = (*root)["Package"];
   package.nameLine = lineOf(name);
-  package.name = name.as<std::string>();
+  package.name = scalarText(name, "Package", ctx).value_or("");
   if (Utf8Length(package.name) != 6) ctx.error(name, "a package name must have exactly six characters");
   const YAML::Node books = (*root)["Books"];
   if (!books.IsSequence() || books.size() == 0 || books.size() > 99) {
@@ -368,7 +372,10 @@ std::optional<SourcePackage> ParsePackageFile(const std::filesystem::path& file,
   }
   int number = 0;
   for (const auto& entry : books) {
-    auto book = ParseBookFile(file.parent_path() / entry.as<std::string>(), ++number, diags);
+    ++number;
+    const auto bookFile = scalarText(entry, "Books", ctx);
+    if (!bookFile) continue;
+    auto book = ParseBookFile(file.parent_path() / *bookFile, number, diags);
     if (book) package.books.push_back(std::move(*book));
   }
   return package;
