@@ -111,6 +111,7 @@ void CheckBattleCode(const std::string& code, CodeCheck& check) {
         return opponentList(r, 2, r.size(), check);
       case 'R':
         if (r.size() > 19) check.warning("lists more than six opponents; a die picks only the first six");
+        if (r.size() < 19) check.warning("lists fewer than six opponents; a higher roll picks none");
         return opponentList(r, 2, r.size(), check);
       case 'P':
         return groups(r, check);

@@ -144,6 +144,8 @@ void CheckConditions(const TChapterRec& chapter, CodeCheck& check) {
     check.run(conditions, [&](const CodeReader& r) {
       if (r.digitAt(2) < 1) check.warning("allows no attempt");
       if (targets != 2) check.error("needs exactly two continuations: the right answer and the way taken after the last wrong one");
+      const std::string first = chapter.NextChapters.substr(0, 3);
+      if (first == "HHH" || first == "GGG") check.error("needs a chapter number as its first continuation: the number to type");
     });
     return;
   }

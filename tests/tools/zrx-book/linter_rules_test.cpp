@@ -90,6 +90,10 @@ TEST(LinterRules, EachFaultIsReportedWithItsLine) {
        "does not end with \"#\""},
       {"fewer groups than continuations", "  - {Number: 1, Next: [2, 2], Conditions: \"0\"}\n", Severity::Error, 18,
        "has 1 condition groups for 2 continuations (one group per continuation)"},
+      {"typed answer that is no number", "  - {Number: 1, Next: [vége, 2], Conditions: \"X3\"}\n", Severity::Error, 18,
+       "needs a chapter number as its first continuation"},
+      {"die choosing among too few", "  - {Number: 1, Next: [2], BattleCode: \"R001001\"}\n", Severity::Warning, 18,
+       "BattleCode \"R001001\" lists fewer than six opponents"},
       {"more groups than continuations", "  - {Number: 1, Next: [2], Conditions: \"0#C0\"}\n", Severity::Error, 18,
        "has 2 condition groups for 1 continuations"},
   };
