@@ -2,7 +2,6 @@
 // its length found as the engine finds it, and the sequence numbers across the
 // four fields running 01, 02, ... without gap or repetition.
 #include <algorithm>
-#include <cstdio>
 #include <map>
 
 #include "code_check.h"
@@ -22,6 +21,10 @@ std::size_t entryList(const CodeReader& r, std::size_t from, Entry entry) {
     pos = next + 1;
   }
 }
+
+// An unknown command letter in the item, information or magic field drops the whole
+// change, up to its "#".
+std::size_t wholeChange(const CodeReader& r) { return r.text().ends_with('#') ? r.size() - 1 : r.size(); }
 
 std::size_t characteristicChange(const CodeReader& r, CodeCheck& c) {
   if (r.charAt(3) == 'N') {
@@ -54,7 +57,7 @@ std::size_t characteristicChange(const CodeReader& r, CodeCheck& c) {
       return 14;
     }
     case 'L': return r.digitAt(7), 7;
-    default: return c.error("has no characteristic command letter at position 4"), 8;
+    default: return c.warning("has no characteristic command letter at position 4"), 8;
   }
 }
 
@@ -104,7 +107,7 @@ std::size_t itemChange(const CodeReader& r, CodeCheck& c) {
       for (int i = 0; i < wanted + given; ++i) item(8 + 3 * i);
       return 7 + 3 * (wanted + given);
     }
-    default: return c.error("has no item command letter at position 4"), 4;
+    default: return c.warning("has no item command letter at position 4"), wholeChange(r);
   }
 }
 
@@ -117,7 +120,7 @@ std::size_t infoChange(const CodeReader& r, CodeCheck& c) {
     case 'I': return c.operatorAt(r, 4), r.numberAt(5, 2), c.info(r.numberAt(7, 3)), 9;
     case 'T':
       return r.charAt(4), c.item(r.numberAt(5, 3)), c.info(r.numberAt(8, 3)), sign(11), sign(12), 12;
-    default: return c.error("has no information command letter at position 3"), 3;
+    default: return c.warning("has no information command letter at position 3"), wholeChange(r);
   }
 }
 
@@ -127,7 +130,7 @@ std::size_t magicChange(const CodeReader& r, CodeCheck& c) {
     case 'N': return c.oneOf(r, 4, "+-", "a sign"), c.magicSkill(r.numberAt(5, 3)), 7;
     case 'S':
     case 'K': return c.magicSkill(r.numberAt(4, 3)), c.operatorAt(r, 7), r.numberAt(8, 2), 9;
-    default: return c.error("has no magic or skill command letter at position 3"), 3;
+    default: return c.warning("has no magic or skill command letter at position 3"), wholeChange(r);
   }
 }
 
