@@ -81,6 +81,16 @@ std::string ErrorLogFileName(const DateTime& moment) {
   return "HibaLog_(" + DatumAtalakitas(0, moment) + ").txt";
 }
 
+bool ReportResult(ErrorLog& errors, std::span<const ResultCode> table, int result) {
+  for (const ResultCode& row : table) {
+    if (row.result == result) {
+      errors.HibaHozzairas(row.code);
+      return true;
+    }
+  }
+  return false;
+}
+
 void ErrorLog::HibaHozzairas(int code) {
   std::string line = ErrorLine(code);
   if (!line.empty()) lines_.push_back(std::move(line));

@@ -2,6 +2,7 @@
 // The error state behind the error window: reported codes become lines of text, the
 // window's close interval grows with their number, and closing writes them to a log file.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,16 @@ class ErrorLog {
   std::vector<std::string> lines_;
   int counter_ = 0;
 };
+
+// One row of a caller's table that turns a file routine's negative result into an error code.
+struct ResultCode {
+  int result;
+  int code;
+};
+
+// Reports the error code that `table` gives for `result`. Returns false when the table
+// has no row for it (a 0 result, or a result the caller does not expect).
+bool ReportResult(ErrorLog& errors, std::span<const ResultCode> table, int result);
 
 // "HIBA " + code text + the category's two parts; empty for a code without a category.
 std::string ErrorLine(int code);
