@@ -6,6 +6,7 @@
 //
 // The gain rule and the loss rule are the one way in which the player receives or
 // gives up pieces of an item; special changes and offers go through them.
+#include <string>
 #include <string_view>
 
 #include "game.h"
@@ -43,6 +44,8 @@ class Equipment {
 
   bool holds(int item) const;
   int count(int item) const;
+  // The player's money: the count of the book's money item.
+  int money() const { return count(game_.state.CurrentBook.MoneyItem); }
 
   // Put in use ("+") or take out of use ("-").
   void TargyErtekVizsgalat(int item, char sign);
@@ -62,6 +65,8 @@ class Equipment {
   TInventoryRec find(int item) const { return game_.stores.items.Find(item); }
   // Removes the item from the lists after its last piece is gone.
   void dropFromLists(int item);
+  // A yes/no question; the answer is kept in QuestionAnswer as well.
+  bool ask(const std::string& line1, const std::string& line2);
   // Keeps the game's mirror of a main start value in step with its record.
   void mirrorMainStart(int characteristic);
 

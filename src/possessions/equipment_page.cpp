@@ -13,6 +13,11 @@ bool listPicksOwnItems(int pendingKind) {
 
 }  // namespace
 
+bool Equipment::ask(const std::string& line1, const std::string& line2) {
+  game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes(line1, line2);
+  return game_.state.QuestionAnswer;
+}
+
 void Equipment::KlikkFelszTargyLista() {
   const int index = list().selectedIndex();
   if (!game_.state.GameLoaded || index < 0) return;
@@ -33,7 +38,7 @@ void Equipment::DuplaKlikkFelszTargyLista() {
   const int item = list().numberAt(index);
   const TInventoryRec rec = find(item);
   if (effectCodeIs(rec.UseCode, 'A')) {
-    if (game_.ui().QuestionFormKerdes("Biztosan felhasználod ezt a Felszerelési", "Tárgyat?")) {
+    if (ask("Biztosan felhasználod ezt a Felszerelési", "Tárgyat?")) {
       TargyFelhasznalas(rec.UseCode, item);
     }
     return;
@@ -48,8 +53,7 @@ void Equipment::DuplaKlikkFelszTargyLista() {
   const int inUse = state.equipment.EquippedItems[category];
   if (inUse == item) return;
   const std::string inUseName = inUse != 0 ? find(inUse).Name : std::string();
-  if (game_.ui().QuestionFormKerdes("Szeretnéd ezentúl ezt a Tárgyat használni?",
-                                    switchQuestionSecondLine(inUseName))) {
+  if (ask("Szeretnéd ezentúl ezt a Tárgyat használni?", switchQuestionSecondLine(inUseName))) {
     switchInUse(item);
   }
 }

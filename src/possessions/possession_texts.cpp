@@ -71,8 +71,16 @@ std::string switchQuestionSecondLine(std::string_view inUseName) {
 }
 
 std::string composeOwnNote(const TextList& inputLines) {
+  // A line break inside a line still separates lines: a saved game keeps each note on
+  // one line of its file.
   std::string note;
-  for (const auto& line : inputLines) note += " " + line;
+  for (const auto& line : inputLines) {
+    note += ' ';
+    for (char c : line) {
+      if (c == '\n') note += ' ';
+      else if (c != '\r') note += c;
+    }
+  }
   return note;
 }
 

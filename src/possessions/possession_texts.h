@@ -29,7 +29,7 @@ TextList magicSkillDetailLines(const TMagicSkillRec& entry);
 std::string switchQuestionSecondLine(std::string_view inUseName);
 
 // An own note built from the lines of the note input: every line preceded by
-// one space.
+// one space. The note never holds a line break.
 std::string composeOwnNote(const TextList& inputLines);
 
 }  // namespace zrx

@@ -59,6 +59,7 @@ TEST_F(EquipmentPage, SwitchingWeaponsAsksAndMovesTheModifiers) {
                                    {"Szeretnéd ezentúl ezt a Tárgyat használni?",
                                     "(\"Rozsdás kard(..)\" helyett)"}}}),
             ui.events());
+  EXPECT_TRUE(game.state.QuestionAnswer);
   EXPECT_EQ(8, inUse(1));
   EXPECT_EQ(9, value(1).Start) << "12 - 2 - 1";
   EXPECT_EQ(9, game.state.values.SkillStart);
@@ -107,6 +108,30 @@ TEST_F(EquipmentPage, UsingAnItemAsksFirst) {
   doubleClick("020");
   EXPECT_EQ(20, value(2).Current);
   EXPECT_FALSE(equipment.holds(20));
+  EXPECT_EQ(held().size(), shownItems().size());
+}
+
+TEST_F(EquipmentPage, MalformedEffectCodeIsShownAndChangesNothing) {
+  addItem({.Number = 21, .Name = "Hibás ital", .UseCode = "A02+0", .Category = 8});
+  equipment.gainItem(21, 1);
+  ui.answer(true);
+  selectItem("021");
+  EXPECT_FALSE(game.Perform([this] { equipment.DuplaKlikkFelszTargyLista(); }));
+  ASSERT_EQ(2u, ui.events().size());
+  EXPECT_EQ(Kind::BookCodeError, ui.events()[1].kind);
+  EXPECT_EQ(1, count(21));
+  EXPECT_EQ(15, value(2).Current);
+}
+
+TEST_F(EquipmentPage, MoneyIsAnOrdinaryItem) {
+  game.state.CurrentBook.MoneyItem = 12;
+  addItem({.Number = 12, .Name = "Aranytallér", .Category = 0});
+  EXPECT_EQ(0, equipment.money());
+  equipment.gainItem(12, 30);
+  EXPECT_EQ(30, equipment.money());
+  EXPECT_EQ("Aranytallér", shownItems().back());
+  equipment.loseItem(12, 30);
+  EXPECT_FALSE(equipment.holds(12));
   EXPECT_EQ(held().size(), shownItems().size());
 }
 

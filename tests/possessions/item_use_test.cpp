@@ -93,8 +93,10 @@ TEST_F(ItemUse, TwoGroupsActInOrder) {
 TEST_F(ItemUse, DiceAreShownOneByOne) {
   useOnce("A02D03", {1, 2, 3});
   EXPECT_EQ(20, value(2).Current);  // 15 + 6, checked back to 20
-  EXPECT_TRUE(game.screen.ImageDE(1, 3).visible());
-  EXPECT_EQ(3, game.screen.ImageDE(1, 3).picture().index);
+  for (int slot = 1; slot <= 3; ++slot) {
+    EXPECT_TRUE(game.screen.ImageDE(1, slot).visible()) << slot;
+    EXPECT_EQ(slot, game.screen.ImageDE(1, slot).picture().index) << slot;
+  }
 }
 
 TEST_F(ItemUse, LastPieceLeavesTheLists) {

@@ -89,6 +89,8 @@ TEST(PossessionTexts, OwnNotesJoinLinesWithLeadingSpaces) {
   EXPECT_EQ(" egy", composeOwnNote({"egy"}));
   EXPECT_EQ(" ", composeOwnNote({""}));
   EXPECT_EQ("", composeOwnNote({}));
+  EXPECT_EQ(" Kulcs a kútban", composeOwnNote({"Kulcs\r\na kútban"})) << "a break inside a line";
+  EXPECT_EQ(" a b  c", composeOwnNote({"a\nb", "\nc"}));
 }
 
 }  // namespace
