@@ -142,7 +142,9 @@ TEST_F(GainLoss, EquipAndLockIgnoresItemsNotHeldOrWithoutSlot) {
 TEST_F(GainLoss, ReplaceHeldKeepsPositionAndCount) {
   equipment.gainItem(12, 4);
   equipment.gainItem(9, 1);
+  selectItem("009");
   equipment.replaceHeld(12, 8);
+  EXPECT_EQ(1, game.screen.ListBox_FT.selection());
   EXPECT_EQ((TextList{"008", "009"}), held());
   EXPECT_EQ((std::vector<std::string>{"Tőr", "Amulett"}), shownItems());
   EXPECT_EQ(4, count(8));
