@@ -1,0 +1,59 @@
+#pragma once
+// The context of a running game: everything a subsystem reaches. The subsystems
+// (characteristics, lifecycle, dice tests, conditions, navigation, ...) are small objects
+// over a Game&, named after their operations; they keep no state of their own, so any
+// code may make one where it needs it.
+#include <filesystem>
+#include <functional>
+
+#include "book_loader.h"
+#include "clock.h"
+#include "dice.h"
+#include "error_log.h"
+#include "game_hooks.h"
+#include "game_state.h"
+#include "record_store.h"
+#include "screen_model.h"
+#include "ui_port.h"
+
+namespace zrx {
+
+class Game {
+ public:
+  Game(std::filesystem::path programFolder, UiPort& ui, Dice& dice, const Clock& clock,
+       BookLoader& loader);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  BookStores stores;
+  GameState state;
+  ScreenModel screen;
+  ErrorLog errors;
+  GameHooks hooks;
+
+  UiPort& ui() { return ui_; }
+  Dice& dice() { return dice_; }
+  const Clock& clock() const { return clock_; }
+  BookLoader& loader() { return loader_; }
+  const std::filesystem::path& programFolder() const { return programFolder_; }
+
+  // The one roll of the system: the sum of `count` dice (1..4); any other count rolls
+  // nothing and gives 0. Shown rolls put their faces into the dice panel's slots.
+  int KockaDobas(int count, bool shown);
+
+  // Runs one player action for a front end. A malformed book code abandons the action
+  // where it arose (the state stays as far as it was changed), is shown in the error
+  // message box, and the program goes on. False when the action was abandoned.
+  bool Perform(const std::function<void()>& action);
+
+ private:
+  void showDie(int count, int position, int face);
+
+  std::filesystem::path programFolder_;
+  UiPort& ui_;
+  Dice& dice_;
+  const Clock& clock_;
+  BookLoader& loader_;
+};
+
+}  // namespace zrx

@@ -1,0 +1,29 @@
+#include "book_loader.h"
+#include "source_coding.h"
+
+namespace zrx {
+
+// Each load opens its own SourceCoding: the loaders keep their open file in memory, and
+// releasing it after every call is what the game start wants.
+PackageBookLoader::PackageBookLoader(std::filesystem::path programFolder)
+    : programFolder_(std::move(programFolder)) {}
+
+int PackageBookLoader::LoadGameData(std::string_view package, int bookNumber, BookStores& stores) {
+  return SourceCoding(programFolder_).LoadGameData(package, bookNumber, stores);
+}
+
+int PackageBookLoader::LoadChapterTexts(std::string_view package, int bookNumber, int chapterCount,
+                                        std::vector<TextList>& texts) {
+  return SourceCoding(programFolder_).LoadChapterTexts(package, bookNumber, chapterCount, texts);
+}
+
+int PackageBookLoader::LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
+                                           int chapterPictureCount,
+                                           std::vector<Picture>& chapterPictures,
+                                           std::vector<Picture>& decorPictures) {
+  return SourceCoding(programFolder_)
+      .LoadChapterPictures(package, bookNumber, decorCount, chapterPictureCount, chapterPictures,
+                           decorPictures);
+}
+
+}  // namespace zrx
