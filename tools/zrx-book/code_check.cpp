@@ -31,12 +31,10 @@ void CodeCheck::run(std::string_view code, const std::function<void(const CodeRe
   }
   try {
     body(CodeReader(code_));
-  } catch (const BookCodeError& e) {
-    if (e.kind() == BookCodeError::Kind::Short) {
-      error("is shorter than its form (position " + std::to_string(e.position()) + " is missing)");
-    } else {
-      error("has no number at position " + std::to_string(e.position()));
-    }
+  } catch (const CodeTooShort& e) {
+    error("is shorter than its form (position " + std::to_string(e.position) + " is missing)");
+  } catch (const zrx::BookCodeError& e) {
+    error("has no number at position " + std::to_string(e.position()));
   }
 }
 
