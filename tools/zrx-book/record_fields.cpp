@@ -10,9 +10,9 @@ constexpr long long kIntMin = std::numeric_limits<std::int32_t>::min();
 
 }  // namespace
 
-const std::vector<FieldSpec<TMonsterRec>>& MonsterFields() {
+const std::vector<FieldDef<TMonsterRec>>& MonsterFields() {
   using R = TMonsterRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Number", &R::Number, 999, 0},           {"Name", &R::Name, 50},
       {"Stamina", &R::Stamina, 255, 0},         {"Skill", &R::Skill, 255, 0},
       {"FlightCode", &R::FlightCode, 2},        {"BattleFlag", &R::BattleFlag, 1, 0},
@@ -24,9 +24,9 @@ const std::vector<FieldSpec<TMonsterRec>>& MonsterFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TInventoryRec>>& ItemFields() {
+const std::vector<FieldDef<TInventoryRec>>& ItemFields() {
   using R = TInventoryRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Number", &R::Number, 999, 0},   {"Name", &R::Name, 50},
       {"Description", &R::Description, 255, 0, true},
       {"Count", &R::Count, kInt, 0},    {"Value", &R::Value, kInt, 0},
@@ -37,9 +37,9 @@ const std::vector<FieldSpec<TInventoryRec>>& ItemFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TInfoRec>>& InfoFields() {
+const std::vector<FieldDef<TInfoRec>>& InfoFields() {
   using R = TInfoRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Number", &R::Number, 999, 0},   {"Name", &R::Name, 50},
       {"Description", &R::Description, 255, 0, true},
       {"InfoFlag", &R::InfoFlag, 1, 0}, {"Kind", &R::Kind, kInt, kIntMin},
@@ -48,9 +48,9 @@ const std::vector<FieldSpec<TInfoRec>>& InfoFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TMagicSkillRec>>& MagicSkillFields() {
+const std::vector<FieldDef<TMagicSkillRec>>& MagicSkillFields() {
   using R = TMagicSkillRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Number", &R::Number, 999, 0},     {"IsMagic", &R::IsMagic, 1, 0},
       {"Name", &R::Name, 50},             {"Description", &R::Description, 255, 0, true},
       {"Level", &R::Level, 255, 0},       {"MaxLevel", &R::MaxLevel, 255, 0},
@@ -61,9 +61,9 @@ const std::vector<FieldSpec<TMagicSkillRec>>& MagicSkillFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TBaseValueRec>>& BaseValueFields() {
+const std::vector<FieldDef<TBaseValueRec>>& BaseValueFields() {
   using R = TBaseValueRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Number", &R::Number, 99, 1},      {"CountsUp", &R::CountsUp, 1, 0},
       {"LimitFatal", &R::LimitFatal, 1, 0}, {"Dice", &R::Dice, 255, 0},
       {"Bonus", &R::Bonus, 255, 0},       {"Current", &R::Current, 255, 0},
@@ -73,9 +73,9 @@ const std::vector<FieldSpec<TBaseValueRec>>& BaseValueFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TChapterRec>>& ChapterCodeFields() {
+const std::vector<FieldDef<TChapterRec>>& ChapterCodeFields() {
   using R = TChapterRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"BattleCode", &R::BattleCode, 65},         {"Conditions", &R::Conditions, 255},
       {"SpecialChange1", &R::SpecialChange1, 255}, {"SpecialChange2", &R::SpecialChange2, 255},
       {"SpecialChange3", &R::SpecialChange3, 255}, {"SpecialChange4", &R::SpecialChange4, 255},
@@ -83,9 +83,9 @@ const std::vector<FieldSpec<TChapterRec>>& ChapterCodeFields() {
   return fields;
 }
 
-const std::vector<FieldSpec<TBookRec>>& BookTextFields() {
+const std::vector<FieldDef<TBookRec>>& BookTextFields() {
   using R = TBookRec;
-  static const std::vector<FieldSpec<R>> fields = {
+  static const std::vector<FieldDef<R>> fields = {
       {"Title", &R::Title, 50},
       {"SeriesTitle", &R::SeriesTitle, 40},
       {"BookNote", &R::BookNote, 75},

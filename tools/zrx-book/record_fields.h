@@ -10,7 +10,7 @@
 namespace zrx::book {
 
 template <typename Rec>
-struct FieldSpec {
+struct FieldDef {
   const char* key;
   std::variant<std::string Rec::*, std::int32_t Rec::*, std::uint8_t Rec::*> member;
   long long limit = 0;   // strings: most characters; numbers: highest value
@@ -18,13 +18,13 @@ struct FieldSpec {
   bool lines = false;    // a text whose line breaks are stored as "#"
 };
 
-const std::vector<FieldSpec<TMonsterRec>>& MonsterFields();
-const std::vector<FieldSpec<TInventoryRec>>& ItemFields();
-const std::vector<FieldSpec<TInfoRec>>& InfoFields();
-const std::vector<FieldSpec<TMagicSkillRec>>& MagicSkillFields();
-const std::vector<FieldSpec<TBaseValueRec>>& BaseValueFields();
-const std::vector<FieldSpec<TChapterRec>>& ChapterCodeFields();
-const std::vector<FieldSpec<TBookRec>>& BookTextFields();
+const std::vector<FieldDef<TMonsterRec>>& MonsterFields();
+const std::vector<FieldDef<TInventoryRec>>& ItemFields();
+const std::vector<FieldDef<TInfoRec>>& InfoFields();
+const std::vector<FieldDef<TMagicSkillRec>>& MagicSkillFields();
+const std::vector<FieldDef<TBaseValueRec>>& BaseValueFields();
+const std::vector<FieldDef<TChapterRec>>& ChapterCodeFields();
+const std::vector<FieldDef<TBookRec>>& BookTextFields();
 
 // Field values that an opponent gets when its source leaves them out.
 TMonsterRec DefaultMonster();

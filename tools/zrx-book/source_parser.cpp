@@ -67,28 +67,28 @@ std::optional<long long> scalarNumber(const YAML::Node& node, const std::string&
 }
 
 template <typename Rec>
-void applyField(Rec& rec, const FieldSpec<Rec>& spec, const YAML::Node& node, Ctx& ctx) {
-  if (auto* member = std::get_if<std::string Rec::*>(&spec.member)) {
-    auto text = scalarText(node, spec.key, ctx);
+void applyField(Rec& rec, const FieldDef<Rec>& def, const YAML::Node& node, Ctx& ctx) {
+  if (auto* member = std::get_if<std::string Rec::*>(&def.member)) {
+    auto text = scalarText(node, def.key, ctx);
     if (!text) return;
-    std::string value = spec.lines ? joinHash(splitLines(*text)) : *text;
-    if (static_cast<long long>(Utf8Length(value)) > spec.limit) {
-      ctx.error(node, "'" + std::string(spec.key) + "' is longer than " + std::to_string(spec.limit) + " characters");
+    std::string value = def.lines ? joinHash(splitLines(*text)) : *text;
+    if (static_cast<long long>(Utf8Length(value)) > def.limit) {
+      ctx.error(node, "'" + std::string(def.key) + "' is longer than " + std::to_string(def.limit) + " characters");
     }
     rec.*(*member) = std::move(value);
     return;
   }
-  auto number = scalarNumber(node, spec.key, ctx);
+  auto number = scalarNumber(node, def.key, ctx);
   if (!number) return;
-  if (*number < spec.minimum || *number > spec.limit) {
-    ctx.error(node, "'" + std::string(spec.key) + "' must lie between " + std::to_string(spec.minimum) + " and " +
-                        std::to_string(spec.limit));
+  if (*number < def.minimum || *number > def.limit) {
+    ctx.error(node, "'" + std::string(def.key) + "' must lie between " + std::to_string(def.minimum) + " and " +
+                        std::to_string(def.limit));
     return;
   }
-  if (auto* member = std::get_if<std::int32_t Rec::*>(&spec.member)) {
+  if (auto* member = std::get_if<std::int32_t Rec::*>(&def.member)) {
     rec.*(*member) = static_cast<std::int32_t>(*number);
   } else {
-    rec.*(std::get<std::uint8_t Rec::*>(spec.member)) = static_cast<std::uint8_t>(*number);
+    rec.*(std::get<std::uint8_t Rec::*>(def.member)) = static_cast<std::uint8_t>(*number);
   }
 }
 
@@ -97,7 +97,7 @@ template <typename Rec>
 using ExtraKeys = std::map<std::string, std::function<void(Rec&, const YAML::Node&)>>;
 
 template <typename Rec>
-void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::vector<FieldSpec<Rec>>& fields,
+void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::vector<FieldDef<Rec>>& fields,
               const ExtraKeys<Rec>& extra, Ctx& ctx, const std::string& what) {
   lines.record = lineOf(map);
   if (!map.IsMap()) {
@@ -111,9 +111,9 @@ void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::ve
     }
     const std::string key = kv.first.Scalar();
     lines.fields[key] = lineOf(kv.first);  // the line where the author wrote the key
-    auto spec = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return key == f.key; });
-    if (spec != fields.end()) {
-      applyField(rec, *spec, kv.second, ctx);
+    auto def = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return key == f.key; });
+    if (def != fields.end()) {
+      applyField(rec, *def, kv.second, ctx);
     } else if (auto it = extra.find(key); it != extra.end()) {
       it->second(rec, kv.second);
     } else {
@@ -129,7 +129,7 @@ void parseMap(const YAML::Node& map, Rec& rec, SourceLines& lines, const std::ve
 
 template <typename Rec>
 void parseRecordList(const YAML::Node& list, std::vector<SourceRecord<Rec>>& out,
-                     const std::vector<FieldSpec<Rec>>& fields, Ctx& ctx, const std::string& what,
+                     const std::vector<FieldDef<Rec>>& fields, Ctx& ctx, const std::string& what,
                      const Rec& defaults = Rec{}) {
   if (!list.IsSequence()) {
     ctx.error(list, "the list of " + what + " records must be a sequence");
@@ -194,9 +194,9 @@ ExtraKeys<SourceChapter> chapterKeys(Ctx& ctx) {
 
 // The plain fields of a record held inside a source wrapper, as extra keys of the wrapper.
 template <typename Outer, typename Rec>
-void addInnerFields(ExtraKeys<Outer>& keys, const std::vector<FieldSpec<Rec>>& fields, Rec Outer::*inner, Ctx& ctx) {
-  for (const auto& spec : fields) {
-    keys[spec.key] = [&ctx, spec, inner](Outer& o, const YAML::Node& n) { applyField(o.*inner, spec, n, ctx); };
+void addInnerFields(ExtraKeys<Outer>& keys, const std::vector<FieldDef<Rec>>& fields, Rec Outer::*inner, Ctx& ctx) {
+  for (const auto& def : fields) {
+    keys[def.key] = [&ctx, def, inner](Outer& o, const YAML::Node& n) { applyField(o.*inner, def, n, ctx); };
   }
 }
 
