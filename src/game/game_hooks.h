@@ -17,7 +17,8 @@ namespace zrx {
 struct GameHooks {
   // Chapter navigation: enter CurrentChapter.
   std::function<void()> FejezetPont;
-  // Condition evaluation: resume with the saved conditions and continuation codes.
+  // Condition evaluation: resume with the saved conditions and continuation codes (after
+  // a test, or after the awaited information has been used).
   std::function<void(const std::string& conditions, const std::string& targets)> FeltetelFelbontas;
   // Special changes: process the saved chapter point's changes again.
   std::function<void()> SpecialValtozasFeldolgozas;
