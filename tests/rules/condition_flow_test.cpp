@@ -194,6 +194,24 @@ TEST_F(ContestTest, SingleRoundComparesTheOtherWayRound) {
   }
 }
 
+TEST_F(ContestTest, EveryRollOfARaceIsThePlayersClick) {
+  state().settings.ChangeSignalLevel = 1;
+  evaluate("EW0520200+0#0", "001002");
+  EXPECT_EQ(2, state().navigation.PendingKind);
+  for (const auto& pips : {std::initializer_list<int>{1, 1, 6, 6, 1, 1}, {1, 1, 5, 5, 1, 1}}) {
+    ASSERT_TRUE(state().conditions.TestPending);
+    ASSERT_TRUE(game.screen.LabelDobasKocka(2).enabled()) << "the race asks for its next roll";
+    EXPECT_TRUE(offered().empty());
+    dice.push(pips);
+    diceTests().KlikkDobasKockaval(2);
+  }
+  EXPECT_FALSE(state().conditions.TestPending);
+  EXPECT_EQ(9, state().conditions.ContestScoreA);
+  EXPECT_EQ(22, state().conditions.ContestScoreB);
+  EXPECT_EQ((TextList{"1", "2"}), offered());
+  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
+}
+
 TEST_F(ContestTest, SetUpReadsTheCharacteristicAndBonus) {
   state().settings.ChangeSignalLevel = 1;
   struct Case { const char* item; int a, b; };
