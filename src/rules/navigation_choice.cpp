@@ -70,8 +70,10 @@ void Navigation::chooseListEntry(const std::string& entry) {
 
 void Navigation::typedChoice() {
   const NavigationState& nav = game_.state.navigation;
-  const std::string typedCode = nav.NextChapterList.at(0);
-  const std::string codes = nav.NextChapterList.at(1);
+  // Typed mode keeps the chapter point's conditions and codes in place of the entries.
+  if (nav.NextChapterList.size() < 2) return;
+  const std::string typedCode = nav.NextChapterList[0];
+  const std::string codes = nav.NextChapterList[1];
   const int attempts = digitAt(typedCode, 2);
   const int correct = ChapterCodeNumber(codes);
   const auto typed = parseInteger(game_.screen.EditNext.text());
