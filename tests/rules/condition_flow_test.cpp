@@ -148,6 +148,7 @@ TEST_F(ConditionFlowTest, MalformedCodeAbandonsTheEvaluation) {
   EXPECT_FALSE(state().conditions.TestPending);
   EXPECT_FALSE(game.Perform([&] { evaluate("0#0", "00A0"); }));
   EXPECT_FALSE(game.Perform([&] { evaluate("0#0", "00A"); })) << "a group without its code";
+  EXPECT_FALSE(game.Perform([&] { evaluate("0", "00A00B"); })) << "a code without its group";
 }
 
 // Contests with scripted dice at "Változás jelzés" 0: each roll test makes three rolls of
