@@ -4,7 +4,6 @@
 
 #include "book_code.h"
 #include "chapter_codes.h"
-#include "dice_tests.h"
 #include "game.h"
 #include "lifecycle.h"
 #include "navigation.h"
@@ -120,7 +119,7 @@ void Navigation::leaveTypedMode() {
 
 void Navigation::endWithDeath() {
   game_.ui().DeathWindow();
-  DiceTests(game_).ProbakCsatakAlaphelyzet();
+  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   Lifecycle(game_).TortenetAlaphelyzet();
   Lifecycle(game_).Befejez();
 }
