@@ -84,6 +84,12 @@ TEST_F(NavigationEntryTest, TimedInformationAgesAndExpires) {
   EXPECT_EQ(1, game.stores.infos.Find(5).Time);
 }
 
+TEST_F(NavigationEntryTest, PageMarksStartAfreshAtEveryChapterPoint) {
+  state().navigation.PageMarks = "331203";
+  enter(1);
+  EXPECT_EQ("000000", state().navigation.PageMarks);
+}
+
 TEST_F(NavigationEntryTest, SlotLocksLastOneChapterPoint) {
   state().equipment.SlotLocked = {false, true, false, true, false, false, true};
   enter(1);
