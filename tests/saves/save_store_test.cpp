@@ -1,8 +1,8 @@
 #include "save_store.h"
 
-#include "atomic_file.h"
 #include <gtest/gtest.h>
 
+#include "atomic_file.h"
 #include "save_test_support.h"
 
 namespace zrx {
