@@ -123,6 +123,27 @@ TEST(SaveFolderFiles, ReadReportsMissingAndDamagedFiles) {
 
   std::ofstream(program.savePath() / "SHORT.zrm", std::ios::binary) << "tiny";
   EXPECT_EQ(-3, folder.Read(lines, "SHORT", "zrm"));
+
+  // A file beyond any save's size is refused unread (a sparse file takes no disk).
+  std::filesystem::resize_file(folder.filePath("SHORT", "zrm"), kMaxSaveFileBytes + 1);
+  EXPECT_EQ(-3, folder.Read(lines, "SHORT", "zrm"));
+}
+
+TEST(SaveFolderFiles, ReadOnlyFilesAreReadAfterTheirMarkIsRemoved) {
+  ProgramFolder program;
+  SaveFolder folder(program.path(), CountingFiller());
+  ASSERT_EQ(0, folder.Write({"sor"}, "ABCDEFGHIJ", "zrm"));
+  const auto path = folder.filePath("ABCDEFGHIJ", "zrm");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+
+  SaveFolder stuck(program.path(), CountingFiller(), [](const std::filesystem::path&) { return false; });
+  std::vector<std::string> lines;
+  EXPECT_EQ(-10, stuck.Read(lines, "ABCDEFGHIJ", "zrm"));
+
+  ASSERT_EQ(0, folder.Read(lines, "ABCDEFGHIJ", "zrm"));
+  EXPECT_EQ(std::vector<std::string>{"sor"}, lines);
+  EXPECT_NE(std::filesystem::perms::none,
+            std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write);
 }
 
 TEST(SaveFolderFiles, TextOutsideTheCodePageIsNotWritten) {
