@@ -234,6 +234,11 @@ TEST_F(SaveLoadScreenTest, LoadWindowOpensOnlyWithSaves) {
   EXPECT_FALSE(save.HasSaves());
   EXPECT_TRUE(save.ListLines().empty()) << "another player's save is not listed";
   EXPECT_TRUE(ui.events().empty());
+
+  game.errors.HibaHozzairas(1001);
+  SaveLoadScreen blocked(game, SaveWindowMode::Load, random);
+  EXPECT_FALSE(blocked.Open()) << "a reported error blocks the window";
+  EXPECT_TRUE(ui.events().empty());
 }
 
 TEST_F(SaveLoadScreenTest, ListAndDetailsLines) {
