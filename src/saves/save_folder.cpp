@@ -54,6 +54,7 @@ int SaveFolder::Write(const std::vector<std::string>& lines, std::string_view na
   const auto text = Utf8ToWin1250(JoinLines(lines));
   if (!text) return -1;
   const auto bytes = PackSaveContainer(*text, filler_);
+  if (bytes.empty()) return -2;
   return ReplaceFileAtomically(filePath(name, extension), bytes) ? 0 : -2;
 }
 
