@@ -40,6 +40,7 @@ struct ChangesWorld {
     value({.Number = 5, .CountsUp = 1, .LimitFatal = 1, .Current = 2, .Minimum = 0, .Start = 10, .Name = "Félelem"});
     item({.Number = kMoney, .Name = "Arany", .Category = 0});
     game.state.navigation.VisitedPath = {"5"};
+    Offers(game).FelszTargyElokeszites(0);  // as a game start leaves the equipment page
   }
 
   void value(const TBaseValueRec& rec) {
