@@ -1,5 +1,7 @@
 // Item offers through the special changes: set-up, the player's decision, the closing
 // step and the changes that follow.
+#include <functional>
+
 #include "changes_fixture.h"
 
 namespace zrx::test {
@@ -66,6 +68,50 @@ TEST(ItemOffers, PickUpWaitsAtEachSignalLevel) {
     w.expectClosed();
     EXPECT_FALSE(w.game.screen.CheckBox(1).visible());
     EXPECT_FALSE(w.game.screen.LabelTargyFelvetel.enabled());
+  }
+}
+
+TEST(ItemOffers, EveryKindWaitsAndResumesAtEachSignalLevel) {
+  struct Case {
+    const char* change;
+    int kind;
+    std::function<void(OfferWorld&)> decide;
+  };
+  const auto confirmOnly = [](OfferWorld& w) { w.confirm(); };
+  const auto pickItem3 = [](OfferWorld& w) {
+    w.selectHeld(3);
+    w.ui.answer(true);
+    w.confirm();
+  };
+  const Case cases[] = {
+      {"01xO0031#", offer_kind::kPickUp, confirmOnly},
+      {"01xV10031#", offer_kind::kChooseAtMost, confirmOnly},
+      {"01xB003001#", offer_kind::kBuy, confirmOnly},
+      {"01xF01003#", offer_kind::kQuantities, confirmOnly},
+      {"01xKS00301#", offer_kind::kDemand, pickItem3},
+      {"01xKS00301/TN01#", offer_kind::kDemandEither, pickItem3},
+      {"01xL01003#", offer_kind::kGiveUp, pickItem3},
+      {"01xT111003005#", offer_kind::kExchangeOffer,
+       [](OfferWorld& w) {
+         w.ui.answer(true);
+         w.confirm();
+       }},
+  };
+  for (int level = 0; level <= 2; ++level) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.change) + " at level " + std::to_string(level));
+      OfferWorld w;
+      w.game.state.settings.ChangeSignalLevel = level;
+      w.hold(3, 1);
+      w.enter("02N04+01#", c.change);
+      if (level == 2) w.openPage(kEquipmentPage);
+      w.expectWaiting(c.kind);
+      EXPECT_EQ(0, w.game.state.changes.ChangeSequence);
+      EXPECT_EQ(level < 2, w.game.screen.TimerAlarm.enabled());
+      c.decide(w);
+      if (level == 2) w.openPage(kSheetPage);
+      w.expectClosed();
+    }
   }
 }
 
