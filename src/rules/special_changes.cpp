@@ -163,11 +163,12 @@ void SpecialChanges::endEarly(const ChangeRun& run) {
 }
 
 void SpecialChanges::battleOrContinuations() {
-  // The battle set-up builds the continuations itself when the declaration is empty.
-  if (game_.stores.chapters.Find(game_.state.CurrentChapter).BattleCode.empty()) {
+  // The battle set-up builds the continuations itself when the declaration is empty; a
+  // build without battles does that here.
+  if (game_.hooks.CsataElokeszites) {
+    game_.hooks.CsataElokeszites();
+  } else if (game_.stores.chapters.Find(game_.state.CurrentChapter).BattleCode.empty()) {
     Navigation(game_).TovabbLepesValasztas();
-  } else {
-    CallHook(game_.hooks.CsataElokeszites);
   }
 }
 
