@@ -60,6 +60,24 @@ TEST(OfferEdges, DeclinedItemDemandGivesNothing) {
   EXPECT_TRUE(w.offered().empty());
 }
 
+TEST(OfferEdges, SellingWithoutMoneyHeldBringsTheMoneyLine) {
+  EdgeWorld w;
+  w.hold(6, 1);
+  w.hold(3, 1);
+  w.enter("", "01xB003004#");
+  Offers(w.game).CheckBoxKlikk(1);
+  w.ui.answer(true);  // sell some
+  w.ui.answer(true);  // the ring; the rope has no value and is not asked about
+  w.confirm();
+  EXPECT_EQ(2u, w.ui.eventsOf(UiEvent::Kind::Question).size());
+  EXPECT_EQ((TextList{"003", "001"}), w.held());
+  EXPECT_EQ(10, w.count(kMoney));
+  w.confirm();
+  EXPECT_EQ(6, w.count(kMoney));
+  EXPECT_EQ(2, w.count(3));
+  EXPECT_TRUE(w.continuationsOffered());
+}
+
 TEST(OfferEdges, MalformedOffersAreBookCodeErrors) {
   const char* changes[] = {"01xKX00302#", "01xO005#", "01xB00300A#", "01xT21100300", "01xF0A003#"};
   for (const char* change : changes) {
