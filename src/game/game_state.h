@@ -20,6 +20,7 @@ struct MainValues {
   int Skill = 0, SkillStart = 0, SkillMin = 0;
   int Stamina = 0, StaminaStart = 0, StaminaMin = 0;
   int Luck = 0, LuckStart = 0, LuckMin = 0;
+  bool operator==(const MainValues&) const = default;
 };
 
 // Dice and tests: results and the request/completion flags of the tests page.
@@ -30,6 +31,7 @@ struct TestState {
   bool ConditionRollRequested = false, RollTestDone = false;
   bool ChangeLuckTestPending = false, ChangeLuckTestDone = false;
   bool ChangeRollPending = false, ChangeRollDone = false;
+  bool operator==(const TestState&) const = default;
 };
 
 // The condition evaluator's verdict and its saved context between passes.
@@ -41,6 +43,7 @@ struct ConditionState {
   bool InfoUseAwaited = false, InfoUsed = false;
   int ContestScoreA = 0, ContestScoreB = 0;
   std::array<bool, 4> PartialResults{};  // comparisons 1..3; index 0 unused
+  bool operator==(const ConditionState&) const = default;
 };
 
 // Chapter navigation.
@@ -53,6 +56,7 @@ struct NavigationState {
   int PendingKind = -1;
   int ChaptersShown = 0;               // chapter points shown in this game
   std::uint8_t ChaptersSinceSave = 0;  // stops at 255
+  bool operator==(const NavigationState&) const = default;
 };
 
 // Special changes of the chapter point being processed.
@@ -63,6 +67,7 @@ struct SpecialChangeState {
   std::string ResumeQueue;
   int PendingChangeLength = 0;
   bool CharacteristicsChanged = false;
+  bool operator==(const SpecialChangeState&) const = default;
 };
 
 // A pending item offer (choice, purchase, exchange).
@@ -71,6 +76,7 @@ struct OfferState {
   int OfferLimit = 0;
   int OfferChosen = 0;
   bool OfferResume = false;
+  bool operator==(const OfferState&) const = default;
 };
 
 // Equipment held and in use; categories 1..6, index 0 unused.
@@ -78,12 +84,14 @@ struct EquipmentState {
   TextList EquipmentList;
   std::array<int, 7> EquippedItems{};
   std::array<bool, 7> SlotLocked{};
+  bool operator==(const EquipmentState&) const = default;
 };
 
 // Information, magic and skills, own notes.
 struct KnowledgeState {
   TextList InfoList, HiddenInfoList, MagicSkillList;
   std::array<std::string, 6> OwnNotes{};  // notes 1..5; index 0 unused
+  bool operator==(const KnowledgeState&) const = default;
 };
 
 // The battle of the chapter point.
@@ -102,6 +110,7 @@ struct BattleState {
   bool FlightLuckTest = false, WeaponLuckTest = false;
   bool OpponentRollPending = false, OpponentRollDone = false;
   std::string PlayerSkillWounds, PlayerLifeWounds, OpponentSkillDamage, OpponentLifeDamage;
+  bool operator==(const BattleState&) const = default;
 };
 
 // The settings that the running game reads (the settings line is kept with the player names).
@@ -109,6 +118,7 @@ struct GameSettings {
   bool StepLogging = false;     // "Bejárt út mentése"
   int ChangeSignalLevel = 0;    // "Változás jelzés", 0..2
   int SaveInterval = 3;         // chapters-since-save needed before saving: 3, 13 or 23
+  bool operator==(const GameSettings&) const = default;
 };
 
 struct GameState {

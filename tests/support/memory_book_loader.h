@@ -19,6 +19,21 @@ class MemoryBookLoader : public BookLoader {
   int picturesCalls = 0;
   std::string lastPackage;
 
+  // A small well-formed book 1: chapters -1 (rules), 0, 1 and 2; the three main
+  // characteristics ("Életerő" fatal at its minimum); texts "Szabályok szövege",
+  // "Háttér", "Első pont", "Második pont".
+  void useMinimalBook() {
+    book.books.Insert(TBookRec{.Number = 1, .ChapterCount = 4, .Title = "Próbakönyv",
+                               .LastChapter = 2, .SeriesTitle = "Sorozat", .MoneyItem = 1});
+    for (int chapter = -1; chapter <= 2; ++chapter) {
+      book.chapters.Insert(TChapterRec{.Number = chapter, .NextChapters = chapter < 2 ? "002" : "GGG"});
+    }
+    book.baseValues.Insert(TBaseValueRec{.Number = 1, .Name = "Ügyesség"});
+    book.baseValues.Insert(TBaseValueRec{.Number = 2, .LimitFatal = 1, .Name = "Életerő"});
+    book.baseValues.Insert(TBaseValueRec{.Number = 3, .Name = "Szerencse"});
+    texts = {{"Háttér"}, {"Első pont"}, {"Második pont"}, {"Szabályok szövege"}};
+  }
+
   int LoadGameData(std::string_view package, int, BookStores& stores) override {
     lastPackage = std::string(package);
     if (gameDataResult < 1) return gameDataResult;
