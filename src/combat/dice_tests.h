@@ -36,7 +36,8 @@ class DiceTests {
   void DobasEredmenyKitolt(int n, int k);
   // Clears the dice panel.
   void DobokockakAlaphelyzet();
-  // Clears the tests side of the tests-and-battles page: dice panel and luck-test panel.
+  // Clears the tests-and-battles page: dice panel and luck-test panel (the battle panel
+  // joins here with the battle).
   void ProbakCsatakAlaphelyzet();
 
  private:

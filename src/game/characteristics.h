@@ -19,7 +19,8 @@ class Characteristics {
   // Changes one field by operator "+", "-" or "="; any other operator sets it to 0.
   void AlapErtekValtoztatas(int number, int selector, char op, int amount);
   // Brings Current back within its limits; false when it reached a limit the
-  // characteristic treats as fatal.
+  // characteristic treats as fatal. Works on the record: code that holds a main value in
+  // the game state reads it back afterwards (FoAlapErtekVisszaIras).
   bool AlapErtekEllenorzes(int number);
 
   // Main values into records 1..3, and back (with the six main labels).

@@ -1,6 +1,6 @@
 #pragma once
 // Entry points of the subsystems built above the game library (rules, combat,
-// possessions). The spec'd flows call each other directly: a test hands back to the
+// possessions). The game's flows call each other directly: a test hands back to the
 // condition that asked for it, a game start enters the first chapter point. Code in this
 // library and in its sibling subsystems calls those entry points through these slots;
 // each subsystem fills its own slots in its Install...Hooks function, which the program
@@ -17,7 +17,8 @@ namespace zrx {
 struct GameHooks {
   // Chapter navigation: enter CurrentChapter.
   std::function<void()> FejezetPont;
-  // Condition evaluation: resume with the saved conditions and continuation codes.
+  // Condition evaluation: resume with the saved conditions and continuation codes (after
+  // a test, or after the awaited information has been used).
   std::function<void(const std::string& conditions, const std::string& targets)> FeltetelFelbontas;
   // Special changes: process the saved chapter point's changes again.
   std::function<void()> SpecialValtozasFeldolgozas;

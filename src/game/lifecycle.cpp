@@ -79,7 +79,11 @@ void Lifecycle::Indit(const NewGameChoice& choice) {
   state.BookNumber = choice.bookNumber;
   state.BookCount = choice.bookCount;
   state.Difficulty = choice.difficulty;
-  if (JatekInicializalas() && !game_.errors.FatalErrorFlag()) state.GameLoaded = true;
+  if (JatekInicializalas() && !game_.errors.FatalErrorFlag()) {
+    // The new-game screen's cover of the book stays in the picture frame until the first picture.
+    game_.screen.Image1.setPicture({PictureRef::Source::Cover, choice.bookNumber - 1});
+    state.GameLoaded = true;
+  }
   if (game_.errors.FatalErrorFlag()) {
     game_.ui().ErrorWindow(game_.errors);
     return;

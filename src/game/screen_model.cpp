@@ -59,6 +59,14 @@ ScreenModel::ScreenModel() {
     // The slots start hidden: the first single-die roll goes into the first hidden one.
     for (int k = 1; k <= slots; ++k) add("ImageDE" + std::to_string(n) + std::to_string(k)).setVisible(false);
   }
+  // Actions that a request or a running game enables.
+  for (int n = 1; n <= 4; ++n) LabelDobasKocka(n).setEnabled(false);
+  for (Control* c : {&LabelSzProba, &LabelMenekules, &LabelSpecFegyver, &BitBtn5, &BitBtn3, &LabelMenu13,
+                     &LabelMenuGyors13, &BitBtn4, &LabelMenu14, &LabelMenuGyors14}) {
+    c->setEnabled(false);
+  }
+  ApplicationTitle.setText("ZRX");
+  ApplicationTitle.setEnabled(false);
   for (int n = 1; n <= 17; ++n) add("CheckBox" + std::to_string(n));
   for (int n = 0; n <= 17; ++n) add("LabelAr" + std::to_string(n));
   for (int n = 1; n <= 10; ++n) {

@@ -6,6 +6,7 @@
 //
 // The gain rule and the loss rule are the one way in which the player receives or
 // gives up pieces of an item; special changes and offers go through them.
+#include <string>
 #include <string_view>
 
 #include "game.h"
@@ -13,16 +14,20 @@
 
 namespace zrx {
 
+// Categories 1..6 (weapon, shield, clothing, helmet, footwear, gloves) have an item in use.
+bool hasInUseSlot(int category);
+
 class Equipment {
  public:
   explicit Equipment(Game& game) : game_(game) {}
 
-  // Gain rule: the player receives `pieces` (1 or more) pieces of the item. A unique
-  // item is never counted above 1. A newly held item is appended to the lists and put
-  // in use when its category has none.
+  // Gain rule: the player receives `pieces` pieces of the item (fewer than 1 does
+  // nothing). A unique item is never counted above 1. A newly held item is appended
+  // to the lists and put in use when its category has none.
   void gainItem(int item, int pieces);
-  // Loss rule: the player gives up `pieces` pieces of the item. When none is left the
-  // item is taken out of use and leaves the lists. The count never goes below 0.
+  // Loss rule: the player gives up `pieces` pieces of the item (fewer than 1 does
+  // nothing). When none is left the item is taken out of use and leaves the lists.
+  // The count never goes below 0.
   void loseItem(int item, int pieces);
   // Direct count change: stores `count` (at least 0, at most 1 for a unique item); an
   // item that becomes held is appended and put in use, one no longer held is taken out
@@ -43,6 +48,8 @@ class Equipment {
 
   bool holds(int item) const;
   int count(int item) const;
+  // The player's money: the count of the book's money item.
+  int money() const { return count(game_.state.CurrentBook.MoneyItem); }
 
   // Put in use ("+") or take out of use ("-").
   void TargyErtekVizsgalat(int item, char sign);
@@ -62,6 +69,8 @@ class Equipment {
   TInventoryRec find(int item) const { return game_.stores.items.Find(item); }
   // Removes the item from the lists after its last piece is gone.
   void dropFromLists(int item);
+  // A yes/no question; the answer is kept in QuestionAnswer as well.
+  bool ask(const std::string& line1, const std::string& line2);
   // Keeps the game's mirror of a main start value in step with its record.
   void mirrorMainStart(int characteristic);
 

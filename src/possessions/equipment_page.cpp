@@ -13,13 +13,18 @@ bool listPicksOwnItems(int pendingKind) {
 
 }  // namespace
 
+bool Equipment::ask(const std::string& line1, const std::string& line2) {
+  game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes(line1, line2);
+  return game_.state.QuestionAnswer;
+}
+
 void Equipment::KlikkFelszTargyLista() {
   const int index = list().selectedIndex();
   if (!game_.state.GameLoaded || index < 0) return;
   const int item = list().numberAt(index);
   const TInventoryRec rec = find(item);
-  const bool inUse = rec.Category >= 1 && rec.Category <= 6 &&
-                     game_.state.equipment.EquippedItems[rec.Category] == item;
+  const bool inUse =
+      hasInUseSlot(rec.Category) && game_.state.equipment.EquippedItems[rec.Category] == item;
   game_.screen.MemoFT_Leir.setItems(itemDetailLines(rec, inUse));
 }
 
@@ -33,13 +38,13 @@ void Equipment::DuplaKlikkFelszTargyLista() {
   const int item = list().numberAt(index);
   const TInventoryRec rec = find(item);
   if (effectCodeIs(rec.UseCode, 'A')) {
-    if (game_.ui().QuestionFormKerdes("Biztosan felhasználod ezt a Felszerelési", "Tárgyat?")) {
+    if (ask("Biztosan felhasználod ezt a Felszerelési", "Tárgyat?")) {
       TargyFelhasznalas(rec.UseCode, item);
     }
     return;
   }
   const int category = rec.Category;
-  if (category < 1 || category > 6) return;
+  if (!hasInUseSlot(category)) return;
   if (state.equipment.SlotLocked[category]) {
     game_.ui().QuestionFormInfo("Az aktuális fejezetponton nem válthatsz Tárgyat az adott",
                                 "tárgy kategóriájában!");
@@ -48,8 +53,7 @@ void Equipment::DuplaKlikkFelszTargyLista() {
   const int inUse = state.equipment.EquippedItems[category];
   if (inUse == item) return;
   const std::string inUseName = inUse != 0 ? find(inUse).Name : std::string();
-  if (game_.ui().QuestionFormKerdes("Szeretnéd ezentúl ezt a Tárgyat használni?",
-                                    switchQuestionSecondLine(inUseName))) {
+  if (ask("Szeretnéd ezentúl ezt a Tárgyat használni?", switchQuestionSecondLine(inUseName))) {
     switchInUse(item);
   }
 }

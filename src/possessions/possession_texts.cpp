@@ -9,15 +9,15 @@ namespace {
 
 constexpr std::string_view kSeparatorLine = " * * * * * * * * * * ";
 
-void appendDescription(TextLines& lines, std::string_view description) {
+void appendDescription(TextList& lines, std::string_view description) {
   for (auto& line : descriptionLines(description)) lines.push_back(std::move(line));
 }
 
 }  // namespace
 
-TextLines descriptionLines(std::string_view description) {
+TextList descriptionLines(std::string_view description) {
   if (description.empty()) return {"(nincs leírás)"};
-  TextLines lines;
+  TextList lines;
   for (auto hash = description.find('#'); hash != std::string_view::npos;
        hash = description.find('#')) {
     lines.emplace_back(description.substr(0, hash));
@@ -38,8 +38,8 @@ std::string categoryText(int category) {
   return std::string(kTexts[static_cast<std::size_t>(category)]);
 }
 
-TextLines itemDetailLines(const TInventoryRec& item, bool inUse) {
-  TextLines lines;
+TextList itemDetailLines(const TInventoryRec& item, bool inUse) {
+  TextList lines;
   appendDescription(lines, item.Description);
   lines.emplace_back(kSeparatorLine);
   lines.push_back("DarabSzám: " + std::to_string(item.Count) +
@@ -53,8 +53,8 @@ TextLines itemDetailLines(const TInventoryRec& item, bool inUse) {
   return lines;
 }
 
-TextLines magicSkillDetailLines(const TMagicSkillRec& entry) {
-  TextLines lines;
+TextList magicSkillDetailLines(const TMagicSkillRec& entry) {
+  TextList lines;
   appendDescription(lines, entry.Description);
   lines.emplace_back(kSeparatorLine);
   lines.emplace_back(entry.IsMagic == 1 ? "Varázslat" : "Képesség");
@@ -70,9 +70,17 @@ std::string switchQuestionSecondLine(std::string_view inUseName) {
   return "(\"" + Utf8Cut(inUseName, 25) + "(..)\" helyett)";
 }
 
-std::string composeOwnNote(const TextLines& inputLines) {
+std::string composeOwnNote(const TextList& inputLines) {
+  // A line break inside a line still separates lines: a saved game keeps each note on
+  // one line of its file.
   std::string note;
-  for (const auto& line : inputLines) note += " " + line;
+  for (const auto& line : inputLines) {
+    note += ' ';
+    for (char c : line) {
+      if (c == '\n') note += ' ';
+      else if (c != '\r') note += c;
+    }
+  }
   return note;
 }
 

@@ -44,9 +44,7 @@ void ShownList::replaceAt(int index, int number, std::string name) {
   if (box_ == nullptr) return;
   std::vector<std::string> lines = box_->items();
   if (index < static_cast<int>(lines.size())) lines[static_cast<std::size_t>(index)] = std::move(name);
-  const int selection = box_->selection();
-  box_->setItems(std::move(lines));
-  box_->setSelection(selection);
+  box_->setItems(std::move(lines));  // same number of lines: the selection stays
 }
 
 }  // namespace zrx

@@ -54,6 +54,7 @@ TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   EXPECT_EQ("000000", game.state.navigation.PageMarks);
   EXPECT_EQ(-1, game.state.navigation.PendingKind);
   EXPECT_EQ(0, loader.picturesCalls) << "a book without pictures loads none";
+  EXPECT_EQ((PictureRef{PictureRef::Source::Cover, 0}), s.Image1.picture());
 }
 
 TEST_F(LifecycleTest, EveryDifficultyStarts) {

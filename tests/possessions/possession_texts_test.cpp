@@ -6,7 +6,7 @@ namespace zrx {
 namespace {
 
 TEST(PossessionTexts, DescriptionsSplitAtEveryHash) {
-  struct Case { const char* name; std::string description; TextLines expected; };
+  struct Case { const char* name; std::string description; TextList expected; };
   const Case cases[] = {
       {"empty", "", {"(nincs leírás)"}},
       {"one line", "Egy öreg kard", {"Egy öreg kard"}},
@@ -30,7 +30,7 @@ TEST(PossessionTexts, CategoryTexts) {
 }
 
 TEST(PossessionTexts, ItemDetails) {
-  struct Case { const char* name; TInventoryRec item; bool inUse; TextLines expected; };
+  struct Case { const char* name; TInventoryRec item; bool inUse; TextList expected; };
   const Case cases[] = {
       {"weapon in use",
        {.Name = "Kard", .Description = "Éles#", .Count = 1, .Value = 12, .Category = 1,
@@ -58,7 +58,7 @@ TEST(PossessionTexts, ItemDetails) {
 }
 
 TEST(PossessionTexts, MagicAndSkillDetails) {
-  struct Case { const char* name; TMagicSkillRec entry; TextLines expected; };
+  struct Case { const char* name; TMagicSkillRec entry; TextList expected; };
   const Case cases[] = {
       {"spell without limit",
        {.IsMagic = 1, .Description = "Tűzgolyó", .Level = 2, .MaxLevel = 5, .Uses = 0},
@@ -89,6 +89,8 @@ TEST(PossessionTexts, OwnNotesJoinLinesWithLeadingSpaces) {
   EXPECT_EQ(" egy", composeOwnNote({"egy"}));
   EXPECT_EQ(" ", composeOwnNote({""}));
   EXPECT_EQ("", composeOwnNote({}));
+  EXPECT_EQ(" Kulcs a kútban", composeOwnNote({"Kulcs\r\na kútban"})) << "a break inside a line";
+  EXPECT_EQ(" a b  c", composeOwnNote({"a\nb", "\nc"}));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #pragma once
-// The current moment, injected so that tests can fix it (dates in file names, timestamps).
+// The current moment, injected so that tests can fix it (timestamps, dates in file
+// names), and its conversion to the day count that the files store: days from
+// 30 December 1899 whose fraction is the time of day.
 #include <chrono>
+#include <optional>
 
 namespace zrx {
 
@@ -30,5 +33,11 @@ class SystemClock : public Clock {
 
 // Breaks a system-clock moment into local calendar fields.
 DateTime ToLocalDateTime(std::chrono::system_clock::time_point moment);
+
+// The calendar moment of a day count; nullopt when it is not a finite moment within
+// the years 1 to 9999. A negative count's fraction is still the time after midnight.
+std::optional<DateTime> FromDayCount(double days);
+
+double ToDayCount(const DateTime& time);
 
 }  // namespace zrx
