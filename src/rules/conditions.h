@@ -65,7 +65,7 @@ class Conditions {
   // The information is held in the list its InfoFlag selects.
   bool infoPossessed(int number, std::string_view numberText) const;
   int characteristicCurrent(int number) const;
-  void addContinuation(std::string& targets, bool whole);
+  void addContinuation(const std::string& targets, bool whole);
   void startPendingTest();
   void completeContinuations();
 

@@ -19,6 +19,8 @@ class RulesFixture : public GameFixture {
     InstallDiceTestHooks(game);
     game.state.GameLoaded = true;
     game.state.settings.ChangeSignalLevel = 1;
+    // The tests page as a game leaves it: no action enabled.
+    DiceTests(game).ProbakCsatakAlaphelyzet();
   }
 
   Conditions conditions() { return Conditions(game); }
