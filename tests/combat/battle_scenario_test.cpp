@@ -1,38 +1,65 @@
-// Whole battles through the whole engine: a book started on the new-game path, the
-// chapter point entered from its predecessor's continuation, the battle fought with
-// "Harc", and what follows.
+// Whole battles through the whole engine: a book written as a package and started on
+// the new-game path, the chapter point entered from its predecessor's continuation, the
+// battle fought with "Harc", and what follows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "battle.h"
 #include "dice_tests.h"
-#include "game_fixture.h"
+#include "fixed_clock.h"
+#include "game.h"
+#include "lifecycle.h"
 #include "navigation.h"
+#include "package_fixture.h"
 #include "rules_hooks.h"
+#include "scripted_dice.h"
+#include "scripted_ui.h"
+#include "temp_folder.h"
 
 namespace zrx::test {
 namespace {
 
-class BattleScenario : public GameFixture {
+// A book whose rules text leads to chapter point 1, which declares the battle and goes
+// on to chapter point 2, the book's end.
+PackageContent BattlePackage(const std::string& battleCode) {
+  PackageBook book;
+  book.record = {.Number = 1, .ChapterCount = 4, .Title = "Csaták", .LastChapter = 2, .SeriesTitle = "Sorozat"};
+  book.chapters = {{.Number = -1, .NextChapters = "001"},
+                   {.Number = 0, .NextChapters = "001"},
+                   {.Number = 1, .BattleCode = battleCode, .NextChapters = "002"},
+                   {.Number = 2, .NextChapters = "GGG"}};
+  book.texts = {{"Háttér"}, {"A barlang előtt"}, {"A kincs"}, {"Szabályok"}};
+  const TMonsterRec base{.FlightCode = "0<", .AttackMods = "0", .RollBattleCode = "0", .WoundMods = "20201111"};
+  TMonsterRec first = base, second = base, brute = base;
+  first.Number = 1, first.Name = "Goblin", first.Skill = 6, first.Stamina = 4;
+  second.Number = 2, second.Name = "Patkány", second.Skill = 5, second.Stamina = 2;
+  brute.Number = 3, brute.Name = "Troll", brute.Skill = 12, brute.Stamina = 30, brute.WoundMods = "20601111";
+  PackageContent content;
+  content.name = "Source";
+  content.books = {book};
+  content.monsters = {first, second, brute};
+  content.baseValues = {{.Number = 1, .Name = "Ügyesség"},
+                        {.Number = 2, .LimitFatal = 1, .Name = "Életerő"},
+                        {.Number = 3, .Name = "Szerencse"}};
+  content.items = {{.Number = 1, .Name = "Arany"}};
+  return content;
+}
+
+class BattleScenario : public ::testing::Test {
  protected:
-  BattleScenario() {
+  BattleScenario() : loader(folder.path()), game(folder.path(), ui, dice, clock, loader) {
     InstallRulesHooks(game);
     InstallDiceTestHooks(game);
     InstallBattleHooks(game);
   }
 
-  // The rules text leads to chapter point 1, which declares the battle and goes on to 2.
-  void book(const std::string& battleCode) {
-    loader.book.chapters.Insert({.Number = -1, .NextChapters = "001"});
-    loader.book.chapters.Insert({.Number = 1, .BattleCode = battleCode, .NextChapters = "002"});
-    loader.useMinimalBook();
-    const TMonsterRec base{.FlightCode = "0<", .AttackMods = "0", .RollBattleCode = "0", .WoundMods = "20201111"};
-    TMonsterRec first = base, second = base, brute = base;
-    first.Number = 1, first.Name = "Goblin", first.Skill = 6, first.Stamina = 4;
-    second.Number = 2, second.Name = "Patkány", second.Skill = 5, second.Stamina = 2;
-    brute.Number = 3, brute.Name = "Troll", brute.Skill = 12, brute.Stamina = 30, brute.WoundMods = "20601111";
-    for (const TMonsterRec& rec : {first, second, brute}) loader.book.monsters.Insert(rec);
+  // Writes the book and starts it at "Normál": Skill 10, Stamina 18, Luck 12.
+  void start(const std::string& battleCode) {
+    testing::WriteTestPackage(folder.path(), BattlePackage(battleCode));
+    dice.push({4, 3, 3, 6});
+    Lifecycle(game).Indit({.package = "Source", .bookNumber = 1, .bookCount = 1, .difficulty = 1});
+    ASSERT_TRUE(game.state.GameLoaded);
   }
 
   void choose(const std::string& entry) {
@@ -47,6 +74,7 @@ class BattleScenario : public GameFixture {
   // The player opens the "Próbák - Csaták" page that blinks for the battle: "Harc" is enabled.
   void openBattlePage() {
     ASSERT_EQ(5, game.state.navigation.PendingKind);
+    ASSERT_TRUE(game.screen.TimerAlarm.enabled());
     game.screen.BitBtn5.setEnabled(true);
   }
 
@@ -54,11 +82,17 @@ class BattleScenario : public GameFixture {
     dice.push(pips);
     ASSERT_TRUE(game.Perform([this] { Battle(game).KlikkCsata(); }));
   }
+
+  testing::TempFolder folder;
+  ScriptedUi ui;
+  ScriptedDice dice;
+  FixedClock clock;
+  PackageBookLoader loader;
+  Game game;
 };
 
 TEST_F(BattleScenario, VictoryLeadsToTheContinuations) {
-  book("N001002");
-  startGame(1, {4, 3, 3, 6});  // Skill 10, Stamina 18, Luck 12
+  start("N001002");
   choose("1");
   EXPECT_EQ(1, game.state.CurrentChapter);
   EXPECT_EQ("Goblin", game.screen.battle.Szorny(1, "Nev").text());
@@ -91,8 +125,7 @@ TEST_F(BattleScenario, VictoryLeadsToTheContinuations) {
 }
 
 TEST_F(BattleScenario, DeathEndsTheGame) {
-  book("N003");
-  startGame(1, {4, 3, 3, 6});
+  start("N003");
   choose("1");
   openBattlePage();
   fight({6, 6, 1, 1});
@@ -108,8 +141,7 @@ TEST_F(BattleScenario, DeathEndsTheGame) {
 }
 
 TEST_F(BattleScenario, BrokenDeclarationIsShownAndTheProgramGoesOn) {
-  book("N009");
-  startGame(1, {4, 3, 3, 6});
+  start("N009");
   choose("1");
   const std::vector<UiEvent> boxes = ui.eventsOf(UiEvent::Kind::BookCodeError);
   ASSERT_EQ(1u, boxes.size());
