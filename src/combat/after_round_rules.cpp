@@ -48,13 +48,7 @@ void Battle::endCondition(std::string_view code) {
   if (!met) return;
   switch (charAt(code, 2)) {
     case 'G': CsataVege(BattleOutcome::Victory); break;
-    case 'H':
-      if (charAt(code, 3) == '>') {
-        CsataVege(BattleOutcome::EndWithoutDeath);
-      } else {
-        Halal();
-      }
-      break;
+    case 'H': endWithoutDeathOrDie(charAt(code, 3)); break;
     default: break;
   }
 }
@@ -77,46 +71,45 @@ void Battle::ForduloUtaniDobas(int pips) {
 }
 
 void Battle::roundRollAction(char letter, std::string_view code, std::size_t digitPosition) {
-  MainValues& v = game_.state.values;
-  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
   switch (letter) {
-    case 'E':
-      opponent.Stamina -= digitAt(code, digitPosition);
-      SebzesMeres(digitAt(code, digitPosition), 1);
-      showOpponentValues();
-      if (opponent.Stamina < 1) opponentDies();
-      break;
     case 'G': CsataVege(BattleOutcome::Victory); return;
-    case 'H':
-      if (charAt(code, digitPosition) == '>') {
-        CsataVege(BattleOutcome::EndWithoutDeath);
-      } else {
-        Halal();
-      }
-      return;
+    case 'H': endWithoutDeathOrDie(charAt(code, digitPosition)); return;
+    case 'E': woundOpponent(digitAt(code, digitPosition)); break;
+    case 'U': woundOpponent(-digitAt(code, digitPosition)); break;
     case 'I':
-      v.Stamina -= digitAt(code, digitPosition);
-      SebesulesMeres(digitAt(code, digitPosition), 1);
-      showPlayerValues();
-      if (v.Stamina <= v.StaminaMin) {
-        playerDies();
-        return;
-      }
+      if (!woundPlayer(digitAt(code, digitPosition))) return;
       break;
-    case 'R':
-      v.Stamina += digitAt(code, digitPosition);
-      SebesulesMeres(-digitAt(code, digitPosition), 1);
-      showPlayerValues();
-      break;
-    case 'U':
-      opponent.Stamina += digitAt(code, digitPosition);
-      SebzesMeres(-digitAt(code, digitPosition), 1);
-      showOpponentValues();
-      break;
+    case 'R': woundPlayer(-digitAt(code, digitPosition)); break;
     default: break;  // "N", and letters the books do not define: the battle goes on
   }
   // A victory through the last opponent's death has ended the battle already.
   if (battleRuns()) setFightEnabled(true);
+}
+
+void Battle::endWithoutDeathOrDie(char ending) {
+  if (ending == '>') {
+    CsataVege(BattleOutcome::EndWithoutDeath);
+  } else {
+    Halal();
+  }
+}
+
+void Battle::woundOpponent(int amount) {
+  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
+  opponent.Stamina -= amount;
+  SebzesMeres(amount, 1);
+  showOpponentValues();
+  if (opponent.Stamina < 1) opponentDies();
+}
+
+bool Battle::woundPlayer(int amount) {
+  MainValues& v = game_.state.values;
+  v.Stamina -= amount;
+  SebesulesMeres(amount, 1);
+  showPlayerValues();
+  if (amount <= 0 || v.Stamina > v.StaminaMin) return true;
+  playerDies();
+  return false;
 }
 
 void Battle::informationGained(std::string_view code) {

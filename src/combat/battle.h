@@ -28,8 +28,7 @@ class Battle {
 
   // Equipment battle codes checked in a round (battle_equipment.cpp). A1: the "CU"
   // tests; A2 runs one: 0 the opponent dies, 1 nothing, 2 the player dies. B1: the
-  // "CF" tests; B2 runs one: 0 won, 1 no effect, 2 lost. B1 gives the round's forced
-  // result the same way.
+  // "CF" tests, giving the round's forced result; B2 runs one: 0 won, 1 no effect, 2 lost.
   void CsataTargyEllenorzesA1();
   int CsataTargyEllenorzesA2(std::string_view code);
   int CsataTargyEllenorzesB1();
@@ -48,9 +47,11 @@ class Battle {
   void SebzesMeres(int amount, int kind);
   void SebesulesMeres(int amount, int kind);
 
-  // Flight, special weapon, the end of a battle, death (battle_end.cpp).
+  // Flight and the special weapon (flight_weapon.cpp).
   void KlikkElmenekules();
   void KlikkSpecFegyverAlkalmazas();
+
+  // The end of a battle, death (battle_end.cpp).
   void CsataVege(BattleOutcome outcome);
   void Halal();
   // The battle side of the tests-and-battles page reset.
@@ -94,25 +95,36 @@ class Battle {
   void applyWonRoundItems(int lifeDamage);
   // One "CV" or "CN" code: the change of life it makes (negative heals the wound).
   int itemLifeChange(std::string_view code, int remainingWound);
+  // One die shown among the single-die pictures, its pips added to the one-die label.
   int rollShownDie();
+  // The current opponent has died: the next one (or victory) follows.
+  void opponentDies();
+
+  // flight_weapon.cpp
+  void checkFlightAfterRound();
+  void useUpSpecialWeapon(int item);
 
   // battle_end.cpp
+  // The player's life has run out: death, or the end without death of DeathMode 1.
   void playerDies();
-  void opponentDies();
-  void useUpSpecialWeapon(int item);
   void writeBackValues();
   void countDownBattleInformation();
-  void checkFlightAfterRound();
 
   // after_round_rules.cpp
   void endCondition(std::string_view code);
   void requestRoundRoll();
   void roundRollAction(char letter, std::string_view code, std::size_t digitPosition);
+  // ">" ends the battle without death; anything else is the player's death.
+  void endWithoutDeathOrDie(char ending);
+  // Life points taken (negative: given back) with the tally and the panel; the player's
+  // version is false when the wound killed.
+  void woundOpponent(int amount);
+  bool woundPlayer(int amount);
   void informationGained(std::string_view code);
   void damageLimit(std::string_view code);
 
- public:
-  // Shared by the parts of the battle.
+  // battle_values.cpp: the battle's skill and life characteristics (BattleValueCodes,
+  // or 1 and 2), their names, and the values shown in the panel and on the sheet.
   int skillNumber() const;
   int lifeNumber() const;
   std::string skillName() const;
@@ -122,7 +134,6 @@ class Battle {
   bool battleRuns() const { return game_.state.battle.BattleRunning; }
   void setFightEnabled(bool enabled);
 
- private:
   Game& game_;
 };
 

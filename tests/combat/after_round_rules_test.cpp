@@ -5,10 +5,6 @@
 namespace zrx::test {
 namespace {
 
-constexpr std::initializer_list<int> kWon = {1, 1, 6, 6};
-constexpr std::initializer_list<int> kLost = {6, 6, 1, 1};
-constexpr std::initializer_list<int> kDraw = {4, 4, 3, 2};
-
 class AfterRoundRule : public BattleFixture {
  protected:
   void fightWithRule(const std::string& rule, int stamina = 30, const std::string& woundMods = "20201111") {
@@ -19,7 +15,6 @@ class AfterRoundRule : public BattleFixture {
     declare("N001");
     setUp();
   }
-  bool died() { return !ui.eventsOf(UiEvent::Kind::Death).empty(); }
   // The after-round roll: "Dobás egy kockával" with the pips (and the two unseen results).
   void afterRoundRoll(int pips) {
     dice.push({pips, 1, 1});

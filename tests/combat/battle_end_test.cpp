@@ -5,9 +5,6 @@
 namespace zrx::test {
 namespace {
 
-constexpr std::initializer_list<int> kWon = {1, 1, 6, 6};
-constexpr std::initializer_list<int> kLost = {6, 6, 1, 1};
-
 class BattleEnd : public BattleFixture {
  protected:
   void fight(TMonsterRec rec, const std::string& declaration = "N001") {
@@ -20,7 +17,6 @@ class BattleEnd : public BattleFixture {
     rec.FlightCode = "1N";
     return rec;
   }
-  bool died() { return !ui.eventsOf(UiEvent::Kind::Death).empty(); }
   std::vector<std::vector<std::string>> questions() {
     std::vector<std::vector<std::string>> out;
     for (const UiEvent& e : ui.eventsOf(UiEvent::Kind::Question)) out.push_back(e.lines);

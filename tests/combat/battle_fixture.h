@@ -3,6 +3,7 @@
 // hooks; the book's records filled in code; scripted dice and answers.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "battle.h"
@@ -16,6 +17,12 @@ namespace zrx::test {
 
 // The chapter point that declares the battle in most tests, and its continuation.
 inline constexpr int kBattleChapter = 12;
+
+// Pips of a round (the opponent's two dice, the player's two dice) against an opponent's
+// skill 7 and the player's 10.
+inline constexpr std::initializer_list<int> kWon = {1, 1, 6, 6};   // 9 against 22
+inline constexpr std::initializer_list<int> kLost = {6, 6, 1, 1};  // 19 against 12
+inline constexpr std::initializer_list<int> kDraw = {4, 4, 3, 2};  // 15 against 15
 
 class BattleFixture : public GameFixture {
  protected:
@@ -44,6 +51,7 @@ class BattleFixture : public GameFixture {
   BattlePanel& panel() { return game.screen.battle; }
   const std::string& line1() { return game.screen.battle.LabelEredmeny1.text(); }
   const std::string& line2() { return game.screen.battle.LabelEredmeny2.text(); }
+  bool died() { return !ui.eventsOf(UiEvent::Kind::Death).empty(); }
 
   void characteristic(int number, const std::string& name, int current, int start, int minimum = 0) {
     game.stores.baseValues.Insert({.Number = number, .Current = static_cast<std::uint8_t>(current),
@@ -87,6 +95,16 @@ class BattleFixture : public GameFixture {
     game.state.CurrentChapter = chapter;
     battle().CsataElokeszites();
     game.screen.BitBtn5.setEnabled(true);
+  }
+  // One opponent (skill 7, the given life) declared with a second behind it, and set up;
+  // the player has 10 and 20.
+  void fightOne(int stamina = 30, const std::string& woundMods = "20201111") {
+    TMonsterRec rec = opponent(1, 7, stamina);
+    rec.WoundMods = woundMods;
+    add(rec);
+    add(opponent(2, 7, 30));
+    declare("N001002");
+    setUp();
   }
   // One round: the opponent's two dice, then the player's two dice, then any further pips.
   void round(std::initializer_list<int> pips) {

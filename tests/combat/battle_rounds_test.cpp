@@ -1,3 +1,5 @@
+// One round against one opponent: attack strengths, wounds, tallies, forced results,
+// luck in battle, and the player's life at its limit.
 #include <gtest/gtest.h>
 
 #include "battle_fixture.h"
@@ -5,25 +7,7 @@
 namespace zrx::test {
 namespace {
 
-// Pips of a round (opponent's two dice, player's two dice) against skill 7 and 10.
-constexpr std::initializer_list<int> kWon = {1, 1, 6, 6};   // 9 against 22
-constexpr std::initializer_list<int> kLost = {6, 6, 1, 1};  // 19 against 12
-constexpr std::initializer_list<int> kDraw = {4, 4, 3, 2};  // 15 against 15
-
-class BattleRound : public BattleFixture {
- protected:
-  // One opponent (skill 7, the given life) declared and set up; the player has 10 and 20.
-  TMonsterRec& fightOne(int stamina = 30, const std::string& woundMods = "20201111") {
-    TMonsterRec rec = opponent(1, 7, stamina);
-    rec.WoundMods = woundMods;
-    add(rec);
-    add(opponent(2, 7, 30));
-    declare("N001002");
-    setUp();
-    return b().CurrentOpponent;
-  }
-  bool died() { return !ui.eventsOf(UiEvent::Kind::Death).empty(); }
-};
+using BattleRound = BattleFixture;
 
 TEST_F(BattleRound, WonRoundWoundsTheOpponent) {
   fightOne(10);
@@ -311,124 +295,6 @@ TEST_F(BattleRound, DeathModeOneEndsTheBattleWithoutDeath) {
   EXPECT_FALSE(b().BattleRunning);
   EXPECT_EQ(TextList{"13"}, state().navigation.NextChapterList);
   EXPECT_EQ("Harc", game.screen.BitBtn5.text());
-}
-
-TEST_F(BattleRound, SecondOpponentOfAGroupStrikes) {
-  TMonsterRec first = opponent(1, 7, 30);
-  first.OpponentMode = 5;
-  add(first);
-  add(opponent(2, 9, 30));
-  declare("N001002");
-  setUp();
-  ui.choosePair(1);
-  round({1, 1, 1, 1, 6, 6});  // 9 and 12; the second opponent rolls 12: 21
-  EXPECT_EQ("12", panel().Szorny(2, "Dobas").text());
-  EXPECT_EQ("21", panel().Szorny(2, "Tamadoero").text());
-  EXPECT_EQ(18, v().Stamina);
-  EXPECT_EQ("0202", b().PlayerLifeWounds);
-  EXPECT_EQ(28, b().CurrentOpponent.Stamina);  // the round itself is won
-  EXPECT_EQ(30, b().SecondOpponent.Stamina);
-
-  ui.choosePair(1);
-  setPlayer(10, 2, 8);
-  round({1, 1, 1, 1, 6, 6});
-  EXPECT_TRUE(died());
-  EXPECT_EQ(0u, dice.remaining());
-}
-
-TEST_F(BattleRound, AlliesStopAfterAFailure) {
-  struct Case {
-    const char* allies;
-    std::initializer_list<int> pips;
-    int opponentStamina;
-  };
-  const Case cases[] = {
-      // opponent, player, then per ally: the ally's dice and the opponent's against it
-      {"080706", {1, 1, 6, 6, 1, 1, 6, 6}, 28},          // the first fails: no other strikes
-      {"080706", {1, 1, 6, 6, 6, 6, 1, 1, 1, 1, 6, 6}, 26},  // the second fails
-      {"0807", {1, 1, 6, 6, 6, 6, 1, 1, 6, 6, 1, 1}, 24},
-      {"08070", {1, 1, 6, 6}, 28},                       // five characters: no allies
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.allies);
-    b() = {};
-    game.stores.monsters.Clear();
-    TMonsterRec rec = opponent(1, 7, 30);
-    rec.ExtraCode = c.allies;
-    add(rec);
-    declare("N001");
-    setUp();
-    round(c.pips);
-    EXPECT_EQ(c.opponentStamina, b().CurrentOpponent.Stamina);
-    EXPECT_EQ(0u, dice.remaining());
-  }
-}
-
-TEST_F(BattleRound, AlliesKillTheOpponentAndSkipTheRest) {
-  TMonsterRec rec = opponent(1, 7, 2);
-  rec.ExtraCode = "0807";
-  add(rec);
-  add(opponent(2, 7, 30));
-  declare("N001002");
-  setUp();
-  round({1, 1, 6, 6, 6, 6, 1, 1});
-  EXPECT_EQ(2, b().CurrentOpponent.Number);
-  EXPECT_EQ("Ellenfeled meghalt! Új Ellenfél következik!", line2());
-  EXPECT_EQ("", panel().LabelJatekosTamadoero.text());
-  EXPECT_EQ("1. Forduló", game.screen.BitBtn5.text());
-  EXPECT_EQ(0, b().RoundsFought);
-  EXPECT_EQ(0u, dice.remaining());
-}
-
-TEST_F(BattleRound, EquipmentTestsBeforeTheRound) {
-  struct Case {
-    const char* code;
-    std::initializer_list<int> pips;
-    bool opponentDied, playerDied;
-    const char* twoDiceLabel;
-  };
-  const Case cases[] = {
-      {"CUB1", {2, 3}, true, false, "5"},
-      {"CUB1", {6, 6, 1, 1, 6, 6}, false, false, "12,12"},
-      {"CUA1", {2, 3, 1, 1, 3, 4}, false, false, "5,7"},
-      {"CUCE", {5, 5, 1, 1, 6, 6}, false, false, "10,12"},  // equal: nothing
-      {"CUX1", {1, 1}, true, false, "2"},                   // an unknown kind kills the opponent
-      {"CUB2", {1, 1}, true, false, "2"},
-      {"CUAE", {6, 6}, false, true, ""},                    // last: the death ends the game
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.code);
-    b() = {};
-    ui.clearEvents();
-    state().GameLoaded = true;
-    game.stores.items.Clear();
-    game.stores.monsters.Clear();
-    state().equipment.EquipmentList.clear();
-    item(9, c.code);
-    fightOne();
-    round(c.pips);
-    EXPECT_EQ(c.playerDied, died());
-    if (!c.playerDied) {
-      EXPECT_EQ(c.opponentDied ? 2 : 1, b().CurrentOpponent.Number);
-    }
-    if (!c.playerDied) {
-      EXPECT_EQ(c.twoDiceLabel, game.screen.DKEredmenyLabel(2).text());
-    }
-    if (c.opponentDied) {
-      EXPECT_EQ("Ellenfeled meghalt! Új Ellenfél következik!", line2());
-    }
-    EXPECT_EQ(0u, dice.remaining());
-  }
-}
-
-TEST_F(BattleRound, EquipmentTestWithAPeriodSkipsRounds) {
-  item(9, "CUA2");
-  fightOne();
-  round({1, 1, 1, 1, 6, 6});  // 0 rounds fought: due
-  round({1, 1, 6, 6});        // 1: not due
-  round({1, 1, 1, 1, 6, 6});  // 2: due
-  EXPECT_EQ(3, b().RoundsFought);
-  EXPECT_EQ(0u, dice.remaining());
 }
 
 TEST_F(BattleRound, ADisabledFightButtonDoesNothing) {
