@@ -37,6 +37,8 @@ void Battle::CsataElokeszites() {
   b.OpponentQueue.clear();
   const int chapter = state.CurrentChapter;
   const std::string code = game_.stores.chapters.Find(chapter).BattleCode;
+  // "Harc" waits until the player opens the battle page.
+  setFightEnabled(false);
 
   if (b.OpponentRollDone) {
     b.OpponentRollDone = false;

@@ -58,6 +58,26 @@ TEST_F(BattleSetUp, NoBattleOffersTheContinuations) {
   }
 }
 
+TEST_F(BattleSetUp, TheActionsWaitForADeclaredBattleAndItsPage) {
+  ScreenModel& s = game.screen;
+  EXPECT_FALSE(s.BitBtn5.enabled());
+  EXPECT_FALSE(s.LabelMenekules.enabled());
+  EXPECT_FALSE(s.LabelMenekules.visible());
+  EXPECT_FALSE(s.LabelSpecFegyver.enabled());
+  EXPECT_FALSE(panel().Szorny(1, "Nev").visible());
+  EXPECT_FALSE(panel().LabelEredmeny1.visible());
+
+  declare("N001");
+  state().CurrentChapter = kBattleChapter;
+  s.BitBtn5.setEnabled(true);
+  battle().CsataElokeszites();
+  EXPECT_FALSE(s.BitBtn5.enabled());
+  EXPECT_TRUE(panel().Szorny(1, "Nev").visible());
+  battle().KlikkCsata();  // not clickable before the page is opened
+  EXPECT_FALSE(b().BattleRunning);
+  EXPECT_EQ(0u, dice.remaining());
+}
+
 TEST_F(BattleSetUp, RollPicksTheOpponent) {
   declare("R001002003");
   setUp();
