@@ -190,6 +190,25 @@ TEST_F(BattleSetUp, SurvivorsOfAGroupMoveUpWithoutReadjustment) {
   EXPECT_EQ(0u, dice.remaining());
 }
 
+TEST_F(BattleSetUp, NoMemberOfAGroupIsDroppedWhenOnlyTheFirstCarriesTheMode) {
+  TMonsterRec first = opponent(40, 8, 1);
+  first.OpponentMode = 31;
+  add(first);
+  add(opponent(41, 7, 9));
+  add(opponent(42, 6, 8));
+  add(opponent(43, 5, 7));
+  declare("N040041042043");
+  setUp();
+  b().BattleRunning = true;
+  for (int expected : {41, 42, 43}) {
+    battle().UjSzornyBetoltes();
+    EXPECT_EQ(expected, b().CurrentOpponent.Number);
+  }
+  EXPECT_TRUE(b().BattleRunning);
+  battle().UjSzornyBetoltes();
+  EXPECT_TRUE(b().LastBattleWon);
+}
+
 TEST_F(BattleSetUp, BattleCharacteristicsReplaceSkillAndLife) {
   TMonsterRec rec = opponent(50, 7, 10);
   rec.BattleValueCodes = "0405";
