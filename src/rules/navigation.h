@@ -65,7 +65,6 @@ class Navigation {
  private:
   void startSpecialChanges();
   void decideSaveAllowed(const TChapterRec& chapter);
-  void ageTimedInformation();
   void offerTypedChoice(const TChapterRec& chapter);
   void switchToPendingPage();
   void chooseListEntry(const std::string& entry);
