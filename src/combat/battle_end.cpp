@@ -77,12 +77,7 @@ void Battle::Halal() {
   b.LastBattleWon = false;
   s.battle.LabelEredmeny1.setText("Meghaltál!");
   s.battle.LabelEredmeny2.setText("");
-  // The death window returns when it has closed; its closing ends the game.
-  game_.ui().DeathWindow();
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  Lifecycle lifecycle(game_);
-  lifecycle.TortenetAlaphelyzet();
-  lifecycle.Befejez();
+  Lifecycle(game_).HalalAblak();
 }
 
 void Battle::CsataPanelAlaphelyzet() {

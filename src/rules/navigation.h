@@ -73,7 +73,6 @@ class Navigation {
   void goToChapter(int chapter);
   void hideChoiceHints();
   void showChoice(const std::string& text);
-  void endWithDeath();
 
   Game& game_;
 };
