@@ -96,7 +96,7 @@ class Battle {
   // One "CV" or "CN" code: the change of life it makes (negative heals the wound).
   int itemLifeChange(std::string_view code, int remainingWound);
   // One die shown among the single-die pictures, its pips added to the one-die label.
-  int rollShownDie();
+  int rollShownDie(std::string_view purpose);
   // The current opponent has died: the next one (or victory) follows.
   void opponentDies();
 

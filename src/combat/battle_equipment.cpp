@@ -46,7 +46,7 @@ void Battle::CsataTargyEllenorzesA1() {
 int Battle::CsataTargyEllenorzesA2(std::string_view code) {
   const char kind = charAt(code, 3);
   if (!testDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
-  const int sum = game_.KockaDobas(2, true);
+  const int sum = game_.KockaDobas(2, true, "Felszerelés próba");
   game_.screen.DKEredmenyLabel(2).setText(std::to_string(sum));
   const int skill = game_.state.values.Skill;
   switch (kind) {
@@ -74,7 +74,7 @@ int Battle::CsataTargyEllenorzesB2(std::string_view code) {
   bool applies = false;
   switch (charAt(code, 5)) {
     case 'D': {
-      const int pips = rollShownDie();
+      const int pips = rollShownDie("Felszerelés próba");
       applies = digitAt(code, 6) <= pips && pips <= digitAt(code, 7);
       break;
     }

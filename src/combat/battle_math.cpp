@@ -35,17 +35,7 @@ int adjustToDifficulty(int value, int difficulty, int percent) {
   }
 }
 
-int drawDifficultyPercent(Dice& dice) {
-  // Three dice give 216 equally likely values; the top ones that would favour some
-  // percentages are rolled again.
-  constexpr int kRange = 6 * 6 * 6;
-  constexpr int kLimit = kRange - kRange % kPercentCount;
-  for (;;) {
-    int value = 0;
-    for (int i = 0; i < 3; ++i) value = value * 6 + (dice.roll() - 1);
-    if (value < kLimit) return kLowestPercent + value % kPercentCount;
-  }
-}
+int drawDifficultyPercent(Dice& dice) { return kLowestPercent + dice.uniform(kPercentCount); }
 
 int tallyTotal(std::string_view tally) { return tally.empty() ? 0 : numberAt(tally, 1, 2); }
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kThreeAtOnce = 31;
 constexpr int kGroupHit = 2;  // life points that a stronger group member or ally takes
+constexpr const char* kOpponentAttack = "Ellenfél támadóereje";
 
 }  // namespace
 
@@ -46,8 +47,8 @@ void Battle::KlikkCsata() {
 
 void Battle::rollAttacks(bool cuRolled) {
   BattleState& b = game_.state.battle;
-  b.OpponentAttack = game_.KockaDobas(2, false) + b.CurrentOpponent.Skill;
-  const int roll = game_.KockaDobas(2, true);
+  b.OpponentAttack = game_.KockaDobas(2, false, kOpponentAttack) + b.CurrentOpponent.Skill;
+  const int roll = game_.KockaDobas(2, true, "Támadóerőd");
   b.PlayerAttack = roll + game_.state.values.Skill;
   Control& label = game_.screen.DKEredmenyLabel(2);
   if (cuRolled) label.setText(label.text() + "," + std::to_string(roll));
@@ -99,7 +100,7 @@ void Battle::groupStrikes() {
   BattlePanel& panel = game_.screen.battle;
   const bool three = b.CurrentOpponent.OpponentMode >= kThreeAtOnce && b.OpponentsPresent == 3;
   const auto roll = [&](int row, const TMonsterRec& opponent, int& attack) {
-    const int pips = game_.KockaDobas(2, false);
+    const int pips = game_.KockaDobas(2, false, kOpponentAttack);
     attack = pips + opponent.Skill;
     panel.Szorny(row, "Dobas").setText(std::to_string(pips));
     panel.Szorny(row, "Tamadoero").setText(std::to_string(attack));
@@ -128,8 +129,8 @@ void Battle::alliesStrike() {
   const std::string& code = b.CurrentOpponent.ExtraCode;
   const std::size_t allies = code.size() == 2 || code.size() == 4 || code.size() == 6 ? code.size() / 2 : 0;
   for (std::size_t i = 0; i < allies; ++i) {
-    const int allyAttack = numberAt(code, 2 * i + 1, 2) + game_.KockaDobas(2, false);
-    const int opponentAttack = game_.KockaDobas(2, false) + b.CurrentOpponent.Skill;
+    const int allyAttack = numberAt(code, 2 * i + 1, 2) + game_.KockaDobas(2, false, "Szövetséges támadóereje");
+    const int opponentAttack = game_.KockaDobas(2, false, kOpponentAttack) + b.CurrentOpponent.Skill;
     // An ally that does not win its strike stops the allies after it in this round.
     if (allyAttack <= opponentAttack) break;
     b.CurrentOpponent.Stamina -= kGroupHit;

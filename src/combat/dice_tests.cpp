@@ -8,6 +8,7 @@ namespace {
 // Page mark positions (0-based in the string): battle and condition test.
 constexpr std::size_t kBattleMark = 4;
 constexpr std::size_t kConditionTestMark = 5;
+constexpr const char* kLuckTest = "Szerencse próba";
 
 // The first roll for a fresh request wipes the dice of earlier tests: "1" becomes "2".
 bool takeFreshMark(std::string& marks, std::size_t position) {
@@ -44,9 +45,9 @@ void DiceTests::DobasProba(int n) {
     DobokockakAlaphelyzet();
   }
 
-  tests.RollResult1 = game_.KockaDobas(n, true);
-  tests.RollResult2 = game_.KockaDobas(n, false);
-  tests.RollResult3 = game_.KockaDobas(n, false);
+  tests.RollResult1 = game_.KockaDobas(n, true, "Dobás próba, 1. eredmény");
+  tests.RollResult2 = game_.KockaDobas(n, false, "Dobás próba, 2. eredmény");
+  tests.RollResult3 = game_.KockaDobas(n, false, "Dobás próba, 3. eredmény");
   if (n >= 1 && n <= 4) {
     Control& action = game_.screen.LabelDobasKocka(n);
     action.setEnabled(false);
@@ -100,7 +101,7 @@ void DiceTests::SzerencseProba() {
   TestState& tests = state.tests;
   BattleState& battle = state.battle;
 
-  tests.LuckTestLucky = game_.KockaDobas(2, true) <= v.Luck;
+  tests.LuckTestLucky = game_.KockaDobas(2, true, kLuckTest) <= v.Luck;
   showLuckOutcome();
   // A test at the lower limit costs nothing.
   if (v.Luck > v.LuckMin) --v.Luck;
@@ -134,12 +135,12 @@ void DiceTests::conditionLuckFollowUp() {
   const int folds = luckFolds(state.conditions.AwaitedInfo);
   // Every further test costs its point, however early the series failed.
   if (folds >= 2) {
-    if (tests.LuckTestLucky) tests.LuckTestLucky = game_.KockaDobas(2, true) <= v.Luck;
+    if (tests.LuckTestLucky) tests.LuckTestLucky = game_.KockaDobas(2, true, kLuckTest) <= v.Luck;
     showLuckOutcome();
     --v.Luck;
   }
   if (folds == 3) {
-    if (game_.KockaDobas(2, true) > v.Luck) tests.LuckTestLucky = false;
+    if (game_.KockaDobas(2, true, kLuckTest) > v.Luck) tests.LuckTestLucky = false;
     showLuckOutcome();
     --v.Luck;
   }

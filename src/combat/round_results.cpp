@@ -26,7 +26,7 @@ int Battle::Sebesules(int who, int kind) {
   if (size == '0') return 0;
   const int counter = who == 0 ? b.RoundsLost : b.RoundsWon;
   if (!periodDue(digitAt(mods, static_cast<std::size_t>(kPeriodPosition[who][kind])), counter)) return 0;
-  const int wound = size == 'D' ? rollShownDie() : digitAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
+  const int wound = size == 'D' ? rollShownDie("Sebzés") : digitAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
   if (wound > 0) {
     if (who == 0) {
       SebesulesMeres(wound, kind);
@@ -37,8 +37,8 @@ int Battle::Sebesules(int who, int kind) {
   return wound;
 }
 
-int Battle::rollShownDie() {
-  const int pips = game_.KockaDobas(1, true);
+int Battle::rollShownDie(std::string_view purpose) {
+  const int pips = game_.KockaDobas(1, true, purpose);
   Control& label = game_.screen.DKEredmenyLabel(1);
   label.setText(label.text().empty() ? std::to_string(pips) : label.text() + "," + std::to_string(pips));
   return pips;
@@ -124,7 +124,7 @@ int Battle::itemLifeChange(std::string_view code, int remainingWound) {
   if ((trigger != 'D' && trigger != 'N') || (sign != '+' && sign != '-')) return 0;
   const int amount = digitAt(code, 5);
   if (trigger == 'D') {
-    const int pips = rollShownDie();
+    const int pips = rollShownDie("Gyógyulás");
     if (pips < digitAt(code, 6) || pips > digitAt(code, 7)) return 0;
   }
   return sign == '+' ? -std::min(amount, std::max(remainingWound, 0)) : amount;

@@ -28,7 +28,7 @@ void Characteristics::AlapErtekInicializalas(int number, bool restore, int curre
   const TBaseValueRec rec = game_.stores.baseValues.Find(number);
   // The sum of Dice dice, one at a time, so that a record may ask for more than four.
   int roll = rec.Bonus;
-  for (int i = 0; i < rec.Dice; ++i) roll += game_.KockaDobas(1, false);
+  for (int i = 0; i < rec.Dice; ++i) roll += game_.KockaDobas(1, false, rec.Name);
   AlapErtekModositas(number, 1, rec.CountsUp == 1 ? 0 : roll);
   AlapErtekModositas(number, 2, roll);
   AlapErtekModositas(number, 3, 0);
@@ -118,9 +118,9 @@ void Characteristics::SpecAlapErtekVisszaIras() {
 
 void Characteristics::rollMainCharacteristics() {
   MainValues& v = game_.state.values;
-  v.Skill = game_.KockaDobas(1, false) + 6;
-  v.Stamina = game_.KockaDobas(2, false) + 12;
-  v.Luck = game_.KockaDobas(1, false) + 6;
+  v.Skill = game_.KockaDobas(1, false, "Ügyesség") + 6;
+  v.Stamina = game_.KockaDobas(2, false, "Életerő") + 12;
+  v.Luck = game_.KockaDobas(1, false, "Szerencse") + 6;
   if (game_.state.Difficulty == 0) {
     v.Skill = easyBonus(v.Skill, 9, 3);
     v.Stamina = easyBonus(v.Stamina, 19, 5);

@@ -10,11 +10,11 @@ Game::Game(std::filesystem::path programFolder, UiPort& ui, Dice& dice, const Cl
            BookLoader& loader)
     : programFolder_(std::move(programFolder)), ui_(ui), dice_(dice), clock_(clock), loader_(loader) {}
 
-int Game::KockaDobas(int count, bool shown) {
+int Game::KockaDobas(int count, bool shown, std::string_view purpose) {
   if (count < 1 || count > 4) return 0;
   int sum = 0;
   for (int position = 1; position <= count; ++position) {
-    const int face = dice_.roll();
+    const int face = dice_.roll(purpose);
     sum += face;
     if (shown) showDie(count, position, face);
   }

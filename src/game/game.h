@@ -5,6 +5,7 @@
 // code may make one where it needs it.
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 #include "book_loader.h"
 #include "clock.h"
@@ -39,7 +40,9 @@ class Game {
 
   // The one roll of the system: the sum of `count` dice (1..4); any other count rolls
   // nothing and gives 0. Shown rolls put their faces into the dice panel's slots.
-  int KockaDobas(int count, bool shown);
+  // `purpose` names what the roll decides ("Sebzés", "Szerencse próba", ...); dice that
+  // the player throws by hand show it.
+  int KockaDobas(int count, bool shown, std::string_view purpose);
 
   // Runs one player action for a front end. A malformed book code abandons the action
   // where it arose (the state stays as far as it was changed), is shown in the error

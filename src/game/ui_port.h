@@ -48,6 +48,11 @@ class UiPort {
   // The platform's error message box for a malformed book code; the program goes on.
   virtual void BookCodeErrorBox(const std::string& message) = 0;
 
+  // The player throws a die by hand: "Dobj egy kockával!" with what the roll decides;
+  // returns what the player typed (ManualDice asks again until it is 1..6). A front end
+  // whose input has ended does not return.
+  virtual std::string KockaBekeres(const std::string& purpose) = 0;
+
   // Width in pixels of a text in the font of the offer's choice boxes; headless front ends
   // keep this fixed-width default (7 pixels a character).
   virtual int CheckBoxTextWidth(const std::string& text) { return 7 * static_cast<int>(Utf8Length(text)); }

@@ -83,7 +83,7 @@ class UsableGroupEffect {
   void rollDice() {
     if (!countsUp() && !countsDown()) return;
     int pips = 0;
-    for (int i = 0; i < amount_; ++i) pips += game_.KockaDobas(1, true);
+    for (int i = 0; i < amount_; ++i) pips += game_.KockaDobas(1, true, "Tárgy hatása");
     setCurrentAndCheck(countsUp() ? value_.Current - pips : value_.Current + pips);
   }
 

@@ -165,8 +165,8 @@ void Conditions::contestItem(std::string_view item) {
 void Conditions::finishContest(char kind) {
   ConditionState& cs = game_.state.conditions;
   while (cs.ContestScoreA == cs.ContestScoreB) {
-    cs.ContestScoreA += game_.KockaDobas(1, false);
-    cs.ContestScoreB += game_.KockaDobas(1, false);
+    cs.ContestScoreA += game_.KockaDobas(1, false, "Holtverseny, egyik fél");
+    cs.ContestScoreB += game_.KockaDobas(1, false, "Holtverseny, másik fél");
   }
   const bool sideAWins = cs.ContestScoreA > cs.ContestScoreB;
   cs.ConditionMet = (kind == 'L') ? sideAWins : !sideAWins;

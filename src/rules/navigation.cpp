@@ -25,17 +25,6 @@ std::string chapterCaption(int chapter) {
   return std::to_string(chapter);
 }
 
-// A uniform index below `count` (at most 6^4) from the game's dice, by rejection.
-int uniformIndex(Dice& dice, int count) {
-  constexpr int kRange = 6 * 6 * 6 * 6;
-  const int limit = kRange - kRange % count;
-  for (;;) {
-    int value = 0;
-    for (int i = 0; i < 4; ++i) value = value * 6 + (dice.roll() - 1);
-    if (value < limit) return value % count;
-  }
-}
-
 }  // namespace
 
 void Navigation::FejezetPont() {
@@ -79,7 +68,7 @@ void Navigation::FejezetKepBetoltes() {
     }
   } else if (picture == 0 && gs.CurrentBook.DecorPictureCount != 0 && !gs.DecorPictures.empty()) {
     const int count = static_cast<int>(gs.DecorPictures.size());
-    image.setPicture({PictureRef::Source::DecorPicture, uniformIndex(game_.dice(), count)});
+    image.setPicture({PictureRef::Source::DecorPicture, game_.dice().uniform(count)});
   }
 }
 

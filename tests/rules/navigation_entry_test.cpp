@@ -55,13 +55,13 @@ TEST_F(NavigationEntryTest, PictureOfTheChapterOrADecorativeOne) {
   state().DecorPictures.resize(3);
   enter(2);
   EXPECT_EQ((PictureRef{PictureRef::Source::ChapterPicture, 1}), game.screen.Image1.picture());
-  // Four dice make one draw among the decorative pictures: (2-1)*216 + 0 + 0 + (3-1) = 218.
-  dice.push({2, 1, 1, 3});
+  // One die draws among three decorative pictures: (5 - 1) % 3 = 1.
+  dice.push({5});
   enter(1);
-  EXPECT_EQ((PictureRef{PictureRef::Source::DecorPicture, 218 % 3}), game.screen.Image1.picture());
+  EXPECT_EQ((PictureRef{PictureRef::Source::DecorPicture, 1}), game.screen.Image1.picture());
   // The rules text leaves the picture alone.
   enter(-1);
-  EXPECT_EQ((PictureRef{PictureRef::Source::DecorPicture, 218 % 3}), game.screen.Image1.picture());
+  EXPECT_EQ((PictureRef{PictureRef::Source::DecorPicture, 1}), game.screen.Image1.picture());
   EXPECT_EQ(0u, dice.remaining());
 }
 

@@ -95,7 +95,7 @@ class ScenarioTest : public ::testing::TestWithParam<int> {
 
 TEST_P(ScenarioTest, FromTheRulesTextToVictory) {
   const int difficulty = GetParam();
-  // Skill 3+6, Stamina 4+5+12, Luck 2+6; then the decorative picture of chapter 0.
+  // Skill 3+6, Stamina 4+5+12, Luck 2+6.
   dice.push({3, 4, 5, 2});
   Lifecycle(game).Indit({.package = "Source", .bookNumber = 1, .bookCount = 1, .difficulty = difficulty});
   ASSERT_TRUE(game.state.GameLoaded);
@@ -106,7 +106,7 @@ TEST_P(ScenarioTest, FromTheRulesTextToVictory) {
   expectChoiceSignalled("Szabályok");
   EXPECT_FALSE(game.state.SaveAllowed);
 
-  dice.push({1, 1, 1, 1});
+  // The one decorative picture of chapter 0 needs no die.
   choose("0");
   expectShown("Háttértörténet", {"Háttér"}, {"1"});
   EXPECT_EQ((PictureRef{PictureRef::Source::DecorPicture, 0}), game.screen.Image1.picture());

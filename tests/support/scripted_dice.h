@@ -5,6 +5,9 @@
 #include <deque>
 #include <initializer_list>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "dice.h"
 
@@ -22,8 +25,9 @@ class ScriptedDice : public Dice {
     }
   }
 
-  int roll() override {
+  int roll(std::string_view purpose) override {
     ++rolls_;
+    purposes_.emplace_back(purpose);
     if (pips_.empty()) {
       ADD_FAILURE() << "scripted dice ran dry at roll " << rolls_;
       throw std::logic_error("scripted dice ran dry");
@@ -35,10 +39,13 @@ class ScriptedDice : public Dice {
 
   std::size_t remaining() const { return pips_.size(); }
   int rolls() const { return rolls_; }
+  // What each roll so far decided, in order ("" for the program's own random picks).
+  const std::vector<std::string>& purposes() const { return purposes_; }
 
  private:
   std::deque<int> pips_;
   int rolls_ = 0;
+  std::vector<std::string> purposes_;
 };
 
 }  // namespace zrx::test

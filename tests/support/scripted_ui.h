@@ -15,7 +15,7 @@
 namespace zrx::test {
 
 struct UiEvent {
-  enum class Kind { Question, Info, Comment, NewGame, PairChoice, Death, Victory, Error, BookCodeError };
+  enum class Kind { Question, Info, Comment, NewGame, PairChoice, Death, Victory, Error, BookCodeError, DieThrow };
   Kind kind;
   std::vector<std::string> lines;
   bool operator==(const UiEvent&) const = default;
@@ -29,6 +29,8 @@ class ScriptedUi : public UiPort {
   void answer(bool yes) { answers_.push_back(yes); }
   void chooseNewGame(std::optional<NewGameChoice> choice) { newGames_.push_back(std::move(choice)); }
   void choosePair(int button) { pairs_.push_back(button); }
+  // What the player types when asked to throw a die by hand.
+  void type(std::string text) { typed_.push_back(std::move(text)); }
 
   const std::vector<UiEvent>& events() const { return events_; }
   void clearEvents() { events_.clear(); }
@@ -40,7 +42,7 @@ class ScriptedUi : public UiPort {
     }
     return out;
   }
-  bool unansweredLeft() const { return !answers_.empty() || !newGames_.empty() || !pairs_.empty(); }
+  bool unansweredLeft() const { return !answers_.empty() || !newGames_.empty() || !pairs_.empty() || !typed_.empty(); }
 
   bool QuestionFormKerdes(const std::string& line1, const std::string& line2) override {
     events_.push_back({Kind::Question, {line1, line2}});
@@ -69,6 +71,10 @@ class ScriptedUi : public UiPort {
   void BookCodeErrorBox(const std::string& message) override {
     events_.push_back({Kind::BookCodeError, {message}});
   }
+  std::string KockaBekeres(const std::string& purpose) override {
+    events_.push_back({Kind::DieThrow, {purpose}});
+    return next(typed_, "die thrown for \"" + purpose + "\"");
+  }
 
  private:
   template <typename T>
@@ -86,6 +92,7 @@ class ScriptedUi : public UiPort {
   std::deque<bool> answers_;
   std::deque<std::optional<NewGameChoice>> newGames_;
   std::deque<int> pairs_;
+  std::deque<std::string> typed_;
 };
 
 }  // namespace zrx::test
