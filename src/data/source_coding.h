@@ -5,11 +5,14 @@
 // success, a negative code for each failure.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "byte_io.h"
 #include "picture.h"
+#include "record_codec.h"
 #include "record_store.h"
 
 namespace zrx {
@@ -17,9 +20,16 @@ namespace zrx {
 // The folders beside the program that may be packages: names of exactly six characters.
 std::vector<std::string> FindPackageFolders(const std::filesystem::path& programFolder);
 
+// Removes the read-only mark of a file; false when it cannot.
+using ReadOnlyMarkRemover = std::function<bool(const std::filesystem::path&)>;
+
+// A file without the owner's write permission counts as read-only; the mark is removed with chmod u+w.
+bool RemoveReadOnlyMark(const std::filesystem::path& file);
+
 class SourceCoding {
  public:
-  explicit SourceCoding(std::filesystem::path programFolder);
+  explicit SourceCoding(std::filesystem::path programFolder,
+                        ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
 
   // Opens "<package>/<kind><number>.zrx", reads it whole and checks its container header.
   // Item count (0..255), or -1 header mismatch, -2 read failure, -10 read-only, -11 missing.
@@ -51,12 +61,27 @@ class SourceCoding {
 
   const std::filesystem::path& programFolder() const { return programFolder_; }
 
+  // The file opened last by OpenPackageFile, whole and still coded.
+  const std::vector<std::uint8_t>& fileBytes() const { return file_; }
+
  private:
+  // Opens the "Data" file of a package, skips the names block of "Source" and
+  // unpacks; the item count, the OpenPackageFile result, or -3 / -4.
+  int openDataPayload(std::string_view package);
+  // Reads the 3 + 129 + 3 bytes in front of the record groups.
+  bool readPackageHeader(PackageHeader& header);
+  int readRecordGroups(const PackageHeader& header, BookStores& stores);
+  int readChapterBlocks(const PackageHeader& header, int bookNumber, BookStores& stores);
+  int readCovers(int bookCount, int itemCount, std::vector<Picture>& covers);
+  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes.
+  bool readPictureEntry(std::int32_t& number, Picture& picture);
+
   std::filesystem::path programFolder_;
+  ReadOnlyMarkRemover removeReadOnlyMark_;
   std::vector<std::uint8_t> file_;     // the open file, whole
-  std::size_t filePos_ = 0;
+  ByteReader fileReader_;
   std::vector<std::uint8_t> payload_;  // the inflated block
-  std::size_t payloadPos_ = 0;
+  ByteReader payloadReader_;
   std::uintmax_t sourceDataFileSize_ = 0;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+// Layout of the coded container shared by every package file, and of the
+// names block that the "Source" package keeps in its "Data" file.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace zrx {
+
+inline constexpr std::size_t kContainerHeaderOffset = 5;  // 5 filler bytes come first
+inline constexpr std::size_t kContainerHeaderSize = 12;   // name (7), file code (4), item count (1)
+inline constexpr std::size_t kContainerBlockOffset = 22;  // names block or compressed block
+inline constexpr std::size_t kBlockSizesGap = 123;        // filler between the two block sizes
+inline constexpr std::size_t kPackageNameMax = 6;
+inline constexpr std::size_t kFileCodeMax = 3;
+
+// Names block: a coded count, then entries of 3 filler bytes and a coded 29-byte record.
+inline constexpr std::size_t kNameEntrySize = 32;
+inline constexpr std::size_t kNameFillerSize = 3;
+inline constexpr std::size_t kNameRecordSize = 29;
+inline constexpr std::size_t kNameTextMax = 20;
+inline constexpr int kReservedNameEntries = 2;  // the reserved entry and the settings line
+
+// Declared sizes are trusted only up to this; no book comes near it.
+inline constexpr std::int32_t kMaxPayloadSize = 256 * 1024 * 1024;
+// A package file is read whole; it holds the payload and at most a names block more.
+inline constexpr std::uintmax_t kMaxPackageFileSize = kMaxPayloadSize + 16 * 1024 * 1024;
+// Deflate cannot compress better than about 1032:1; a larger ratio is a lie.
+inline constexpr std::int64_t kMaxInflateRatio = 1032;
+
+inline constexpr const char* kSourcePackage = "Source";
+inline constexpr const char* kDataKind = "Data";
+inline constexpr const char* kTextsKind = "DataS";
+inline constexpr const char* kPicturesKind = "DataK";
+
+// "<kind><number>.zrx"
+std::string PackageFileName(const std::string& kind, int number);
+
+}  // namespace zrx

@@ -1,0 +1,125 @@
+// Opening a package file and unpacking its compressed block.
+#include <zlib.h>
+
+#include <array>
+#include <fstream>
+#include <system_error>
+
+#include "container_format.h"
+#include "source_coding.h"
+#include "win1250.h"
+
+namespace zrx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool readWholeFile(const fs::path& path, std::vector<std::uint8_t>& out) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > kMaxPackageFileSize) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  out.resize(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size));
+  return in.gcount() == static_cast<std::streamsize>(size);
+}
+
+bool isReadOnly(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  return !ec && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// "S03" names book 3 of a "DataS" file; the two digits must be decimal digits.
+bool codeNamesNumber(const std::string& code, char letter, int number) {
+  if (code.size() != kFileCodeMax || code[0] != letter) return false;
+  if (code[1] < '0' || code[1] > '9' || code[2] < '0' || code[2] > '9') return false;
+  return (code[1] - '0') * 10 + (code[2] - '0') == number;
+}
+
+bool fileCodeMatches(std::string_view kind, int number, const std::string& code) {
+  if (kind == kDataKind) return number == 0 && code == "N00";
+  if (kind == kTextsKind) return codeNamesNumber(code, 'S', number);
+  if (kind == kPicturesKind) return codeNamesNumber(code, 'K', number);
+  return false;
+}
+
+bool isSourceDataFile(std::string_view kind, int number, std::string_view package) {
+  std::string upper(package);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return kind == kDataKind && number == 0 && upper == "SOURCE";
+}
+
+}  // namespace
+
+int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string_view package) {
+  file_.clear();
+  fileReader_ = ByteReader();
+  payload_.clear();
+  payloadReader_ = ByteReader();
+
+  const fs::path path = programFolder_ / fs::path(std::string(package)) / PackageFileName(std::string(kind), number);
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return -11;
+  if (isReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
+  if (!readWholeFile(path, file_)) {
+    file_.clear();
+    return -2;
+  }
+  if (isSourceDataFile(kind, number, package)) sourceDataFileSize_ = file_.size();
+  fileReader_ = ByteReader(file_);
+
+  std::array<std::uint8_t, kContainerHeaderSize> header{};
+  std::span<const std::uint8_t> coded;
+  if (!fileReader_.seek(kContainerHeaderOffset) || !fileReader_.take(header.size(), coded)) return -2;
+  std::copy(coded.begin(), coded.end(), header.begin());
+  DecodeRun(CodingKey::kShort, kContainerHeaderOffset, header);
+
+  ByteReader fields(header);
+  std::string name, code;
+  std::uint8_t itemCount = 0;
+  fields.readShortString(kPackageNameMax, name);
+  fields.readShortString(kFileCodeMax, code);
+  fields.readU8(itemCount);
+  if (name != package || !fileCodeMatches(kind, number, code)) return -1;
+  fileReader_.seek(0);
+  return itemCount;
+}
+
+int SourceCoding::UnpackBlock() {
+  payload_.clear();
+  payloadReader_ = ByteReader();
+  std::int32_t compressedSize = 0, size = 0;
+  if (!fileReader_.readCodedInt32(CodingKey::kShort, 0, compressedSize) || !fileReader_.skip(kBlockSizesGap) ||
+      !fileReader_.readCodedInt32(CodingKey::kShort, 0, size))
+    return 1;
+  if (compressedSize <= 0 || size < 0 || size > kMaxPayloadSize ||
+      size > static_cast<std::int64_t>(compressedSize) * kMaxInflateRatio)
+    return 1;
+  std::span<const std::uint8_t> compressed;
+  if (!fileReader_.take(static_cast<std::size_t>(compressedSize), compressed)) return 1;
+
+  payload_.resize(static_cast<std::size_t>(size));
+  std::uint8_t spare = 0;  // zlib wants somewhere to write even when nothing is expected
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) return 2;
+  stream.next_in = const_cast<Bytef*>(compressed.data());
+  stream.avail_in = static_cast<uInt>(compressed.size());
+  stream.next_out = size > 0 ? payload_.data() : &spare;
+  stream.avail_out = static_cast<uInt>(size);
+  const int status = inflate(&stream, Z_FINISH);
+  const bool exact = status == Z_STREAM_END && stream.avail_out == 0;
+  inflateEnd(&stream);
+  if (!exact) {
+    payload_.clear();
+    return 2;
+  }
+  payloadReader_ = ByteReader(payload_);
+  return 0;
+}
+
+}  // namespace zrx

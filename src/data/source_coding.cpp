@@ -1,0 +1,70 @@
+#include "source_coding.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "container_format.h"
+#include "win1250.h"
+
+namespace zrx {
+
+namespace fs = std::filesystem;
+
+std::string PackageFileName(const std::string& kind, int number) {
+  return kind + std::to_string(number) + ".zrx";
+}
+
+std::vector<std::string> FindPackageFolders(const fs::path& programFolder) {
+  std::vector<std::string> folders;
+  std::error_code ec;
+  for (fs::directory_iterator it(programFolder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_directory(ec)) continue;
+    std::string name = it->path().filename().string();
+    if (Utf8Length(name) == kPackageNameMax) folders.push_back(std::move(name));
+  }
+  std::sort(folders.begin(), folders.end());
+  return folders;
+}
+
+bool RemoveReadOnlyMark(const fs::path& file) {
+  std::error_code ec;
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+  return !ec;
+}
+
+SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeReadOnlyMark)
+    : programFolder_(std::move(programFolder)), removeReadOnlyMark_(std::move(removeReadOnlyMark)) {}
+
+int SourceCoding::openDataPayload(std::string_view package) {
+  const int count = OpenPackageFile(kDataKind, 0, package);
+  if (count < 1) return count;
+  fileReader_.seek(kContainerBlockOffset);
+  if (package == kSourcePackage) {
+    std::int32_t names = 0;
+    const bool skipped = fileReader_.readCodedInt32(CodingKey::kShort, kContainerBlockOffset, names) &&
+                         names >= 0 &&
+                         fileReader_.skip(static_cast<std::size_t>(names) * kNameEntrySize);
+    if (!skipped) return -3;
+  }
+  const int unpacked = UnpackBlock();
+  if (unpacked == 1) return -3;
+  if (unpacked == 2) return -4;
+  return count;
+}
+
+bool SourceCoding::readPackageHeader(PackageHeader& header) {
+  return payloadReader_.skip(3) && ReadRecord(payloadReader_, header) && payloadReader_.skip(3);
+}
+
+int SourceCoding::CheckPackage(std::string_view folder, int& bookCount) {
+  const int count = openDataPayload(folder);
+  if (count < 0) return count;
+  if (count == 0) return -100;
+  PackageHeader header;
+  if (!readPackageHeader(header)) return -5;
+  if (header.name != folder) return -100;
+  bookCount = count;
+  return header.checkByte;
+}
+
+}  // namespace zrx

@@ -1,0 +1,207 @@
+#include "navigation.h"
+
+#include <algorithm>
+#include <array>
+
+#include "book_code.h"
+#include "chapter_codes.h"
+#include "conditions.h"
+#include "game.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kStoryPage = 0;
+constexpr int kRulesChapter = -1;
+constexpr int kBackgroundChapter = 0;
+constexpr int kNormalDifficulty = 1;
+constexpr int kTimedInfoFirst = 1001;
+constexpr int kTimedInfoLast = 1999;
+// PendingKind of a change queue waiting at "Változás jelzés" 2, for the queues 1..4.
+constexpr std::array<int, 4> kChangeQueueKinds = {12, 11, 13, 16};
+
+std::string chapterCaption(int chapter) {
+  if (chapter == kRulesChapter) return "Szabályok";
+  if (chapter == kBackgroundChapter) return "Háttértörténet";
+  return std::to_string(chapter);
+}
+
+// A uniform index below `count` (at most 6^4) from the game's dice, by rejection.
+int uniformIndex(Dice& dice, int count) {
+  constexpr int kRange = 6 * 6 * 6 * 6;
+  const int limit = kRange - kRange % count;
+  for (;;) {
+    int value = 0;
+    for (int i = 0; i < 4; ++i) value = value * 6 + (dice.roll() - 1);
+    if (value < limit) return value % count;
+  }
+}
+
+}  // namespace
+
+void Navigation::FejezetPont() {
+  NavigationState& nav = game_.state.navigation;
+  if (nav.ChaptersSinceSave < 255) ++nav.ChaptersSinceSave;
+  const int chapter = game_.state.CurrentChapter;
+  if (chapter >= 1) {
+    nav.VisitedPath.push_back(std::to_string(chapter));
+    LepesFeltoltes(nav.VisitedPath.back());
+  }
+  nav.PageMarks = "000000";
+  SzovegBetoltes();
+  FejezetKepBetoltes();
+  SpecialValtozas();
+}
+
+void Navigation::SzovegBetoltes() {
+  const GameState& gs = game_.state;
+  const auto& texts = gs.ChapterTexts;
+  const int chapter = gs.CurrentChapter;
+  TextList lines;
+  if (chapter == kRulesChapter && !texts.empty()) {
+    lines = texts.back();
+  } else if (chapter >= 0 && chapter < static_cast<int>(texts.size())) {
+    lines = texts[static_cast<std::size_t>(chapter)];
+  }
+  game_.screen.RichEdit1.setItems(std::move(lines));
+  game_.screen.PageControl1.setValue(kStoryPage);
+  game_.screen.LabelFPont.setText(chapterCaption(chapter));
+}
+
+void Navigation::FejezetKepBetoltes() {
+  const GameState& gs = game_.state;
+  if (gs.CurrentChapter < 0) return;
+  const int picture = game_.stores.chapters.Find(gs.CurrentChapter).PictureNumber;
+  Control& image = game_.screen.Image1;
+  if (picture != 0 && gs.CurrentBook.ChapterPictureCount != 0) {
+    // A picture number beyond the loaded pictures leaves the picture as it was.
+    if (picture <= static_cast<int>(gs.ChapterPictures.size())) {
+      image.setPicture({PictureRef::Source::ChapterPicture, picture - 1});
+    }
+  } else if (picture == 0 && gs.CurrentBook.DecorPictureCount != 0 && !gs.DecorPictures.empty()) {
+    const int count = static_cast<int>(gs.DecorPictures.size());
+    image.setPicture({PictureRef::Source::DecorPicture, uniformIndex(game_.dice(), count)});
+  }
+}
+
+void Navigation::SpecialValtozas() {
+  ageTimedInformation();
+  game_.state.equipment.SlotLocked.fill(false);
+  const TChapterRec chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
+  SpecialChangeState& changes = game_.state.changes;
+  changes.ChangeQueue1 = chapter.SpecialChange1;
+  changes.ChangeQueue2 = chapter.SpecialChange2;
+  changes.ChangeQueue3 = chapter.SpecialChange3;
+  changes.ChangeQueue4 = chapter.SpecialChange4;
+  const bool anyChange = !chapter.SpecialChange1.empty() || !chapter.SpecialChange2.empty() ||
+                         !chapter.SpecialChange3.empty() || !chapter.SpecialChange4.empty();
+  if (anyChange) {
+    game_.state.SaveAllowed = false;
+    startSpecialChanges();
+    return;
+  }
+  decideSaveAllowed(chapter);
+  // The battle set-up builds the continuations itself when the declaration is empty.
+  if (chapter.BattleCode.empty()) {
+    TovabbLepesValasztas();
+  } else {
+    CallHook(game_.hooks.CsataElokeszites);
+  }
+}
+
+void Navigation::ageTimedInformation() {
+  auto age = [this](TextList& list, Control* shown) {
+    for (std::size_t i = 0; i < list.size();) {
+      const int number = numberOf(list[i]);
+      const int kind = game_.stores.infos.Find(number).Kind;
+      if (kind >= kTimedInfoFirst && kind <= kTimedInfoLast) {
+        game_.stores.infos.ChangeTime(number, '-', 1);
+        if (game_.stores.infos.Find(number).Time == 0) {
+          list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+          if (shown) shown->removeItem(static_cast<int>(i));
+          continue;
+        }
+      }
+      ++i;
+    }
+  };
+  age(game_.state.knowledge.InfoList, &game_.screen.ListBox_IN);
+  age(game_.state.knowledge.HiddenInfoList, nullptr);
+}
+
+void Navigation::startSpecialChanges() {
+  SpecialChangeState& changes = game_.state.changes;
+  NavigationState& nav = game_.state.navigation;
+  changes.ChangesActive = true;
+  changes.ChangeSequence = 0;
+  const std::array<const std::string*, 4> queues = {&changes.ChangeQueue1, &changes.ChangeQueue2,
+                                                    &changes.ChangeQueue3, &changes.ChangeQueue4};
+  for (std::size_t k = 0; k < queues.size(); ++k) {
+    if (queues[k]->substr(0, 2) != "01") continue;
+    nav.PageMarks[k] = '1';
+    // The interpreter of the changes processes the queue named in ResumeQueue.
+    changes.ResumeQueue = std::to_string(k + 1);
+    if (game_.state.settings.ChangeSignalLevel < 2) {
+      CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+    } else {
+      nav.PendingKind = kChangeQueueKinds[k];
+      OldalValtasJelzes(nav.PendingKind, true);
+    }
+  }
+}
+
+void Navigation::decideSaveAllowed(const TChapterRec& chapter) {
+  const GameState& gs = game_.state;
+  game_.state.SaveAllowed = gs.Difficulty != kNormalDifficulty && chapter.BattleCode.empty() &&
+                            chapter.Conditions.empty() && gs.CurrentChapter != kRulesChapter &&
+                            gs.CurrentChapter != kBackgroundChapter &&
+                            gs.navigation.ChaptersSinceSave >= gs.settings.SaveInterval;
+}
+
+void Navigation::TovabbLepesValasztas() {
+  const TChapterRec chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
+  if (chapter.BattleCode.empty()) {
+    BattleState& battle = game_.state.battle;
+    battle.PlayerSkillWounds.clear();
+    battle.PlayerLifeWounds.clear();
+    battle.OpponentSkillDamage.clear();
+    battle.OpponentLifeDamage.clear();
+  }
+  game_.state.conditions.ConditionMet = false;
+  if (chapter.Conditions.empty()) {
+    for (std::size_t i = 0; i + 3 <= chapter.NextChapters.size(); i += 3) {
+      FPListaHozzaAdas(std::string_view(chapter.NextChapters).substr(i, 3));
+    }
+    ShowContinuations();
+    game_.state.navigation.PendingKind = kPendingChoice;
+    OldalValtasJelzes(kPendingChoice, true);
+  } else if (chapter.Conditions.front() == 'X') {
+    offerTypedChoice(chapter);
+  } else {
+    Conditions(game_).FeltetelFelbontas(chapter.Conditions, chapter.NextChapters);
+  }
+}
+
+void Navigation::offerTypedChoice(const TChapterRec& chapter) {
+  NavigationState& nav = game_.state.navigation;
+  nav.NextChapterList = {chapter.Conditions, chapter.NextChapters};
+  ScreenModel& screen = game_.screen;
+  screen.ListBoxNext.setVisible(false);
+  screen.LabelLehetosegek.setText("Továbblépés:");
+  screen.EditNext.setText("");
+  screen.EditNext.setVisible(true);
+  nav.TypedChoiceMode = true;
+  nav.WrongGuessCount = 1;
+  nav.PendingKind = kPendingChoice;
+  OldalValtasJelzes(kPendingChoice, true);
+}
+
+void Navigation::FPListaHozzaAdas(std::string_view code) {
+  game_.state.navigation.NextChapterList.push_back(ChapterCodeEntry(code));
+}
+
+void Navigation::ShowContinuations() {
+  game_.screen.ListBoxNext.setItems(game_.state.navigation.NextChapterList);
+}
+
+}  // namespace zrx

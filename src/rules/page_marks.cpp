@@ -1,0 +1,72 @@
+// Page marks: which page waits for the player, and what returning to the story page resets.
+#include "dice_tests.h"
+#include "game.h"
+#include "navigation.h"
+
+namespace zrx {
+namespace {
+
+void highlight(Control& action) {
+  action.setEnabled(true);
+  action.setColour(Colour::DarkBlue);
+}
+
+void highlightUnlessEnabled(Control& action) {
+  if (!action.enabled()) highlight(action);
+}
+
+}  // namespace
+
+void Navigation::OldalValtasJelzes(int kind, bool startBlink) {
+  ScreenModel& screen = game_.screen;
+  switch (kind) {
+    case 0:
+      highlight(screen.LabelSzProba);
+      screen.LabelSZPErtek.setText(std::to_string(game_.state.values.Luck));
+      screen.LabelSZPErtek.setVisible(true);
+      break;
+    case 1: case 2: case 3: case 4:
+      highlight(screen.LabelDobasKocka(kind));
+      break;
+    case 6: case 7: case 8: case 17: case 19:
+      highlightUnlessEnabled(screen.LabelTargyFelvetel);
+      break;
+    case 9: case 10: case 18: case 20:
+      highlightUnlessEnabled(screen.LabelTargyKivalasztas);
+      break;
+    default: break;
+  }
+  if (startBlink) {
+    screen.TimerAlarm.setValue(game_.state.navigation.PendingKind);
+    screen.TimerAlarm.setEnabled(true);
+  }
+}
+
+void Navigation::ValtasBeallitas() {
+  for (char& mark : game_.state.navigation.PageMarks) {
+    if (mark == '1' || mark == '2') mark = '3';
+  }
+}
+
+void Navigation::ValtasVizsgalat() {
+  const std::string marks = game_.state.navigation.PageMarks;
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    if (marks[i] != '3') continue;
+    switch (i + 1) {
+      case 1: case 5: case 6:
+        DiceTests(game_).ProbakCsatakAlaphelyzet();
+        hideChoiceHints();
+        break;
+      case 2:
+        CallHook(game_.hooks.FelszTargyAlaphelyzet);
+        hideChoiceHints();
+        break;
+      case 3:
+        hideChoiceHints();
+        break;
+      default: break;
+    }
+  }
+}
+
+}  // namespace zrx

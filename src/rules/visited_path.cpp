@@ -1,0 +1,49 @@
+#include "visited_path.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "date_text.h"
+#include "win1250.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kMaxPathFileNumber = 1000000;
+
+}  // namespace
+
+void AppendToPathMemo(std::vector<std::string>& lines, std::string_view number) {
+  const std::string entry = std::string(number) + ", ";
+  if (lines.empty() || Utf8Length(lines.back()) >= kPathLineLimit) {
+    lines.push_back(entry);
+  } else {
+    lines.back() += entry;
+  }
+}
+
+std::optional<std::filesystem::path> WritePathFile(const std::filesystem::path& programFolder,
+                                                   const std::vector<std::string>& lines,
+                                                   const DateTime& moment) {
+  namespace fs = std::filesystem;
+  const fs::path folder = programFolder / "Other";
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec) return std::nullopt;
+  const std::string base = "BejartUtak_(" + DatumAtalakitas(0, moment) + ")_";
+  for (int n = 1; n <= kMaxPathFileNumber; ++n) {
+    const fs::path file = folder / (base + std::to_string(n) + ".txt");
+    const bool taken = fs::exists(file, ec);
+    if (ec) return std::nullopt;
+    if (taken) continue;
+    std::ofstream out(file, std::ios::binary);
+    if (!out) return std::nullopt;
+    for (const auto& line : lines) out << Utf8ToWin1250Lossy(line) << "\r\n";
+    out.flush();
+    if (!out) return std::nullopt;
+    return file;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zrx

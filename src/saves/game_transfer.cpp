@@ -1,0 +1,159 @@
+#include "game_transfer.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "characteristics.h"
+#include "lifecycle.h"
+#include "navigation.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kMainCharacteristics = 3;
+
+int numberOf(std::string_view text) {
+  int value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+std::string threeDigits(int number) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%03d", number);
+  return text;
+}
+
+std::vector<SavedGame::Info> infoTimes(const Game& game, const TextList& list) {
+  std::vector<SavedGame::Info> infos;
+  for (const auto& entry : list) {
+    const int number = numberOf(entry);
+    infos.push_back({number, game.stores.infos.Find(number).Time});
+  }
+  return infos;
+}
+
+std::vector<SavedGame::Characteristic> characteristicsOf(const Game& game) {
+  std::vector<int> numbers = {1, 2, 3};
+  const TBookRec& book = game.state.CurrentBook;
+  for (int slot = 0; slot < book.SpecialValueCount; ++slot) {
+    const std::size_t at = static_cast<std::size_t>(slot) * 2;
+    numbers.push_back(at + 2 <= book.SpecialValueCodes.size()
+                          ? numberOf(std::string_view(book.SpecialValueCodes).substr(at, 2))
+                          : 0);
+  }
+  std::vector<SavedGame::Characteristic> out;
+  for (int number : numbers) {
+    const TBaseValueRec rec = game.stores.baseValues.Find(number);
+    out.push_back({number, rec.Minimum, rec.Start, rec.Current});
+  }
+  return out;
+}
+
+// A timed value from 1001 to 1999 is stored one higher when it is restored.
+std::int32_t restoredTime(std::int32_t value) {
+  return value >= 1001 && value <= 1999 ? value + 1 : value;
+}
+
+void restoreInfos(Game& game, const std::vector<SavedGame::Info>& infos, TextList& list, Control* listBox) {
+  for (const auto& info : infos) {
+    list.push_back(threeDigits(info.number));
+    if (listBox != nullptr) listBox->addItem(game.stores.infos.Find(info.number).Name);
+    if (info.time != 0) game.stores.infos.ChangeTime(info.number, '=', restoredTime(info.time));
+  }
+}
+
+void restorePossessions(Game& game, const SavedGame& saved) {
+  GameState& state = game.state;
+  ScreenModel& screen = game.screen;
+  for (int slot = 0; slot < kEquippedSlotCount; ++slot) {
+    state.equipment.EquippedItems[static_cast<std::size_t>(slot) + 1] = saved.equippedItems[static_cast<std::size_t>(slot)];
+  }
+  for (int note = 0; note < kOwnNoteCount; ++note) {
+    state.knowledge.OwnNotes[static_cast<std::size_t>(note) + 1] = saved.ownNotes[static_cast<std::size_t>(note)];
+  }
+  for (const auto& item : saved.equipment) {
+    state.equipment.EquipmentList.push_back(threeDigits(item.number));
+    screen.ListBox_FT.addItem(game.stores.items.Find(item.number).Name);
+    game.stores.items.SetCount(item.number, item.count);
+  }
+  restoreInfos(game, saved.infos, state.knowledge.InfoList, &screen.ListBox_IN);
+  restoreInfos(game, saved.hiddenInfos, state.knowledge.HiddenInfoList, nullptr);
+}
+
+void restoreCharacteristics(Game& game, const SavedGame& saved) {
+  Characteristics characteristics(game);
+  int index = 1;
+  for (const auto& c : saved.characteristics) {
+    characteristics.ErtekInicializalasBetoltes(std::to_string(c.number) + "|" + std::to_string(c.minimum) +
+                                                   "|" + std::to_string(c.start) + "|" + std::to_string(c.current),
+                                               index++);
+  }
+}
+
+void restoreMagicSkills(Game& game, const SavedGame& saved) {
+  for (const auto& m : saved.magicSkills) {
+    game.state.knowledge.MagicSkillList.push_back(threeDigits(m.number));
+    game.screen.ListBox_VK.addItem(game.stores.magicSkills.Find(m.number).Name);
+    game.stores.magicSkills.Change(m.number, 'S', static_cast<std::uint8_t>(m.level));
+    game.stores.magicSkills.Change(m.number, 'K', static_cast<std::uint8_t>(m.uses));
+  }
+}
+
+// Every path entry but the last: that one is entered again as the current chapter point.
+void restorePath(Game& game, const SavedGame& saved) {
+  Navigation navigation(game);
+  for (std::size_t i = 0; i + 1 < saved.visitedPath.size(); ++i) {
+    game.state.navigation.VisitedPath.push_back(saved.visitedPath[i]);
+    navigation.LepesFeltoltes(saved.visitedPath[i]);
+  }
+}
+
+}  // namespace
+
+SavedGame CaptureSavedGame(const Game& game) {
+  const GameState& state = game.state;
+  SavedGame saved;
+  saved.sourceName = state.SourceName;
+  saved.bookNumber = state.BookNumber;
+  saved.playerName = state.PlayerName;
+  saved.difficulty = state.Difficulty;
+  saved.visitedPath = state.navigation.VisitedPath;
+  saved.currentChapter = saved.visitedPath.empty() ? state.CurrentChapter : numberOf(saved.visitedPath.back());
+  for (int note = 0; note < kOwnNoteCount; ++note) {
+    saved.ownNotes[static_cast<std::size_t>(note)] = state.knowledge.OwnNotes[static_cast<std::size_t>(note) + 1];
+  }
+  for (int slot = 0; slot < kEquippedSlotCount; ++slot) {
+    saved.equippedItems[static_cast<std::size_t>(slot)] = state.equipment.EquippedItems[static_cast<std::size_t>(slot) + 1];
+  }
+  for (const auto& entry : state.equipment.EquipmentList) {
+    const int number = numberOf(entry);
+    saved.equipment.push_back({number, game.stores.items.Find(number).Count});
+  }
+  saved.infos = infoTimes(game, state.knowledge.InfoList);
+  saved.hiddenInfos = infoTimes(game, state.knowledge.HiddenInfoList);
+  saved.characteristics = characteristicsOf(game);
+  for (const auto& entry : state.knowledge.MagicSkillList) {
+    const TMagicSkillRec rec = game.stores.magicSkills.Find(numberOf(entry));
+    saved.magicSkills.push_back({numberOf(entry), rec.Level, rec.Uses});
+  }
+  return saved;
+}
+
+bool ApplySavedGame(Game& game, const SavedGame& saved) {
+  GameState& state = game.state;
+  state.SourceName = saved.sourceName;
+  state.BookNumber = saved.bookNumber;
+  state.Difficulty = saved.difficulty;
+  Lifecycle lifecycle(game);
+  if (!lifecycle.JatekInicializalas() || game.errors.FatalErrorFlag()) return false;
+  lifecycle.ValtozoInicializalas();
+  restorePossessions(game, saved);
+  restoreCharacteristics(game, saved);
+  restoreMagicSkills(game, saved);
+  restorePath(game, saved);
+  state.CurrentChapter = saved.currentChapter;
+  return true;
+}
+
+}  // namespace zrx

@@ -1,0 +1,47 @@
+#pragma once
+// The save folder "Save" in the program's folder: reading and writing its coded
+// text files (the index "Save.zrx" and the game files "<name>.zrm").
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "filler_source.h"
+
+namespace zrx {
+
+inline constexpr std::string_view kSaveFolderName = "Save";
+inline constexpr std::string_view kIndexName = "Save";
+inline constexpr std::string_view kIndexExtension = "zrx";
+inline constexpr std::string_view kGameExtension = "zrm";
+
+class SaveFolder {
+ public:
+  // `filler` gives the container's random bytes.
+  explicit SaveFolder(const std::filesystem::path& programFolder,
+                      FillerSource filler = RandomFillerSource());
+
+  const std::filesystem::path& folder() const { return folder_; }
+  std::filesystem::path filePath(std::string_view name, std::string_view extension) const;
+  bool folderExists() const;
+  bool indexExists() const;
+
+  // Replaces the file atomically with the coded lines. 0; -1 when a line cannot be
+  // written in Windows-1250; -2 when writing or replacing the file failed.
+  int Write(const std::vector<std::string>& lines, std::string_view name,
+            std::string_view extension) const;
+
+  // Reads the file's lines. 0; -11 missing; -10 read-only mark not removable;
+  // -2 reading failed; -3 sizes or compressed bytes unreadable; -4 inflating failed.
+  int Read(std::vector<std::string>& lines, std::string_view name,
+           std::string_view extension) const;
+
+  // Deletes the file if it is there; false when it stays.
+  bool Remove(std::string_view name, std::string_view extension) const;
+
+ private:
+  std::filesystem::path folder_;
+  FillerSource filler_;
+};
+
+}  // namespace zrx

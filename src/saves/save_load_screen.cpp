@@ -1,0 +1,181 @@
+#include "save_load_screen.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "date_text.h"
+#include "game_transfer.h"
+#include "lifecycle.h"
+#include "save_store.h"
+#include "win1250.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kNoSaveFolderCode = 301;
+constexpr int kNoIndexCode = 302;
+
+constexpr std::array<ResultCode, 9> kIndexSearchErrors = {{
+    {-11, 310}, {-10, 311}, {-7, 308}, {-6, 307}, {-5, 306}, {-4, 305}, {-3, 304}, {-2, 303}, {-1, 309}}};
+constexpr std::array<ResultCode, 4> kSaveErrors = {{{-1, 312}, {-2, 313}, {-3, 314}, {-4, 315}}};
+constexpr std::array<ResultCode, 11> kLoadErrors = {{
+    {-24, 329}, {-23, 323}, {-22, 324}, {-21, 325}, {-11, 319}, {-10, 320}, {-5, 322}, {-4, 318},
+    {-3, 317}, {-2, 316}, {-1, 321}}};
+constexpr std::array<ResultCode, 3> kDeleteErrors = {{{-1, 326}, {-2, 327}, {-3, 328}}};
+
+constexpr const char* kDifficultyNames[] = {"Könnyű", "Normál", "Véletlen"};
+
+std::string trimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return "";
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The list shows the long date form when the stored text is a date of the index's format.
+std::string listDate(const std::string& stored) {
+  DateTime moment;
+  char tail = 0;
+  if (stored.size() == 20 &&
+      std::sscanf(stored.c_str(), "%4d.%2d.%2d. %2d:%2d:%2d%c", &moment.year, &moment.month, &moment.day,
+                  &moment.hour, &moment.minute, &moment.second, &tail) == 6 &&
+      moment.month >= 1 && moment.month <= 12 && moment.day >= 1 && moment.day <= 31 &&
+      moment.hour <= 23 && moment.minute <= 59 && moment.second <= 59 && SaveDateText(moment) == stored) {
+    return DatumAtalakitas(1, moment);
+  }
+  return stored;
+}
+
+std::string difficultyName(const std::string& stored) {
+  for (int d = 0; d < 3; ++d) {
+    if (stored == std::to_string(d)) return kDifficultyNames[d];
+  }
+  return stored;
+}
+
+}  // namespace
+
+std::string SaveDateText(const DateTime& m) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d.%02d.%02d. %02d:%02d:%02d", m.year, m.month, m.day, m.hour,
+                m.minute, m.second);
+  return text;
+}
+
+SaveLoadScreen::SaveLoadScreen(Game& game, SaveWindowMode mode, SaveRandom& random)
+    : game_(game), mode_(mode), random_(random), folder_(game.programFolder()) {}
+
+bool SaveLoadScreen::reportIfFailed(int result, std::span<const ResultCode> table) {
+  if (result == 0) return false;
+  ReportResult(game_.errors, table, result);
+  return true;
+}
+
+bool SaveLoadScreen::Open() {
+  if (game_.errors.FatalErrorFlag()) return false;
+  if (!folder_.folderExists()) {
+    game_.errors.HibaHozzairas(kNoSaveFolderCode);
+    return false;
+  }
+  if (!folder_.indexExists()) {
+    game_.errors.HibaHozzairas(kNoIndexCode);
+    return false;
+  }
+  if (reportIfFailed(SearchIndex(folder_, game_.state.PlayerName, index_), kIndexSearchErrors)) return false;
+  if (mode_ == SaveWindowMode::Load && !HasSaves()) {
+    game_.ui().QuestionFormInfo("Nincs mentésed a jelenlegi", "Felhasználónévvel!");
+    return false;
+  }
+  return true;
+}
+
+std::vector<std::string> SaveLoadScreen::ListLines() const {
+  std::vector<std::string> lines;
+  for (const auto& entry : index_.entries) {
+    lines.push_back(entry.saveName + " | " + listDate(entry.date) + " | " + entry.title);
+  }
+  return lines;
+}
+
+std::string SaveLoadScreen::DetailsLine(std::size_t position) const {
+  const SaveEntry& entry = index_.entries.at(position);
+  return entry.package + " | " + entry.title + " | " + entry.chapter + " | " + difficultyName(entry.difficulty);
+}
+
+bool SaveLoadScreen::CheckSaveName(std::string_view typed, std::string& name) {
+  name = trimBlanks(Utf8Cut(typed, kSaveNameMax));
+  if (name.empty()) return false;
+  if (name.find_first_of(kForbiddenNameCharacters) != std::string::npos) {
+    game_.ui().QuestionFormInfo("Nem megengedett karakterek vannak a névben!", "Adj meg másik mentési nevet!");
+    game_.ui().QuestionFormInfo("A nem megengedett karakterek a következők:", "\\ / : * ? \" ' < > |");
+    return false;
+  }
+  // A name must survive the Windows-1250 index on one line.
+  const bool control = std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+  if (control || !FitsWin1250(name)) {
+    game_.ui().QuestionFormInfo("Nem megengedett karakterek vannak a névben!", "Adj meg másik mentési nevet!");
+    return false;
+  }
+  return true;
+}
+
+SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
+  GameState& state = game_.state;
+  if (!state.GameLoaded) return SaveWindowNext::Stay;
+  const SavedGame saved = CaptureSavedGame(game_);
+  const int existing = index_.FindSaveName(name);
+  if (existing >= 0) {
+    state.QuestionAnswer = game_.ui().QuestionFormKerdes("A megadott mentési név már létezik!", "Felülírod?");
+    if (!state.QuestionAnswer) {
+      state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterSave;
+      return SaveWindowNext::Stay;
+    }
+  }
+  SaveEntry entry;
+  entry.date = SaveDateText(game_.clock().now());
+  entry.saveName = name;
+  entry.package = state.SourceName;
+  entry.title = state.CurrentBook.Title;
+  entry.difficulty = std::to_string(state.Difficulty);
+  entry.chapter = std::to_string(saved.currentChapter);
+  const int result = StoreGame(folder_, index_, state.PlayerName, entry, ComposeGameLines(saved), existing, random_);
+  if (reportIfFailed(result, kSaveErrors)) return SaveWindowNext::Close;
+  state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterSave;
+  return SaveWindowNext::Close;
+}
+
+SaveWindowNext SaveLoadScreen::LoadGame(std::size_t position) {
+  if (position >= index_.entries.size()) return SaveWindowNext::Stay;
+  SavedGame saved;
+  // The file is read and checked completely before the running game is touched.
+  const int result = ReadGame(folder_, index_.entries[position], game_.state.PlayerName, saved);
+  if (reportIfFailed(result, kLoadErrors)) return SaveWindowNext::Close;
+  Lifecycle(game_).Befejez();
+  if (!ApplySavedGame(game_, saved)) return SaveWindowNext::Close;
+  game_.state.GameLoaded = true;
+  return SaveWindowNext::Loaded;
+}
+
+bool SaveLoadScreen::ConfirmDelete(std::size_t position) {
+  if (position >= index_.entries.size()) return false;
+  game_.state.QuestionAnswer =
+      game_.ui().QuestionFormKerdes("Biztosan törlöd ezt a Mentést?", index_.entries[position].saveName);
+  return game_.state.QuestionAnswer;
+}
+
+SaveWindowNext SaveLoadScreen::DeleteGame(std::size_t position) {
+  if (position >= index_.entries.size()) return SaveWindowNext::Stay;
+  if (reportIfFailed(zrx::DeleteGame(folder_, index_, position), kDeleteErrors)) {
+    return SaveWindowNext::Close;
+  }
+  return SaveWindowNext::Stay;
+}
+
+void EnterLoadedGame(Game& game) {
+  game.state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterLoad;
+  Lifecycle(game).FormTalcaAnimalas();
+  CallHook(game.hooks.FelszTargyAlaphelyzet);
+  CallHook(game.hooks.FejezetPont);
+}
+
+}  // namespace zrx

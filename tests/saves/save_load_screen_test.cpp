@@ -1,0 +1,382 @@
+#include "save_load_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+#include "game_transfer.h"
+#include "lifecycle.h"
+#include "save_game_fixture.h"
+
+namespace zrx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::SaveGameFixture;
+using testing::ScriptedRandom;
+using testing::ScriptForName;
+using Kind = zrx::test::UiEvent::Kind;
+
+class SaveLoadScreenTest : public SaveGameFixture {
+ protected:
+  // Saves the running game under `name` through the save window; the window's answer.
+  SaveWindowNext saveAs(const std::string& name) {
+    SaveLoadScreen screen(game, SaveWindowMode::Save, random);
+    EXPECT_TRUE(screen.Open());
+    std::string checked;
+    EXPECT_TRUE(screen.CheckSaveName(name, checked));
+    return screen.SaveGame(checked);
+  }
+
+  // Rewrites the game file of the player's first save with `change` applied to its lines.
+  template <typename Change>
+  void tamperFirstSave(Change change) {
+    SaveIndex index;
+    ASSERT_EQ(0, SearchIndex(folder, "Anna", index));
+    std::vector<std::string> lines;
+    ASSERT_EQ(0, folder.Read(lines, index.entries[0].fileName, kGameExtension));
+    change(lines);
+    ASSERT_EQ(0, folder.Write(lines, index.entries[0].fileName, kGameExtension));
+  }
+
+  ScriptedRandom random;
+};
+
+TEST_F(SaveLoadScreenTest, RoundTripRestoresTheSavedGame) {
+  playToTheMiddle();
+  writeIndex();
+  const SavedGame before = CaptureSavedGame(game);
+  const auto memoBefore = game.screen.MemoFP.items();
+  const MainValues valuesBefore = game.state.values;
+  ASSERT_EQ(67u, before.visitedPath.size());
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  EXPECT_EQ(3, game.state.navigation.ChaptersSinceSave);
+
+  Lifecycle(game).Befejez();
+  ASSERT_FALSE(game.state.GameLoaded);
+  ASSERT_TRUE(game.state.navigation.VisitedPath.empty());
+
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  ASSERT_EQ(1u, screen.entries().size());
+  ASSERT_EQ(SaveWindowNext::Loaded, screen.LoadGame(0));
+  EXPECT_TRUE(game.state.GameLoaded);
+  EXPECT_EQ(7, game.state.CurrentChapter);
+  EXPECT_EQ(66u, game.state.navigation.VisitedPath.size()) << "the last one is entered again";
+  EnterLoadedGame(game);
+
+  EXPECT_FALSE(game.errors.FatalErrorFlag());
+  EXPECT_EQ(3, game.state.navigation.ChaptersSinceSave) << "2 after loading, one more for the entry";
+  EXPECT_TRUE(game.screen.ApplicationTitle.enabled());
+  SavedGame expected = before;
+  expected.infos[1].time = 2;     // timed information: aged again by the re-entered chapter point
+  expected.infos[2].time = 1501;  // a value from 1001 to 1999 comes back one higher
+  EXPECT_EQ(expected, CaptureSavedGame(game));
+  EXPECT_EQ(memoBefore, game.screen.MemoFP.items());
+  EXPECT_EQ(valuesBefore.Stamina, game.state.values.Stamina);
+  EXPECT_EQ(valuesBefore.SkillStart, game.state.values.SkillStart);
+  EXPECT_EQ(valuesBefore.Luck, game.state.values.Luck);
+  EXPECT_EQ((std::vector<std::string>{"Aranypénz", "Kard", "Pajzs", "Kötél"}), game.screen.ListBox_FT.items());
+  EXPECT_EQ((std::vector<std::string>{"Jelszó", "Átok", "Számláló"}), game.screen.ListBox_IN.items());
+  EXPECT_EQ((std::vector<std::string>{"Tűzgolyó", "Lopakodás"}), game.screen.ListBox_VK.items());
+  EXPECT_EQ(2000, game.stores.infos.Find(30).Time) << "2000 is restored unchanged";
+  EXPECT_EQ("7", game.screen.LabelFPont.text());
+  EXPECT_EQ("Szöveg 7", game.screen.RichEdit1.items().at(0));
+}
+
+TEST_F(SaveLoadScreenTest, GameFileLinesOfTheSave) {
+  playToTheMiddle();
+  writeIndex();
+  random = ScriptedRandom(ScriptForName("ASDFGHJKLY"));
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  EXPECT_EQ((std::vector<std::string>{std::string(kIndexSentinel),
+                                      "Anna|2024.03.05. 07:08:09|Közepe|ASDFGHJKLY|Source|Próba könyv|2|7"}),
+            readIndex());
+  std::vector<std::string> lines;
+  ASSERT_EQ(0, folder.Read(lines, "ASDFGHJKLY", kGameExtension));
+  ASSERT_EQ(14u + 5 + 4 + 3 + 1 + 4 + 2 + 67 + 1, lines.size());
+  EXPECT_EQ((std::vector<std::string>{"Source", "1", "Anna", "2", "0.702.10", "7", "5", "4",
+                                      "1007012000000000000", "3", "1", "4", "2", "67"}),
+            std::vector<std::string>(lines.begin(), lines.begin() + 14));
+  EXPECT_EQ("001|25", lines[19]);
+  EXPECT_EQ("016|1500", lines[25]);
+  EXPECT_EQ("030|2000", lines[26]);
+  EXPECT_EQ("2|0|21|16", lines[28]);
+  EXPECT_EQ("5|1|12|8", lines[30]);
+  EXPECT_EQ("003|2|1", lines[31]);
+  EXPECT_EQ("7", lines[lines.size() - 2]);
+  EXPECT_EQ("ASDFGHJKLY", lines.back());
+}
+
+TEST_F(SaveLoadScreenTest, SaveNameChecks) {
+  struct Case {
+    const char* typed;
+    bool accepted;
+    const char* name;
+    int notices;
+  };
+  const Case cases[] = {
+      {"Első mentés", true, "Első mentés", 0},
+      {"   körbe   ", true, "körbe", 0},
+      {"", false, "", 0},
+      {"     ", false, "", 0},
+      {"a\\b", false, "", 2}, {"a/b", false, "", 2}, {"a:b", false, "", 2}, {"a*b", false, "", 2},
+      {"a?b", false, "", 2}, {"a\"b", false, "", 2}, {"a'b", false, "", 2}, {"a<b", false, "", 2},
+      {"a>b", false, "", 2}, {"a|b", false, "", 2},
+      {"日本", false, "", 1},
+      {"a\tb", false, "", 1},
+      {"12345678901234567890123456789", true, "1234567890123456789012345", 0},
+      {"1234567890123456789012345|", true, "1234567890123456789012345", 0},
+  };
+  for (const auto& c : cases) {
+    ui.clearEvents();
+    SaveLoadScreen screen(game, SaveWindowMode::Save, random);
+    std::string name;
+    EXPECT_EQ(c.accepted, screen.CheckSaveName(c.typed, name)) << c.typed;
+    if (c.accepted) {
+      EXPECT_EQ(c.name, name) << c.typed;
+    }
+    ASSERT_EQ(static_cast<std::size_t>(c.notices), ui.eventsOf(Kind::Info).size()) << c.typed;
+    if (c.notices == 2) {
+      EXPECT_EQ((std::vector<std::string>{"Nem megengedett karakterek vannak a névben!", "Adj meg másik mentési nevet!"}),
+                ui.events()[0].lines);
+      EXPECT_EQ((std::vector<std::string>{"A nem megengedett karakterek a következők:", "\\ / : * ? \" ' < > |"}),
+                ui.events()[1].lines);
+    }
+  }
+}
+
+TEST_F(SaveLoadScreenTest, DeclinedOverwriteWritesNothingButSetsTheCounter) {
+  playToTheMiddle();
+  writeIndex();
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  const auto index = readIndex();
+  game.state.navigation.ChaptersSinceSave = 40;
+  game.state.CurrentChapter = 8;
+  game.state.navigation.VisitedPath.push_back("8");
+
+  ui.answer(false);
+  EXPECT_EQ(SaveWindowNext::Stay, saveAs("Közepe"));
+  EXPECT_EQ((std::vector<std::string>{"A megadott mentési név már létezik!", "Felülírod?"}),
+            ui.eventsOf(Kind::Question).at(0).lines);
+  EXPECT_EQ(3, game.state.navigation.ChaptersSinceSave);
+  EXPECT_EQ(index, readIndex());
+}
+
+TEST_F(SaveLoadScreenTest, AcceptedOverwriteKeepsTheLineAndTheFileName) {
+  playToTheMiddle();
+  writeIndex({"Béla|2024.01.01. 00:00:00|Közepe|BBBBBBBBBB|Source|Próba könyv|0|3"});
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Másik"));
+  const auto first = readIndex();
+  ASSERT_EQ(4u, first.size());
+  EXPECT_EQ(0, first[2].rfind("Anna|", 0)) << "another player's save of that name does not count";
+  const std::string field = "|Közepe|";
+  const std::string fileName = first[2].substr(first[2].find(field) + field.size(), 10);
+  game.state.navigation.VisitedPath.push_back("8");
+  game.state.CurrentChapter = 8;
+  clock.set({2024, 3, 6, 10, 0, 0, 0});
+
+  ui.answer(true);
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  const auto second = readIndex();
+  ASSERT_EQ(4u, second.size());
+  EXPECT_EQ("Anna|2024.03.06. 10:00:00|Közepe|" + fileName + "|Source|Próba könyv|2|8", second[2]);
+  EXPECT_EQ(first[3], second[3]);
+  EXPECT_EQ(3u, static_cast<std::size_t>(std::distance(fs::directory_iterator(program.savePath()),
+                                                        fs::directory_iterator())));
+}
+
+TEST_F(SaveLoadScreenTest, OpeningReportsTheFolderAndIndexErrors) {
+  struct Case {
+    const char* name;
+    std::function<void()> prepare;
+    int code;
+  };
+  const Case cases[] = {
+      {"no save folder", [this] { fs::remove_all(program.savePath()); }, 301},
+      {"no index", [] {}, 302},
+      {"sentinel off by one character",
+       [this] {
+         ASSERT_EQ(0, folder.Write({"SOURCE|2000.01.01.00:00:00|SOURCE|SOURCE|SOURCE|SOURCE|0|1"}, kIndexName,
+                                   kIndexExtension));
+       },
+       306},
+      {"line without separator", [this] { writeIndex({"Anna"}); }, 307},
+      {"own line with too few fields", [this] { writeIndex({"Anna|d|n|AAAAAAAAAA"}); }, 308},
+      {"traversal file name", [this] { writeIndex({"Béla|d|n|../../x|Source|T|0|1"}); }, 308},
+      {"damaged index", [this] { std::ofstream(folder.filePath(kIndexName, kIndexExtension)) << "x"; }, 304},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(program.savePath());
+    fs::create_directory(program.savePath());
+    game.errors = ErrorLog{};
+    c.prepare();
+    SaveLoadScreen screen(game, SaveWindowMode::Save, random);
+    EXPECT_FALSE(screen.Open());
+    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
+  }
+}
+
+TEST_F(SaveLoadScreenTest, LoadWindowOpensOnlyWithSaves) {
+  writeIndex({"Béla|2024.01.01. 00:00:00|Övé|BBBBBBBBBB|Source|Próba könyv|0|3"});
+  SaveLoadScreen load(game, SaveWindowMode::Load, random);
+  EXPECT_FALSE(load.Open());
+  EXPECT_EQ((std::vector<zrx::test::UiEvent>{{Kind::Info, {"Nincs mentésed a jelenlegi", "Felhasználónévvel!"}}}),
+            ui.events());
+  EXPECT_FALSE(game.errors.FatalErrorFlag());
+
+  ui.clearEvents();
+  SaveLoadScreen save(game, SaveWindowMode::Save, random);
+  EXPECT_TRUE(save.Open());
+  EXPECT_FALSE(save.HasSaves());
+  EXPECT_TRUE(save.ListLines().empty()) << "another player's save is not listed";
+  EXPECT_TRUE(ui.events().empty());
+}
+
+TEST_F(SaveLoadScreenTest, ListAndDetailsLines) {
+  writeIndex({"Anna|2024.03.05. 07:08:09|Első|AAAAAAAAAA|Source|Próba könyv|2|7",
+              "Béla|2024.01.01. 00:00:00|Övé|BBBBBBBBBB|Source|Próba könyv|0|3",
+              "Anna|tegnap|Második|CCCCCCCCCC|Other1|Más könyv|0|12",
+              "Anna|2024.13.05. 07:08:09|Harmadik|DDDDDDDDDD|Other1|Más könyv|9|1"});
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  EXPECT_EQ((std::vector<std::string>{"Első | 2024. Március 05. 07:08:09 | Próba könyv",
+                                      "Második | tegnap | Más könyv",
+                                      "Harmadik | 2024.13.05. 07:08:09 | Más könyv"}),
+            screen.ListLines());
+  EXPECT_EQ("Source | Próba könyv | 7 | Véletlen", screen.DetailsLine(0));
+  EXPECT_EQ("Other1 | Más könyv | 12 | Könnyű", screen.DetailsLine(1));
+  EXPECT_EQ("Other1 | Más könyv | 1 | 9", screen.DetailsLine(2));
+  EXPECT_EQ(1, screen.FindTypedName("Második"));
+  EXPECT_EQ(-1, screen.FindTypedName("Másodi"));
+  EXPECT_EQ(-1, screen.FindTypedName("Övé"));
+}
+
+TEST_F(SaveLoadScreenTest, SaveReportsAMissingFolderOrIndex) {
+  struct Case {
+    const char* name;
+    std::function<void()> remove;
+    int code;
+  };
+  const Case cases[] = {
+      {"index removed", [this] { fs::remove(folder.filePath(kIndexName, kIndexExtension)); }, 313},
+      {"folder removed", [this] { fs::remove_all(program.savePath()); }, 312},
+  };
+  playToTheMiddle();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::create_directories(program.savePath());
+    writeIndex();
+    game.errors = ErrorLog{};
+    game.state.navigation.ChaptersSinceSave = 40;
+    SaveLoadScreen screen(game, SaveWindowMode::Save, random);
+    ASSERT_TRUE(screen.Open());
+    c.remove();
+    EXPECT_EQ(SaveWindowNext::Close, screen.SaveGame("Közepe"));
+    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
+    EXPECT_EQ(40, game.state.navigation.ChaptersSinceSave) << "no counter after an error";
+  }
+}
+
+TEST_F(SaveLoadScreenTest, LoadChecksTheFileBeforeTheRunningGameChanges) {
+  struct Case {
+    const char* name;
+    std::function<void(std::vector<std::string>&)> change;
+    int code;  // 0: accepted
+  };
+  const Case cases[] = {
+      {"version 0.702.10", [](auto&) {}, 0},
+      {"version 0.701.10", [](auto& l) { l[4] = "0.701.10"; }, 0},
+      {"version 0.700.10 without the name line", [](auto& l) { l[4] = "0.700.10"; l.pop_back(); }, 0},
+      {"version 0.703.10", [](auto& l) { l[4] = "0.703.10"; }, 325},
+      {"difficulty 3", [](auto& l) { l[3] = "3"; }, 324},
+      {"another player's file", [](auto& l) { l[2] = "Béla"; }, 323},
+      {"file copied from another name", [](auto& l) { l.back() = "ZZZZZZZZZZ"; }, 329},
+      {"magic level above 255", [](auto& l) { l[31] = "003|300|1"; }, 322},
+      {"no lines", [](auto& l) { l.clear(); }, 321},
+  };
+  playToTheMiddle();
+  writeIndex();
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  std::vector<std::string> original;
+  {
+    SaveIndex index;
+    ASSERT_EQ(0, SearchIndex(folder, "Anna", index));
+    ASSERT_EQ(0, folder.Read(original, index.entries[0].fileName, kGameExtension));
+  }
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    game.errors = ErrorLog{};
+    game.state.CurrentChapter = 9;  // a mark of the running game
+    tamperFirstSave([&](auto& lines) { lines = original; c.change(lines); });
+    SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+    ASSERT_TRUE(screen.Open());
+    const SaveWindowNext next = screen.LoadGame(0);
+    if (c.code == 0) {
+      EXPECT_EQ(SaveWindowNext::Loaded, next);
+      EXPECT_TRUE(game.errors.lines().empty());
+      EXPECT_EQ(7, game.state.CurrentChapter);
+    } else {
+      EXPECT_EQ(SaveWindowNext::Close, next);
+      EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
+      EXPECT_EQ(9, game.state.CurrentChapter);
+      EXPECT_TRUE(game.state.GameLoaded) << "the running game is left as it was";
+    }
+    game.state.GameLoaded = true;
+  }
+}
+
+TEST_F(SaveLoadScreenTest, MissingGameFileIsReported) {
+  writeIndex({"Anna|2024.03.05. 07:08:09|Első|AAAAAAAAAA|Source|Próba könyv|2|7"});
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
+  EXPECT_EQ((std::vector<std::string>{ErrorLine(319)}), game.errors.lines());
+}
+
+TEST_F(SaveLoadScreenTest, SaveOfABookThePackageNoLongerHas) {
+  playToTheMiddle();
+  writeIndex();
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  Lifecycle(game).Befejez();
+  loader.book.books.Clear();
+
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
+  EXPECT_TRUE(game.errors.FatalErrorFlag()) << "the game start reports the missing book";
+  EXPECT_FALSE(game.state.GameLoaded);
+  EXPECT_TRUE(game.state.navigation.VisitedPath.empty()) << "nothing after the game start is applied";
+}
+
+TEST_F(SaveLoadScreenTest, DeleteAsksThenRemovesTheSave) {
+  playToTheMiddle();
+  writeIndex({"Béla|2024.01.01. 00:00:00|Övé|BBBBBBBBBB|Source|Próba könyv|0|3"});
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Első"));
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Második"));
+
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  const std::string file = screen.entries()[0].fileName;
+  ui.answer(false);
+  EXPECT_FALSE(screen.ConfirmDelete(0));
+  ui.answer(true);
+  ASSERT_TRUE(screen.ConfirmDelete(0));
+  EXPECT_EQ((std::vector<std::string>{"Biztosan törlöd ezt a Mentést?", "Első"}),
+            ui.eventsOf(Kind::Question).back().lines);
+  EXPECT_EQ(SaveWindowNext::Stay, screen.DeleteGame(0));
+  EXPECT_FALSE(fs::exists(folder.filePath(file, kGameExtension)));
+  ASSERT_EQ(1u, screen.entries().size());
+  EXPECT_EQ("Második", screen.entries()[0].saveName);
+  EXPECT_EQ(3u, readIndex().size());
+
+  fs::remove(folder.filePath(kIndexName, kIndexExtension));
+  EXPECT_EQ(SaveWindowNext::Close, screen.DeleteGame(0));
+  EXPECT_EQ((std::vector<std::string>{ErrorLine(327)}), game.errors.lines());
+}
+
+}  // namespace
+}  // namespace zrx
