@@ -21,6 +21,7 @@ int coverOpenResult(int openResult) {
 
 int SourceCoding::LoadBookList(std::string_view package, int bookCount, std::vector<TBookRec>& books,
                                std::vector<Picture>& covers) {
+  const BufferRelease release{*this};
   books.clear();
   covers.clear();
   if (bookCount < 0) return -6;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "filler_source.h"
 #include "key_coding.h"
 
 namespace zrx {
@@ -64,6 +65,9 @@ class ByteWriter {
   void writeCodedInt32(CodingKey key, long long offset, std::int32_t value);
   void writeBytes(std::span<const std::uint8_t> bytes);
   void writeZeros(std::size_t count) { bytes_.insert(bytes_.end(), count, 0); }
+  void writeFiller(std::size_t count, const FillerSource& filler) {
+    for (std::size_t i = 0; i < count; ++i) bytes_.push_back(filler());
+  }
   // UTF-8 text cut to `maxChars` characters, in maxChars + 1 bytes.
   void writeShortString(std::string_view utf8, std::size_t maxChars);
 

@@ -29,6 +29,7 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 int SourceCoding::LoadChapterTexts(std::string_view package, int bookNumber, int chapterCount,
                                    std::vector<std::vector<std::string>>& texts) {
+  const BufferRelease release{*this};
   texts.clear();
   const int count = OpenPackageFile(kTextsKind, bookNumber, package);
   if (count < 1) return count;
@@ -59,6 +60,7 @@ int SourceCoding::LoadChapterTexts(std::string_view package, int bookNumber, int
 int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
                                       int chapterPictureCount, std::vector<Picture>& chapterPictures,
                                       std::vector<Picture>& decorPictures) {
+  const BufferRelease release{*this};
   chapterPictures.clear();
   decorPictures.clear();
   const int count = OpenPackageFile(kPicturesKind, bookNumber, package);

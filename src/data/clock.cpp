@@ -38,22 +38,12 @@ const long long kEpochShift = daysFromCivil(1899, 12, 30);
 
 }  // namespace
 
-double LocalNow() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  return FromCivilTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                        local.tm_sec, static_cast<int>(ms)});
-}
-
-std::optional<CivilTime> ToCivilTime(double days) {
+std::optional<DateTime> FromDayCount(double days) {
   if (!std::isfinite(days) || days < kFirstDay || days >= kPastLastDay) return std::nullopt;
   const double whole = std::trunc(days);
   long long ms = std::llround(std::fabs(days - whole) * kMsPerDay);
   if (ms >= kMsPerDay) ms = kMsPerDay - 1;
-  CivilTime t;
+  DateTime t;
   civilFromDays(static_cast<long long>(whole) + kEpochShift, t.year, t.month, t.day);
   t.hour = static_cast<int>(ms / 3600000);
   t.minute = static_cast<int>(ms / 60000 % 60);
@@ -62,12 +52,29 @@ std::optional<CivilTime> ToCivilTime(double days) {
   return t;
 }
 
-double FromCivilTime(const CivilTime& t) {
+double ToDayCount(const DateTime& t) {
   const long long date = daysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) -
                          kEpochShift;
   const double fraction =
       static_cast<double>(((t.hour * 60LL + t.minute) * 60 + t.second) * 1000 + t.millisecond) / kMsPerDay;
   return date >= 0 ? static_cast<double>(date) + fraction : static_cast<double>(date) - fraction;
 }
+
+DateTime ToLocalDateTime(std::chrono::system_clock::time_point moment) {
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const auto sinceEpoch = moment.time_since_epoch();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
+  return DateTime{.year = local.tm_year + 1900,
+                  .month = local.tm_mon + 1,
+                  .day = local.tm_mday,
+                  .hour = local.tm_hour,
+                  .minute = local.tm_min,
+                  .second = local.tm_sec,
+                  .millisecond = static_cast<int>(ms < 0 ? ms + 1000 : ms)};
+}
+
+DateTime SystemClock::now() const { return ToLocalDateTime(std::chrono::system_clock::now()); }
 
 }  // namespace zrx

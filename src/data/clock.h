@@ -1,32 +1,43 @@
 #pragma once
-// Moments as the files store them: a day count from 30 December 1899 whose
-// fraction is the time of day. The clock is injected so that tests fix it.
-#include <functional>
+// The current moment, injected so that tests can fix it (timestamps, dates in file
+// names), and its conversion to the day count that the files store: days from
+// 30 December 1899 whose fraction is the time of day.
+#include <chrono>
 #include <optional>
 
 namespace zrx {
 
-using Clock = std::function<double()>;
-
-struct CivilTime {
+// A local calendar moment, broken down the way the program's texts use it.
+struct DateTime {
   int year = 1899;
-  int month = 12;
-  int day = 30;
+  int month = 12;  // 1..12
+  int day = 30;    // 1..31
   int hour = 0;
   int minute = 0;
   int second = 0;
   int millisecond = 0;
-  bool operator==(const CivilTime&) const = default;
+  bool operator==(const DateTime&) const = default;
 };
 
-// The current local time.
-double LocalNow();
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual DateTime now() const = 0;
+};
 
-// Calendar date and time of a day count; nullopt when it is not a finite
-// moment within the years 1 to 9999. A negative count's fraction is still
-// the time of day after midnight.
-std::optional<CivilTime> ToCivilTime(double days);
+// The machine's local time.
+class SystemClock : public Clock {
+ public:
+  DateTime now() const override;
+};
 
-double FromCivilTime(const CivilTime& time);
+// Breaks a system-clock moment into local calendar fields.
+DateTime ToLocalDateTime(std::chrono::system_clock::time_point moment);
+
+// The calendar moment of a day count; nullopt when it is not a finite moment within
+// the years 1 to 9999. A negative count's fraction is still the time after midnight.
+std::optional<DateTime> FromDayCount(double days);
+
+double ToDayCount(const DateTime& time);
 
 }  // namespace zrx

@@ -24,6 +24,7 @@ bool isWellFormed(const TBookRec& book) {
 }  // namespace
 
 int SourceCoding::LoadGameData(std::string_view package, int bookNumber, BookStores& stores) {
+  const BufferRelease release{*this};
   const int count = openDataPayload(package);
   if (count < 1) return count;
   PackageHeader header;

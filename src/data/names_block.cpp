@@ -109,10 +109,10 @@ struct NamesBlock::Block {
   std::vector<NameRecord> names;
 };
 
-NamesBlock::NamesBlock(fs::path programFolder, Clock clock, FillerSource filler,
+NamesBlock::NamesBlock(fs::path programFolder, const Clock& clock, FillerSource filler,
                        ReadOnlyMarkRemover removeReadOnlyMark)
     : source_(std::move(programFolder), std::move(removeReadOnlyMark)),
-      clock_(std::move(clock)),
+      clock_(clock),
       filler_(std::move(filler)) {}
 
 fs::path NamesBlock::dataFile() const {
@@ -155,7 +155,7 @@ int NamesBlock::ReadNames(std::vector<std::string>& names) {
   if (Utf8Length(settingsLine_) != kSettingsLength) return -3;
   if (!std::all_of(settingsLine_.begin(), settingsLine_.end(), isSettingsDigit)) return -4;
   for (const NameRecord& record : block.names) {
-    if (!ToCivilTime(record.timestamp)) return -5;
+    if (!FromDayCount(record.timestamp)) return -5;
     nameList_.push_back(record);
     nameListSorted_.push_back(record);
   }
@@ -171,7 +171,7 @@ int NamesBlock::WriteName(std::vector<std::string>* names, std::string_view name
   if (!parseBlock(block)) return -6;
   const bool writesName = mode != kWriteSettingsOnly;
   const bool writesSettings = mode != kWriteNameOnly;
-  const double now = clock_();
+  const double now = ToDayCount(clock_.now());
   const NameRecord nameRecord{Utf8Cut(name, kNameTextMax), now};
   const NameRecord settingsRecord{Utf8Cut(settingsLine, kNameTextMax), now};
   // Text that the file's code page cannot hold is refused, never written as garbage.

@@ -36,7 +36,7 @@ enum NameWriteMode { kWriteNameOnly = 0, kWriteSettingsOnly = 2, kWriteNameAndSe
 
 class NamesBlock {
  public:
-  NamesBlock(std::filesystem::path programFolder, Clock clock, FillerSource filler,
+  NamesBlock(std::filesystem::path programFolder, const Clock& clock, FillerSource filler,
              ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
 
   // Reads the block; fills the lists and `names` (newest first). The item count
@@ -72,7 +72,7 @@ class NamesBlock {
   std::filesystem::path dataFile() const;
 
   SourceCoding source_;
-  Clock clock_;
+  const Clock& clock_;
   FillerSource filler_;
   int nameCount_ = 0;
   std::vector<NameRecord> nameList_;

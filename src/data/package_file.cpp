@@ -1,10 +1,9 @@
 // Opening a package file and unpacking its compressed block.
-#include <zlib.h>
-
 #include <array>
 #include <fstream>
 #include <system_error>
 
+#include "compressed_block.h"
 #include "container_format.h"
 #include "source_coding.h"
 #include "win1250.h"
@@ -91,35 +90,10 @@ int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string
 }
 
 int SourceCoding::UnpackBlock() {
-  payload_.clear();
   payloadReader_ = ByteReader();
-  std::int32_t compressedSize = 0, size = 0;
-  if (!fileReader_.readCodedInt32(CodingKey::kShort, 0, compressedSize) || !fileReader_.skip(kBlockSizesGap) ||
-      !fileReader_.readCodedInt32(CodingKey::kShort, 0, size))
-    return 1;
-  if (compressedSize <= 0 || size < 0 || size > kMaxPayloadSize ||
-      size > static_cast<std::int64_t>(compressedSize) * kMaxInflateRatio)
-    return 1;
-  std::span<const std::uint8_t> compressed;
-  if (!fileReader_.take(static_cast<std::size_t>(compressedSize), compressed)) return 1;
-
-  payload_.resize(static_cast<std::size_t>(size));
-  std::uint8_t spare = 0;  // zlib wants somewhere to write even when nothing is expected
-  z_stream stream{};
-  if (inflateInit(&stream) != Z_OK) return 2;
-  stream.next_in = const_cast<Bytef*>(compressed.data());
-  stream.avail_in = static_cast<uInt>(compressed.size());
-  stream.next_out = size > 0 ? payload_.data() : &spare;
-  stream.avail_out = static_cast<uInt>(size);
-  const int status = inflate(&stream, Z_FINISH);
-  const bool exact = status == Z_STREAM_END && stream.avail_out == 0;
-  inflateEnd(&stream);
-  if (!exact) {
-    payload_.clear();
-    return 2;
-  }
-  payloadReader_ = ByteReader(payload_);
-  return 0;
+  const int result = ReadCompressedBlock(fileReader_, payload_);
+  if (result == kBlockRead) payloadReader_ = ByteReader(payload_);
+  return result;
 }
 
 }  // namespace zrx

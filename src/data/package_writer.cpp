@@ -1,12 +1,11 @@
 #include "package_writer.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <cstdio>
 
 #include "atomic_file.h"
 #include "byte_io.h"
+#include "compressed_block.h"
 #include "container_format.h"
 #include "names_block.h"
 #include "record_codec.h"
@@ -132,22 +131,13 @@ std::optional<std::vector<std::uint8_t>> BuildContainer(const ContainerParts& pa
   std::vector<std::uint8_t> coded = header.release();
   EncodeRun(CodingKey::kShort, kContainerHeaderOffset, coded);
 
-  uLongf compressedSize = compressBound(static_cast<uLong>(parts.payload.size()));
-  std::vector<std::uint8_t> compressed(compressedSize);
-  if (compress2(compressed.data(), &compressedSize, parts.payload.data(), static_cast<uLong>(parts.payload.size()),
-                Z_BEST_COMPRESSION) != Z_OK)
-    return std::nullopt;
-  compressed.resize(compressedSize);
-
   ByteWriter out;
   out.writeZeros(kContainerHeaderOffset);
   out.writeBytes(coded);
   out.writeZeros(kContainerBlockOffset - kContainerHeaderOffset - kContainerHeaderSize);
   out.writeBytes(parts.namesBlock);
-  out.writeCodedInt32(CodingKey::kShort, 0, static_cast<std::int32_t>(compressed.size()));
-  out.writeZeros(kBlockSizesGap);
-  out.writeCodedInt32(CodingKey::kShort, 0, static_cast<std::int32_t>(parts.payload.size()));
-  out.writeBytes(compressed);
+  const FillerSource zeros = [] { return std::uint8_t{0}; };
+  if (!AppendCompressedBlock(out, parts.payload, zeros)) return std::nullopt;
   return out.release();
 }
 

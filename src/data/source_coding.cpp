@@ -35,6 +35,13 @@ bool RemoveReadOnlyMark(const fs::path& file) {
 SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeReadOnlyMark)
     : programFolder_(std::move(programFolder)), removeReadOnlyMark_(std::move(removeReadOnlyMark)) {}
 
+void SourceCoding::releaseBuffers() {
+  fileReader_ = ByteReader();
+  payloadReader_ = ByteReader();
+  std::vector<std::uint8_t>().swap(file_);
+  std::vector<std::uint8_t>().swap(payload_);
+}
+
 int SourceCoding::openDataPayload(std::string_view package) {
   const int count = OpenPackageFile(kDataKind, 0, package);
   if (count < 1) return count;
@@ -57,6 +64,7 @@ bool SourceCoding::readPackageHeader(PackageHeader& header) {
 }
 
 int SourceCoding::CheckPackage(std::string_view folder, int& bookCount) {
+  const BufferRelease release{*this};
   const int count = openDataPayload(folder);
   if (count < 0) return count;
   if (count == 0) return -100;

@@ -35,23 +35,37 @@ class SourceCoding {
   // Item count (0..255), or -1 header mismatch, -2 read failure, -10 read-only, -11 missing.
   int OpenPackageFile(std::string_view kind, int number, std::string_view package);
 
-  // Inflates the compressed block at the current position of the open file: 0, 1 or 2.
+  // Inflates the compressed block at the current position of the open file:
+  // 0, 1 sizes or bytes unreadable, 2 inflating failed (see compressed_block.h).
   int UnpackBlock();
 
-  // Checks the "Data" file of a folder; the byte at offset 7 of its package header on success.
+  // Checks the "Data" file of a folder: the byte at offset 7 of its package header,
+  // with `bookCount` the file's item count; -100 no books or another package's
+  // header, -5 header unreadable, -3 / -4 unpacking, or an OpenPackageFile result.
   int CheckPackage(std::string_view folder, int& bookCount);
 
-  // The book table (at position Number - 1) and the covers of a package, for the new-game screen.
+  // The book table (book n at place n - 1) and the covers of a package, for the
+  // new-game screen. The item count of the "Data" file, or -1 -2 -10 -11 (opening),
+  // -3 -4 (unpacking), -5 records unreadable, -6 not `bookCount` usable books;
+  // for the covers -111 -110 -102 -101 (opening), -7 -8 (unpacking), -12 count
+  // mismatch, -5 an entry unreadable or not a JPEG.
   int LoadBookList(std::string_view package, int bookCount, std::vector<TBookRec>& books,
                    std::vector<Picture>& covers);
 
   // Fills the seven stores; the chapter store with book `bookNumber`'s chapter points only.
+  // The item count, or -1 -2 -10 -11, -3 -4, -5 books, -6 opponents, -7 items,
+  // -8 information, -9 characteristics, -12 magic and skills, -13 a chapter record,
+  // -14 a chapter block, -15 the chosen book has no chapter block to load.
   int LoadGameData(std::string_view package, int bookNumber, BookStores& stores);
 
   // Fills `texts` with `chapterCount` line lists (index -1 is the last list).
+  // The item count, or -1 -2 -10 -11, -3 -4, -6 count mismatch, -5 an entry unreadable.
   int LoadChapterTexts(std::string_view package, int bookNumber, int chapterCount,
                        std::vector<std::vector<std::string>>& texts);
 
+  // The chapter pictures and then the decorative pictures of a book, kept as JPEG bytes.
+  // The item count, or -1 -2 -10 -11, -3 -4, -6 counts differ from the book's,
+  // -5 an entry unreadable or not a JPEG.
   int LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
                           int chapterPictureCount, std::vector<Picture>& chapterPictures,
                           std::vector<Picture>& decorPictures);
@@ -65,6 +79,13 @@ class SourceCoding {
   const std::vector<std::uint8_t>& fileBytes() const { return file_; }
 
  private:
+  // Frees the file and the payload when a loader returns, on every path.
+  struct BufferRelease {
+    SourceCoding& owner;
+    ~BufferRelease() { owner.releaseBuffers(); }
+  };
+  void releaseBuffers();
+
   // Opens the "Data" file of a package, skips the names block of "Source" and
   // unpacks; the item count, the OpenPackageFile result, or -3 / -4.
   int openDataPayload(std::string_view package);

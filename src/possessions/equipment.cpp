@@ -6,11 +6,8 @@
 #include "effect_code.h"
 
 namespace zrx {
-namespace {
 
 bool hasInUseSlot(int category) { return category >= 1 && category <= 6; }
-
-}  // namespace
 
 bool Equipment::holds(int item) const { return list().contains(item); }
 
@@ -21,6 +18,8 @@ void Equipment::TargyDBSzamModositas(int item, int count) { game_.stores.items.S
 void Equipment::appendHeld(int item) { list().append(item, find(item).Name); }
 
 void Equipment::gainItem(int item, int pieces) {
+  // Receiving no pieces (an offer entry of 0 pieces) must not list an item with none held.
+  if (pieces < 1) return;
   const TInventoryRec rec = find(item);
   if (rec.Unique == 1) {
     if (rec.Count == 1) return;
@@ -38,6 +37,7 @@ void Equipment::gainItem(int item, int pieces) {
 }
 
 void Equipment::loseItem(int item, int pieces) {
+  if (pieces < 1) return;
   const int left = std::max(0, count(item) - pieces);
   TargyDBSzamModositas(item, left);
   if (left == 0) dropFromLists(item);

@@ -14,16 +14,20 @@
 
 namespace zrx {
 
+// Categories 1..6 (weapon, shield, clothing, helmet, footwear, gloves) have an item in use.
+bool hasInUseSlot(int category);
+
 class Equipment {
  public:
   explicit Equipment(Game& game) : game_(game) {}
 
-  // Gain rule: the player receives `pieces` (1 or more) pieces of the item. A unique
-  // item is never counted above 1. A newly held item is appended to the lists and put
-  // in use when its category has none.
+  // Gain rule: the player receives `pieces` pieces of the item (fewer than 1 does
+  // nothing). A unique item is never counted above 1. A newly held item is appended
+  // to the lists and put in use when its category has none.
   void gainItem(int item, int pieces);
-  // Loss rule: the player gives up `pieces` pieces of the item. When none is left the
-  // item is taken out of use and leaves the lists. The count never goes below 0.
+  // Loss rule: the player gives up `pieces` pieces of the item (fewer than 1 does
+  // nothing). When none is left the item is taken out of use and leaves the lists.
+  // The count never goes below 0.
   void loseItem(int item, int pieces);
   // Direct count change: stores `count` (at least 0, at most 1 for a unique item); an
   // item that becomes held is appended and put in use, one no longer held is taken out

@@ -23,8 +23,8 @@ void Equipment::KlikkFelszTargyLista() {
   if (!game_.state.GameLoaded || index < 0) return;
   const int item = list().numberAt(index);
   const TInventoryRec rec = find(item);
-  const bool inUse = rec.Category >= 1 && rec.Category <= 6 &&
-                     game_.state.equipment.EquippedItems[rec.Category] == item;
+  const bool inUse =
+      hasInUseSlot(rec.Category) && game_.state.equipment.EquippedItems[rec.Category] == item;
   game_.screen.MemoFT_Leir.setItems(itemDetailLines(rec, inUse));
 }
 
@@ -44,7 +44,7 @@ void Equipment::DuplaKlikkFelszTargyLista() {
     return;
   }
   const int category = rec.Category;
-  if (category < 1 || category > 6) return;
+  if (!hasInUseSlot(category)) return;
   if (state.equipment.SlotLocked[category]) {
     game_.ui().QuestionFormInfo("Az aktuális fejezetponton nem válthatsz Tárgyat az adott",
                                 "tárgy kategóriájában!");

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "atomic_file.h"
+#include "fixed_clock.h"
 #include "package_fixture.h"
 #include "temp_folder.h"
 
@@ -15,12 +16,20 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
+// A clock set by day count, so that the tests can step it a day at a time.
+class DayCountClock : public Clock {
+ public:
+  explicit DayCountClock(double days) : days(days) {}
+  DateTime now() const override { return FromDayCount(days).value(); }
+  double days;
+};
+
 class NamesFile : public ::testing::Test {
  protected:
   NamesFile() { testing::WriteTestPackage(program.path(), testing::MakePackage("Source", 1)); }
 
   NamesBlock block() {
-    return NamesBlock(program.path(), [this] { return now; }, [this] { return ++filler; });
+    return NamesBlock(program.path(), clock, [this] { return ++filler; });
   }
   fs::path dataFile() const { return program.path() / "Source" / "Data0.zrx"; }
   std::uintmax_t fileSize() const { return fs::file_size(dataFile()); }
@@ -34,14 +43,14 @@ class NamesFile : public ::testing::Test {
   // Records the names one after another, a day apart.
   void record(NamesBlock& names, std::initializer_list<const char*> list) {
     for (const char* name : list) {
-      now += 1.0;
+      clock.days += 1.0;
       Names listed;
       ASSERT_EQ(1, names.WriteName(&listed, name, kWriteNameOnly, "")) << name;
     }
   }
 
   testing::TempFolder program;
-  double now = 45000.5;
+  DayCountClock clock{45000.5};
   std::uint8_t filler = 0;
 };
 
@@ -76,7 +85,7 @@ TEST_F(NamesFile, NewNameAdds32BytesAndRewritingKeepsTheSize) {
   Names listed;
   EXPECT_EQ(1, reread.ReadNames(listed));
   EXPECT_EQ(Names{"Béla"}, listed);
-  EXPECT_EQ(now, reread.NameList()[0].timestamp);
+  EXPECT_DOUBLE_EQ(clock.days, reread.NameList()[0].timestamp);
   EXPECT_EQ(3, reread.NameCount());
 }
 
@@ -99,7 +108,7 @@ TEST_F(NamesFile, NamesAreListedNewestFirst) {
 TEST_F(NamesFile, DeletingRecodesTheLaterEntriesAtTheirNewPlaces) {
   NamesBlock names = block();
   record(names, {"Anna", "Béla", "Cili"});
-  const double bela = now - 1, cili = now;
+  const double bela = clock.days - 1, cili = clock.days;
   const auto before = fileSize();
   Names listed;
   EXPECT_EQ(1, names.DeleteName(listed, "Anna"));
@@ -148,15 +157,16 @@ TEST_F(NamesFile, SettingsLineIsWrittenAndChecked) {
 }
 
 TEST_F(NamesFile, TimestampMustBeAValidMoment) {
-  for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e12,
-                     -800000.0}) {
+  // Moments outside the years 1 to 9999 are written as day counts that do not read back.
+  for (const DateTime bad : {DateTime{10000, 1, 1}, DateTime{0, 6, 1}, DateTime{-40, 1, 1}}) {
     testing::WriteTestPackage(program.path(), testing::MakePackage("Source", 1));
     NamesBlock names = block();
     record(names, {"Anna"});
-    NamesBlock writer(program.path(), [bad] { return bad; }, [] { return std::uint8_t{0}; });
+    const test::FixedClock badClock(bad);
+    NamesBlock writer(program.path(), badClock, [] { return std::uint8_t{0}; });
     writer.WriteName(nullptr, "Béla", kWriteNameOnly, "");
     Names listed;
-    EXPECT_EQ(-5, block().ReadNames(listed)) << bad;
+    EXPECT_EQ(-5, block().ReadNames(listed)) << bad.year;
   }
 }
 

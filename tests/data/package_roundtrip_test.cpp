@@ -81,6 +81,7 @@ TEST_P(PackageRoundTrip, EverythingLoadsBackEqual) {
   EXPECT_EQ(1, source.LoadChapterPictures(name, 2, 1, 2, chapterPictures, decorPictures));
   EXPECT_EQ(content.books[1].chapterPictures, chapterPictures);
   EXPECT_EQ(content.books[1].decorPictures, decorPictures);
+  EXPECT_TRUE(source.fileBytes().empty());  // a finished load keeps no file in memory
 }
 
 INSTANTIATE_TEST_SUITE_P(SourceAndOther, PackageRoundTrip, ::testing::Values("Source", "Kaland"));

@@ -70,6 +70,18 @@ TEST_F(GainLoss, LossRuleKeepsPiecesAboveZeroAndNeverGoesNegative) {
   EXPECT_EQ((std::vector<std::string>{"Rozsdás kard"}), shownItems());
 }
 
+TEST_F(GainLoss, NoPiecesGainedOrLostChangesNothing) {
+  equipment.gainItem(7, 0);
+  equipment.gainItem(12, -2);
+  EXPECT_TRUE(held().empty());
+  EXPECT_EQ(0, count(7));
+  EXPECT_EQ(0, inUse(1));
+  equipment.gainItem(12, 3);
+  equipment.loseItem(12, 0);
+  equipment.loseItem(12, -4);
+  EXPECT_EQ(3, count(12));
+}
+
 TEST_F(GainLoss, TwoGroupModifierWithMinimumFloor) {
   setValue({.Number = 2, .Current = 3, .Minimum = 0, .Start = 3});
   equipment.gainItem(13, 1);  // K02-F5K01+F1
