@@ -70,7 +70,7 @@ void Session::showErrorWindowIfReported() {
 bool Session::signIn() {
   out_ << "Üdvözöllek, kedves játékos, a ZRX világában!\n"
        << "A megoldás a Te kezedben van!\n";
-  SignIn names(game_.programFolder());
+  SignIn names(game_.programFolder(), clock_);
   if (const int code = names.ReadNames()) {
     game_.errors.HibaHozzairas(code);
     showErrorWindowIfReported();

@@ -61,8 +61,8 @@ std::vector<std::pair<std::string, std::string>> NameNotices(NameVerdict verdict
   }
 }
 
-SignIn::SignIn(std::filesystem::path programFolder)
-    : block_(std::make_unique<NamesBlock>(std::move(programFolder), LocalNow, RandomFillerSource())) {}
+SignIn::SignIn(std::filesystem::path programFolder, const Clock& clock)
+    : block_(std::make_unique<NamesBlock>(std::move(programFolder), clock, RandomFillerSource())) {}
 
 SignIn::~SignIn() = default;
 

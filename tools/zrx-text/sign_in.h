@@ -2,9 +2,6 @@
 // Sign-in under a player name, as the welcome window does it: the known names and the
 // settings line are read from the names block, a typed name is checked, and the accepted
 // name is recorded. Results are the error codes the welcome window reports (0: none).
-//
-// This file stays apart from the game context on purpose: the names block keeps its own
-// notion of the clock (a day count), which the game's headers do not share.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,6 +10,7 @@
 
 namespace zrx {
 
+class Clock;
 class NamesBlock;
 
 enum class NameVerdict { Empty, Forbidden, NotWritable, Accepted };
@@ -28,7 +26,7 @@ std::vector<std::pair<std::string, std::string>> NameNotices(NameVerdict verdict
 
 class SignIn {
  public:
-  explicit SignIn(std::filesystem::path programFolder);
+  SignIn(std::filesystem::path programFolder, const Clock& clock);
   ~SignIn();
   SignIn(const SignIn&) = delete;
   SignIn& operator=(const SignIn&) = delete;
