@@ -105,7 +105,7 @@ class ScreenModel {
   Control& LabelNext1 = add("LabelNext1");
   Control& LabelNext2 = add("LabelNext2");
   Control& NyilRajz = add("NyilRajz");  // the drawn pointing arrow; visible = drawn
-  Control& TimerAlarm = add("TimerAlarm");  // page signal: enabled = running, value = PendingKind signalled
+  Control& TimerAlarm = [this]() -> Control& { Control& c = add("TimerAlarm"); c.setEnabled(false); return c; }();  // page signal: enabled = running, value = PendingKind signalled
 
   // Adventure sheet.
   Control& LabelSzint = add("LabelSzint");

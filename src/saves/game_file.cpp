@@ -178,7 +178,8 @@ int CheckGameLines(const std::vector<std::string>& lines, std::string_view expec
                    std::string_view playerName) {
   if (lines.empty()) return -1;
   LineCursor cursor(lines);
-  const std::string_view version = cursor.has(kVersionLine) ? cursor.at(kVersionLine) : "";
+  const std::string_view version =
+      cursor.has(kVersionLine) ? std::string_view(cursor.at(kVersionLine)) : std::string_view();
   bool known = version == kSaveFormatVersion;
   for (auto older : kOlderVersions) known = known || version == older;
   if (!known) return -21;

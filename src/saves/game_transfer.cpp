@@ -1,11 +1,13 @@
 #include "game_transfer.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "characteristics.h"
+#include "equipment.h"
 #include "lifecycle.h"
+#include "magic_skills.h"
 #include "navigation.h"
+#include "shown_list.h"
 
 namespace zrx {
 namespace {
@@ -16,12 +18,6 @@ int numberOf(std::string_view text) {
   int value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;
-}
-
-std::string threeDigits(int number) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%03d", number);
-  return text;
 }
 
 std::vector<SavedGame::Info> infoTimes(const Game& game, const TextList& list) {
@@ -55,10 +51,9 @@ std::int32_t restoredTime(std::int32_t value) {
   return value >= 1001 && value <= 1999 ? value + 1 : value;
 }
 
-void restoreInfos(Game& game, const std::vector<SavedGame::Info>& infos, TextList& list, Control* listBox) {
+void restoreInfos(Game& game, const std::vector<SavedGame::Info>& infos, ShownList list) {
   for (const auto& info : infos) {
-    list.push_back(threeDigits(info.number));
-    if (listBox != nullptr) listBox->addItem(game.stores.infos.Find(info.number).Name);
+    list.append(info.number, game.stores.infos.Find(info.number).Name);
     if (info.time != 0) game.stores.infos.ChangeTime(info.number, '=', restoredTime(info.time));
   }
 }
@@ -72,13 +67,14 @@ void restorePossessions(Game& game, const SavedGame& saved) {
   for (int note = 0; note < kOwnNoteCount; ++note) {
     state.knowledge.OwnNotes[static_cast<std::size_t>(note) + 1] = saved.ownNotes[static_cast<std::size_t>(note)];
   }
+  Equipment equipment(game);
   for (const auto& item : saved.equipment) {
-    state.equipment.EquipmentList.push_back(threeDigits(item.number));
-    screen.ListBox_FT.addItem(game.stores.items.Find(item.number).Name);
-    game.stores.items.SetCount(item.number, item.count);
+    equipment.appendHeld(item.number);
+    equipment.TargyDBSzamModositas(item.number, item.count);
   }
-  restoreInfos(game, saved.infos, state.knowledge.InfoList, &screen.ListBox_IN);
-  restoreInfos(game, saved.hiddenInfos, state.knowledge.HiddenInfoList, nullptr);
+  // The file's sections, not the records' flags, say which list an entry belongs to.
+  restoreInfos(game, saved.infos, ShownList(state.knowledge.InfoList, &screen.ListBox_IN));
+  restoreInfos(game, saved.hiddenInfos, ShownList(state.knowledge.HiddenInfoList, nullptr));
 }
 
 void restoreCharacteristics(Game& game, const SavedGame& saved) {
@@ -92,9 +88,9 @@ void restoreCharacteristics(Game& game, const SavedGame& saved) {
 }
 
 void restoreMagicSkills(Game& game, const SavedGame& saved) {
+  MagicSkills magicSkills(game);
   for (const auto& m : saved.magicSkills) {
-    game.state.knowledge.MagicSkillList.push_back(threeDigits(m.number));
-    game.screen.ListBox_VK.addItem(game.stores.magicSkills.Find(m.number).Name);
+    magicSkills.add(m.number);
     game.stores.magicSkills.Change(m.number, 'S', static_cast<std::uint8_t>(m.level));
     game.stores.magicSkills.Change(m.number, 'K', static_cast<std::uint8_t>(m.uses));
   }

@@ -1,6 +1,7 @@
 #pragma once
-// The coded container of save files: random filler, the two coded lengths and one
-// level-9 zlib stream of Windows-1250 text lines, each ending in CR LF.
+// The coded container of save files: 16 random bytes, the compressed block shared
+// with package files (coded sizes, level-9 zlib stream), 78 random bytes. The text in
+// it is Windows-1250 lines, each ending in CR LF.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,17 +9,19 @@
 #include <string_view>
 #include <vector>
 
+#include "container_format.h"
 #include "filler_source.h"
 
 namespace zrx {
 
-// The largest text a save file may declare; larger declarations are refused unread.
-inline constexpr std::size_t kMaxSaveTextBytes = 16u << 20;
-
-// Bytes before the compressed stream: 16 filler, coded size, 123 filler, coded size.
-inline constexpr std::size_t kSaveHeaderBytes = 16 + 4 + 123 + 4;
+inline constexpr std::size_t kSaveLeadBytes = 16;
 inline constexpr std::size_t kSaveTrailerBytes = 78;
+// Bytes before the compressed stream: the lead, coded size, 123 filler, coded size.
+inline constexpr std::size_t kSaveHeaderBytes = kSaveLeadBytes + 4 + kBlockSizesGap + 4;
+// A file larger than this is refused before it is read.
+inline constexpr std::uintmax_t kMaxSaveFileBytes = kMaxPackageFileSize;
 
+// Empty when zlib fails.
 std::vector<std::uint8_t> PackSaveContainer(std::string_view text, const FillerSource& filler);
 
 // 0 on success; -3 when the sizes or the compressed bytes cannot be read (or are

@@ -13,15 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Clears a read-only mark (no owner write permission) the way the program always did
-// before reading its files; false when the mark stays.
-bool clearReadOnlyMark(const fs::path& path) {
+// A file without the owner's write permission counts as read-only.
+bool isReadOnly(const fs::path& path) {
   std::error_code ec;
-  const auto perms = fs::status(path, ec).permissions();
-  if (ec) return false;
-  if ((perms & fs::perms::owner_write) != fs::perms::none) return true;
-  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
-  return !ec;
+  const fs::file_status status = fs::status(path, ec);
+  return !ec && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 bool readWhole(const fs::path& path, std::vector<std::uint8_t>& bytes) {
@@ -33,8 +29,11 @@ bool readWhole(const fs::path& path, std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-SaveFolder::SaveFolder(const fs::path& programFolder, FillerSource filler)
-    : folder_(programFolder / kSaveFolderName), filler_(std::move(filler)) {}
+SaveFolder::SaveFolder(const fs::path& programFolder, FillerSource filler,
+                       ReadOnlyMarkRemover removeReadOnlyMark)
+    : folder_(programFolder / kSaveFolderName),
+      filler_(std::move(filler)),
+      removeReadOnlyMark_(std::move(removeReadOnlyMark)) {}
 
 fs::path SaveFolder::filePath(std::string_view name, std::string_view extension) const {
   return folder_ / (std::string(name) + "." + std::string(extension));
@@ -55,6 +54,7 @@ int SaveFolder::Write(const std::vector<std::string>& lines, std::string_view na
   const auto text = Utf8ToWin1250(JoinLines(lines));
   if (!text) return -1;
   const auto bytes = PackSaveContainer(*text, filler_);
+  if (bytes.empty()) return -2;
   return ReplaceFileAtomically(filePath(name, extension), bytes) ? 0 : -2;
 }
 
@@ -64,7 +64,11 @@ int SaveFolder::Read(std::vector<std::string>& lines, std::string_view name,
   const fs::path path = filePath(name, extension);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return -11;
-  if (!clearReadOnlyMark(path)) return -10;
+  if (isReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
+  // A file larger than any save is refused before it is read into memory.
+  const auto size = fs::file_size(path, ec);
+  if (ec) return -2;
+  if (size > kMaxSaveFileBytes) return -3;
   std::vector<std::uint8_t> bytes;
   if (!readWhole(path, bytes)) return -2;
   std::string text;

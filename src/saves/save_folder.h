@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "filler_source.h"
+#include "source_coding.h"
 
 namespace zrx {
 
@@ -17,9 +18,11 @@ inline constexpr std::string_view kGameExtension = "zrm";
 
 class SaveFolder {
  public:
-  // `filler` gives the container's random bytes.
+  // `filler` gives the container's random bytes; `removeReadOnlyMark` clears the mark
+  // of a read-only file before it is read.
   explicit SaveFolder(const std::filesystem::path& programFolder,
-                      FillerSource filler = RandomFillerSource());
+                      FillerSource filler = RandomFillerSource(),
+                      ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
 
   const std::filesystem::path& folder() const { return folder_; }
   std::filesystem::path filePath(std::string_view name, std::string_view extension) const;
@@ -42,6 +45,7 @@ class SaveFolder {
  private:
   std::filesystem::path folder_;
   FillerSource filler_;
+  ReadOnlyMarkRemover removeReadOnlyMark_;
 };
 
 }  // namespace zrx

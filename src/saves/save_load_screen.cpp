@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 
 #include "date_text.h"
@@ -39,7 +40,7 @@ std::string listDate(const std::string& stored) {
   if (stored.size() == 20 &&
       std::sscanf(stored.c_str(), "%4d.%2d.%2d. %2d:%2d:%2d%c", &moment.year, &moment.month, &moment.day,
                   &moment.hour, &moment.minute, &moment.second, &tail) == 6 &&
-      moment.month >= 1 && moment.month <= 12 && moment.day >= 1 && moment.day <= 31 &&
+      std::chrono::year_month_day(std::chrono::year(moment.year) / moment.month / moment.day).ok() &&
       moment.hour <= 23 && moment.minute <= 59 && moment.second <= 59 && SaveDateText(moment) == stored) {
     return DatumAtalakitas(1, moment);
   }
@@ -145,7 +146,7 @@ SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
 }
 
 SaveWindowNext SaveLoadScreen::LoadGame(std::size_t position) {
-  if (position >= index_.entries.size()) return SaveWindowNext::Stay;
+  if (mode_ != SaveWindowMode::Load || position >= index_.entries.size()) return SaveWindowNext::Stay;
   SavedGame saved;
   // The file is read and checked completely before the running game is touched.
   const int result = ReadGame(folder_, index_.entries[position], game_.state.PlayerName, saved);

@@ -68,7 +68,7 @@ TEST(SaveContainer, CorruptFilesAreRefusedWithTheirCode) {
        [](auto& f) { f.resize(kSaveHeaderBytes + static_cast<std::size_t>(sizeAt(f, kCompressedSizeAt)) - 1); }, -3},
       {"compressed size beyond the file", [](auto& f) { setSizeAt(f, kCompressedSizeAt, f.size()); }, -3},
       {"negative compressed size", [](auto& f) { setSizeAt(f, kCompressedSizeAt, -1); }, -3},
-      {"text size above the cap", [](auto& f) { setSizeAt(f, kTextSizeAt, kMaxSaveTextBytes + 1); }, -3},
+      {"text size above the cap", [](auto& f) { setSizeAt(f, kTextSizeAt, std::int64_t{kMaxPayloadSize} + 1); }, -3},
       {"negative text size", [](auto& f) { setSizeAt(f, kTextSizeAt, -5); }, -3},
       {"text size beyond any deflate ratio",
        [](auto& f) { setSizeAt(f, kTextSizeAt, std::int64_t{sizeAt(f, kCompressedSizeAt)} * 2000); }, -3},
@@ -123,6 +123,27 @@ TEST(SaveFolderFiles, ReadReportsMissingAndDamagedFiles) {
 
   std::ofstream(program.savePath() / "SHORT.zrm", std::ios::binary) << "tiny";
   EXPECT_EQ(-3, folder.Read(lines, "SHORT", "zrm"));
+
+  // A file beyond any save's size is refused unread (a sparse file takes no disk).
+  std::filesystem::resize_file(folder.filePath("SHORT", "zrm"), kMaxSaveFileBytes + 1);
+  EXPECT_EQ(-3, folder.Read(lines, "SHORT", "zrm"));
+}
+
+TEST(SaveFolderFiles, ReadOnlyFilesAreReadAfterTheirMarkIsRemoved) {
+  ProgramFolder program;
+  SaveFolder folder(program.path(), CountingFiller());
+  ASSERT_EQ(0, folder.Write({"sor"}, "ABCDEFGHIJ", "zrm"));
+  const auto path = folder.filePath("ABCDEFGHIJ", "zrm");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+
+  SaveFolder stuck(program.path(), CountingFiller(), [](const std::filesystem::path&) { return false; });
+  std::vector<std::string> lines;
+  EXPECT_EQ(-10, stuck.Read(lines, "ABCDEFGHIJ", "zrm"));
+
+  ASSERT_EQ(0, folder.Read(lines, "ABCDEFGHIJ", "zrm"));
+  EXPECT_EQ(std::vector<std::string>{"sor"}, lines);
+  EXPECT_NE(std::filesystem::perms::none,
+            std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write);
 }
 
 TEST(SaveFolderFiles, TextOutsideTheCodePageIsNotWritten) {

@@ -125,6 +125,15 @@ TEST(SaveFileNameDraw, NeverReusesATakenNameOrAnExistingFile) {
   EXPECT_EQ(1, random.reseeds) << "the source is reseeded before the name is drawn";
 }
 
+TEST(SaveFileNameDraw, ClockSeededDrawsStayWithinTheBound) {
+  ClockSeededRandom random;
+  for (int i = 0; i < 1000; ++i) {
+    random.Reseed();
+    EXPECT_GT(36u, random.Below(36));
+  }
+  EXPECT_EQ(0u, random.Below(1));
+}
+
 TEST(SaveFileNameDraw, UsesTheWholeAlphabet) {
   ProgramFolder program;
   SaveFolder folder(program.path(), CountingFiller());

@@ -234,18 +234,25 @@ TEST_F(SaveLoadScreenTest, LoadWindowOpensOnlyWithSaves) {
   EXPECT_FALSE(save.HasSaves());
   EXPECT_TRUE(save.ListLines().empty()) << "another player's save is not listed";
   EXPECT_TRUE(ui.events().empty());
+
+  game.errors.HibaHozzairas(1001);
+  SaveLoadScreen blocked(game, SaveWindowMode::Load, random);
+  EXPECT_FALSE(blocked.Open()) << "a reported error blocks the window";
+  EXPECT_TRUE(ui.events().empty());
 }
 
 TEST_F(SaveLoadScreenTest, ListAndDetailsLines) {
   writeIndex({"Anna|2024.03.05. 07:08:09|Első|AAAAAAAAAA|Source|Próba könyv|2|7",
               "Béla|2024.01.01. 00:00:00|Övé|BBBBBBBBBB|Source|Próba könyv|0|3",
               "Anna|tegnap|Második|CCCCCCCCCC|Other1|Más könyv|0|12",
-              "Anna|2024.13.05. 07:08:09|Harmadik|DDDDDDDDDD|Other1|Más könyv|9|1"});
+              "Anna|2024.13.05. 07:08:09|Harmadik|DDDDDDDDDD|Other1|Más könyv|9|1",
+              "Anna|2023.02.29. 07:08:09|Negyedik|EEEEEEEEEE|Other1|Más könyv|1|1"});
   SaveLoadScreen screen(game, SaveWindowMode::Load, random);
   ASSERT_TRUE(screen.Open());
   EXPECT_EQ((std::vector<std::string>{"Első | 2024. Március 05. 07:08:09 | Próba könyv",
                                       "Második | tegnap | Más könyv",
-                                      "Harmadik | 2024.13.05. 07:08:09 | Más könyv"}),
+                                      "Harmadik | 2024.13.05. 07:08:09 | Más könyv",
+                                      "Negyedik | 2023.02.29. 07:08:09 | Más könyv"}),
             screen.ListLines());
   EXPECT_EQ("Source | Próba könyv | 7 | Véletlen", screen.DetailsLine(0));
   EXPECT_EQ("Other1 | Más könyv | 12 | Könnyű", screen.DetailsLine(1));
@@ -338,18 +345,32 @@ TEST_F(SaveLoadScreenTest, MissingGameFileIsReported) {
 }
 
 TEST_F(SaveLoadScreenTest, SaveOfABookThePackageNoLongerHas) {
+  struct Case {
+    const char* name;
+    std::function<void()> breakPackage;
+    int code;
+  };
+  const Case cases[] = {
+      {"book no longer in the package", [this] { loader.book.books.Clear(); }, 1002},
+      {"package file gone", [this] { loader.gameDataResult = -11; }, 1018},
+      {"chapter texts gone", [this] { loader.textsResult = -11; }, 1014},
+  };
   playToTheMiddle();
   writeIndex();
   ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
-  Lifecycle(game).Befejez();
-  loader.book.books.Clear();
-
-  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
-  ASSERT_TRUE(screen.Open());
-  EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
-  EXPECT_TRUE(game.errors.FatalErrorFlag()) << "the game start reports the missing book";
-  EXPECT_FALSE(game.state.GameLoaded);
-  EXPECT_TRUE(game.state.navigation.VisitedPath.empty()) << "nothing after the game start is applied";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    loader = zrx::test::MemoryBookLoader{};
+    testing::FillTestBook(loader.book, loader.texts);
+    c.breakPackage();
+    game.errors = ErrorLog{};
+    SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+    ASSERT_TRUE(screen.Open());
+    EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
+    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines()) << "reported by the game start";
+    EXPECT_FALSE(game.state.GameLoaded);
+    EXPECT_TRUE(game.state.navigation.VisitedPath.empty()) << "nothing after the game start is applied";
+  }
 }
 
 TEST_F(SaveLoadScreenTest, DeleteAsksThenRemovesTheSave) {
