@@ -5,6 +5,7 @@
 #include "conditions.h"
 #include "dice_tests.h"
 #include "game.h"
+#include "information.h"
 
 namespace zrx {
 namespace {
@@ -80,7 +81,7 @@ void Conditions::characteristicItem(std::string_view item) {
   if (kind == 'I') {
     const int amount = (charAt(item, 9) == '+' ? 1 : -1) * digitAt(item, 10);
     const char when = charAt(item, 11);
-    const bool held = infoPossessed(numberAt(item, 12, 3), fieldAt(item, 12, 3));
+    const bool held = Information(game_).possesses(numberAt(item, 12, 3));
     if ((when == '+' && held) || (when == '-' && !held)) modifier = amount;
   }
   if (awaitRoll(dice)) return;

@@ -4,6 +4,7 @@
 #include "book_code.h"
 #include "conditions.h"
 #include "game.h"
+#include "information.h"
 
 namespace zrx {
 namespace {
@@ -61,20 +62,13 @@ void Conditions::visitedItem(std::string_view item) {
   }
 }
 
-bool Conditions::infoPossessed(int number, std::string_view numberText) const {
-  const KnowledgeState& k = game_.state.knowledge;
-  const bool hidden = game_.stores.infos.Find(number).InfoFlag == 1;
-  return listHas(hidden ? k.HiddenInfoList : k.InfoList, numberText);
-}
-
 void Conditions::infoItem(std::string_view item) {
   const char sign = charAt(item, 2);
   const int number = numberAt(item, 3, 3);
-  const std::string_view numberText = fieldAt(item, 3, 3);
+  const bool held = Information(game_).possesses(number);
   GameState& gs = game_.state;
   ConditionState& cs = gs.conditions;
   if (game_.stores.infos.Find(number).InfoFlag == 1) {
-    const bool held = listHas(gs.knowledge.HiddenInfoList, numberText);
     cs.ConditionMet = (sign == '+') ? held : !held;
     cs.InfoUseAwaited = false;
     return;
@@ -86,10 +80,9 @@ void Conditions::infoItem(std::string_view item) {
     cs.ConditionMet = true;
     return;
   }
-  const bool held = listHas(gs.knowledge.InfoList, numberText);
   if (held && sign == '+') {
     cs.InfoUseAwaited = true;
-    cs.AwaitedInfo = std::string(numberText);
+    cs.AwaitedInfo = std::string(fieldAt(item, 3, 3));
     gs.navigation.PendingKind = kPendingInfoUse;
     cs.TestPending = true;
     return;

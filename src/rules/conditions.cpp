@@ -67,7 +67,7 @@ void Conditions::FeltetelFelbontas(std::string conditions, std::string targets) 
   }
 }
 
-void Conditions::addContinuation(std::string& targets, bool whole) {
+void Conditions::addContinuation(const std::string& targets, bool whole) {
   Navigation(game_).FPListaHozzaAdas(whole ? targets : targets.substr(0, 3));
 }
 

@@ -62,10 +62,8 @@ class Conditions {
   void requestRoll(int dice);
   // Decides a race that a side has won; equal scores roll on, one die each, until they differ.
   void finishContest(char kind);
-  // The information is held in the list its InfoFlag selects.
-  bool infoPossessed(int number, std::string_view numberText) const;
   int characteristicCurrent(int number) const;
-  void addContinuation(std::string& targets, bool whole);
+  void addContinuation(const std::string& targets, bool whole);
   void startPendingTest();
   void completeContinuations();
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "book_code.h"
 #include "chapter_codes.h"
 #include "conditions.h"
 #include "game.h"
+#include "shown_list.h"
 
 namespace zrx {
 namespace {
@@ -110,23 +110,24 @@ void Navigation::SpecialValtozas() {
 }
 
 void Navigation::ageTimedInformation() {
-  auto age = [this](TextList& list, Control* shown) {
-    for (std::size_t i = 0; i < list.size();) {
-      const int number = numberOf(list[i]);
-      const int kind = game_.stores.infos.Find(number).Kind;
+  InfoStore& infos = game_.stores.infos;
+  auto age = [&infos](ShownList list) {
+    for (int i = 0; i < list.size();) {
+      const int number = list.numberAt(i);
+      const int kind = infos.Find(number).Kind;
       if (kind >= kTimedInfoFirst && kind <= kTimedInfoLast) {
-        game_.stores.infos.ChangeTime(number, '-', 1);
-        if (game_.stores.infos.Find(number).Time == 0) {
-          list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-          if (shown) shown->removeItem(static_cast<int>(i));
+        infos.ChangeTime(number, '-', 1);
+        if (infos.Find(number).Time == 0) {
+          list.removeAt(i);
           continue;
         }
       }
       ++i;
     }
   };
-  age(game_.state.knowledge.InfoList, &game_.screen.ListBox_IN);
-  age(game_.state.knowledge.HiddenInfoList, nullptr);
+  KnowledgeState& knowledge = game_.state.knowledge;
+  age(ShownList(knowledge.InfoList, &game_.screen.ListBox_IN));
+  age(ShownList(knowledge.HiddenInfoList, nullptr));
 }
 
 void Navigation::startSpecialChanges() {

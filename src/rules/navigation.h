@@ -2,6 +2,16 @@
 // Moving from chapter point to chapter point: entering one (path, text, picture, its
 // changes, save permission), building and showing its continuations, the player's
 // choice from the list or by a typed number, the page marks, and the visited path.
+//
+// Hand-over to the subsystems above the chapter point (Game::hooks):
+//  - special changes: entry marks the page of the queue whose first change is "01",
+//    puts its number (1-4) in ResumeQueue and calls SpecialValtozasFeldolgozas (at
+//    "Változás jelzés" 2 it only signals the page); the interpreter settles the marks
+//    and runs the battle set-up when the changes are done;
+//  - battles: a chapter point with a battle declaration calls CsataElokeszites; without
+//    one the continuations are built at once, which is what the set-up does for an empty
+//    declaration.
+// A build without those subsystems leaves such chapter points waiting.
 #include <string>
 #include <string_view>
 

@@ -4,7 +4,6 @@
 
 #include "book_code.h"
 #include "chapter_codes.h"
-#include "dice_tests.h"
 #include "game.h"
 #include "lifecycle.h"
 #include "navigation.h"
@@ -70,8 +69,10 @@ void Navigation::chooseListEntry(const std::string& entry) {
 
 void Navigation::typedChoice() {
   const NavigationState& nav = game_.state.navigation;
-  const std::string typedCode = nav.NextChapterList.at(0);
-  const std::string codes = nav.NextChapterList.at(1);
+  // Typed mode keeps the chapter point's conditions and codes in place of the entries.
+  if (nav.NextChapterList.size() < 2) return;
+  const std::string typedCode = nav.NextChapterList[0];
+  const std::string codes = nav.NextChapterList[1];
   const int attempts = digitAt(typedCode, 2);
   const int correct = ChapterCodeNumber(codes);
   const auto typed = parseInteger(game_.screen.EditNext.text());
@@ -118,7 +119,7 @@ void Navigation::leaveTypedMode() {
 
 void Navigation::endWithDeath() {
   game_.ui().DeathWindow();
-  DiceTests(game_).ProbakCsatakAlaphelyzet();
+  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   Lifecycle(game_).TortenetAlaphelyzet();
   Lifecycle(game_).Befejez();
 }

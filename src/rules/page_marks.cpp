@@ -1,5 +1,4 @@
 // Page marks: which page waits for the player, and what returning to the story page resets.
-#include "dice_tests.h"
 #include "game.h"
 #include "navigation.h"
 
@@ -54,7 +53,7 @@ void Navigation::ValtasVizsgalat() {
     if (marks[i] != '3') continue;
     switch (i + 1) {
       case 1: case 5: case 6:
-        DiceTests(game_).ProbakCsatakAlaphelyzet();
+        CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
         hideChoiceHints();
         break;
       case 2:

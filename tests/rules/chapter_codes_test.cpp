@@ -16,6 +16,7 @@ TEST(ChapterCodes, EntriesOfContinuationCodes) {
   EXPECT_THROW(ChapterCodeEntry("0G1"), BookCodeError);
   EXPECT_THROW(ChapterCodeEntry("0A"), BookCodeError);
   EXPECT_THROW(ChapterCodeEntry(""), BookCodeError);
+  EXPECT_THROW(ChapterCodeEntry("00A00B"), BookCodeError);
 }
 
 }  // namespace

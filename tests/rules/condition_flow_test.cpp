@@ -1,5 +1,6 @@
 // Groups and continuations, test requests and their resumption, contests, information use.
 #include "book_code.h"
+#include "information.h"
 #include "rules_fixture.h"
 
 namespace zrx::test {
@@ -102,6 +103,7 @@ TEST_F(ConditionFlowTest, InformationUseResumesTheWaitingGroup) {
   info(5);
   info(6);
   state().knowledge.InfoList = {"006", "005"};
+  game.screen.ListBox_IN.setItems({"Infó 6", "Infó 5"});
   state().battle.LastBattleWon = true;
   evaluate("I+005,C0#0", "001002");
   ConditionState& cs = state().conditions;
@@ -110,16 +112,22 @@ TEST_F(ConditionFlowTest, InformationUseResumesTheWaitingGroup) {
   EXPECT_EQ("005", cs.AwaitedInfo);
   EXPECT_EQ(kPendingInfoUse, state().navigation.PendingKind);
   EXPECT_EQ(kPendingInfoUse, game.screen.TimerAlarm.value());
+  EXPECT_EQ("000001", state().navigation.PageMarks);
   EXPECT_TRUE(offered().empty());
 
-  // What the information page does on a double click of the awaited information.
-  cs.InfoUsed = true;
-  cs.InfoUseAwaited = false;
-  cs.TestPending = false;
-  conditions().FeltetelFelbontas(cs.PendingConditions, cs.PendingTargets);
+  // Another information does not answer the condition.
+  game.screen.ListBox_IN.setSelection(0);
+  Information(game).ListBox_INDblClick();
+  EXPECT_TRUE(cs.TestPending);
+  EXPECT_TRUE(offered().empty());
+
+  // The awaited one lets the same group go on: the used information decides its item.
+  game.screen.ListBox_IN.setSelection(1);
+  Information(game).ListBox_INDblClick();
   EXPECT_EQ((TextList{"1", "2"}), offered());
   EXPECT_FALSE(cs.InfoUsed);
   EXPECT_FALSE(cs.InfoUseAwaited);
+  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
 }
 
 TEST_F(ConditionFlowTest, AwaitedInformationStartsNoTestAtSignalLevelZero) {
@@ -140,6 +148,7 @@ TEST_F(ConditionFlowTest, MalformedCodeAbandonsTheEvaluation) {
   EXPECT_FALSE(state().conditions.TestPending);
   EXPECT_FALSE(game.Perform([&] { evaluate("0#0", "00A0"); }));
   EXPECT_FALSE(game.Perform([&] { evaluate("0#0", "00A"); })) << "a group without its code";
+  EXPECT_FALSE(game.Perform([&] { evaluate("0", "00A00B"); })) << "a code without its group";
 }
 
 // Contests with scripted dice at "Változás jelzés" 0: each roll test makes three rolls of
@@ -192,6 +201,24 @@ TEST_F(ContestTest, SingleRoundComparesTheOtherWayRound) {
     EXPECT_EQ(c.holds ? TextList{"1"} : TextList{}, offered()) << c.item;
     EXPECT_EQ(0u, dice.remaining()) << c.item;
   }
+}
+
+TEST_F(ContestTest, EveryRollOfARaceIsThePlayersClick) {
+  state().settings.ChangeSignalLevel = 1;
+  evaluate("EW0520200+0#0", "001002");
+  EXPECT_EQ(2, state().navigation.PendingKind);
+  for (const auto& pips : {std::initializer_list<int>{1, 1, 6, 6, 1, 1}, {1, 1, 5, 5, 1, 1}}) {
+    ASSERT_TRUE(state().conditions.TestPending);
+    ASSERT_TRUE(game.screen.LabelDobasKocka(2).enabled()) << "the race asks for its next roll";
+    EXPECT_TRUE(offered().empty());
+    dice.push(pips);
+    diceTests().KlikkDobasKockaval(2);
+  }
+  EXPECT_FALSE(state().conditions.TestPending);
+  EXPECT_EQ(9, state().conditions.ContestScoreA);
+  EXPECT_EQ(22, state().conditions.ContestScoreB);
+  EXPECT_EQ((TextList{"1", "2"}), offered());
+  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
 }
 
 TEST_F(ContestTest, SetUpReadsTheCharacteristicAndBonus) {

@@ -174,5 +174,18 @@ TEST_F(TypedChoiceTest, AttemptsDigitDecidesWhenTheFallbackTakesOver) {
   }
 }
 
+TEST_F(TypedChoiceTest, DeathWindowClosesTheGameWithItsPagesReset) {
+  offerTyped("1", "HHH");
+  game.screen.DKEredmenyLabel(1).setText("5");
+  game.screen.LabelNext1.setVisible(true);
+  type("7");
+  ASSERT_EQ(1u, ui.eventsOf(UiEvent::Kind::Death).size());
+  EXPECT_EQ("", game.screen.DKEredmenyLabel(1).text());
+  EXPECT_FALSE(game.screen.LabelNext1.visible());
+  EXPECT_FALSE(game.screen.EditNext.visible());
+  EXPECT_FALSE(state().GameLoaded);
+  EXPECT_TRUE(game.screen.MemoFP.items().empty());
+}
+
 }  // namespace
 }  // namespace zrx::test
