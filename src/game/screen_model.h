@@ -124,6 +124,8 @@ class ScreenModel {
   Control& GroupBox1 = add("GroupBox1");
   Control& LabelTargyKivalasztas = add("LabelTargyKivalasztas");
   Control& LabelTargyFelvetel = add("LabelTargyFelvetel");
+  Control& FT_LabelFejlec1 = add("FT_LabelFejlec1");  // header of the quantity rows
+  Control& FT_Elrendezes = add("FT_Elrendezes");  // value = offer arrangement 1..3 (list shortened), 0 plain
 
   // Tests and battles page.
   Control& LabelSzProba = add("LabelSzProba");  // "Szerencse próba"

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "win1250.h"
+
 namespace zrx {
 
 class ErrorLog;
@@ -45,6 +47,10 @@ class UiPort {
 
   // The platform's error message box for a malformed book code; the program goes on.
   virtual void BookCodeErrorBox(const std::string& message) = 0;
+
+  // Width in pixels of a text in the font of the offer's choice boxes; headless front ends
+  // keep this fixed-width default (7 pixels a character).
+  virtual int CheckBoxTextWidth(const std::string& text) { return 7 * static_cast<int>(Utf8Length(text)); }
 };
 
 }  // namespace zrx

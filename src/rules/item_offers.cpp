@@ -1,0 +1,254 @@
+// Queue 2: the item offers. The set-up prepares the equipment page and waits for the
+// player's decision; when the decision is carried out (OfferResume) the same change runs
+// again and does its closing step. Lists inside a change: the first entry follows the
+// command, each further one comes after one separator character, and the entry followed
+// by "#" is the last.
+#include <algorithm>
+
+#include "book_code.h"
+#include "change_commands.h"
+#include "equipment.h"
+#include "game.h"
+#include "navigation.h"
+#include "offers.h"
+
+namespace zrx {
+namespace {
+
+constexpr const char* kPickUpCaption = "      Felvehető Tárgyak listája      ";
+constexpr const char* kChooseCaption = "    Választható Tárgyak listája     ";
+constexpr const char* kShopCaption = "   Vásárolható Tárgyak listája  ";
+
+// Entries of `width` characters from position `pos`; `length` receives the characters
+// before the closing "#".
+TextList readEntries(std::string_view change, std::size_t pos, std::size_t width, std::size_t& length) {
+  TextList entries;
+  for (;;) {
+    entries.emplace_back(fieldAt(change, pos, width));
+    pos += width;
+    if (charAt(change, pos) == '#') break;
+    ++pos;
+  }
+  length = pos - 1;
+  return entries;
+}
+
+// Consecutive 3-digit item numbers from position `pos`.
+TextList readItems(std::string_view change, std::size_t pos, int count) {
+  TextList items;
+  for (int i = 0; i < count; ++i, pos += 3) {
+    numberAt(change, pos, 3);
+    items.emplace_back(fieldAt(change, pos, 3));
+  }
+  return items;
+}
+
+// A criterion of a demand: "S" + item + amount (2 digits or "MM"), or "T" + kind + amount.
+std::string readCriterion(std::string_view change, std::size_t pos) {
+  switch (charAt(change, pos)) {
+    case 'S':
+      numberAt(change, pos + 1, 3);
+      if (fieldAt(change, pos + 4, 2) != "MM") numberAt(change, pos + 4, 2);
+      return std::string(fieldAt(change, pos, 6));
+    case 'T':
+      charAt(change, pos + 1);
+      numberAt(change, pos + 2, 2);
+      return std::string(fieldAt(change, pos, 4));
+    default:
+      throw BookCodeError(std::string(change), pos, "a demand is \"S\" or \"T\"");
+  }
+}
+
+std::size_t exchangeLength(std::string_view change) {
+  return 7 + 3 * static_cast<std::size_t>(digitAt(change, 5) + digitAt(change, 6));
+}
+
+}  // namespace
+
+void ItemChanges::offer(char letter, std::string_view change, ChangeRun& run) {
+  if (game_.state.offers.OfferResume) {
+    closeOffer(letter, change, run);
+    return;
+  }
+  switch (letter) {
+    case 'O': case 'V': setUpPieces(letter, change, run); break;
+    case 'B': setUpShop(change, run); break;
+    case 'F': setUpQuantities(change, run); break;
+    case 'K': setUpDemand(change, run); break;
+    case 'L': setUpGiveUp(change, run); break;
+    default: setUpExchange(change, run); break;
+  }
+}
+
+void ItemChanges::closeOffer(char letter, std::string_view change, ChangeRun& run) {
+  game_.state.offers.OfferResume = false;
+  if (letter == 'T') {
+    if (closeExchange(change, run)) return;
+    run.length = exchangeLength(change);
+  } else {
+    if (letter == 'L') Offers(game_).loseSelectedItems();
+    run.length = static_cast<std::size_t>(game_.state.changes.PendingChangeLength);
+  }
+  game_.state.changes.ChangesActive = true;
+}
+
+void ItemChanges::waitForDecision(int kind, ChangeRun& run) {
+  changes_.pause(run);
+  game_.state.navigation.PendingKind = kind;
+  // At "Változás jelzés" 2 the player is on the equipment page already.
+  Navigation(game_).OldalValtasJelzes(kind, game_.state.settings.ChangeSignalLevel < 2);
+}
+
+void ItemChanges::setUpPieces(char letter, std::string_view change, ChangeRun& run) {
+  const bool choose = letter == 'V';
+  Offers offers(game_);
+  offers.FelszTargyElokeszites(1);
+  OfferState& offer = game_.state.offers;
+  offer.OfferList.clear();
+  if (choose) offer.OfferList.push_back(std::to_string(digitAt(change, 5)));
+  const TextList entries = readEntries(change, choose ? 6 : 5, 4, run.length);
+  game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
+  game_.screen.GroupBox1.setText(choose ? kChooseCaption : kPickUpCaption);
+  // Entries beyond the seventeen boxes have no box and are not offered.
+  const int shown = std::min<int>(static_cast<int>(entries.size()), kChoiceBoxes);
+  for (int k = 1; k <= shown; ++k) {
+    const std::string& entry = entries[static_cast<std::size_t>(k - 1)];
+    const int item = numberAt(entry, 1, 3);
+    const int pieces = digitAt(entry, 4);
+    offer.OfferList.push_back(entry);
+    offers.CheckBoxKitolt(std::to_string(pieces) + " db " + game_.stores.items.Find(item).Name, k);
+  }
+  offer.OfferLimit = shown;
+  waitForDecision(choose ? offer_kind::kChooseAtMost : offer_kind::kPickUp, run);
+}
+
+void ItemChanges::setUpShop(std::string_view change, ChangeRun& run) {
+  Offers offers(game_);
+  offers.FelszTargyElokeszites(2);
+  OfferState& offer = game_.state.offers;
+  const TextList entries = readEntries(change, 5, 6, run.length);
+  game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
+  game_.screen.GroupBox1.setText(kShopCaption);
+  const std::string moneyName = game_.stores.items.Find(game_.state.CurrentBook.MoneyItem).Name;
+  offer.OfferList.clear();
+  const int shown = std::min<int>(static_cast<int>(entries.size()), kChoiceBoxes);
+  for (int k = 1; k <= shown; ++k) {
+    const std::string& entry = entries[static_cast<std::size_t>(k - 1)];
+    const int item = numberAt(entry, 1, 3);
+    const int price = numberAt(entry, 4, 3);
+    offer.OfferList.push_back(entry);
+    offers.CheckBoxKitolt(game_.stores.items.Find(item).Name, k);
+    offers.ArListaKitolt(std::to_string(price) + " " + moneyName, k);
+  }
+  offer.OfferLimit = shown;
+  waitForDecision(offer_kind::kBuy, run);
+}
+
+void ItemChanges::fillQuantityRows(const TextList& items) {
+  Offers offers(game_);
+  offers.FelszTargyElokeszites(3);
+  for (int row = 1; row <= kQuantityRows; ++row) {
+    if (row <= static_cast<int>(items.size())) {
+      offers.TargyValasztoKitolt(game_.stores.items.Find(numberOf(items[static_cast<std::size_t>(row - 1)])).Name, "0", row);
+    } else {
+      offers.TargyValasztoKitolt("", "", row);
+    }
+  }
+}
+
+void ItemChanges::setUpQuantities(std::string_view change, ChangeRun& run) {
+  OfferState& offer = game_.state.offers;
+  const int most = numberAt(change, 5, 2);
+  TextList items = readEntries(change, 7, 3, run.length);
+  for (const std::string& item : items) numberOf(item);
+  // Items beyond the ten rows have no row and are not offered.
+  if (items.size() > static_cast<std::size_t>(kQuantityRows)) items.resize(kQuantityRows);
+  game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
+  fillQuantityRows(items);
+  offer.OfferList = {std::string(fieldAt(change, 5, 2))};
+  offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
+  offer.OfferChosen = 0;
+  offer.OfferLimit = most;
+  waitForDecision(offer_kind::kQuantities, run);
+}
+
+void ItemChanges::setUpDemand(std::string_view change, ChangeRun& run) {
+  Offers offers(game_);
+  offers.FelszTargyElokeszites(0);
+  OfferState& offer = game_.state.offers;
+  offer.OfferList = {readCriterion(change, 5)};
+  std::size_t end = 5 + offer.OfferList[0].size();
+  if (charAt(change, end) != '#') {
+    offer.OfferList.push_back(readCriterion(change, end + 1));
+    end += 1 + offer.OfferList[1].size();
+  }
+  run.length = end - 1;
+  game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
+  offer.SelectionList.clear();
+  offer.OfferLimit = 0;
+  const bool two = offer.OfferList.size() == 2;
+  const bool first = offers.TargyKivalasztasEllenorzes(0);
+  const bool second = two && offers.TargyKivalasztasEllenorzes(1);
+  // A demand that cannot be met at all is passed over without an offer.
+  if (!first && !second) return;
+  waitForDecision(two ? offer_kind::kDemandEither : offer_kind::kDemand, run);
+}
+
+void ItemChanges::setUpGiveUp(std::string_view change, ChangeRun& run) {
+  Offers offers(game_);
+  offers.FelszTargyElokeszites(0);
+  OfferState& offer = game_.state.offers;
+  offer.OfferLimit = numberAt(change, 5, 2);
+  offer.OfferList = readEntries(change, 7, 3, run.length);
+  for (const std::string& item : offer.OfferList) numberOf(item);
+  offer.SelectionList.clear();
+  game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
+  // With no acceptable item held (or none asked for) there is nothing to pick.
+  if (offer.OfferLimit < 1 || !offers.acceptableLeft()) return;
+  waitForDecision(offer_kind::kGiveUp, run);
+}
+
+void ItemChanges::setUpExchange(std::string_view change, ChangeRun& run) {
+  Offers(game_).FelszTargyElokeszites(0);
+  OfferState& offer = game_.state.offers;
+  const int wanted = digitAt(change, 5);
+  const int mostOffered = digitAt(change, 7);
+  run.length = exchangeLength(change);
+  readItems(change, 8 + 3 * static_cast<std::size_t>(wanted), digitAt(change, 6));
+  offer.SelectionList.clear();
+  offer.ExchangeCounts.clear();
+  offer.OfferList = {"1", std::to_string(wanted)};
+  const TextList items = readItems(change, 8, wanted);
+  offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
+  game_.state.changes.PendingChangeLength = mostOffered;
+  waitForDecision(offer_kind::kExchangeOffer, run);
+}
+
+bool ItemChanges::closeExchange(std::string_view change, ChangeRun& run) {
+  OfferState& offer = game_.state.offers;
+  const int wanted = digitAt(change, 5);
+  const int given = digitAt(change, 6);
+  TextList items = readItems(change, 8 + 3 * static_cast<std::size_t>(wanted), given);
+  if (items.size() > static_cast<std::size_t>(kQuantityRows)) items.resize(kQuantityRows);
+  if (!offer.OfferList.empty() && offer.OfferList.front() == "1") {
+    // Nothing offered: the exchange does not take place.
+    if (offer.SelectionList.empty()) return false;
+    offer.OfferList = {"2", std::to_string(given)};
+    offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
+    offer.OfferChosen = 0;
+    offer.OfferLimit = static_cast<int>(offer.SelectionList.size());
+    fillQuantityRows(items);
+    waitForDecision(offer_kind::kExchangeReceive, run);
+    return true;
+  }
+  Offers(game_).loseSelectedItems();
+  Equipment equipment(game_);
+  for (std::size_t row = 0; row < items.size() && row < offer.ExchangeCounts.size(); ++row) {
+    const int count = numberOf(offer.ExchangeCounts[row]);
+    const int item = numberOf(items[row]);
+    if (count > 0 && game_.stores.items.Contains(item)) equipment.gainItem(item, count);
+  }
+  return false;
+}
+
+}  // namespace zrx
