@@ -29,6 +29,10 @@ struct GameHooks {
   std::function<void()> ForduloVesztes;
   // Battle: the after-round roll of the opponent's rule, with the pips of the one-die roll.
   std::function<void(int pips)> ForduloUtaniDobas;
+  // Chapter navigation: continuations, settling the page marks, marking a pending kind.
+  std::function<void()> TovabbLepesValasztas;
+  std::function<void()> ValtasBeallitas;
+  std::function<void(int kind, bool startBlink)> OldalValtasJelzes;
   // Tests-and-battles page reset (dice, luck test and battle panels).
   std::function<void()> ProbakCsatakAlaphelyzet;
   // Equipment page: plain arrangement, and the offer layout (0 = the end state).

@@ -110,6 +110,7 @@ struct BattleState {
   bool FlightLuckTest = false, WeaponLuckTest = false;
   bool OpponentRollPending = false, OpponentRollDone = false;
   std::string PlayerSkillWounds, PlayerLifeWounds, OpponentSkillDamage, OpponentLifeDamage;
+  std::string BattleValueCodes;  // of the opponent that opened the battle: its skill and life characteristics
   bool operator==(const BattleState&) const = default;
 };
 

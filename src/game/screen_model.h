@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "battle_panel.h"
+
 namespace zrx {
 
 enum class Colour { Default, Navy, Blue, DarkBlue, Red, DarkRed, Green };
@@ -133,7 +135,8 @@ class ScreenModel {
   Control& LabelSZPEredmenyErtek = add("LabelSZPEredmenyErtek");
   Control& LabelMenekules = add("LabelMenekules");
   Control& LabelSpecFegyver = add("LabelSpecFegyver");
-  Control& BitBtn5 = add("BitBtn5");  // "Harc"
+  Control& BitBtn5 = add("BitBtn5");  // "Harc"; value = its place in the row of shown actions
+  BattlePanel battle{controls_};
 
   // Information page.
   Control& ListBox_IN = add("ListBox_IN");

@@ -11,6 +11,9 @@ void InstallRulesHooks(Game& game) {
   game.hooks.FeltetelFelbontas = [&game](const std::string& conditions, const std::string& targets) {
     Conditions(game).FeltetelFelbontas(conditions, targets);
   };
+  game.hooks.TovabbLepesValasztas = [&game] { Navigation(game).TovabbLepesValasztas(); };
+  game.hooks.ValtasBeallitas = [&game] { Navigation(game).ValtasBeallitas(); };
+  game.hooks.OldalValtasJelzes = [&game](int kind, bool blink) { Navigation(game).OldalValtasJelzes(kind, blink); };
   game.hooks.LepesekFajlbaMentese = [&game] { return Navigation(game).LepesekFajlbaMentese(); };
 }
 

@@ -1,0 +1,135 @@
+// The end of a battle: victory, an end without death, flight; death; the values
+// written back; information that counts battles; the battle side of the page reset.
+#include "battle.h"
+#include "characteristics.h"
+#include "lifecycle.h"
+#include "shown_list.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kBattleInfoFirst = 2001;
+constexpr int kBattleInfoLast = 2999;
+
+}  // namespace
+
+void Battle::CsataVege(BattleOutcome outcome) {
+  BattleState& b = game_.state.battle;
+  ScreenModel& s = game_.screen;
+  BattlePanel& panel = s.battle;
+  switch (outcome) {
+    case BattleOutcome::Victory:
+      panel.LabelEredmeny1.setText("Győztél! Válts a Történet fülre!");
+      b.LastBattleWon = true;
+      b.LuckInBattle = false;
+      break;
+    case BattleOutcome::EndWithoutDeath:
+      panel.LabelEredmeny1.setText("Csata vége...");
+      b.LastBattleWon = false;
+      b.LuckInBattle = false;
+      break;
+    case BattleOutcome::Fled:
+      panel.LabelEredmeny1.setText("Elmenekültél!");
+      s.LabelMenekules.setColour(Colour::Navy);
+      b.LastBattleWon = false;
+      b.LastBattleFled = true;
+      b.FlightLuckTest = false;
+      break;
+  }
+  b.RoundRollPending = false;
+  b.BattleRunning = false;
+  for (Control* field : {&panel.LabelEredmeny2, &panel.Szorny(1, "Ugyesseg"), &panel.Szorny(1, "Eletero"),
+                         &panel.Szorny(1, "Tamadoero"), &panel.LabelJatekosUgyesseg, &panel.LabelJatekosEletero,
+                         &panel.LabelJatekosTamadoero}) {
+    field->setText("");
+  }
+  b.OpponentQueue.clear();
+  setFightEnabled(false);
+  s.BitBtn5.setText("Harc");
+  for (Control* action : {&s.LabelMenekules, &s.LabelSpecFegyver, &s.LabelSzProba}) action->setEnabled(false);
+  for (int n = 1; n <= 4; ++n) s.LabelDobasKocka(n).setEnabled(false);
+  writeBackValues();
+  CallHook(game_.hooks.ValtasBeallitas);
+  CallHook(game_.hooks.TovabbLepesValasztas);
+}
+
+void Battle::writeBackValues() {
+  Characteristics characteristics(game_);
+  const MainValues& v = game_.state.values;
+  if (!game_.state.battle.BattleValueCodes.empty()) {
+    characteristics.AlapErtekModositas(skillNumber(), 1, v.Skill);
+    characteristics.AlapErtekModositas(lifeNumber(), 1, v.Stamina);
+    characteristics.AlapErtekModositas(3, 1, v.Luck);
+    characteristics.SpecAlapErtekVisszaIras();
+  } else {
+    characteristics.FoAlapErtekFrissites();
+  }
+  characteristics.FoAlapErtekVisszaIras();
+}
+
+void Battle::playerDies() {
+  if (game_.state.battle.CurrentOpponent.DeathMode == 1) {
+    CsataVege(BattleOutcome::EndWithoutDeath);
+  } else {
+    Halal();
+  }
+}
+
+void Battle::Halal() {
+  BattleState& b = game_.state.battle;
+  ScreenModel& s = game_.screen;
+  b.BattleRunning = false;
+  setFightEnabled(false);
+  s.LabelMenekules.setEnabled(false);
+  s.LabelSzProba.setEnabled(false);
+  b.LastBattleWon = false;
+  s.battle.LabelEredmeny1.setText("Meghaltál!");
+  s.battle.LabelEredmeny2.setText("");
+  // The death window returns when it has closed; its closing ends the game.
+  game_.ui().DeathWindow();
+  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  Lifecycle lifecycle(game_);
+  lifecycle.TortenetAlaphelyzet();
+  lifecycle.Befejez();
+}
+
+void Battle::countDownBattleInformation() {
+  GameState& state = game_.state;
+  InfoStore& infos = game_.stores.infos;
+  const auto countDown = [&infos](ShownList list) {
+    for (int i = 0; i < list.size();) {
+      const int number = list.numberAt(i);
+      const int kind = infos.Find(number).Kind;
+      if (kind >= kBattleInfoFirst && kind <= kBattleInfoLast) {
+        infos.ChangeTime(number, '-', 1);
+        if (infos.Find(number).Time == 0) {
+          list.removeAt(i);
+          continue;
+        }
+      }
+      ++i;
+    }
+  };
+  countDown(ShownList(state.knowledge.InfoList, &game_.screen.ListBox_IN));
+  countDown(ShownList(state.knowledge.HiddenInfoList, nullptr));
+}
+
+void Battle::CsataPanelAlaphelyzet() {
+  ScreenModel& s = game_.screen;
+  for (const auto& [name, control] : s.all()) {
+    if (name.starts_with("LabelSzorny") || name.starts_with("LabelJatekos") || name.starts_with("LabelEredmeny")) {
+      Control& field = s.control(name);
+      field.setText("");
+      field.setVisible(false);
+    }
+  }
+  setFightEnabled(false);
+  s.BitBtn5.setText("Harc");
+  s.BitBtn5.setValue(0);
+  for (Control* action : {&s.LabelMenekules, &s.LabelSpecFegyver}) {
+    action->setEnabled(false);
+    action->setVisible(false);
+  }
+}
+
+}  // namespace zrx

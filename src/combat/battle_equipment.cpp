@@ -1,0 +1,88 @@
+// Battle codes of held items checked in every round: "CU" tests that may kill the
+// opponent or the player, and "CF" tests that fix the round's result.
+#include "battle.h"
+#include "battle_math.h"
+#include "book_code.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kOpponentDies = 0;
+constexpr int kNothing = 1;
+constexpr int kPlayerDies = 2;
+
+// Whether a test with the "when" character is due with `roundsFought` rounds fought:
+// "E" only before the first round, a digit d in the rounds divisible by d.
+bool testDue(char when, int roundsFought) {
+  if (when == 'E') return roundsFought == 0;
+  if (when < '0' || when > '9') return false;
+  return periodDue(when - '0', roundsFought);
+}
+
+bool battleCode(std::string_view code, char kind) {
+  return code.size() >= 2 && code[0] == 'C' && code[1] == kind;
+}
+
+}  // namespace
+
+void Battle::CsataTargyEllenorzesA1() {
+  // Copy: a death ends the examination, but the list must not change under the loop.
+  const TextList items = game_.state.equipment.EquipmentList;
+  for (const std::string& number : items) {
+    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    if (!battleCode(code, 'U')) continue;
+    const int result = CsataTargyEllenorzesA2(code);
+    if (result == kPlayerDies) {
+      playerDies();
+      return;
+    }
+    if (result == kOpponentDies) {
+      opponentDies();
+      return;
+    }
+  }
+}
+
+int Battle::CsataTargyEllenorzesA2(std::string_view code) {
+  const char kind = charAt(code, 3);
+  if (!testDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  const int sum = game_.KockaDobas(2, true);
+  game_.screen.DKEredmenyLabel(2).setText(std::to_string(sum));
+  const int skill = game_.state.values.Skill;
+  switch (kind) {
+    case 'A': return sum > skill ? kPlayerDies : kNothing;
+    case 'B': return sum <= skill ? kOpponentDies : kNothing;
+    case 'C': return sum > skill ? kPlayerDies : sum == skill ? kNothing : kOpponentDies;
+    default: return kOpponentDies;
+  }
+}
+
+int Battle::CsataTargyEllenorzesB1() {
+  for (const std::string& number : game_.state.equipment.EquipmentList) {
+    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    if (!battleCode(code, 'F')) continue;
+    const int result = CsataTargyEllenorzesB2(code);
+    if (result != kNothing) return result;
+  }
+  return kNothing;
+}
+
+int Battle::CsataTargyEllenorzesB2(std::string_view code) {
+  constexpr int kWon = 0, kLost = 2;
+  const char forced = charAt(code, 3);
+  if (!testDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  bool applies = false;
+  switch (charAt(code, 5)) {
+    case 'D': {
+      const int pips = rollShownDie();
+      applies = digitAt(code, 6) <= pips && pips <= digitAt(code, 7);
+      break;
+    }
+    case 'N': applies = true; break;
+    default: break;
+  }
+  if (!applies) return kNothing;
+  return forced == 'N' ? kWon : forced == 'V' ? kLost : kNothing;
+}
+
+}  // namespace zrx

@@ -1,0 +1,96 @@
+#include "battle_math.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "book_code.h"
+#include "dice.h"
+
+namespace zrx {
+namespace {
+
+constexpr long double kEasyFactor = 0.85L;
+constexpr int kLowestPercent = 75;
+constexpr int kPercentCount = 51;  // 75..125
+constexpr int kTallyMax = 99;
+
+}  // namespace
+
+long double roundHalfEven(long double value) {
+  const long double lower = std::floor(value);
+  const long double fraction = value - lower;
+  if (fraction > 0.5L) return lower + 1;
+  if (fraction < 0.5L) return lower;
+  return std::fmod(lower, 2.0L) == 0 ? lower : lower + 1;
+}
+
+int adjustToDifficulty(int value, int difficulty, int percent) {
+  switch (difficulty) {
+    case 0: return static_cast<int>(roundHalfEven(value * kEasyFactor));
+    case 2: {
+      const long double factor = static_cast<long double>(percent) / 100.0L;
+      return static_cast<int>(roundHalfEven(value * factor));
+    }
+    default: return value;
+  }
+}
+
+int drawDifficultyPercent(Dice& dice) {
+  // Three dice give 216 equally likely values; the top ones that would favour some
+  // percentages are rolled again.
+  constexpr int kRange = 6 * 6 * 6;
+  constexpr int kLimit = kRange - kRange % kPercentCount;
+  for (;;) {
+    int value = 0;
+    for (int i = 0; i < 3; ++i) value = value * 6 + (dice.roll() - 1);
+    if (value < kLimit) return kLowestPercent + value % kPercentCount;
+  }
+}
+
+int tallyTotal(std::string_view tally) { return tally.empty() ? 0 : numberAt(tally, 1, 2); }
+
+std::string tallyAdd(std::string_view tally, int amount, std::string_view characteristic) {
+  const int total = std::clamp(tallyTotal(tally) + amount, 0, kTallyMax);
+  return (total < 10 ? "0" : "") + std::to_string(total) + std::string(characteristic);
+}
+
+std::string woundLine(std::string_view head, int lifeWound, int skillWound, std::string_view lifeName,
+                      std::string_view skillName) {
+  std::string line(head);
+  const auto part = [](int amount, std::string_view name) { return std::to_string(amount) + " " + std::string(name); };
+  if (lifeWound >= 1) {
+    line += part(lifeWound, lifeName);
+    if (skillWound > 0) line += " és " + part(skillWound, skillName);
+    line += " pontot!";
+  } else if (skillWound > 0) {
+    line += part(skillWound, skillName) + " pontot!";
+  }
+  return line;
+}
+
+bool flightAllowed(std::string_view flightCode) { return !flightCode.empty() && flightCode[0] != '0'; }
+
+bool flightAvailableAtLoad(std::string_view flightCode) {
+  if (!flightAllowed(flightCode)) return false;
+  const char rule = charAt(flightCode, 2);
+  return rule == '>' || rule == 'N';
+}
+
+bool flightAvailableAfterRound(std::string_view flightCode, int roundsFought) {
+  if (!flightAllowed(flightCode)) return false;
+  const int n = digitAt(flightCode, 1);
+  switch (charAt(flightCode, 2)) {
+    case '<': return n <= roundsFought;
+    case '>': return n >= roundsFought;
+    case 'M': return roundsFought % n == 0;
+    case 'N': return true;
+    default: return false;
+  }
+}
+
+bool periodDue(int period, int counter) {
+  if (period == 1) return true;
+  return period != 0 && counter % period == 0;
+}
+
+}  // namespace zrx

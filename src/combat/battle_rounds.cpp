@@ -1,0 +1,172 @@
+// One battle round ("Harc"): attack strengths, the other opponents of a group or the
+// allies, and the decision of the round.
+#include "battle.h"
+#include "book_code.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kThreeAtOnce = 31;
+constexpr int kGroupHit = 2;  // life points that a stronger group member or ally takes
+
+}  // namespace
+
+void Battle::KlikkCsata() {
+  ScreenModel& s = game_.screen;
+  // Each click is one round: a disabled button does nothing.
+  if (!s.BitBtn5.enabled() || !game_.state.GameLoaded) return;
+  BattleState& b = game_.state.battle;
+  for (int n : {1, 2}) {
+    s.DKEredmenyLabel(n).setText("");
+    for (int k = 1; k <= (n == 1 ? 3 : 2); ++k) s.ImageDE(n, k).setVisible(false);
+  }
+  s.LabelSZPEredmenyErtek.setText("");
+  b.BattleRunning = true;
+  b.OpponentChanged = false;
+
+  if (b.CurrentOpponent.OpponentMode != 0) ParValasztas();
+  CsataTargyEllenorzesA1();
+  const bool cuRolled = !s.DKEredmenyLabel(2).text().empty();
+  if (battleRuns() && !b.OpponentChanged) {
+    rollAttacks(cuRolled);
+    TamadoEroSzamitas();
+    TobbEllenfelVagySzovetsegesek();
+  }
+  if (battleRuns() && !b.OpponentChanged) decideRound();
+  if (battleRuns() && !b.OpponentChanged) {
+    s.BitBtn5.setText(std::to_string(b.RoundsFought + 1) + ". Forduló");
+    checkFlightAfterRound();
+    ForduloUtaniExtrak();
+  } else if (!battleRuns() && game_.state.GameLoaded) {
+    s.BitBtn5.setText("Harc");
+    countDownBattleInformation();
+  }
+}
+
+void Battle::rollAttacks(bool cuRolled) {
+  BattleState& b = game_.state.battle;
+  b.OpponentAttack = game_.KockaDobas(2, false) + b.CurrentOpponent.Skill;
+  const int roll = game_.KockaDobas(2, true);
+  b.PlayerAttack = roll + game_.state.values.Skill;
+  Control& label = game_.screen.DKEredmenyLabel(2);
+  if (cuRolled) label.setText(label.text() + "," + std::to_string(roll));
+}
+
+void Battle::TamadoEroSzamitas() {
+  GameState& state = game_.state;
+  BattleState& b = state.battle;
+  for (const std::string& number : state.equipment.EquipmentList) {
+    b.PlayerAttack += attackModifier(game_.stores.items.Find(numberOf(number)).UseCode);
+  }
+  for (const TextList* list : {&state.knowledge.InfoList, &state.knowledge.HiddenInfoList}) {
+    for (const std::string& number : *list) b.PlayerAttack += attackModifier(game_.stores.infos.Find(numberOf(number)).Code);
+  }
+  const std::string& mods = b.CurrentOpponent.AttackMods;
+  if (!mods.empty() && mods[0] == '1') {
+    const char sign = charAt(mods, 2);
+    const int d = digitAt(mods, 3);
+    const char when = charAt(mods, 4);
+    const bool due = when == 'A' || (when >= '0' && when <= '9' && b.RoundsFought < when - '0');
+    if (due && sign == '+') b.PlayerAttack += d;
+    if (due && sign == '-') b.PlayerAttack -= d;
+  }
+  BattlePanel& panel = game_.screen.battle;
+  panel.Szorny(1, "Tamadoero").setText(std::to_string(b.OpponentAttack));
+  panel.LabelJatekosTamadoero.setText(std::to_string(b.PlayerAttack));
+}
+
+int Battle::attackModifier(std::string_view code) const {
+  if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
+  switch (charAt(code, 3)) {
+    case '+': return digitAt(code, 4);
+    case '-': return -digitAt(code, 4);
+    default: return 0;
+  }
+}
+
+void Battle::TobbEllenfelVagySzovetsegesek() {
+  const BattleState& b = game_.state.battle;
+  if (b.CurrentOpponent.OpponentMode != 0) {
+    groupStrikes();
+  } else if (!b.CurrentOpponent.ExtraCode.empty()) {
+    alliesStrike();
+  }
+}
+
+void Battle::groupStrikes() {
+  BattleState& b = game_.state.battle;
+  BattlePanel& panel = game_.screen.battle;
+  const bool three = b.CurrentOpponent.OpponentMode >= kThreeAtOnce && b.OpponentsPresent == 3;
+  const auto roll = [&](int row, const TMonsterRec& opponent, int& attack) {
+    const int pips = game_.KockaDobas(2, false);
+    attack = pips + opponent.Skill;
+    panel.Szorny(row, "Dobas").setText(std::to_string(pips));
+    panel.Szorny(row, "Tamadoero").setText(std::to_string(attack));
+  };
+  if (b.OpponentsPresent < 2) return;
+  roll(2, b.SecondOpponent, b.SecondAttack);
+  if (three) roll(3, b.ThirdOpponent, b.ThirdAttack);
+  strikeOfGroupMember(b.SecondAttack);
+  if (three && battleRuns()) strikeOfGroupMember(b.ThirdAttack);
+}
+
+void Battle::strikeOfGroupMember(int attack) {
+  MainValues& v = game_.state.values;
+  if (attack <= game_.state.battle.PlayerAttack) return;
+  v.Stamina -= kGroupHit;
+  SebesulesMeres(kGroupHit, 1);
+  showPlayerValues();
+  if (v.Stamina <= v.StaminaMin) {
+    game_.screen.battle.LabelJatekosEletero.setText("0");
+    playerDies();
+  }
+}
+
+void Battle::alliesStrike() {
+  BattleState& b = game_.state.battle;
+  const std::string& code = b.CurrentOpponent.ExtraCode;
+  const std::size_t allies = code.size() == 2 || code.size() == 4 || code.size() == 6 ? code.size() / 2 : 0;
+  for (std::size_t i = 0; i < allies; ++i) {
+    const int allyAttack = numberAt(code, 2 * i + 1, 2) + game_.KockaDobas(2, false);
+    const int opponentAttack = game_.KockaDobas(2, false) + b.CurrentOpponent.Skill;
+    // An ally that does not win its strike stops the allies after it in this round.
+    if (allyAttack <= opponentAttack) break;
+    b.CurrentOpponent.Stamina -= kGroupHit;
+    SebzesMeres(kGroupHit, 1);
+    if (b.CurrentOpponent.Stamina < 1) break;
+  }
+  showOpponentValues();
+  if (b.CurrentOpponent.Stamina < 1) opponentDies();
+}
+
+void Battle::decideRound() {
+  BattleState& b = game_.state.battle;
+  ScreenModel& s = game_.screen;
+  const int forced = CsataTargyEllenorzesB1();
+  if (b.OpponentAttack == b.PlayerAttack && forced == 1) {
+    s.battle.LabelEredmeny1.setText("Döntetlen Forduló!");
+    s.battle.LabelEredmeny2.setText("");
+    s.LabelSzProba.setEnabled(false);
+    b.LastRoundResult = 0;
+    b.ResultStreak = 1;
+    ++b.RoundsFought;
+    return;
+  }
+  b.LuckInBattle = game_.state.values.Luck >= 2 && b.CurrentOpponent.BattleFlag == 1;
+  s.LabelSzProba.setEnabled(b.LuckInBattle);
+  if (b.LuckInBattle) s.LabelSzProba.setColour(Colour::Navy);
+  ++b.RoundsFought;
+  const bool lost = forced == 2 || (forced == 1 && b.OpponentAttack > b.PlayerAttack);
+  const int result = lost ? 2 : 1;
+  b.ResultStreak = b.LastRoundResult == result ? b.ResultStreak + 1 : 1;
+  b.LastRoundResult = result;
+  if (lost) {
+    ++b.RoundsLost;
+    ForduloVesztes();
+  } else {
+    ++b.RoundsWon;
+    ForduloNyeres();
+  }
+}
+
+}  // namespace zrx

@@ -1,0 +1,71 @@
+// What the parts of a battle share: the battle's characteristics and their names, the
+// values shown in the panel and on the sheet, and the hooks.
+#include "battle.h"
+#include "book_code.h"
+#include "characteristics.h"
+#include "dice_tests.h"
+
+namespace zrx {
+
+int Battle::skillNumber() const {
+  const std::string& codes = game_.state.battle.BattleValueCodes;
+  return codes.empty() ? 1 : numberAt(codes, 1, 2);
+}
+
+int Battle::lifeNumber() const {
+  const std::string& codes = game_.state.battle.BattleValueCodes;
+  return codes.empty() ? 2 : numberAt(codes, 3, 2);
+}
+
+std::string Battle::skillName() const {
+  if (game_.state.battle.BattleValueCodes.empty()) return "Ügyesség";
+  return game_.stores.baseValues.Find(skillNumber()).Name;
+}
+
+std::string Battle::lifeName() const {
+  if (game_.state.battle.BattleValueCodes.empty()) return "Életerő";
+  return game_.stores.baseValues.Find(lifeNumber()).Name;
+}
+
+void Battle::showPlayerValues() {
+  const MainValues& v = game_.state.values;
+  ScreenModel& s = game_.screen;
+  s.battle.LabelJatekosUgyesseg.setText(std::to_string(v.Skill));
+  s.battle.LabelJatekosEletero.setText(std::to_string(v.Stamina));
+  // The sheet shows them in the rows of the battle's characteristics.
+  const auto sheetRow = [&](int number, Control& mainRow) -> Control* {
+    if (number == 1 || number == 2 || number == 3) return &mainRow;
+    Characteristics characteristics(game_);
+    for (int slot = 1; slot <= game_.state.CurrentBook.SpecialValueCount && slot <= 4; ++slot) {
+      if (characteristics.specialSlotNumber(slot) == number) return &s.LabelBV(slot, "TextNow");
+    }
+    return nullptr;
+  };
+  const auto mainRow = [&](int number) -> Control& {
+    return number == 1 ? s.LabelSkillTextNow : number == 2 ? s.LabelStaminaTextNow : s.LabelLuckTextNow;
+  };
+  if (Control* row = sheetRow(skillNumber(), mainRow(skillNumber()))) row->setText(std::to_string(v.Skill));
+  if (Control* row = sheetRow(lifeNumber(), mainRow(lifeNumber()))) row->setText(std::to_string(v.Stamina));
+}
+
+void Battle::showOpponentValues() {
+  const TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
+  BattlePanel& panel = game_.screen.battle;
+  panel.Szorny(1, "Ugyesseg").setText(std::to_string(opponent.Skill));
+  panel.Szorny(1, "Eletero").setText(std::to_string(opponent.Stamina));
+}
+
+void Battle::setFightEnabled(bool enabled) { game_.screen.BitBtn5.setEnabled(enabled); }
+
+void InstallBattleHooks(Game& game) {
+  game.hooks.CsataElokeszites = [&game] { Battle(game).CsataElokeszites(); };
+  game.hooks.ForduloNyeres = [&game] { Battle(game).ForduloNyeres(); };
+  game.hooks.ForduloVesztes = [&game] { Battle(game).ForduloVesztes(); };
+  game.hooks.ForduloUtaniDobas = [&game](int pips) { Battle(game).ForduloUtaniDobas(pips); };
+  game.hooks.ProbakCsatakAlaphelyzet = [&game] {
+    DiceTests(game).ProbakCsatakAlaphelyzet();
+    Battle(game).CsataPanelAlaphelyzet();
+  };
+}
+
+}  // namespace zrx

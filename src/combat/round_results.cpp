@@ -1,0 +1,221 @@
+// The won and the lost round, in their normal form and after a luck test; wound sizes
+// and the wound tallies.
+#include <algorithm>
+
+#include "battle.h"
+#include "battle_math.h"
+#include "book_code.h"
+
+namespace zrx {
+namespace {
+
+constexpr const char* kOpponentDied = "Ellenfeled meghalt! Új Ellenfél következik!";
+constexpr const char* kLuckySuccess = "A Szerencse Próba sikeres volt!";
+constexpr const char* kLuckFailure = "A Szerencse Próba sikertelen volt!";
+
+// Positions in WoundMods of the size and period characters: [who][kind].
+constexpr int kSizePosition[2][2] = {{4, 3}, {2, 1}};
+constexpr int kPeriodPosition[2][2] = {{8, 7}, {6, 5}};
+
+}  // namespace
+
+int Battle::Sebesules(int who, int kind) {
+  const BattleState& b = game_.state.battle;
+  const std::string& mods = b.CurrentOpponent.WoundMods;
+  const char size = charAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
+  if (size == '0') return 0;
+  const int counter = who == 0 ? b.RoundsLost : b.RoundsWon;
+  if (!periodDue(digitAt(mods, static_cast<std::size_t>(kPeriodPosition[who][kind])), counter)) return 0;
+  const int wound = size == 'D' ? rollShownDie() : digitAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
+  if (wound > 0) {
+    if (who == 0) {
+      SebesulesMeres(wound, kind);
+    } else {
+      SebzesMeres(wound, kind);
+    }
+  }
+  return wound;
+}
+
+int Battle::rollShownDie() {
+  const int pips = game_.KockaDobas(1, true);
+  Control& label = game_.screen.DKEredmenyLabel(1);
+  label.setText(label.text().empty() ? std::to_string(pips) : label.text() + "," + std::to_string(pips));
+  return pips;
+}
+
+void Battle::SebzesMeres(int amount, int kind) {
+  BattleState& b = game_.state.battle;
+  std::string& tally = kind == 0 ? b.OpponentSkillDamage : b.OpponentLifeDamage;
+  tally = tallyAdd(tally, amount, TwoDigits(kind == 0 ? skillNumber() : lifeNumber()));
+}
+
+void Battle::SebesulesMeres(int amount, int kind) {
+  BattleState& b = game_.state.battle;
+  std::string& tally = kind == 0 ? b.PlayerSkillWounds : b.PlayerLifeWounds;
+  tally = tallyAdd(tally, amount, TwoDigits(kind == 0 ? skillNumber() : lifeNumber()));
+}
+
+void Battle::ForduloVesztes() {
+  const BattleState& b = game_.state.battle;
+  if (b.BattleLuckTestDone || b.FlightLuckTest) {
+    lostRoundWithLuck();
+  } else {
+    lostRoundNormal();
+  }
+}
+
+void Battle::ForduloNyeres() {
+  if (game_.state.battle.BattleLuckTestDone) {
+    wonRoundWithLuck();
+  } else {
+    wonRoundNormal();
+  }
+}
+
+void Battle::lostRoundNormal() {
+  MainValues& v = game_.state.values;
+  const int life = Sebesules(0, 1);
+  const int skill = Sebesules(0, 0);
+  v.Stamina -= life;
+  v.Skill -= skill;
+  if (v.Skill < 0) {
+    // The tally counts only the points really lost.
+    SebesulesMeres(v.Skill, 0);
+    v.Skill = 0;
+  }
+  BattlePanel& panel = game_.screen.battle;
+  panel.LabelEredmeny1.setText("Az Ellenfél megnyerte a Fordulót!");
+  panel.LabelEredmeny2.setText(woundLine("Veszítesz ", life, skill, lifeName(), skillName()));
+  applyLostRoundItems(life);
+  lostRoundEnd();
+}
+
+void Battle::applyLostRoundItems(int lifeWound) {
+  MainValues& v = game_.state.values;
+  for (const std::string& number : game_.state.equipment.EquipmentList) {
+    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    if (code.size() < 2 || code[0] != 'C' || code[1] != 'V') continue;
+    const int change = itemLifeChange(code, lifeWound);
+    if (change == 0) continue;
+    v.Stamina -= change;
+    SebesulesMeres(change, 1);
+    // Healing shrinks the wound: several items never give back more than it took.
+    if (change < 0) lifeWound += change;
+  }
+}
+
+void Battle::applyWonRoundItems(int lifeDamage) {
+  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
+  for (const std::string& number : game_.state.equipment.EquipmentList) {
+    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    if (code.size() < 2 || code[0] != 'C' || code[1] != 'N') continue;
+    const int change = itemLifeChange(code, lifeDamage);
+    if (change == 0) continue;
+    opponent.Stamina -= change;
+    SebzesMeres(change, 1);
+    if (change < 0) lifeDamage += change;
+  }
+}
+
+int Battle::itemLifeChange(std::string_view code, int remainingWound) {
+  const char trigger = charAt(code, 3);
+  const char sign = charAt(code, 4);
+  if ((trigger != 'D' && trigger != 'N') || (sign != '+' && sign != '-')) return 0;
+  const int amount = digitAt(code, 5);
+  if (trigger == 'D') {
+    const int pips = rollShownDie();
+    if (pips < digitAt(code, 6) || pips > digitAt(code, 7)) return 0;
+  }
+  return sign == '+' ? -std::min(amount, std::max(remainingWound, 0)) : amount;
+}
+
+void Battle::lostRoundWithLuck() {
+  GameState& state = game_.state;
+  BattleState& b = state.battle;
+  MainValues& v = state.values;
+  BattlePanel& panel = game_.screen.battle;
+  if (state.tests.LuckTestLucky) {
+    ++v.Stamina;
+    SebesulesMeres(-1, 1);
+    panel.LabelEredmeny1.setText(kLuckySuccess);
+    panel.LabelEredmeny2.setText("Visszanyertél 1 " + lifeName() + " pontot!");
+    // Back above the limit after the last-chance notice: the battle goes on.
+    if (!b.FlightLuckTest && v.Stamina == v.StaminaMin + 1 && !b.RoundRollPending) setFightEnabled(true);
+  } else {
+    --v.Stamina;
+    SebesulesMeres(1, 1);
+    panel.LabelEredmeny1.setText(kLuckFailure);
+    panel.LabelEredmeny2.setText("További 1 " + lifeName() + " pontot veszítesz!");
+  }
+  b.BattleLuckTestDone = false;
+  b.LuckInBattle = false;
+  lostRoundEnd();
+}
+
+void Battle::lostRoundEnd() {
+  const BattleState& b = game_.state.battle;
+  const MainValues& v = game_.state.values;
+  showPlayerValues();
+  if (v.Stamina > v.StaminaMin) return;
+  const bool lastChance = b.LuckInBattle && !b.FlightLuckTest && v.Luck >= v.LuckMin + 2 &&
+                          v.Stamina == v.StaminaMin && b.CurrentOpponent.BattleFlag == 1;
+  if (lastChance) {
+    game_.ui().QuestionFormInfo(lifeName() + " pontjaid száma nullára fog csökkenni! Tedd ",
+                                "próbára a Szerencsédet, hogy csökkentsd a sérülést!");
+    setFightEnabled(false);
+  } else {
+    playerDies();
+  }
+}
+
+void Battle::wonRoundNormal() {
+  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
+  const int life = Sebesules(1, 1);
+  const int skill = Sebesules(1, 0);
+  opponent.Stamina -= life;
+  opponent.Skill -= skill;
+  if (opponent.Skill < 0) {
+    SebzesMeres(opponent.Skill, 0);
+    opponent.Skill = 0;
+  }
+  BattlePanel& panel = game_.screen.battle;
+  panel.LabelEredmeny1.setText("Az Ellenfél elveszítette a Fordulót!");
+  panel.LabelEredmeny2.setText(woundLine("Ellenfeled veszít ", life, skill, lifeName(), skillName()));
+  applyWonRoundItems(life);
+  wonRoundEnd();
+}
+
+void Battle::wonRoundWithLuck() {
+  BattleState& b = game_.state.battle;
+  BattlePanel& panel = game_.screen.battle;
+  if (game_.state.tests.LuckTestLucky) {
+    b.CurrentOpponent.Stamina -= 2;
+    SebzesMeres(2, 1);
+    panel.LabelEredmeny1.setText(kLuckySuccess);
+    panel.LabelEredmeny2.setText("Ellenfeled veszít további 2 " + lifeName() + " pontot!");
+  } else {
+    ++b.CurrentOpponent.Stamina;
+    SebzesMeres(-1, 1);
+    panel.LabelEredmeny1.setText(kLuckFailure);
+    panel.LabelEredmeny2.setText("Ellenfeled visszanyer 1 " + lifeName() + " pontot!");
+  }
+  b.BattleLuckTestDone = false;
+  b.LuckInBattle = false;
+  wonRoundEnd();
+}
+
+void Battle::wonRoundEnd() {
+  showOpponentValues();
+  if (game_.state.battle.CurrentOpponent.Stamina < 1) opponentDies();
+}
+
+void Battle::opponentDies() {
+  ScreenModel& s = game_.screen;
+  s.LabelSzProba.setEnabled(false);
+  s.battle.LabelEredmeny2.setText(kOpponentDied);
+  s.battle.LabelJatekosTamadoero.setText("");
+  UjSzornyBetoltes();
+}
+
+}  // namespace zrx
