@@ -38,6 +38,15 @@ bool CmdSelectMagic(Session&, const CommandArgs&);
 bool CmdWriteNote(Session&, const CommandArgs&);
 bool CmdShowNote(Session&, const CommandArgs&);
 
+// Battles and item offers.
+bool CmdFight(Session&, const CommandArgs&);
+bool CmdFlee(Session&, const CommandArgs&);
+bool CmdSpecialWeapon(Session&, const CommandArgs&);
+bool CmdTick(Session&, const CommandArgs&);
+bool CmdQuantity(Session&, const CommandArgs&);
+bool CmdConfirmOffer(Session&, const CommandArgs&);
+bool CmdPickOwnItem(Session&, const CommandArgs&);
+
 // The game as a whole.
 bool CmdNewGame(Session&, const CommandArgs&);
 bool CmdEndGame(Session&, const CommandArgs&);

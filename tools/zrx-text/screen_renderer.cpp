@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "page_signal.h"
+
 namespace zrx {
 namespace {
 
@@ -17,6 +19,27 @@ struct Shown {
   std::string caption;
   std::string captionControl;
 };
+
+// The battle panel: opponents' rows, the player's row, the result lines. A value's caption
+// is its row's name followed by the caption control's text ("Ügyesség", "Támadóerő"...).
+void addBattlePanel(std::vector<Shown>& table) {
+  for (int row = 1; row <= 3; ++row) {
+    const std::string r = std::to_string(row);
+    const std::string who = "Ellenfél " + r + " ";
+    table.push_back({"LabelSzornyNev" + r, 3, Kind::Text, "Ellenfél " + r, ""});
+    for (const char* part : {"Ugyesseg", "Eletero", "Dobas", "Tamadoero"}) {
+      const std::string name = std::string("LabelSzorny") + part + r;
+      table.push_back({name, 3, Kind::Text, who, std::string("LabelSzorny") + part + "Cim" + r});
+      table.push_back({std::string("LabelSzorny") + part + "Cim" + r, 3, Kind::Skip, "", ""});
+    }
+  }
+  for (const char* part : {"Ugyesseg", "Eletero", "Tamadoero"}) {
+    table.push_back({std::string("LabelJatekos") + part, 3, Kind::Text, "Te ", std::string("LabelJatekos") + part + "Cim"});
+    table.push_back({std::string("LabelJatekos") + part + "Cim", 3, Kind::Skip, "", ""});
+  }
+  table.push_back({"LabelEredmeny1", 3, Kind::Text, "Eredmény", ""});
+  table.push_back({"LabelEredmeny2", 3, Kind::Text, "Eredmény", ""});
+}
 
 std::vector<Shown> shownControls() {
   std::vector<Shown> table = {
@@ -47,17 +70,23 @@ std::vector<Shown> shownControls() {
   table.push_back({"ListBox_FT", 2, Kind::NumberedList, "Felszerelési tárgyak", ""});
   table.push_back({"MemoFT_Leir", 2, Kind::Lines, "Tárgy leírása", ""});
   table.push_back({"GroupBox1", 2, Kind::Text, "Választás", ""});
+  // Choice boxes and quantity rows are printed a row at a time (printOfferRows).
   for (int n = 1; n <= 10; ++n) {
-    table.push_back({"FT_LabelTNev" + TwoDigits(n), 2, Kind::Text, "Tárgy " + std::to_string(n), ""});
-    table.push_back({"FT_LabelDB" + TwoDigits(n), 2, Kind::Text, "Darab " + std::to_string(n), ""});
+    table.push_back({"FT_LabelTNev" + TwoDigits(n), 2, Kind::Skip, "", ""});
+    table.push_back({"FT_LabelDB" + TwoDigits(n), 2, Kind::Skip, "", ""});
   }
-  for (int n = 0; n <= 17; ++n) table.push_back({"LabelAr" + std::to_string(n), 2, Kind::Text, "Ár " + std::to_string(n), ""});
+  table.push_back({"LabelAr0", 2, Kind::Text, "Ár", ""});
+  for (int n = 1; n <= 17; ++n) {
+    table.push_back({"LabelAr" + std::to_string(n), 2, Kind::Skip, "", ""});
+    table.push_back({"CheckBox" + std::to_string(n), 2, Kind::Skip, "", ""});
+  }
   for (int n = 1; n <= 4; ++n) {
     table.push_back({"DK" + std::to_string(n) + "EredmenyLabel", 3, Kind::Text,
                      "Dobás " + std::to_string(n) + " kockával, eredmény", ""});
   }
   table.push_back({"LabelSZPErtek", 3, Kind::Text, "Szerencse értéke", ""});
   table.push_back({"LabelSZPEredmenyErtek", 3, Kind::Text, "Szerencse próba eredménye", ""});
+  addBattlePanel(table);
   table.push_back({"ListBox_IN", 4, Kind::NumberedList, "Információk", ""});
   table.push_back({"MemoIN_Leir", 4, Kind::Lines, "Információ leírása", ""});
   table.push_back({"Memo_SI", 4, Kind::Lines, "Saját információ", ""});
@@ -69,7 +98,7 @@ std::vector<Shown> shownControls() {
 // Controls whose change says nothing in text, or that other lines already cover.
 bool silent(std::string_view name) {
   for (std::string_view prefix : {"ApplicationTitle", "PageControl1", "BitBtn", "LabelMenu", "NyilRajz", "TimerAlarm",
-                                  "Image", "LabelLehetosegek", "LabelDobas", "CheckBox", "FT_SpinButton",
+                                  "Image", "LabelLehetosegek", "LabelDobas", "FT_SpinButton",
                                   "LabelSzProba", "LabelMenekules", "LabelSpecFegyver", "LabelTargy",
                                   "LabelSajatInfo", "SpinEditINFO"}) {
     if (name.substr(0, prefix.size()) == prefix) return true;
@@ -82,12 +111,11 @@ struct Action {
   const char* command;
   const char* control;
 };
-// The item-choice commands are left out: their labels stay enabled, and the page signal
-// tells when an offer waits.
-constexpr std::array<Action, 9> kActions = {{
+constexpr std::array<Action, 11> kActions = {{
     {"dob 1", "LabelDobas1Kocka"}, {"dob 2", "LabelDobas2Kocka"}, {"dob 3", "LabelDobas3Kocka"},
     {"dob 4", "LabelDobas4Kocka"}, {"szerencse", "LabelSzProba"}, {"harc", "BitBtn5"},
-    {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}, {"mentés", "BitBtn3"}}};
+    {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}, {"kiválaszt", "LabelTargyKivalasztas"},
+    {"felvesz", "LabelTargyFelvetel"}, {"mentés", "BitBtn3"}}};
 
 const std::vector<Shown>& table() {
   static const std::vector<Shown> shown = shownControls();
@@ -109,16 +137,6 @@ const std::vector<std::string>& PageCaptions() {
   return captions;
 }
 
-int PendingPage(int kind) {
-  if (kind >= 0 && kind <= 5) return 3;
-  if ((kind >= 6 && kind <= 11) || (kind >= 17 && kind <= 20)) return 2;
-  if (kind == 12) return 1;
-  if (kind == 13 || kind == 14) return 4;
-  if (kind == 15) return 0;
-  if (kind == 16) return 5;
-  return -1;
-}
-
 std::string PendingReason(int kind) {
   static const std::array<const char*, 5> dice = {"", "egy", "két", "három", "négy"};
   if (kind == 0) return "Szerencse próba (szerencse)";
@@ -129,7 +147,7 @@ std::string PendingReason(int kind) {
   if (kind == 14) return "egy információ felhasználása (infohasznál)";
   if (kind == 15) return "a továbblépés választása";
   if (kind == 16) return "a varázslatok és képességek";
-  if (PendingPage(kind) == 2) return "tárgyak választása (jelöl, darab, kiválaszt, felvesz)";
+  if (SignalPage(kind) == 2) return "tárgyak választása (jelöl, darab, kiválaszt, felvesz)";
   return "";
 }
 
@@ -138,15 +156,21 @@ ScreenRenderer::ScreenRenderer(const ScreenModel& screen, std::ostream& out) : s
 }
 
 bool ScreenRenderer::changed(const std::string& name) const {
+  // The table names every control a window may have; a screen without one shows nothing of it.
+  if (!screen_.has(name)) return false;
   const auto it = seen_.find(name);
   return it == seen_.end() || it->second.version != screen_.control(name).version();
 }
 
 void ScreenRenderer::remember() {
-  for (const auto& [name, control] : screen_.all()) {
-    seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
-  }
+  for (const auto& entry : screen_.all()) rememberControl(entry.first);
   lastActions_ = availableActions();
+}
+
+void ScreenRenderer::rememberControl(const std::string& name) {
+  if (!screen_.has(name)) return;
+  const Control& control = screen_.control(name);
+  seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
 }
 
 void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered) {
@@ -164,20 +188,24 @@ void ScreenRenderer::printList(const std::string& caption, const Control& contro
 }
 
 void ScreenRenderer::printControl(const std::string& name, bool always) {
+  if (!screen_.has(name)) return;
   const Control& control = screen_.control(name);
   if (!control.visible()) return;
   const Shown* shown = find(name);
   if (shown && shown->kind == Kind::Skip) return;
   if (!shown && silent(name)) return;
-  const std::string caption = !shown                            ? name
-                              : !shown->captionControl.empty() ? screen_.control(shown->captionControl).text()
-                                                               : shown->caption;
+  std::string caption = !shown ? name : shown->caption;
+  if (shown && !shown->captionControl.empty() && screen_.has(shown->captionControl)) {
+    caption += screen_.control(shown->captionControl).text();
+  }
   const Kind kind = shown ? shown->kind : (control.items().empty() ? Kind::Text : Kind::Lines);
+  const auto it = seen_.find(name);
   if (kind == Kind::Text) {
-    if (!control.text().empty()) out_ << caption << ": " << control.text() << '\n';
+    // A colour or an enabled state alone says nothing in text.
+    const bool news = always || it == seen_.end() || it->second.text != control.text() || !it->second.visible;
+    if (news && !control.text().empty()) out_ << caption << ": " << control.text() << '\n';
     return;
   }
-  const auto it = seen_.find(name);
   const bool itemsChanged = it == seen_.end() || it->second.items != control.items();
   if (always || (itemsChanged && !control.items().empty())) printList(caption, control, kind == Kind::NumberedList);
 }
@@ -185,13 +213,33 @@ void ScreenRenderer::printControl(const std::string& name, bool always) {
 void ScreenRenderer::printSignal() {
   const Control& timer = screen_.TimerAlarm;
   if (!timer.enabled()) return;
-  const int page = PendingPage(timer.value());
+  const int page = SignalPage(timer.value());
   // The story page's own signal asks for a continuation, which the list already says.
   if (page <= 0) return;
   out_ << "Jelzés: a(z) \"" << PageCaptions()[static_cast<std::size_t>(page)] << "\" lap vár";
   const std::string reason = PendingReason(timer.value());
   if (!reason.empty()) out_ << ": " << reason;
   out_ << ".\n";
+}
+
+void ScreenRenderer::printOfferRows(bool always) {
+  for (int n = 1; n <= 17; ++n) {
+    const std::string box = "CheckBox" + std::to_string(n), price = "LabelAr" + std::to_string(n);
+    const Control& check = screen_.control(box);
+    if (!(always || changed(box) || changed(price)) || !check.visible() || check.text().empty()) continue;
+    out_ << "  [" << (check.value() ? 'x' : ' ') << "] " << n << ". " << check.text();
+    const Control& cost = screen_.control(price);
+    if (cost.visible() && !cost.text().empty()) out_ << " (ár: " << cost.text() << ")";
+    out_ << '\n';
+  }
+  for (int n = 1; n <= 10; ++n) {
+    const Control& name = screen_.control("FT_LabelTNev" + TwoDigits(n));
+    const Control& count = screen_.control("FT_LabelDB" + TwoDigits(n));
+    const bool rowChanged = changed("FT_LabelTNev" + TwoDigits(n)) ||
+                            changed("FT_LabelDB" + TwoDigits(n));
+    if (!(always || rowChanged) || !name.visible() || name.text().empty()) continue;
+    out_ << "  " << n << ") " << name.text() << ": " << count.text() << " db\n";
+  }
 }
 
 void ScreenRenderer::printDice() {
@@ -246,6 +294,7 @@ void ScreenRenderer::renderChanges() {
   for (const auto& [name, control] : s.all()) {
     if (!find(name) && changed(name)) printControl(name, false);
   }
+  printOfferRows(false);
   printDice();
   if (changed("ListBoxNext") || changed("EditNext")) {
     if (s.ListBoxNext.visible() && !s.ListBoxNext.items().empty()) printList("Lehetőségek", s.ListBoxNext, false);
@@ -272,18 +321,14 @@ void ScreenRenderer::renderPage(int page) {
   for (const Shown& shown : table()) {
     if (shown.page == page && page != 0) printControl(shown.name, true);
   }
-  if (page == 2) {
-    for (int n = 1; n <= 17; ++n) {
-      const Control& box = screen_.control("CheckBox" + std::to_string(n));
-      if (box.visible() && !box.text().empty()) {
-        out_ << "  [" << (box.value() ? 'x' : ' ') << "] " << n << ". " << box.text() << '\n';
-      }
-    }
-  }
+  if (page == 2) printOfferRows(true);
   if (page == 4) out_ << "Saját információ sorszáma: " << screen_.SpinEditINFO.value() << '\n';
   printSignal();
   printActions(true);
-  remember();
+  // What the page showed is seen; changes elsewhere are still told after the command.
+  for (const Shown& shown : table()) {
+    if (shown.page == page) rememberControl(shown.name);
+  }
 }
 
 }  // namespace zrx

@@ -18,8 +18,6 @@ const std::vector<std::string>& PageCaptions();
 
 // Why a page waits, for a PendingKind; empty for none.
 std::string PendingReason(int pendingKind);
-// The page that a PendingKind signals; -1 for none.
-int PendingPage(int pendingKind);
 
 class ScreenRenderer {
  public:
@@ -42,10 +40,13 @@ class ScreenRenderer {
   };
 
   bool changed(const std::string& name) const;
+  void rememberControl(const std::string& name);
   void printControl(const std::string& name, bool always);
   void printList(const std::string& caption, const Control& control, bool numbered);
   void printSignal();
   void printDice();
+  // Choice boxes with their prices, and quantity rows: all of them, or the changed ones.
+  void printOfferRows(bool always);
   void printActions(bool always);
   std::vector<std::string> availableActions() const;
 

@@ -4,12 +4,16 @@
 #include <ostream>
 
 #include "commands.h"
+#include "battle.h"
 #include "dice_tests.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
+#include "offers.h"
+#include "page_signal.h"
 #include "rules_hooks.h"
 #include "seeded_sources.h"
 #include "sign_in.h"
+#include "special_changes.h"
 
 namespace zrx {
 namespace {
@@ -27,8 +31,11 @@ std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& s
 
 // Every subsystem's entry points, as the program connects them once at start.
 void installEngine(Game& game) {
-  InstallDiceTestHooks(game);
   InstallRulesHooks(game);
+  InstallDiceTestHooks(game);
+  InstallSpecialChangeHooks(game);
+  InstallOfferHooks(game);
+  InstallBattleHooks(game);
 }
 
 }  // namespace
@@ -110,7 +117,9 @@ bool Session::signIn() {
 bool Session::execute(const std::string& line) {
   const std::string text = Trim(line);
   if (text.empty() || text.front() == '#') return true;  // blank lines and script comments
-  const bool ok = RunCommand(*this, text);
+  bool ok = RunCommand(*this, text);
+  // The window's page signal ticks on its own: a signal for the page already open hands over.
+  if (game_.state.GameLoaded) ok = perform([this] { PageSignal(game_).TimerAlarmTimer(); }) && ok;
   renderer_.renderChanges();
   showErrorWindowIfReported();
   if (!ok) status_.failed = true;

@@ -4,19 +4,19 @@
 #include "command_handlers.h"
 #include "dice_tests.h"
 #include "navigation.h"
-#include "screen_renderer.h"
+#include "page_signal.h"
 #include "session.h"
 
 namespace zrx {
 namespace {
 
-constexpr int kStoryPage = 0, kSheetPage = 1, kItemsPage = 2, kTestsPage = 3, kInfoPage = 4, kMagicPage = 5;
-
-// The player opens a page: it becomes the active page and is shown whole.
+// The player opens a page: it becomes the active page (a signal waiting for it hands over)
+// and is shown whole.
 bool openPage(Session& session, int page) {
-  session.game().screen.PageControl1.setValue(page);
+  Game& game = session.game();
+  const bool ok = session.perform([&game, page] { PageSignal(game).PageControl1Change(page); });
   session.renderer().renderPage(page);
-  return true;
+  return ok;
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ bool CmdContinue(Session& session, const CommandArgs& args) {
       return false;
     }
     if (!session.perform([&game, index] { Navigation(game).ListBoxNextClick(index); })) return false;
-  } else if (game.screen.ListBoxNext.selection() < 0 && PendingPage(game.state.navigation.PendingKind) <= 0) {
+  } else if (game.screen.ListBoxNext.selection() < 0 && SignalPage(game.state.navigation.PendingKind) <= 0) {
     session.out() << "Válassz egy lehetőséget: tovább <lehetőség>.\n";
     return false;
   }
@@ -84,10 +84,10 @@ bool CmdContinue(Session& session, const CommandArgs& args) {
 
 bool CmdStory(Session& session, const CommandArgs&) { return openPage(session, kStoryPage); }
 bool CmdSheet(Session& session, const CommandArgs&) { return openPage(session, kSheetPage); }
-bool CmdItemsPage(Session& session, const CommandArgs&) { return openPage(session, kItemsPage); }
+bool CmdItemsPage(Session& session, const CommandArgs&) { return openPage(session, kEquipmentPage); }
 bool CmdTestsPage(Session& session, const CommandArgs&) { return openPage(session, kTestsPage); }
-bool CmdInfoPage(Session& session, const CommandArgs&) { return openPage(session, kInfoPage); }
-bool CmdMagicPage(Session& session, const CommandArgs&) { return openPage(session, kMagicPage); }
+bool CmdInfoPage(Session& session, const CommandArgs&) { return openPage(session, kInformationPage); }
+bool CmdMagicPage(Session& session, const CommandArgs&) { return openPage(session, kMagicSkillsPage); }
 
 bool CmdLuck(Session& session, const CommandArgs&) {
   Game& game = session.game();
