@@ -101,11 +101,12 @@ void Navigation::SpecialValtozas() {
     return;
   }
   decideSaveAllowed(chapter);
-  // The battle set-up builds the continuations itself when the declaration is empty.
-  if (chapter.BattleCode.empty()) {
+  // The battle set-up builds the continuations itself when the declaration is empty; a
+  // build without battles does that here.
+  if (game_.hooks.CsataElokeszites) {
+    game_.hooks.CsataElokeszites();
+  } else if (chapter.BattleCode.empty()) {
     TovabbLepesValasztas();
-  } else {
-    CallHook(game_.hooks.CsataElokeszites);
   }
 }
 

@@ -8,10 +8,10 @@
 //    puts its number (1-4) in ResumeQueue and calls SpecialValtozasFeldolgozas (at
 //    "Változás jelzés" 2 it only signals the page); the interpreter settles the marks
 //    and runs the battle set-up when the changes are done;
-//  - battles: a chapter point with a battle declaration calls CsataElokeszites; without
-//    one the continuations are built at once, which is what the set-up does for an empty
-//    declaration.
-// A build without those subsystems leaves such chapter points waiting.
+//  - battles: every chapter point without changes goes on with CsataElokeszites, which
+//    builds the continuations when there is no battle (TovabbLepesValasztas). A build
+//    without battles builds them at once for a chapter point without a declaration.
+// A build without those subsystems leaves chapter points with changes or a battle waiting.
 #include <string>
 #include <string_view>
 

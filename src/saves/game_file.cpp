@@ -1,5 +1,6 @@
 #include "game_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 

@@ -12,8 +12,6 @@
 namespace zrx {
 namespace {
 
-constexpr int kMainCharacteristics = 3;
-
 int numberOf(std::string_view text) {
   int value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value);
@@ -29,14 +27,12 @@ std::vector<SavedGame::Info> infoTimes(const Game& game, const TextList& list) {
   return infos;
 }
 
-std::vector<SavedGame::Characteristic> characteristicsOf(const Game& game) {
+// The three main characteristics, then the book's special ones in slot order.
+std::vector<SavedGame::Characteristic> characteristicsOf(Game& game) {
   std::vector<int> numbers = {1, 2, 3};
-  const TBookRec& book = game.state.CurrentBook;
-  for (int slot = 0; slot < book.SpecialValueCount; ++slot) {
-    const std::size_t at = static_cast<std::size_t>(slot) * 2;
-    numbers.push_back(at + 2 <= book.SpecialValueCodes.size()
-                          ? numberOf(std::string_view(book.SpecialValueCodes).substr(at, 2))
-                          : 0);
+  const Characteristics characteristics(game);
+  for (int slot = 1; slot <= game.state.CurrentBook.SpecialValueCount; ++slot) {
+    numbers.push_back(characteristics.specialSlotNumber(slot));
   }
   std::vector<SavedGame::Characteristic> out;
   for (int number : numbers) {
@@ -107,7 +103,7 @@ void restorePath(Game& game, const SavedGame& saved) {
 
 }  // namespace
 
-SavedGame CaptureSavedGame(const Game& game) {
+SavedGame CaptureSavedGame(Game& game) {
   const GameState& state = game.state;
   SavedGame saved;
   saved.sourceName = state.SourceName;

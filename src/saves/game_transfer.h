@@ -6,8 +6,9 @@
 
 namespace zrx {
 
-// The saved content of the running game, without the file name.
-SavedGame CaptureSavedGame(const Game& game);
+// The saved content of the running game, without the file name; changes nothing. A
+// malformed special-characteristic code of the book throws BookCodeError.
+SavedGame CaptureSavedGame(Game& game);
 
 // Restores a saved game: package, book and difficulty, the game start on that book,
 // then every saved item in file order, and the chapter point to enter next as

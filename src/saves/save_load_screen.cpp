@@ -87,6 +87,7 @@ bool SaveLoadScreen::Open() {
     game_.ui().QuestionFormInfo("Nincs mentésed a jelenlegi", "Felhasználónévvel!");
     return false;
   }
+  opened_ = true;
   return true;
 }
 
@@ -122,7 +123,8 @@ bool SaveLoadScreen::CheckSaveName(std::string_view typed, std::string& name) {
 
 SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
   GameState& state = game_.state;
-  if (!state.GameLoaded) return SaveWindowNext::Stay;
+  // Without the index read at opening, writing would put a stale index in its place.
+  if (!opened_ || !state.GameLoaded) return SaveWindowNext::Stay;
   const SavedGame saved = CaptureSavedGame(game_);
   const int existing = index_.FindSaveName(name);
   if (existing >= 0) {
@@ -146,7 +148,9 @@ SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
 }
 
 SaveWindowNext SaveLoadScreen::LoadGame(std::size_t position) {
-  if (mode_ != SaveWindowMode::Load || position >= index_.entries.size()) return SaveWindowNext::Stay;
+  if (!opened_ || mode_ != SaveWindowMode::Load || position >= index_.entries.size()) {
+    return SaveWindowNext::Stay;
+  }
   SavedGame saved;
   // The file is read and checked completely before the running game is touched.
   const int result = ReadGame(folder_, index_.entries[position], game_.state.PlayerName, saved);
@@ -165,7 +169,7 @@ bool SaveLoadScreen::ConfirmDelete(std::size_t position) {
 }
 
 SaveWindowNext SaveLoadScreen::DeleteGame(std::size_t position) {
-  if (position >= index_.entries.size()) return SaveWindowNext::Stay;
+  if (!opened_ || position >= index_.entries.size()) return SaveWindowNext::Stay;
   if (reportIfFailed(zrx::DeleteGame(folder_, index_, position), kDeleteErrors)) {
     return SaveWindowNext::Close;
   }

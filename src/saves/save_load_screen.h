@@ -36,7 +36,8 @@ class SaveLoadScreen {
 
   // Creation and showing: checks the save folder and the index and reads the player's
   // saves. False when the window must not be shown: an error was reported, or (load
-  // mode) the player has no saves, which the notice of the load command tells.
+  // mode) the player has no saves, which the notice of the load command tells. The
+  // actions below do nothing unless the window opened.
   bool Open();
 
   SaveWindowMode mode() const { return mode_; }
@@ -76,6 +77,7 @@ class SaveLoadScreen {
   SaveRandom& random_;
   SaveFolder folder_;
   SaveIndex index_;
+  bool opened_ = false;  // the window was created without error and may act
 };
 
 // The main window after a load: the counter of chapter points since the save, the

@@ -84,6 +84,12 @@ TEST_F(NavigationEntryTest, TimedInformationAgesAndExpires) {
   EXPECT_EQ(1, game.stores.infos.Find(5).Time);
 }
 
+TEST_F(NavigationEntryTest, PageMarksStartAfreshAtEveryChapterPoint) {
+  state().navigation.PageMarks = "331203";
+  enter(1);
+  EXPECT_EQ("000000", state().navigation.PageMarks);
+}
+
 TEST_F(NavigationEntryTest, SlotLocksLastOneChapterPoint) {
   state().equipment.SlotLocked = {false, true, false, true, false, false, true};
   enter(1);
@@ -164,11 +170,14 @@ TEST_F(NavigationEntryTest, AtSignalLevelTwoTheChangesWaitForTheirPage) {
 }
 
 TEST_F(NavigationEntryTest, BattlesAreHandedToTheBattleSetUp) {
-  int setUps = 0;
-  game.hooks.CsataElokeszites = [&] { ++setUps; };
   chapter({.Number = 4, .BattleCode = "N001", .NextChapters = "001"});
   enter(4);
-  EXPECT_EQ(1, setUps);
+  EXPECT_TRUE(game.screen.ListBoxNext.items().empty()) << "without battles the battle waits";
+  std::vector<int> setUps;
+  game.hooks.CsataElokeszites = [&] { setUps.push_back(state().CurrentChapter); };
+  enter(4);
+  enter(1);
+  EXPECT_EQ((std::vector<int>{4, 1}), setUps) << "the set-up decides whether there is a battle";
   EXPECT_TRUE(game.screen.ListBoxNext.items().empty());
 }
 

@@ -236,9 +236,13 @@ TEST_F(SaveLoadScreenTest, LoadWindowOpensOnlyWithSaves) {
   EXPECT_TRUE(ui.events().empty());
 
   game.errors.HibaHozzairas(1001);
-  SaveLoadScreen blocked(game, SaveWindowMode::Load, random);
+  SaveLoadScreen blocked(game, SaveWindowMode::Save, random);
   EXPECT_FALSE(blocked.Open()) << "a reported error blocks the window";
   EXPECT_TRUE(ui.events().empty());
+  game.state.GameLoaded = true;
+  const auto index = readIndex();
+  EXPECT_EQ(SaveWindowNext::Stay, blocked.SaveGame("Új"));
+  EXPECT_EQ(index, readIndex()) << "a window that did not open writes nothing";
 }
 
 TEST_F(SaveLoadScreenTest, ListAndDetailsLines) {

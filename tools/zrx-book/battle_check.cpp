@@ -1,0 +1,178 @@
+// Checks of battle declarations, of the opponents' battle fields and of the
+// battle and use codes of items and information.
+#include "code_check.h"
+
+namespace zrx::book {
+namespace {
+
+void opponentList(const CodeReader& r, std::size_t from, std::size_t to, CodeCheck& check) {
+  if (to < from) return check.error("lists no opponent");
+  if ((to - from + 1) % 3 != 0) check.error("has an opponent number that is not three digits long");
+  for (std::size_t pos = from; pos + 2 <= to; pos += 3) check.opponent(r.numberAt(pos, 3));
+}
+
+void groups(const CodeReader& r, CodeCheck& check) {
+  std::size_t start = 2;
+  int count = 0;
+  while (start <= r.size()) {
+    std::size_t end = r.text().find('#', start - 1);
+    end = end == std::string_view::npos ? r.size() : end;  // 1-based position of the group's last character
+    if (++count > 5) return check.warning("has more than five groups; the sixth and later are never fought");
+    const std::string_view key = r.sliceAt(start, 3);
+    if (key != "NIF") check.chapter(r.numberAt(start, 3));
+    opponentList(r, start + 3, end, check);
+    start = end + 2;
+  }
+  if (count == 0) r.requireLength(2);
+}
+
+// One group of six characters of an "A" or "K" item code.
+void useGroup(const CodeReader& r, std::size_t at, bool modifier, CodeCheck& check) {
+  check.baseValue(r.numberAt(at + 1, 2));
+  check.oneOf(r, at + 3, modifier ? "+-" : "+-=D", modifier ? "a sign" : "an operator (+, -, = or D)");
+  if (modifier) check.oneOf(r, at + 4, "F", "F");
+  r.charAt(at + 4);
+  r.digitAt(at + 5);
+}
+
+void battleItemCode(const CodeReader& r, CodeCheck& check) {
+  const char second = r.charAt(2);
+  if (second == 'T') return check.oneOf(r, 3, "+-", "a sign"), void(r.digitAt(4));
+  if (second == 'V' || second == 'N') {
+    check.oneOf(r, 3, "DN", "D (die) or N (no die)");
+    check.oneOf(r, 4, "+-", "a sign");
+    r.digitAt(5);
+    if (r.charAt(3) == 'D') r.digitAt(6), r.digitAt(7);
+    return;
+  }
+  if (second == 'U') return check.oneOf(r, 3, "ABC", "a test kind (A, B or C)"), void(r.charAt(4));
+  if (second == 'F') {
+    r.charAt(3);
+    r.charAt(4);
+    check.oneOf(r, 5, "DN", "D (die) or N (always)");
+    if (r.charAt(5) == 'D') r.digitAt(6), r.digitAt(7);
+    return;
+  }
+  check.warning("is a battle code of no known kind");
+}
+
+void afterRoundAction(const CodeReader& r, std::size_t pos, CodeCheck& check) {
+  check.oneOf(r, pos, "EGHINRU", "an action letter");
+  if (r.charAt(pos) == 'H' && r.charAt(pos + 1) == '>') return;
+  r.digitAt(pos + 1);
+}
+
+void rollBattleCode(const CodeReader& r, CodeCheck& check) {
+  switch (r.charAt(1)) {
+    case '1':
+      check.oneOf(r, 2, "GH", "G (won) or H (lost)");
+      r.charAt(3);
+      check.oneOf(r, 4, "EFGNV", "a counter letter");
+      r.digitAt(5);
+      return;
+    case '2':
+      check.oneOf(r, 2, "MNV", "M, N or V");
+      r.digitAt(3);
+      r.digitAt(4);
+      r.charAt(5);
+      for (std::size_t pos : {6, 8, 10}) afterRoundAction(r, pos, check);
+      return;
+    case '3':
+      check.oneOf(r, 2, "NV", "N or V");
+      check.info(r.numberAt(3, 3));
+      return;
+    case '4':
+      check.oneOf(r, 2, "DGH", "D, G or H");
+      check.oneOf(r, 3, ">V", "\">\" or V");
+      check.oneOf(r, 4, "ET", "E (life) or T (skill)");
+      r.numberAt(5, 2);
+      return;
+    default:
+      return;
+  }
+}
+
+void woundMods(const CodeReader& r, CodeCheck& check) {
+  for (std::size_t pos = 1; pos <= 4; ++pos) {
+    if (r.charAt(pos) != 'D') r.digitAt(pos);
+  }
+  for (std::size_t pos = 5; pos <= 8; ++pos) {
+    if (r.digitAt(pos) == 0) check.warning("has the period 0 at position " + std::to_string(pos));
+  }
+}
+
+}  // namespace
+
+void CheckBattleCode(const std::string& code, CodeCheck& check) {
+  if (code.empty()) return;
+  check.run(code, [&](const CodeReader& r) {
+    switch (r.charAt(1)) {
+      case 'N':
+        return opponentList(r, 2, r.size(), check);
+      case 'R':
+        if (r.size() > 19) check.warning("lists more than six opponents; a die picks only the first six");
+        if (r.size() < 19) check.warning("lists fewer than six opponents; a higher roll picks none");
+        return opponentList(r, 2, r.size(), check);
+      case 'P':
+        return groups(r, check);
+      default:
+        check.warning("begins with a letter that declares no battle (N, R or P)");
+    }
+  });
+}
+
+void CheckOpponentCodes(const TMonsterRec& m, const SourceLines& lines, const BookIndex& index, Diagnostics& diags,
+                        const std::string& file) {
+  auto field = [&](const char* key, const std::string& code, bool mayBeEmpty, auto body) {
+    if (mayBeEmpty && code.empty()) return;
+    CodeCheck check(index, diags, file, lines.of(key), key);
+    check.run(code, [&](const CodeReader& r) { body(r, check); });
+  };
+  field("FlightCode", m.FlightCode, false, [](const CodeReader& r, CodeCheck& c) {
+    if (r.digitAt(1) != 0) c.oneOf(r, 2, "<>MN", "a flight rule (<, >, M or N)");
+  });
+  field("AttackMods", m.AttackMods, false, [](const CodeReader& r, CodeCheck& c) {
+    if (r.charAt(1) != '1') return;
+    c.oneOf(r, 2, "+-", "a sign");
+    r.digitAt(3);
+    if (r.charAt(4) != 'A') r.digitAt(4);
+  });
+  field("RollBattleCode", m.RollBattleCode, false, rollBattleCode);
+  field("WoundMods", m.WoundMods, false, woundMods);
+  field("BattleValueCodes", m.BattleValueCodes, true, [](const CodeReader& r, CodeCheck& c) {
+    c.baseValue(r.numberAt(1, 2));
+    c.baseValue(r.numberAt(3, 2));
+  });
+  field("ExtraCode", m.ExtraCode, true, [](const CodeReader& r, CodeCheck& c) {
+    if (r.size() % 2 != 0) c.warning("must hold one, two or three two-digit skills");
+    for (std::size_t pos = 1; pos + 1 <= r.size(); pos += 2) r.numberAt(pos, 2);
+  });
+  field("SpecialWeapon", m.SpecialWeapon, true, [](const CodeReader& r, CodeCheck& c) {
+    c.item(r.numberAt(1, 3));
+    r.charAt(4);
+  });
+}
+
+void CheckItemUseCode(const std::string& code, CodeCheck& check) {
+  if (code.empty()) return;
+  check.run(code, [&](const CodeReader& r) {
+    const char kind = r.charAt(1);
+    if (kind == 'C') return battleItemCode(r, check);
+    if (kind != 'A' && kind != 'K') return;
+    if (r.size() != 6 && r.size() != 12) check.warning("must hold one group of six characters or two");
+    useGroup(r, 1, kind == 'K', check);
+    if (r.size() != 6) useGroup(r, 7, kind == 'K', check);
+  });
+}
+
+void CheckInfoCode(const std::string& code, CodeCheck& check) {
+  if (code.empty()) return;
+  check.run(code, [&](const CodeReader& r) {
+    if (r.charAt(1) != 'C') return;
+    if (r.charAt(2) != 'T') return check.warning("is a battle code that information cannot carry (only CT)");
+    check.oneOf(r, 3, "+-", "a sign");
+    r.digitAt(4);
+  });
+}
+
+}  // namespace zrx::book

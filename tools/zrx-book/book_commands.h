@@ -1,0 +1,13 @@
+#pragma once
+// The three commands of zrx-book; each returns the process exit status.
+#include <filesystem>
+#include <ostream>
+
+namespace zrx::book {
+
+int RunCheck(const std::filesystem::path& packageFile, std::ostream& err);
+int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::path& outDir, std::ostream& out,
+             std::ostream& err);
+int RunGraph(const std::filesystem::path& bookFile, std::ostream& out, std::ostream& err);
+
+}  // namespace zrx::book
