@@ -111,11 +111,13 @@ struct Action {
   const char* command;
   const char* control;
 };
-constexpr std::array<Action, 11> kActions = {{
+// The item-choice and save commands are left out: their controls stay enabled while the
+// engine refuses them (an offer's confirm needs a pending offer, a save the chapter's
+// permission); the page signal tells when an offer waits.
+constexpr std::array<Action, 8> kActions = {{
     {"dob 1", "LabelDobas1Kocka"}, {"dob 2", "LabelDobas2Kocka"}, {"dob 3", "LabelDobas3Kocka"},
     {"dob 4", "LabelDobas4Kocka"}, {"szerencse", "LabelSzProba"}, {"harc", "BitBtn5"},
-    {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}, {"kiválaszt", "LabelTargyKivalasztas"},
-    {"felvesz", "LabelTargyFelvetel"}, {"mentés", "BitBtn3"}}};
+    {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}}};
 
 const std::vector<Shown>& table() {
   static const std::vector<Shown> shown = shownControls();
@@ -325,6 +327,7 @@ void ScreenRenderer::renderPage(int page) {
   if (page == 4) out_ << "Saját információ sorszáma: " << screen_.SpinEditINFO.value() << '\n';
   printSignal();
   printActions(true);
+  lastActions_ = availableActions();
   // What the page showed is seen; changes elsewhere are still told after the command.
   for (const Shown& shown : table()) {
     if (shown.page == page) rememberControl(shown.name);
