@@ -17,23 +17,36 @@ std::optional<int> numberArgument(Session& session, const CommandArgs& args, int
   return n;
 }
 
+// A round, flight or the weapon rewrites the attack values, the result lines and the dice.
+void forgetRoundResults(Session& session) {
+  std::vector<std::string> shown = RollControls(2);
+  for (const char* name : {"LabelEredmeny1", "LabelEredmeny2", "LabelSzornyTamadoero1", "LabelSzornyTamadoero2",
+                           "LabelSzornyTamadoero3", "LabelSzornyDobas2", "LabelSzornyDobas3", "LabelJatekosTamadoero"}) {
+    shown.emplace_back(name);
+  }
+  session.renderer().forget(shown);
+}
+
 }  // namespace
 
 bool CmdFight(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc")) return false;
+  forgetRoundResults(session);
   return session.perform([&game] { Battle(game).KlikkCsata(); });
 }
 
 bool CmdFlee(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelMenekules, "Menekülés")) return false;
+  forgetRoundResults(session);
   return session.perform([&game] { Battle(game).KlikkElmenekules(); });
 }
 
 bool CmdSpecialWeapon(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSpecFegyver, "Speciális Fegyver")) return false;
+  forgetRoundResults(session);
   return session.perform([&game] { Battle(game).KlikkSpecFegyverAlkalmazas(); });
 }
 

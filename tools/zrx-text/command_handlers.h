@@ -3,6 +3,7 @@
 // they share. Every engine action runs through Session::perform.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 
@@ -14,6 +15,10 @@ class Control;
 bool NeedGame(Session& session);
 bool NeedEnabled(Session& session, const Control& action, const std::string& what);
 std::optional<int> ParseNumber(const std::string& text);
+// The controls that a roll with n dice rewrites; told again after the next roll even when
+// the values repeat.
+std::vector<std::string> RollControls(int n);
+
 // Selects line `word` (1-based) of a list box; false (with a notice) for no such line.
 bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what);
 

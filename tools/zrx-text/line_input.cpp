@@ -5,13 +5,19 @@ namespace zrx {
 std::optional<std::string> LineInput::next(const std::string& prompt) {
   out_ << prompt << std::flush;
   std::string line;
-  if (!std::getline(in_, line)) {
-    if (script_) out_ << '\n';
-    return std::nullopt;
+  for (;;) {
+    if (!std::getline(in_, line)) {
+      if (script_) out_ << '\n';
+      return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!script_) return line;
+    // A script's comment lines answer nothing; they are echoed and skipped.
+    const bool comment = Trim(line).starts_with('#');
+    out_ << line << '\n';
+    if (!comment) return line;
+    out_ << prompt;
   }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (script_) out_ << line << '\n';
-  return line;
 }
 
 std::string Trim(const std::string& text) {

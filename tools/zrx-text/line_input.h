@@ -1,6 +1,7 @@
 #pragma once
 // The player's typed lines. In script mode (a script file, or input that is not a
-// terminal) every line read is echoed after its prompt, so the output reads as a transcript.
+// terminal) every line read is echoed after its prompt, so the output reads as a
+// transcript, and lines beginning with "#" are comments.
 #include <istream>
 #include <optional>
 #include <ostream>

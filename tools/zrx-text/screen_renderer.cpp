@@ -169,6 +169,10 @@ void ScreenRenderer::remember() {
   lastActions_ = availableActions();
 }
 
+void ScreenRenderer::forget(const std::vector<std::string>& names) {
+  for (const std::string& name : names) seen_.erase(name);
+}
+
 void ScreenRenderer::rememberControl(const std::string& name) {
   if (!screen_.has(name)) return;
   const Control& control = screen_.control(name);

@@ -29,6 +29,9 @@ class ScreenRenderer {
   void renderPage(int page);
   // Remembers the screen without printing.
   void remember();
+  // Forgets what these controls showed, so that the next look tells them again even
+  // when an action wrote the same values (a round with the same result, a repeated roll).
+  void forget(const std::vector<std::string>& names);
 
  private:
   struct Seen {

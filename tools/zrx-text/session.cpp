@@ -118,7 +118,9 @@ bool Session::execute(const std::string& line) {
   const std::string text = Trim(line);
   if (text.empty() || text.front() == '#') return true;  // blank lines and script comments
   bool ok = RunCommand(*this, text);
-  // The window's page signal ticks on its own: a signal for the page already open hands over.
+  renderer_.renderChanges();
+  // The window's page signal ticks on its own: a signal for the page already open hands
+  // over. Shown after the command's own results, which the hand-over may clear.
   if (game_.state.GameLoaded) ok = perform([this] { PageSignal(game_).TimerAlarmTimer(); }) && ok;
   renderer_.renderChanges();
   showErrorWindowIfReported();

@@ -50,6 +50,12 @@ bool SelectLine(Session& session, Control& list, const CommandArgs& args, const 
   return true;
 }
 
+std::vector<std::string> RollControls(int n) {
+  std::vector<std::string> names = {"DK" + std::to_string(n) + "EredmenyLabel"};
+  for (int k = 1; k <= 4; ++k) names.push_back("ImageDE" + std::to_string(n) + std::to_string(k));
+  return names;
+}
+
 bool CmdContinue(Session& session, const CommandArgs& args) {
   if (!NeedGame(session)) return false;
   Game& game = session.game();
@@ -92,6 +98,9 @@ bool CmdMagicPage(Session& session, const CommandArgs&) { return openPage(sessio
 bool CmdLuck(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSzProba, "Szerencse próba")) return false;
+  std::vector<std::string> shown = RollControls(2);
+  shown.push_back("LabelSZPEredmenyErtek");
+  session.renderer().forget(shown);
   return session.perform([&game] { DiceTests(game).KlikkSzerencseProba(); });
 }
 
@@ -105,6 +114,7 @@ bool CmdRoll(Session& session, const CommandArgs& args) {
   }
   if (!NeedEnabled(session, game.screen.LabelDobasKocka(*dice), "dob " + std::to_string(*dice))) return false;
   const int n = *dice;
+  session.renderer().forget(RollControls(n));
   return session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
 }
 
