@@ -70,6 +70,7 @@ std::vector<Shown> shownControls() {
   table.push_back({"ListBox_FT", 2, Kind::NumberedList, "Felszerelési tárgyak", ""});
   table.push_back({"MemoFT_Leir", 2, Kind::Lines, "Tárgy leírása", ""});
   table.push_back({"GroupBox1", 2, Kind::Text, "Választás", ""});
+  table.push_back({"FT_LabelFejlec1", 2, Kind::Text, "Választás", ""});
   // Choice boxes and quantity rows are printed a row at a time (printOfferRows).
   for (int n = 1; n <= 10; ++n) {
     table.push_back({"FT_LabelTNev" + TwoDigits(n), 2, Kind::Skip, "", ""});
