@@ -334,6 +334,7 @@ void ScreenRenderer::renderPage(int page) {
   printActions(true);
   lastActions_ = availableActions();
   // What the page showed is seen; changes elsewhere are still told after the command.
+  rememberControl("PageControl1");
   for (const Shown& shown : table()) {
     if (shown.page == page) rememberControl(shown.name);
   }
