@@ -37,6 +37,8 @@ void Battle::CsataElokeszites() {
   b.OpponentQueue.clear();
   const int chapter = state.CurrentChapter;
   const std::string code = game_.stores.chapters.Find(chapter).BattleCode;
+  // "Harc" waits until the player opens the battle page.
+  setFightEnabled(false);
 
   if (b.OpponentRollDone) {
     b.OpponentRollDone = false;
@@ -140,8 +142,9 @@ void Battle::UjSzornyBetoltes() {
   if (!b.BattleRunning) {
     b.CurrentOpponent = takeFromQueue();
     loadFightingValues();
-  } else if (b.CurrentOpponent.OpponentMode != 0 && --b.OpponentsPresent > 0) {
-    // A survivor of the group moves up and keeps its values.
+  } else if ((b.CurrentOpponent.OpponentMode != 0 || b.OpponentsPresent > 1) && --b.OpponentsPresent > 0) {
+    // A survivor of the group moves up and keeps its values. A survivor whose own mode
+    // is 0 still stands: it is never dropped for the next queue entry.
     b.CurrentOpponent = b.SecondOpponent;
     if (b.OpponentsPresent == 2) b.SecondOpponent = b.ThirdOpponent;
     b.OpponentChanged = false;

@@ -1,10 +1,10 @@
 // Opening a package file and unpacking its compressed block.
 #include <array>
-#include <fstream>
 #include <system_error>
 
 #include "compressed_block.h"
 #include "container_format.h"
+#include "file_access.h"
 #include "source_coding.h"
 #include "win1250.h"
 
@@ -13,24 +13,6 @@ namespace zrx {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool readWholeFile(const fs::path& path, std::vector<std::uint8_t>& out) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec || size > kMaxPackageFileSize) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out.resize(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size));
-  return in.gcount() == static_cast<std::streamsize>(size);
-}
-
-bool isReadOnly(const fs::path& path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  return !ec && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
 
 // "S03" names book 3 of a "DataS" file; the two digits must be decimal digits.
 bool codeNamesNumber(const std::string& code, char letter, int number) {
@@ -64,8 +46,8 @@ int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string
   const fs::path path = programFolder_ / fs::path(std::string(package)) / PackageFileName(std::string(kind), number);
   std::error_code ec;
   if (!fs::exists(path, ec)) return -11;
-  if (isReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
-  if (!readWholeFile(path, file_)) {
+  if (IsReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
+  if (!ReadWholeFile(path, kMaxPackageFileSize, file_)) {
     file_.clear();
     return -2;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string_view>
 
 #include "screen_model.h"
 
@@ -35,6 +36,17 @@ BattlePanel::BattlePanel(ControlTable& controls)
     added(controls, "LabelSzornyUgyessegCim" + std::to_string(row));
   }
   for (int row = 1; row <= 3; ++row) added(controls, "LabelSzornyTamadoeroCim" + std::to_string(row));
+  // Until a battle is set up the panel is empty and its actions cannot be used.
+  for (auto& [name, control] : controls) {
+    if (name.starts_with("LabelSzorny") || name.starts_with("LabelJatekos") || name.starts_with("LabelEredmeny")) {
+      control.setVisible(false);
+    }
+  }
+  for (const char* action : {"BitBtn5", "LabelMenekules", "LabelSpecFegyver"}) {
+    Control& control = controls.at(action);
+    control.setEnabled(false);
+    control.setVisible(std::string_view(action) == "BitBtn5");
+  }
 }
 
 Control& BattlePanel::Szorny(int row, const std::string& part) {

@@ -19,7 +19,8 @@ class Control;
 class BattlePanel {
  public:
   using ControlTable = std::map<std::string, Control, std::less<>>;
-  // Adds the panel's controls to the window's table of controls.
+  // Adds the panel's controls to the window's table of controls, hidden, and puts the
+  // battle's actions (which the table must hold already) in their idle state.
   explicit BattlePanel(ControlTable& controls);
   BattlePanel(const BattlePanel&) = delete;
   BattlePanel& operator=(const BattlePanel&) = delete;

@@ -24,7 +24,7 @@ constexpr const char* kIdleStoryName = "A Zengő Rengeteg Krónikája világába
 
 }  // namespace
 
-const char* Lifecycle::difficultyText(int difficulty) {
+const char* DifficultyText(int difficulty) {
   switch (difficulty) {
     case 0: return "Könnyű";
     case 1: return "Normál";
@@ -129,7 +129,7 @@ bool Lifecycle::JatekInicializalas() {
     }
   }
   game_.screen.LabelTortenetNev.setText(book.SeriesTitle + " - " + book.Title);
-  game_.screen.LabelNehezsegiFokozat.setText(difficultyText(state.Difficulty));
+  game_.screen.LabelNehezsegiFokozat.setText(DifficultyText(state.Difficulty));
   return true;
 }
 

@@ -5,6 +5,9 @@
 
 namespace zrx {
 
+// The name of a difficulty: "Könnyű", "Normál" or "Véletlen"; empty for any other number.
+const char* DifficultyText(int difficulty);
+
 class Lifecycle {
  public:
   explicit Lifecycle(Game& game) : game_(game) {}
@@ -37,8 +40,6 @@ class Lifecycle {
   void FormTalcaAnimalas();
 
  private:
-  // The text shown for a difficulty.
-  static const char* difficultyText(int difficulty);
   void setGameCommandsEnabled(bool enabled);
   void setOwnNotesEnabled(bool enabled);
   void releaseBook();

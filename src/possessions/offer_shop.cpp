@@ -51,6 +51,8 @@ void Offers::sellValuables(int money) {
   UiPort& ui = game_.ui();
   ui.QuestionFormInfo("Hogy növeld a rendelkezésedre álló pénzmennyiséget,", "pénzzé teheted Értéktárgyaidat!");
   if (!ui.QuestionFormKerdes("Szeretnéd pénzzé alakítani néhány", "Felszerelési Tárgyadat?")) return;
+  // A book without a money item has nothing to pay for what is sold.
+  if (!game_.stores.items.Contains(moneyItem())) return;
   Equipment equipment(game_);
   const TextList& held = game_.state.equipment.EquipmentList;
   int sold = 0;
@@ -63,7 +65,7 @@ void Offers::sellValuables(int money) {
       continue;
     }
     sold += item.Value;
-    if (game_.stores.items.Contains(moneyItem())) equipment.setHeldCount(moneyItem(), money + sold);
+    equipment.setHeldCount(moneyItem(), money + sold);
     // The walk goes on with the entry that moves into the sold one's place.
     equipment.loseItem(item.Number, item.Count);
   }

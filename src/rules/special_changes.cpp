@@ -16,6 +16,17 @@ namespace {
 
 std::string twoDigitNumber(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
+// ChangeQueue1..4 by number, for the state and for a read-only view of it.
+template <typename ChangeState>
+auto& queueOf(ChangeState& c, int queue) {
+  switch (queue) {
+    case 1: return c.ChangeQueue1;
+    case 2: return c.ChangeQueue2;
+    case 3: return c.ChangeQueue3;
+    default: return c.ChangeQueue4;
+  }
+}
+
 }  // namespace
 
 bool PreviousChapterIs(const GameState& state, int chapter) {
@@ -28,19 +39,9 @@ std::size_t WholeChangeLength(std::string_view change) {
   return separator == std::string_view::npos ? change.size() : separator;
 }
 
-std::string& SpecialChanges::queueText(int queue) {
-  SpecialChangeState& c = game_.state.changes;
-  switch (queue) {
-    case 1: return c.ChangeQueue1;
-    case 2: return c.ChangeQueue2;
-    case 3: return c.ChangeQueue3;
-    default: return c.ChangeQueue4;
-  }
-}
+std::string& SpecialChanges::queueText(int queue) { return queueOf(game_.state.changes, queue); }
 
-const std::string& SpecialChanges::queueText(int queue) const {
-  return const_cast<SpecialChanges*>(this)->queueText(queue);
-}
+const std::string& SpecialChanges::queueText(int queue) const { return queueOf(game_.state.changes, queue); }
 
 void SpecialChanges::SpecialValtozasFeldolgozas(int queue) {
   SpecialChangeState& changes = game_.state.changes;
@@ -162,11 +163,12 @@ void SpecialChanges::endEarly(const ChangeRun& run) {
 }
 
 void SpecialChanges::battleOrContinuations() {
-  // The battle set-up builds the continuations itself when the declaration is empty.
-  if (game_.stores.chapters.Find(game_.state.CurrentChapter).BattleCode.empty()) {
+  // The battle set-up builds the continuations itself when the declaration is empty; a
+  // build without battles does that here.
+  if (game_.hooks.CsataElokeszites) {
+    game_.hooks.CsataElokeszites();
+  } else if (game_.stores.chapters.Find(game_.state.CurrentChapter).BattleCode.empty()) {
     Navigation(game_).TovabbLepesValasztas();
-  } else {
-    CallHook(game_.hooks.CsataElokeszites);
   }
 }
 

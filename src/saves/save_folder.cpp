@@ -1,33 +1,14 @@
 #include "save_folder.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "atomic_file.h"
+#include "file_access.h"
 #include "save_container.h"
 #include "win1250.h"
 
 namespace zrx {
 namespace fs = std::filesystem;
-
-namespace {
-
-// A file without the owner's write permission counts as read-only.
-bool isReadOnly(const fs::path& path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  return !ec && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
-
-bool readWhole(const fs::path& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
-}  // namespace
 
 SaveFolder::SaveFolder(const fs::path& programFolder, FillerSource filler,
                        ReadOnlyMarkRemover removeReadOnlyMark)
@@ -64,13 +45,13 @@ int SaveFolder::Read(std::vector<std::string>& lines, std::string_view name,
   const fs::path path = filePath(name, extension);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return -11;
-  if (isReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
+  if (IsReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
   // A file larger than any save is refused before it is read into memory.
   const auto size = fs::file_size(path, ec);
   if (ec) return -2;
   if (size > kMaxSaveFileBytes) return -3;
   std::vector<std::uint8_t> bytes;
-  if (!readWhole(path, bytes)) return -2;
+  if (!ReadWholeFile(path, kMaxSaveFileBytes, bytes)) return -2;
   std::string text;
   const int rc = UnpackSaveContainer(bytes, text);
   if (rc != 0) return rc;

@@ -25,8 +25,6 @@ constexpr std::array<ResultCode, 11> kLoadErrors = {{
     {-3, 317}, {-2, 316}, {-1, 321}}};
 constexpr std::array<ResultCode, 3> kDeleteErrors = {{{-1, 326}, {-2, 327}, {-3, 328}}};
 
-constexpr const char* kDifficultyNames[] = {"Könnyű", "Normál", "Véletlen"};
-
 std::string trimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return "";
@@ -49,7 +47,7 @@ std::string listDate(const std::string& stored) {
 
 std::string difficultyName(const std::string& stored) {
   for (int d = 0; d < 3; ++d) {
-    if (stored == std::to_string(d)) return kDifficultyNames[d];
+    if (stored == std::to_string(d)) return DifficultyText(d);
   }
   return stored;
 }

@@ -58,6 +58,26 @@ TEST_F(BattleSetUp, NoBattleOffersTheContinuations) {
   }
 }
 
+TEST_F(BattleSetUp, TheActionsWaitForADeclaredBattleAndItsPage) {
+  ScreenModel& s = game.screen;
+  EXPECT_FALSE(s.BitBtn5.enabled());
+  EXPECT_FALSE(s.LabelMenekules.enabled());
+  EXPECT_FALSE(s.LabelMenekules.visible());
+  EXPECT_FALSE(s.LabelSpecFegyver.enabled());
+  EXPECT_FALSE(panel().Szorny(1, "Nev").visible());
+  EXPECT_FALSE(panel().LabelEredmeny1.visible());
+
+  declare("N001");
+  state().CurrentChapter = kBattleChapter;
+  s.BitBtn5.setEnabled(true);
+  battle().CsataElokeszites();
+  EXPECT_FALSE(s.BitBtn5.enabled());
+  EXPECT_TRUE(panel().Szorny(1, "Nev").visible());
+  battle().KlikkCsata();  // not clickable before the page is opened
+  EXPECT_FALSE(b().BattleRunning);
+  EXPECT_EQ(0u, dice.remaining());
+}
+
 TEST_F(BattleSetUp, RollPicksTheOpponent) {
   declare("R001002003");
   setUp();
@@ -168,6 +188,25 @@ TEST_F(BattleSetUp, SurvivorsOfAGroupMoveUpWithoutReadjustment) {
   EXPECT_EQ(4, b().CurrentOpponent.Skill);
   EXPECT_EQ(5, b().CurrentOpponent.Stamina);
   EXPECT_EQ(0u, dice.remaining());
+}
+
+TEST_F(BattleSetUp, NoMemberOfAGroupIsDroppedWhenOnlyTheFirstCarriesTheMode) {
+  TMonsterRec first = opponent(40, 8, 1);
+  first.OpponentMode = 31;
+  add(first);
+  add(opponent(41, 7, 9));
+  add(opponent(42, 6, 8));
+  add(opponent(43, 5, 7));
+  declare("N040041042043");
+  setUp();
+  b().BattleRunning = true;
+  for (int expected : {41, 42, 43}) {
+    battle().UjSzornyBetoltes();
+    EXPECT_EQ(expected, b().CurrentOpponent.Number);
+  }
+  EXPECT_TRUE(b().BattleRunning);
+  battle().UjSzornyBetoltes();
+  EXPECT_TRUE(b().LastBattleWon);
 }
 
 TEST_F(BattleSetUp, BattleCharacteristicsReplaceSkillAndLife) {

@@ -29,7 +29,15 @@ struct ChangesWorld {
     InstallDiceTestHooks(game);
     InstallSpecialChangeHooks(game);
     InstallOfferHooks(game);
-    game.hooks.CsataElokeszites = [this] { ++battleSetUps; };
+    // The battle set-up as far as these tests need it: a declared battle is counted, an
+    // empty declaration goes on to the continuations.
+    game.hooks.CsataElokeszites = [this] {
+      if (game.stores.chapters.Find(game.state.CurrentChapter).BattleCode.empty()) {
+        Navigation(game).TovabbLepesValasztas();
+      } else {
+        ++battleSetUps;
+      }
+    };
     game.state.GameLoaded = true;
     game.state.settings.ChangeSignalLevel = 1;
     game.state.CurrentBook = {.Number = 1, .SpecialValueCount = 1, .SpecialValueCodes = "05", .MoneyItem = kMoney};

@@ -57,10 +57,8 @@ TEST(InformationCommands, EachForm) {
   const auto time = [](int expected) {
     return [=](ChangesWorld& w) { EXPECT_EQ(expected, w.game.stores.infos.Find(8).Time); };
   };
-  const auto holding = [](std::initializer_list<const char*> infos) {
-    return [=](ChangesWorld& w) {
-      for (const char* i : infos) w.game.state.knowledge.InfoList.push_back(i);
-    };
+  const auto holding = [](TextList infos) {
+    return [infos](ChangesWorld& w) { w.game.state.knowledge.InfoList = infos; };
   };
   const auto withItem = [](ChangesWorld& w) { w.hold(3, 1); };
   const Case cases[] = {
