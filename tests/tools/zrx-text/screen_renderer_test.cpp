@@ -38,6 +38,7 @@ TEST_F(ScreenRendererTest, ChapterLabelTextAndContinuations) {
 }
 
 TEST_F(ScreenRendererTest, SameValueWrittenAgainIsNotNewsUnlessForgotten) {
+  screen.battle.LabelEredmeny1.setVisible(true);
   screen.battle.LabelEredmeny1.setText("Döntetlen Forduló!");
   EXPECT_EQ("Eredmény: Döntetlen Forduló!\n", render());
   screen.battle.LabelEredmeny1.setColour(Colour::Red);
