@@ -1,6 +1,6 @@
 // Whole flows through the text player on packages written in code: a battle lost to
-// death, a save-quit-load cycle with a delete, and a malformed book code that is shown
-// while play goes on.
+// death, a save-quit-load cycle with a delete, a malformed book code that is shown while
+// play goes on, a book that cannot be chosen, and the error window.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@ namespace zrx::testing {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // A Session kept open between commands, so that a test can act on what it sees.
 class OpenSession {
@@ -93,6 +94,23 @@ TEST_F(PlayFlowsTest, MalformedBookCodeIsShownAndPlayGoesOn) {
   EXPECT_THAT(output(), HasSubstr("0Z2"));
   EXPECT_THAT(output(), HasSubstr("--- Kalandlap ---\nNehézségi fokozat: Normál\n"));
   EXPECT_THAT(output(), HasSubstr("Kérdés: Biztos, hogy befejezed a játékot?"));
+}
+
+TEST_F(PlayFlowsTest, NotAvailableBookIsRefusedInTheDialog) {
+  writePackage(StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "GGG")}, "(NA) Készülő könyv"));
+  EXPECT_EQ(1, play({"Béla", "új 1 1 1", "mégse"}));
+  EXPECT_THAT(output(), HasSubstr("1) (NA) Készülő könyv"));
+  EXPECT_THAT(output(), HasSubstr("Ez a könyv nem választható."));
+  EXPECT_THAT(output(), HasSubstr("Új játék: mégse."));
+}
+
+TEST_F(PlayFlowsTest, ReportedErrorShowsTheErrorWindowAndEndsTheProgram) {
+  writePackage(StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "GGG")}));
+  std::filesystem::remove_all(folder() / "Save");
+  EXPECT_EQ(1, play({"Béla", "mentések", "súgó"}));
+  EXPECT_THAT(output(), HasSubstr("*** HIBA! ***\nHIBA "));
+  EXPECT_THAT(output(), Not(HasSubstr("Parancsok"))) << "nothing runs after the error window";
+  EXPECT_FALSE(std::filesystem::is_empty(folder() / "Other")) << "the error log is written";
 }
 
 }  // namespace
