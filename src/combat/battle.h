@@ -108,7 +108,6 @@ class Battle {
   // The player's life has run out: death, or the end without death of DeathMode 1.
   void playerDies();
   void writeBackValues();
-  void countDownBattleInformation();
 
   // after_round_rules.cpp
   void endCondition(std::string_view code);

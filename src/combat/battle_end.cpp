@@ -3,16 +3,8 @@
 #include "battle.h"
 #include "characteristics.h"
 #include "lifecycle.h"
-#include "shown_list.h"
 
 namespace zrx {
-namespace {
-
-constexpr int kBattleInfoFirst = 2001;
-constexpr int kBattleInfoLast = 2999;
-
-}  // namespace
-
 void Battle::CsataVege(BattleOutcome outcome) {
   BattleState& b = game_.state.battle;
   ScreenModel& s = game_.screen;
@@ -85,33 +77,7 @@ void Battle::Halal() {
   b.LastBattleWon = false;
   s.battle.LabelEredmeny1.setText("Meghaltál!");
   s.battle.LabelEredmeny2.setText("");
-  // The death window returns when it has closed; its closing ends the game.
-  game_.ui().DeathWindow();
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  Lifecycle lifecycle(game_);
-  lifecycle.TortenetAlaphelyzet();
-  lifecycle.Befejez();
-}
-
-void Battle::countDownBattleInformation() {
-  GameState& state = game_.state;
-  InfoStore& infos = game_.stores.infos;
-  const auto countDown = [&infos](ShownList list) {
-    for (int i = 0; i < list.size();) {
-      const int number = list.numberAt(i);
-      const int kind = infos.Find(number).Kind;
-      if (kind >= kBattleInfoFirst && kind <= kBattleInfoLast) {
-        infos.ChangeTime(number, '-', 1);
-        if (infos.Find(number).Time == 0) {
-          list.removeAt(i);
-          continue;
-        }
-      }
-      ++i;
-    }
-  };
-  countDown(ShownList(state.knowledge.InfoList, &game_.screen.ListBox_IN));
-  countDown(ShownList(state.knowledge.HiddenInfoList, nullptr));
+  Lifecycle(game_).HalalAblak();
 }
 
 void Battle::CsataPanelAlaphelyzet() {

@@ -2,6 +2,7 @@
 // allies, and the decision of the round.
 #include "battle.h"
 #include "book_code.h"
+#include "information.h"
 
 namespace zrx {
 namespace {
@@ -39,7 +40,7 @@ void Battle::KlikkCsata() {
     ForduloUtaniExtrak();
   } else if (!battleRuns() && game_.state.GameLoaded) {
     s.BitBtn5.setText("Harc");
-    countDownBattleInformation();
+    Information(game_).countDownBattleTimes();
   }
 }
 

@@ -252,4 +252,11 @@ void Lifecycle::setOwnNotesEnabled(bool enabled) {
   s.LabelSajatInfoBeir.setEnabled(false);
 }
 
+void Lifecycle::HalalAblak() {
+  game_.ui().DeathWindow();
+  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  TortenetAlaphelyzet();
+  Befejez();
+}
+
 }  // namespace zrx

@@ -33,6 +33,10 @@ class Lifecycle {
   // Ends the game: stores and lists released, window back to its idle layout.
   void Befejez();
 
+  // Death: the death window; its closing resets the tests-and-battles page and the
+  // story display and ends the game.
+  void HalalAblak();
+
   // Display helpers shared with navigation and saving.
   void TortenetAlaphelyzet();
   void MentesEngedelyezes(bool enabled);

@@ -42,4 +42,24 @@ void Information::ListBox_INDblClick() {
   CallHook(game_.hooks.FeltetelFelbontas, pendingConditions, pendingTargets);
 }
 
+void Information::countDownTimes(int firstKind, int lastKind) {
+  InfoStore& infos = game_.stores.infos;
+  const auto countDown = [&](ShownList list) {
+    for (int i = 0; i < list.size();) {
+      const int number = list.numberAt(i);
+      const int kind = infos.Find(number).Kind;
+      if (kind >= firstKind && kind <= lastKind) {
+        infos.ChangeTime(number, '-', 1);
+        if (infos.Find(number).Time == 0) {
+          list.removeAt(i);
+          continue;
+        }
+      }
+      ++i;
+    }
+  };
+  countDown(shown());
+  countDown(ShownList(game_.state.knowledge.HiddenInfoList, nullptr));
+}
+
 }  // namespace zrx

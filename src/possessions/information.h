@@ -18,6 +18,12 @@ class Information {
   // Removes the information from its list if it is there.
   void remove(int info);
 
+  // A chapter point or a battle has passed: lowers by one the Time of every held
+  // information that counts them (Kind 1001-1999 or 2001-2999) and drops those that
+  // reach 0. Every entry of both lists is visited exactly once.
+  void countDownChapterTimes() { countDownTimes(1001, 1999); }
+  void countDownBattleTimes() { countDownTimes(2001, 2999); }
+
   // Selection on the information list: the description of the selected information.
   void ListBox_INClick();
   // Double click: uses the selected information when a condition awaits exactly it,
@@ -25,6 +31,7 @@ class Information {
   void ListBox_INDblClick();
 
  private:
+  void countDownTimes(int firstKind, int lastKind);
   ShownList listFor(int info) const;
   ShownList shown() const { return {game_.state.knowledge.InfoList, &game_.screen.ListBox_IN}; }
 

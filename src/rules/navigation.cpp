@@ -6,6 +6,7 @@
 #include "chapter_codes.h"
 #include "conditions.h"
 #include "game.h"
+#include "information.h"
 #include "shown_list.h"
 
 namespace zrx {
@@ -15,8 +16,6 @@ constexpr int kStoryPage = 0;
 constexpr int kRulesChapter = -1;
 constexpr int kBackgroundChapter = 0;
 constexpr int kNormalDifficulty = 1;
-constexpr int kTimedInfoFirst = 1001;
-constexpr int kTimedInfoLast = 1999;
 // PendingKind of a change queue waiting at "Változás jelzés" 2, for the queues 1..4.
 constexpr std::array<int, 4> kChangeQueueKinds = {12, 11, 13, 16};
 
@@ -85,7 +84,7 @@ void Navigation::FejezetKepBetoltes() {
 }
 
 void Navigation::SpecialValtozas() {
-  ageTimedInformation();
+  Information(game_).countDownChapterTimes();
   game_.state.equipment.SlotLocked.fill(false);
   const TChapterRec chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
   SpecialChangeState& changes = game_.state.changes;
@@ -108,27 +107,6 @@ void Navigation::SpecialValtozas() {
   } else if (chapter.BattleCode.empty()) {
     TovabbLepesValasztas();
   }
-}
-
-void Navigation::ageTimedInformation() {
-  InfoStore& infos = game_.stores.infos;
-  auto age = [&infos](ShownList list) {
-    for (int i = 0; i < list.size();) {
-      const int number = list.numberAt(i);
-      const int kind = infos.Find(number).Kind;
-      if (kind >= kTimedInfoFirst && kind <= kTimedInfoLast) {
-        infos.ChangeTime(number, '-', 1);
-        if (infos.Find(number).Time == 0) {
-          list.removeAt(i);
-          continue;
-        }
-      }
-      ++i;
-    }
-  };
-  KnowledgeState& knowledge = game_.state.knowledge;
-  age(ShownList(knowledge.InfoList, &game_.screen.ListBox_IN));
-  age(ShownList(knowledge.HiddenInfoList, nullptr));
 }
 
 void Navigation::startSpecialChanges() {

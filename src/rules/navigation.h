@@ -65,7 +65,6 @@ class Navigation {
  private:
   void startSpecialChanges();
   void decideSaveAllowed(const TChapterRec& chapter);
-  void ageTimedInformation();
   void offerTypedChoice(const TChapterRec& chapter);
   void switchToPendingPage();
   void chooseListEntry(const std::string& entry);
@@ -74,7 +73,6 @@ class Navigation {
   void goToChapter(int chapter);
   void hideChoiceHints();
   void showChoice(const std::string& text);
-  void endWithDeath();
 
   Game& game_;
 };

@@ -98,7 +98,7 @@ void Navigation::typedChoice() {
   if (fallback == kEndFailureCode) {
     ui.QuestionFormInfo(kWrongValue, "Kalandod itt véget ér!");
     leaveTypedMode();
-    endWithDeath();
+    Lifecycle(game_).HalalAblak();
     return;
   }
   const int next = ChapterCodeNumber(fallback);
@@ -115,13 +115,6 @@ void Navigation::leaveTypedMode() {
   screen.LabelLehetosegek.setText("Lehetőségek:");
   screen.EditNext.setText("");
   screen.EditNext.setVisible(false);
-}
-
-void Navigation::endWithDeath() {
-  game_.ui().DeathWindow();
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  Lifecycle(game_).TortenetAlaphelyzet();
-  Lifecycle(game_).Befejez();
 }
 
 void Navigation::goToChapter(int chapter) {
