@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs zrx-text on a script in a fresh program folder and checks the transcript.
+# run_script_test.sh PLAYER PACKAGES SEED SCRIPT EXPECTED STATUS
+#   PACKAGES: a folder whose package folders are copied, or a program that writes them
+#   EXPECTED: lines (or parts of lines) that the transcript must contain, in any order
+set -u
+player=$1 packages=$2 seed=$3 script=$4 expected=$5 status=$6
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+if [ -d "$packages" ]; then
+  for dir in "$packages"/*/; do cp -r "$dir" "$work/"; done
+else
+  "$packages" "$work" || { echo "cannot write the packages"; exit 1; }
+fi
+transcript=$("$player" --folder "$work" --seed "$seed" --script "$script")
+rc=$?
+ok=1
+if [ "$rc" != "$status" ]; then echo "exit status $rc, expected $status"; ok=0; fi
+while IFS= read -r line; do
+  [ -z "$line" ] && continue
+  if ! grep -qF -- "$line" <<<"$transcript"; then echo "missing: $line"; ok=0; fi
+done <"$expected"
+if [ $ok = 0 ]; then
+  echo "--- transcript ---"
+  echo "$transcript"
+  exit 1
+fi

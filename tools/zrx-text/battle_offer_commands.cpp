@@ -1,0 +1,95 @@
+// Commands of battles and item offers.
+#include "battle.h"
+#include "command_handlers.h"
+#include "offers.h"
+#include "session.h"
+
+namespace zrx {
+namespace {
+
+// The first word as a number within 1..last; nullopt (with a notice) otherwise.
+std::optional<int> numberArgument(Session& session, const CommandArgs& args, int last, const std::string& what) {
+  const std::optional<int> n = args.words.empty() ? std::nullopt : ParseNumber(args.words.front());
+  if (!n || *n < 1 || *n > last) {
+    session.out() << "Nincs ilyen " << what << ".\n";
+    return std::nullopt;
+  }
+  return n;
+}
+
+// A round, flight or the weapon rewrites the attack values, the result lines and the dice.
+void forgetRoundResults(Session& session) {
+  std::vector<std::string> shown = RollControls(2);
+  for (const char* name : {"LabelEredmeny1", "LabelEredmeny2", "LabelSzornyTamadoero1", "LabelSzornyTamadoero2",
+                           "LabelSzornyTamadoero3", "LabelSzornyDobas2", "LabelSzornyDobas3", "LabelJatekosTamadoero"}) {
+    shown.emplace_back(name);
+  }
+  session.renderer().forget(shown);
+}
+
+}  // namespace
+
+bool CmdFight(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc")) return false;
+  forgetRoundResults(session);
+  return session.perform([&game] { Battle(game).KlikkCsata(); });
+}
+
+bool CmdFlee(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelMenekules, "Menekülés")) return false;
+  forgetRoundResults(session);
+  return session.perform([&game] { Battle(game).KlikkElmenekules(); });
+}
+
+bool CmdSpecialWeapon(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSpecFegyver, "Speciális Fegyver")) return false;
+  forgetRoundResults(session);
+  return session.perform([&game] { Battle(game).KlikkSpecFegyverAlkalmazas(); });
+}
+
+bool CmdTick(Session& session, const CommandArgs& args) {
+  Game& game = session.game();
+  if (!NeedGame(session)) return false;
+  const std::optional<int> box = numberArgument(session, args, kChoiceBoxes, "választható tárgy");
+  if (!box || !NeedEnabled(session, game.screen.CheckBox(*box), std::to_string(*box) + ". választás")) return false;
+  const int n = *box;
+  return session.perform([&game, n] { Offers(game).CheckBoxKlikk(n); });
+}
+
+bool CmdQuantity(Session& session, const CommandArgs& args) {
+  Game& game = session.game();
+  if (!NeedGame(session)) return false;
+  const std::optional<int> row = numberArgument(session, args, kQuantityRows, "tárgysor");
+  if (!row) return false;
+  const std::string direction = args.words.size() > 1 ? args.words[1] : "+";
+  if (direction != "+" && direction != "-") {
+    session.out() << "darab <sor> + vagy darab <sor> -\n";
+    return false;
+  }
+  if (!NeedEnabled(session, game.screen.FT_SpinButton(*row), std::to_string(*row) + ". sor")) return false;
+  const int n = *row;
+  return session.perform([&game, n, up = direction == "+"] {
+    if (up) Offers(game).FT_SpinButtonUpClick(n);
+    else Offers(game).FT_SpinButtonDownClick(n);
+  });
+}
+
+bool CmdConfirmOffer(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyFelvetel, "Tárgy(ak) felvétele")) return false;
+  return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });
+}
+
+bool CmdPickOwnItem(Session& session, const CommandArgs& args) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyKivalasztas, "Tárgy(ak) kiválasztása") ||
+      !SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) {
+    return false;
+  }
+  return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });
+}
+
+}  // namespace zrx

@@ -1,0 +1,343 @@
+#include "screen_renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "page_signal.h"
+
+namespace zrx {
+namespace {
+
+enum class Kind { Text, Lines, NumberedList, Skip };
+
+// How one control is shown: its page, a caption (or the control holding its caption).
+struct Shown {
+  std::string name;
+  int page;
+  Kind kind;
+  std::string caption;
+  std::string captionControl;
+};
+
+// The battle panel: opponents' rows, the player's row, the result lines. A value's caption
+// is its row's name followed by the caption control's text ("Ügyesség", "Támadóerő"...).
+void addBattlePanel(std::vector<Shown>& table) {
+  for (int row = 1; row <= 3; ++row) {
+    const std::string r = std::to_string(row);
+    const std::string who = "Ellenfél " + r + " ";
+    table.push_back({"LabelSzornyNev" + r, 3, Kind::Text, "Ellenfél " + r, ""});
+    for (const char* part : {"Ugyesseg", "Eletero", "Dobas", "Tamadoero"}) {
+      const std::string name = std::string("LabelSzorny") + part + r;
+      table.push_back({name, 3, Kind::Text, who, std::string("LabelSzorny") + part + "Cim" + r});
+      table.push_back({std::string("LabelSzorny") + part + "Cim" + r, 3, Kind::Skip, "", ""});
+    }
+  }
+  for (const char* part : {"Ugyesseg", "Eletero", "Tamadoero"}) {
+    table.push_back({std::string("LabelJatekos") + part, 3, Kind::Text, "Te ", std::string("LabelJatekos") + part + "Cim"});
+    table.push_back({std::string("LabelJatekos") + part + "Cim", 3, Kind::Skip, "", ""});
+  }
+  table.push_back({"LabelEredmeny1", 3, Kind::Text, "Eredmény", ""});
+  table.push_back({"LabelEredmeny2", 3, Kind::Text, "Eredmény", ""});
+}
+
+std::vector<Shown> shownControls() {
+  std::vector<Shown> table = {
+      {"LabelTortenetNev", 0, Kind::Text, "Történet", ""},
+      {"LabelFPont", 0, Kind::Skip, "", ""},
+      {"RichEdit1", 0, Kind::Skip, "", ""},
+      {"ListBoxNext", 0, Kind::Skip, "", ""},
+      {"EditNext", 0, Kind::Skip, "", ""},
+      {"LabelNext1", 0, Kind::Text, "Jelölés", ""},
+      {"LabelNext2", 0, Kind::Text, "Jelölés", ""},
+      {"LabelNehezsegiFokozat", 1, Kind::Text, "Nehézségi fokozat", ""},
+      {"LabelSzint", 1, Kind::Text, "Szint", ""},
+      {"LabelSkillTextStart", 1, Kind::Text, "Kezdeti Ügyesség", ""},
+      {"LabelSkillTextNow", 1, Kind::Text, "Ügyesség", ""},
+      {"LabelStaminaTextStart", 1, Kind::Text, "Kezdeti Életerő", ""},
+      {"LabelStaminaTextNow", 1, Kind::Text, "Életerő", ""},
+      {"LabelLuckTextStart", 1, Kind::Text, "Kezdeti Szerencse", ""},
+      {"LabelLuckTextNow", 1, Kind::Text, "Szerencse", ""},
+  };
+  for (int slot = 1; slot <= 4; ++slot) {
+    const std::string base = "LabelBV" + std::to_string(slot);
+    table.push_back({base + "TextStart", 1, Kind::Text, "", base + "Start"});
+    table.push_back({base + "TextNow", 1, Kind::Text, "", base + "Now"});
+    table.push_back({base + "Start", 1, Kind::Skip, "", ""});
+    table.push_back({base + "Now", 1, Kind::Skip, "", ""});
+  }
+  table.push_back({"MemoFP", 1, Kind::Lines, "Bejárt út", ""});
+  table.push_back({"ListBox_FT", 2, Kind::NumberedList, "Felszerelési tárgyak", ""});
+  table.push_back({"MemoFT_Leir", 2, Kind::Lines, "Tárgy leírása", ""});
+  table.push_back({"GroupBox1", 2, Kind::Text, "Választás", ""});
+  table.push_back({"FT_LabelFejlec1", 2, Kind::Text, "Választás", ""});
+  // Choice boxes and quantity rows are printed a row at a time (printOfferRows).
+  for (int n = 1; n <= 10; ++n) {
+    table.push_back({"FT_LabelTNev" + TwoDigits(n), 2, Kind::Skip, "", ""});
+    table.push_back({"FT_LabelDB" + TwoDigits(n), 2, Kind::Skip, "", ""});
+  }
+  table.push_back({"LabelAr0", 2, Kind::Text, "Ár", ""});
+  for (int n = 1; n <= 17; ++n) {
+    table.push_back({"LabelAr" + std::to_string(n), 2, Kind::Skip, "", ""});
+    table.push_back({"CheckBox" + std::to_string(n), 2, Kind::Skip, "", ""});
+  }
+  for (int n = 1; n <= 4; ++n) {
+    table.push_back({"DK" + std::to_string(n) + "EredmenyLabel", 3, Kind::Text,
+                     "Dobás " + std::to_string(n) + " kockával, eredmény", ""});
+  }
+  table.push_back({"LabelSZPErtek", 3, Kind::Text, "Szerencse értéke", ""});
+  table.push_back({"LabelSZPEredmenyErtek", 3, Kind::Text, "Szerencse próba eredménye", ""});
+  addBattlePanel(table);
+  table.push_back({"ListBox_IN", 4, Kind::NumberedList, "Információk", ""});
+  table.push_back({"MemoIN_Leir", 4, Kind::Lines, "Információ leírása", ""});
+  table.push_back({"Memo_SI", 4, Kind::Lines, "Saját információ", ""});
+  table.push_back({"ListBox_VK", 5, Kind::NumberedList, "Varázslatok - Képességek", ""});
+  table.push_back({"MemoVK_Leir", 5, Kind::Lines, "Leírás", ""});
+  return table;
+}
+
+// Controls whose change says nothing in text, or that other lines already cover.
+bool silent(std::string_view name) {
+  for (std::string_view prefix : {"ApplicationTitle", "PageControl1", "BitBtn", "LabelMenu", "NyilRajz", "TimerAlarm",
+                                  "Image", "LabelLehetosegek", "LabelDobas", "FT_SpinButton",
+                                  "LabelSzProba", "LabelMenekules", "LabelSpecFegyver", "LabelTargy",
+                                  "LabelSajatInfo", "SpinEditINFO"}) {
+    if (name.substr(0, prefix.size()) == prefix) return true;
+  }
+  return false;
+}
+
+// The actions of the window that a command of this player triggers, with their controls.
+struct Action {
+  const char* command;
+  const char* control;
+};
+// The item-choice and save commands are left out: their controls stay enabled while the
+// engine refuses them (an offer's confirm needs a pending offer, a save the chapter's
+// permission); the page signal tells when an offer waits.
+constexpr std::array<Action, 8> kActions = {{
+    {"dob 1", "LabelDobas1Kocka"}, {"dob 2", "LabelDobas2Kocka"}, {"dob 3", "LabelDobas3Kocka"},
+    {"dob 4", "LabelDobas4Kocka"}, {"szerencse", "LabelSzProba"}, {"harc", "BitBtn5"},
+    {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}}};
+
+const std::vector<Shown>& table() {
+  static const std::vector<Shown> shown = shownControls();
+  return shown;
+}
+
+const Shown* find(std::string_view name) {
+  for (const Shown& s : table()) {
+    if (s.name == name) return &s;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const std::vector<std::string>& PageCaptions() {
+  static const std::vector<std::string> captions = {"Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták",
+                                                    "Információk", "Varázslatok - Képességek", "Speciális"};
+  return captions;
+}
+
+std::string PendingReason(int kind) {
+  static const std::array<const char*, 5> dice = {"", "egy", "két", "három", "négy"};
+  if (kind == 0) return "Szerencse próba (szerencse)";
+  if (kind >= 1 && kind <= 4) return std::string("Dobás ") + dice[static_cast<std::size_t>(kind)] + " kockával (dob " + std::to_string(kind) + ")";
+  if (kind == 5) return "Csata (harc)";
+  if (kind == 12) return "a jellemzők változása";
+  if (kind == 13) return "az információk változása";
+  if (kind == 14) return "egy információ felhasználása (infohasznál)";
+  if (kind == 15) return "a továbblépés választása";
+  if (kind == 16) return "a varázslatok és képességek";
+  if (SignalPage(kind) == 2) return "tárgyak választása (jelöl, darab, kiválaszt, felvesz)";
+  return "";
+}
+
+ScreenRenderer::ScreenRenderer(const ScreenModel& screen, std::ostream& out) : screen_(screen), out_(out) {
+  remember();
+}
+
+bool ScreenRenderer::changed(const std::string& name) const {
+  // The table names every control a window may have; a screen without one shows nothing of it.
+  if (!screen_.has(name)) return false;
+  const auto it = seen_.find(name);
+  return it == seen_.end() || it->second.version != screen_.control(name).version();
+}
+
+void ScreenRenderer::remember() {
+  for (const auto& entry : screen_.all()) rememberControl(entry.first);
+  lastActions_ = availableActions();
+}
+
+void ScreenRenderer::forget(const std::vector<std::string>& names) {
+  for (const std::string& name : names) seen_.erase(name);
+}
+
+void ScreenRenderer::rememberControl(const std::string& name) {
+  if (!screen_.has(name)) return;
+  const Control& control = screen_.control(name);
+  seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
+}
+
+void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered) {
+  out_ << caption << ":";
+  if (control.items().empty()) {
+    out_ << " (üres)\n";
+    return;
+  }
+  out_ << '\n';
+  for (std::size_t i = 0; i < control.items().size(); ++i) {
+    out_ << "  ";
+    if (numbered) out_ << i + 1 << ") ";
+    out_ << control.items()[i] << (static_cast<int>(i) == control.selection() ? "  <" : "") << '\n';
+  }
+}
+
+void ScreenRenderer::printControl(const std::string& name, bool always) {
+  if (!screen_.has(name)) return;
+  const Control& control = screen_.control(name);
+  if (!control.visible()) return;
+  const Shown* shown = find(name);
+  if (shown && shown->kind == Kind::Skip) return;
+  if (!shown && silent(name)) return;
+  std::string caption = !shown ? name : shown->caption;
+  if (shown && !shown->captionControl.empty() && screen_.has(shown->captionControl)) {
+    caption += screen_.control(shown->captionControl).text();
+  }
+  const Kind kind = shown ? shown->kind : (control.items().empty() ? Kind::Text : Kind::Lines);
+  const auto it = seen_.find(name);
+  if (kind == Kind::Text) {
+    // A colour or an enabled state alone says nothing in text.
+    const bool news = always || it == seen_.end() || it->second.text != control.text() || !it->second.visible;
+    if (news && !control.text().empty()) out_ << caption << ": " << control.text() << '\n';
+    return;
+  }
+  const bool itemsChanged = it == seen_.end() || it->second.items != control.items();
+  if (always || (itemsChanged && !control.items().empty())) printList(caption, control, kind == Kind::NumberedList);
+}
+
+void ScreenRenderer::printSignal() {
+  const Control& timer = screen_.TimerAlarm;
+  if (!timer.enabled()) return;
+  const int page = SignalPage(timer.value());
+  // The story page's own signal asks for a continuation, which the list already says.
+  if (page <= 0) return;
+  out_ << "Jelzés: a(z) \"" << PageCaptions()[static_cast<std::size_t>(page)] << "\" lap vár";
+  const std::string reason = PendingReason(timer.value());
+  if (!reason.empty()) out_ << ": " << reason;
+  out_ << ".\n";
+}
+
+void ScreenRenderer::printOfferRows(bool always) {
+  for (int n = 1; n <= 17; ++n) {
+    const std::string box = "CheckBox" + std::to_string(n), price = "LabelAr" + std::to_string(n);
+    const Control& check = screen_.control(box);
+    if (!(always || changed(box) || changed(price)) || !check.visible() || check.text().empty()) continue;
+    out_ << "  [" << (check.value() ? 'x' : ' ') << "] " << n << ". " << check.text();
+    const Control& cost = screen_.control(price);
+    if (cost.visible() && !cost.text().empty()) out_ << " (ár: " << cost.text() << ")";
+    out_ << '\n';
+  }
+  for (int n = 1; n <= 10; ++n) {
+    const Control& name = screen_.control("FT_LabelTNev" + TwoDigits(n));
+    const Control& count = screen_.control("FT_LabelDB" + TwoDigits(n));
+    const bool rowChanged = changed("FT_LabelTNev" + TwoDigits(n)) ||
+                            changed("FT_LabelDB" + TwoDigits(n));
+    if (!(always || rowChanged) || !name.visible() || name.text().empty()) continue;
+    out_ << "  " << n << ") " << name.text() << ": " << count.text() << " db\n";
+  }
+}
+
+void ScreenRenderer::printDice() {
+  for (int n = 1; n <= 4; ++n) {
+    std::vector<int> faces;
+    bool any = false;
+    for (int k = 1; screen_.has("ImageDE" + std::to_string(n) + std::to_string(k)); ++k) {
+      const std::string name = "ImageDE" + std::to_string(n) + std::to_string(k);
+      const Control& image = screen_.control(name);
+      any = any || changed(name);
+      if (image.visible() && image.picture().source == PictureRef::Source::DiceFace) faces.push_back(image.picture().index);
+    }
+    if (!any || faces.empty()) continue;
+    out_ << "Kockák (" << n << " kockás dobás):";
+    for (int face : faces) out_ << ' ' << face;
+    out_ << '\n';
+  }
+}
+
+std::vector<std::string> ScreenRenderer::availableActions() const {
+  std::vector<std::string> available;
+  for (const Action& action : kActions) {
+    if (!screen_.has(action.control)) continue;
+    const Control& control = screen_.control(action.control);
+    if (control.enabled() && control.visible()) available.emplace_back(action.command);
+  }
+  return available;
+}
+
+void ScreenRenderer::printActions(bool always) {
+  const std::vector<std::string> available = availableActions();
+  if (!always && available == lastActions_) return;
+  out_ << "Elérhető műveletek:";
+  if (available.empty()) out_ << " nincs";
+  for (const std::string& command : available) out_ << ' ' << command << (&command == &available.back() ? "" : ",");
+  out_ << '\n';
+}
+
+void ScreenRenderer::renderChanges() {
+  const ScreenModel& s = screen_;
+  if (changed("PageControl1") && s.PageControl1.value() != 0) {
+    out_ << "[Lap: " << PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))] << "]\n";
+  }
+  if (changed("LabelTortenetNev")) printControl("LabelTortenetNev", false);
+  if ((changed("LabelFPont") || changed("RichEdit1")) && !s.LabelFPont.text().empty()) {
+    out_ << "=== " << s.LabelFPont.text() << " ===\n";
+    for (const std::string& line : s.RichEdit1.items()) out_ << line << '\n';
+  }
+  for (const Shown& shown : table()) {
+    if (shown.page != 0 && changed(shown.name)) printControl(shown.name, false);
+  }
+  for (const auto& [name, control] : s.all()) {
+    if (!find(name) && changed(name)) printControl(name, false);
+  }
+  printOfferRows(false);
+  printDice();
+  if (changed("ListBoxNext") || changed("EditNext")) {
+    if (s.ListBoxNext.visible() && !s.ListBoxNext.items().empty()) printList("Lehetőségek", s.ListBoxNext, false);
+  }
+  if (changed("EditNext") && s.EditNext.visible() && s.EditNext.text().empty()) {
+    out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";
+  }
+  if (changed("LabelNext1")) printControl("LabelNext1", false);
+  if (changed("LabelNext2")) printControl("LabelNext2", false);
+  if (changed("TimerAlarm")) printSignal();
+  printActions(false);
+  remember();
+}
+
+void ScreenRenderer::renderPage(int page) {
+  out_ << "--- " << PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))] << " ---\n";
+  if (page == 0) {
+    printControl("LabelTortenetNev", true);
+    out_ << "=== " << screen_.LabelFPont.text() << " ===\n";
+    for (const std::string& line : screen_.RichEdit1.items()) out_ << line << '\n';
+    if (screen_.ListBoxNext.visible()) printList("Lehetőségek", screen_.ListBoxNext, false);
+    if (screen_.EditNext.visible()) out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";
+  }
+  for (const Shown& shown : table()) {
+    if (shown.page == page && page != 0) printControl(shown.name, true);
+  }
+  if (page == 2) printOfferRows(true);
+  if (page == 4) out_ << "Saját információ sorszáma: " << screen_.SpinEditINFO.value() << '\n';
+  printSignal();
+  printActions(true);
+  lastActions_ = availableActions();
+  // What the page showed is seen; changes elsewhere are still told after the command.
+  rememberControl("PageControl1");
+  for (const Shown& shown : table()) {
+    if (shown.page == page) rememberControl(shown.name);
+  }
+}
+
+}  // namespace zrx

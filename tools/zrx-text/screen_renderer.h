@@ -1,0 +1,62 @@
+#pragma once
+// Renders the engine's screen model as text. After each command it prints what changed
+// since the last look: the chapter label and text, the continuations, the page signal
+// (which page waits and why), characteristics, dice and battle lines, lists and
+// descriptions. A page command prints a whole page.
+#include <cstdint>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "screen_model.h"
+
+namespace zrx {
+
+// Page captions in page order ("Történet" .. "Speciális").
+const std::vector<std::string>& PageCaptions();
+
+// Why a page waits, for a PendingKind; empty for none.
+std::string PendingReason(int pendingKind);
+
+class ScreenRenderer {
+ public:
+  ScreenRenderer(const ScreenModel& screen, std::ostream& out);
+
+  // Prints what changed since the last call (or since construction) and remembers the screen.
+  void renderChanges();
+  // Prints every shown control of a page (0..6) and remembers the screen.
+  void renderPage(int page);
+  // Remembers the screen without printing.
+  void remember();
+  // Forgets what these controls showed, so that the next look tells them again even
+  // when an action wrote the same values (a round with the same result, a repeated roll).
+  void forget(const std::vector<std::string>& names);
+
+ private:
+  struct Seen {
+    std::uint64_t version = 0;
+    std::string text;
+    std::vector<std::string> items;
+    bool visible = true;
+    bool enabled = true;
+  };
+
+  bool changed(const std::string& name) const;
+  void rememberControl(const std::string& name);
+  void printControl(const std::string& name, bool always);
+  void printList(const std::string& caption, const Control& control, bool numbered);
+  void printSignal();
+  void printDice();
+  // Choice boxes with their prices, and quantity rows: all of them, or the changed ones.
+  void printOfferRows(bool always);
+  void printActions(bool always);
+  std::vector<std::string> availableActions() const;
+
+  const ScreenModel& screen_;
+  std::ostream& out_;
+  std::map<std::string, Seen, std::less<>> seen_;
+  std::vector<std::string> lastActions_;
+};
+
+}  // namespace zrx

@@ -1,0 +1,121 @@
+// Commands of the story and the pages, the tests, and the checks every handler shares.
+#include <charconv>
+
+#include "command_handlers.h"
+#include "dice_tests.h"
+#include "navigation.h"
+#include "page_signal.h"
+#include "session.h"
+
+namespace zrx {
+namespace {
+
+// The player opens a page: it becomes the active page (a signal waiting for it hands over)
+// and is shown whole.
+bool openPage(Session& session, int page) {
+  Game& game = session.game();
+  const bool ok = session.perform([&game, page] { PageSignal(game).PageControl1Change(page); });
+  session.renderer().renderPage(page);
+  return ok;
+}
+
+}  // namespace
+
+std::optional<int> ParseNumber(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+bool NeedGame(Session& session) {
+  if (session.game().state.GameLoaded) return true;
+  session.out() << "Nincs folyamatban játék (új játék: új).\n";
+  return false;
+}
+
+bool NeedEnabled(Session& session, const Control& action, const std::string& what) {
+  if (action.enabled() && action.visible()) return true;
+  session.out() << "A(z) \"" << what << "\" most nem érhető el.\n";
+  return false;
+}
+
+bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what) {
+  const std::optional<int> line = args.words.empty() ? std::nullopt : ParseNumber(args.words.front());
+  if (!line || *line < 1 || *line > static_cast<int>(list.items().size())) {
+    session.out() << "Nincs ilyen " << what << " (1-" << list.items().size() << ").\n";
+    return false;
+  }
+  list.setSelection(*line - 1);
+  return true;
+}
+
+std::vector<std::string> RollControls(int n) {
+  std::vector<std::string> names = {"DK" + std::to_string(n) + "EredmenyLabel"};
+  for (int k = 1; k <= 4; ++k) names.push_back("ImageDE" + std::to_string(n) + std::to_string(k));
+  return names;
+}
+
+bool CmdContinue(Session& session, const CommandArgs& args) {
+  if (!NeedGame(session)) return false;
+  Game& game = session.game();
+  const std::string choice = args.words.empty() ? "" : args.words.front();
+  if (game.state.navigation.TypedChoiceMode) {
+    if (choice.empty()) {
+      session.out() << "Írd be a FejezetPont számát: tovább <szám>.\n";
+      return false;
+    }
+    return session.perform([&game, &choice] {
+      Navigation(game).EditNextChange(choice);
+      Navigation(game).KlikkFejezetPontKivalasztas();
+    });
+  }
+  if (!choice.empty()) {
+    const auto& items = game.screen.ListBoxNext.items();
+    int index = -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (items[i] == choice) index = static_cast<int>(i);
+    }
+    if (index < 0) {
+      session.out() << "Nincs ilyen továbblépési lehetőség: " << choice << ".\n";
+      return false;
+    }
+    if (!session.perform([&game, index] { Navigation(game).ListBoxNextClick(index); })) return false;
+  } else if (game.screen.ListBoxNext.selection() < 0 && SignalPage(game.state.navigation.PendingKind) <= 0) {
+    session.out() << "Válassz egy lehetőséget: tovább <lehetőség>.\n";
+    return false;
+  }
+  return session.perform([&game] { Navigation(game).KlikkFejezetPontKivalasztas(); });
+}
+
+bool CmdStory(Session& session, const CommandArgs&) { return openPage(session, kStoryPage); }
+bool CmdSheet(Session& session, const CommandArgs&) { return openPage(session, kSheetPage); }
+bool CmdItemsPage(Session& session, const CommandArgs&) { return openPage(session, kEquipmentPage); }
+bool CmdTestsPage(Session& session, const CommandArgs&) { return openPage(session, kTestsPage); }
+bool CmdInfoPage(Session& session, const CommandArgs&) { return openPage(session, kInformationPage); }
+bool CmdMagicPage(Session& session, const CommandArgs&) { return openPage(session, kMagicSkillsPage); }
+
+bool CmdLuck(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSzProba, "Szerencse próba")) return false;
+  std::vector<std::string> shown = RollControls(2);
+  shown.push_back("LabelSZPEredmenyErtek");
+  session.renderer().forget(shown);
+  return session.perform([&game] { DiceTests(game).KlikkSzerencseProba(); });
+}
+
+bool CmdRoll(Session& session, const CommandArgs& args) {
+  Game& game = session.game();
+  if (!NeedGame(session)) return false;
+  const std::optional<int> dice = args.words.empty() ? std::nullopt : ParseNumber(args.words.front());
+  if (!dice || *dice < 1 || *dice > 4) {
+    session.out() << "Hány kockával? dob 1, dob 2, dob 3 vagy dob 4.\n";
+    return false;
+  }
+  if (!NeedEnabled(session, game.screen.LabelDobasKocka(*dice), "dob " + std::to_string(*dice))) return false;
+  const int n = *dice;
+  session.renderer().forget(RollControls(n));
+  return session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+}
+
+}  // namespace zrx
