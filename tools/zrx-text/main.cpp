@@ -25,14 +25,18 @@ int main(int argc, char** argv) {
   std::string folder;
   std::optional<std::uint32_t> seed;
   std::string script;
+  std::string dice = "generated";
   app.add_option("--folder", folder, "a program mappája a forrás csomagokkal (alap: a program saját mappája)");
   app.add_option("--seed", seed, "a kockadobások ismételhető sorozata");
+  app.add_option("--dice", dice, "manual: minden kockát te dobsz, és beírod, mit mutat")
+      ->check(CLI::IsMember({"generated", "manual"}));
   app.add_option("--script", script, "parancsok fájlból, soronként")->check(CLI::ExistingFile);
   CLI11_PARSE(app, argc, argv);
 
   zrx::SessionOptions options;
   options.programFolder = folder.empty() ? executableFolder(argv[0]) : std::filesystem::path(folder);
   options.seed = seed;
+  options.manualDice = dice == "manual";
   options.script = !script.empty() || isatty(STDIN_FILENO) == 0;
 
   std::ifstream scriptFile;

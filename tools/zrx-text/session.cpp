@@ -18,9 +18,14 @@
 namespace zrx {
 namespace {
 
-std::unique_ptr<Dice> makeDice(const std::optional<std::uint32_t>& seed) {
+std::unique_ptr<Dice> makeGeneratedDice(const std::optional<std::uint32_t>& seed) {
   if (seed) return std::make_unique<SeededDice>(*seed);
   return std::make_unique<ClockSeededDice>();
+}
+
+std::unique_ptr<Dice> makeGameDice(bool manual, UiPort& ui, Dice& generated) {
+  if (manual) return std::make_unique<ManualDice>(ui, generated);
+  return nullptr;
 }
 
 std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& seed) {
@@ -50,11 +55,12 @@ void ApplySettingsLine(const std::string& line, GameSettings& settings) {
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
     : out_(out),
       input_(in, out, options.script),
-      dice_(makeDice(options.seed)),
       saveRandom_(makeSaveRandom(options.seed)),
       loader_(options.programFolder),
       ui_(input_, out, status_, options.programFolder, clock_),
-      game_(options.programFolder, ui_, *dice_, clock_, loader_),
+      generated_(makeGeneratedDice(options.seed)),
+      dice_(makeGameDice(options.manualDice, ui_, *generated_)),
+      game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
       renderer_(game_.screen, out) {
   installEngine(game_);
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
@@ -68,7 +74,14 @@ std::optional<std::string> Session::ask(const std::string& prompt) {
   return answer;
 }
 
-bool Session::perform(const std::function<void()>& action) { return game_.Perform(action); }
+bool Session::perform(const std::function<void()>& action) {
+  try {
+    return game_.Perform(action);
+  } catch (const InputEnded&) {
+    status_.ended = true;
+    return false;
+  }
+}
 
 void Session::showErrorWindowIfReported() {
   if (game_.errors.FatalErrorFlag() && !status_.ended) ui_.ErrorWindow(game_.errors);

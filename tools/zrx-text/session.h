@@ -24,6 +24,7 @@ namespace zrx {
 struct SessionOptions {
   std::filesystem::path programFolder;
   std::optional<std::uint32_t> seed;  // reproducible dice and save-file names
+  bool manualDice = false;            // the player throws every die and types the pips
   bool script = false;                // echo every line; end-of-input failures count
 };
 
@@ -66,10 +67,11 @@ class Session {
   SessionStatus status_;
   LineInput input_;
   SystemClock clock_;
-  std::unique_ptr<Dice> dice_;
   std::unique_ptr<SaveRandom> saveRandom_;
   PackageBookLoader loader_;
   TextUi ui_;
+  std::unique_ptr<Dice> generated_;  // generated dice; with manual dice, the program's own picks
+  std::unique_ptr<Dice> dice_;       // the dice of the game
   Game game_;
   ScreenRenderer renderer_;
   std::vector<std::string> preset_;

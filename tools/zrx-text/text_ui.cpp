@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "dice.h"
 #include "error_log.h"
 #include "win1250.h"
 
@@ -47,6 +48,21 @@ bool TextUi::QuestionFormKerdes(const std::string& line1, const std::string& lin
     out_ << "Válaszolj igennel vagy nemmel!\n";
     if (input_.script()) status_.failed = true;
   }
+}
+
+std::string TextUi::KockaBekeres(const std::string& purpose) {
+  out_ << "Dobj egy kockával! (" << purpose << ")\n";
+  const std::optional<std::string> line = input_.next("(1-6) ");
+  if (!line) {
+    out_ << "Nincs dobás: a játék itt megáll.\n";
+    status_.failed = true;
+    throw InputEnded{};
+  }
+  if (ParsePips(*line) == 0) {
+    out_ << "Egy kocka 1 és 6 között mutat!\n";
+    if (input_.script()) status_.failed = true;
+  }
+  return *line;
 }
 
 void TextUi::QuestionFormInfo(const std::string& line1, const std::string& line2) {

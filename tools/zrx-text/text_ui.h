@@ -16,6 +16,9 @@
 
 namespace zrx {
 
+// The player's input ended while the engine waited for a die: the session ends.
+struct InputEnded {};
+
 // What the front end learns from the engine's windows besides their answers.
 struct SessionStatus {
   bool failed = false;  // a command failed or a question went unanswered
@@ -41,6 +44,8 @@ class TextUi : public UiPort {
   void VictoryWindow() override;
   void ErrorWindow(const ErrorLog& errors) override;
   void BookCodeErrorBox(const std::string& message) override;
+  // Asks for the pips of one die; throws InputEnded when the input has ended.
+  std::string KockaBekeres(const std::string& purpose) override;
 
   // Asks for a number in 1..count; nullopt when the input ended or "mégse" was typed.
   std::optional<int> askNumber(const std::string& prompt, int count);
