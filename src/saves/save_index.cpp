@@ -56,6 +56,15 @@ bool IsValidSaveFileName(std::string_view name) {
          name.find_first_not_of(kFileNameAlphabet) == std::string_view::npos;
 }
 
+int LayEmptySaveIndex(const std::filesystem::path& programFolder) {
+  const SaveFolder folder(programFolder);
+  if (folder.indexExists()) return 0;
+  std::error_code ec;
+  std::filesystem::create_directories(folder.folder(), ec);
+  if (ec) return -2;
+  return folder.Write({std::string(kIndexSentinel)}, kIndexName, kIndexExtension) == 0 ? 0 : -2;
+}
+
 int SearchIndex(const SaveFolder& folder, std::string_view player, SaveIndex& index) {
   index = SaveIndex{};
   const int rc = folder.Read(index.lines, kIndexName, kIndexExtension);

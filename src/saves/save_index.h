@@ -46,6 +46,11 @@ bool IsValidSaveFileName(std::string_view name);
 // -7 a line with too few fields or a file name that is not a valid one.
 int SearchIndex(const SaveFolder& folder, std::string_view player, SaveIndex& index);
 
+// Lays out the save folder of a new installation: "Save" with an index that holds only
+// the sentinel. The program itself never creates them; an index already there is kept.
+// 0, or -2 when the folder or the index could not be written.
+int LayEmptySaveIndex(const std::filesystem::path& programFolder);
+
 // Joins the eight fields of an index line.
 std::string ComposeIndexLine(std::string_view player, const SaveEntry& entry);
 

@@ -103,6 +103,22 @@ TEST(SaveIndexSearch, EmptyOrMissingIndex) {
   EXPECT_TRUE(index.lines.empty());
 }
 
+TEST(SaveIndexLayout, ANewInstallationGetsAnEmptyIndexAndAnOldOneKeepsItsSaves) {
+  ProgramFolder program;
+  std::filesystem::remove_all(program.path() / "Save");
+  ASSERT_EQ(0, LayEmptySaveIndex(program.path()));
+  SaveFolder folder(program.path(), CountingFiller());
+  std::vector<std::string> lines;
+  ASSERT_EQ(0, folder.Read(lines, kIndexName, kIndexExtension));
+  EXPECT_EQ(std::vector<std::string>{kSentinel}, lines);
+
+  const std::vector<std::string> saved = {kSentinel, "Anna|2026.01.02. 10:11:12|Első|AAAAAAAAAA|Source|A könyv|0|12"};
+  writeIndex(folder, saved);
+  ASSERT_EQ(0, LayEmptySaveIndex(program.path()));
+  ASSERT_EQ(0, folder.Read(lines, kIndexName, kIndexExtension));
+  EXPECT_EQ(saved, lines);
+}
+
 TEST(SaveIndexLine, FieldsAreJoinedInOrder) {
   SaveEntry entry{7, "2026.02.03. 04:05:06", "Név", "QWERTZUIOP", "Source", "Cím", "2", "101"};
   EXPECT_EQ("Anna|2026.02.03. 04:05:06|Név|QWERTZUIOP|Source|Cím|2|101", ComposeIndexLine("Anna", entry));

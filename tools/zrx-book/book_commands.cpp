@@ -3,6 +3,7 @@
 #include "compiler.h"
 #include "graph.h"
 #include "linter.h"
+#include "save_index.h"
 #include "source_parser.h"
 
 namespace zrx::book {
@@ -50,6 +51,12 @@ int RunGraph(const std::filesystem::path& bookFile, std::ostream& out, std::ostr
   if (!book) return 1;
   WriteChapterGraph(*book, out);
   return 0;
+}
+
+int RunSaves(const std::filesystem::path& programDir, std::ostream& err) {
+  if (LayEmptySaveIndex(programDir) == 0) return 0;
+  err << programDir.string() << ": the save folder cannot be written\n";
+  return 1;
 }
 
 }  // namespace zrx::book

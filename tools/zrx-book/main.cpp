@@ -18,7 +18,12 @@ int main(int argc, char** argv) {
   auto* graph = app.add_subcommand("graph", "print the chapter graph of a book (Graphviz dot)");
   graph->add_option("BOOK", bookFile, "the book file (YAML)")->required()->check(CLI::ExistingFile);
 
+  std::string programDir;
+  auto* saves = app.add_subcommand("saves", "lay the empty save folder of a new installation (keeps saved games)");
+  saves->add_option("PROGRAMDIR", programDir, "the program folder")->required();
+
   CLI11_PARSE(app, argc, argv);
+  if (*saves) return zrx::book::RunSaves(programDir, std::cerr);
   if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr);
   if (*check) return zrx::book::RunCheck(packageFile, std::cerr);
   return zrx::book::RunGraph(bookFile, std::cout, std::cerr);
