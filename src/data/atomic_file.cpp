@@ -1,10 +1,10 @@
 #include "atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
 
 namespace zrx {
 
@@ -31,6 +31,12 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
+// Whatever lies at the temporary name (a file left by a crash, or a link planted
+// there) is unlinked, never followed; false when something stays there.
+bool removeStale(const fs::path& temp) {
+  return ::unlink(temp.c_str()) == 0 || errno == ENOENT;
+}
+
 }  // namespace
 
 fs::path TemporaryPathFor(const fs::path& target) {
@@ -41,13 +47,16 @@ fs::path TemporaryPathFor(const fs::path& target) {
 
 bool ReplaceFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes) {
   const fs::path temp = TemporaryPathFor(target);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (!removeStale(temp)) return false;
+  // O_EXCL with O_NOFOLLOW: a link planted after the unlink makes the write fail
+  // instead of redirecting it.
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
+  // rename replaces a link at the target by the new file; it never writes through it.
   if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
+    ::unlink(temp.c_str());
     return false;
   }
   syncFolder(target.parent_path());

@@ -34,7 +34,9 @@ int SourceCoding::LoadChapterTexts(std::string_view package, int bookNumber, int
   const int count = OpenPackageFile(kTextsKind, bookNumber, package);
   if (count < 1) return count;
   fileReader_.seek(kContainerBlockOffset);
-  const int unpacked = UnpackBlock();
+  // A book of more chapters than chapter codes can name is refused before any inflating.
+  if (chapterCount > kMaxChapterCount) return -5;
+  const int unpacked = UnpackBlock(MaxTextsPayloadSize(chapterCount));
   if (unpacked != 0) return unpacked == 1 ? -3 : -4;
 
   std::int32_t total = 0;
@@ -47,7 +49,7 @@ int SourceCoding::LoadChapterTexts(std::string_view package, int bookNumber, int
     std::int32_t index = 0, size = 0;
     std::span<const std::uint8_t> text;
     if (!payloadReader_.skip(3) || !payloadReader_.readInt32(index) || !payloadReader_.readInt32(size) ||
-        size < 0 || !payloadReader_.take(static_cast<std::size_t>(size), text))
+        size < 0 || size > kMaxChapterTextSize || !payloadReader_.take(static_cast<std::size_t>(size), text))
       return -5;
     if (index == -1) index = chapterCount - 1;
     if (index < 0 || index >= chapterCount) return -5;
@@ -66,7 +68,7 @@ int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, 
   const int count = OpenPackageFile(kPicturesKind, bookNumber, package);
   if (count < 1) return count;
   fileReader_.seek(kContainerBlockOffset);
-  const int unpacked = UnpackBlock();
+  const int unpacked = UnpackBlock(kMaxPayloadSize);
   if (unpacked != 0) return unpacked == 1 ? -3 : -4;
 
   std::int32_t total = 0, decor = 0;

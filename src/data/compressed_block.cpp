@@ -6,13 +6,13 @@
 
 namespace zrx {
 
-int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload) {
+int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std::int32_t maxPayload) {
   payload.clear();
   std::int32_t compressedSize = 0, size = 0;
   if (!in.readCodedInt32(CodingKey::kShort, 0, compressedSize) || !in.skip(kBlockSizesGap) ||
       !in.readCodedInt32(CodingKey::kShort, 0, size))
     return kBlockUnreadable;
-  if (compressedSize <= 0 || size < 0 || size > kMaxPayloadSize ||
+  if (compressedSize <= 0 || size < 0 || size > maxPayload ||
       size > static_cast<std::int64_t>(compressedSize) * kMaxInflateRatio)
     return kBlockUnreadable;
   std::span<const std::uint8_t> compressed;

@@ -18,9 +18,9 @@ enum BlockReadResult {
 };
 
 // Reads the block at the reader's position into `payload`. Declared sizes are
-// checked against the bytes present, a cap and the best deflate ratio before
+// checked against the bytes present, `maxPayload` and the best deflate ratio before
 // anything is allocated.
-int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload);
+int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std::int32_t maxPayload);
 
 // Appends the block of `payload`, deflated at level 9; false when zlib fails.
 bool AppendCompressedBlock(ByteWriter& out, std::span<const std::uint8_t> payload, const FillerSource& filler);

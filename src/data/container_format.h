@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zrx {
 
@@ -21,12 +22,25 @@ inline constexpr std::size_t kNameRecordSize = 29;
 inline constexpr std::size_t kNameTextMax = 20;
 inline constexpr int kReservedNameEntries = 2;  // the reserved entry and the settings line
 
-// Declared sizes are trusted only up to this; no book comes near it.
-inline constexpr std::int32_t kMaxPayloadSize = 256 * 1024 * 1024;
-// A package file is read whole; it holds the payload and at most a names block more.
-inline constexpr std::uintmax_t kMaxPackageFileSize = kMaxPayloadSize + 16 * 1024 * 1024;
+// Declared sizes are trusted only up to a cap of their kind, checked before anything is
+// allocated or inflated. Each cap leaves a wide margin above the largest real book.
+inline constexpr std::int32_t kMaxPayloadSize = 256 * 1024 * 1024;  // pictures
+inline constexpr std::int32_t kMaxDataPayloadSize = 16 * 1024 * 1024;  // records of a package
+inline constexpr std::int32_t kMaxChapterTextSize = 64 * 1024;
+// A texts file: its count, then per chapter an entry head and on average this much text.
+inline constexpr std::int32_t kTextBudgetPerChapter = 8 * 1024;
+inline constexpr std::int32_t kMaxChapterCount = 4096 + 2;  // three hexadecimal digits, rules and story
+// The names block: far more names than one installation ever sees.
+inline constexpr std::int32_t kMaxNameCount = 65536;
 // Deflate cannot compress better than about 1032:1; a larger ratio is a lie.
 inline constexpr std::int64_t kMaxInflateRatio = 1032;
+
+// The payload cap of a texts file of `chapterCount` chapters.
+std::int32_t MaxTextsPayloadSize(std::int32_t chapterCount);
+// The largest stream that deflate makes of `payloadSize` bytes (stored blocks at worst).
+std::uintmax_t MaxCompressedSize(std::uintmax_t payloadSize);
+// The largest package file of a kind ("Data", "DataS", "DataK") that is read at all.
+std::uintmax_t MaxPackageFileSize(std::string_view kind);
 
 inline constexpr const char* kSourcePackage = "Source";
 inline constexpr const char* kDataKind = "Data";

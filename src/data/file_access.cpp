@@ -1,27 +1,76 @@
 #include "file_access.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace zrx {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Opens the entry itself, never the target of a link; -1 for a link or a missing file.
+int openRegular(const fs::path& path, struct stat& status) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool readAll(int fd, std::vector<std::uint8_t>& out) {
+  std::size_t done = 0;
+  while (done < out.size()) {
+    const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec || size > maxBytes) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out.resize(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size));
-  return in.gcount() == static_cast<std::streamsize>(size);
+  out.clear();
+  struct stat status{};
+  const int fd = openRegular(path, status);
+  if (fd < 0) return false;
+  // The size is checked before a byte is allocated or read.
+  const auto size = static_cast<std::uintmax_t>(status.st_size);
+  bool ok = size <= maxBytes;
+  if (ok) {
+    out.resize(static_cast<std::size_t>(size));
+    ok = readAll(fd, out);
+  }
+  ::close(fd);
+  if (!ok) out.clear();
+  return ok;
 }
 
 bool IsReadOnly(const fs::path& path) {
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  return !ec && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+  const fs::file_status status = fs::symlink_status(path, ec);
+  return !ec && fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool RemoveReadOnlyMark(const fs::path& file) {
+  struct stat status{};
+  const int fd = openRegular(file, status);
+  if (fd < 0) return false;
+  const bool changed = ::fchmod(fd, status.st_mode | S_IWUSR) == 0;
+  ::close(fd);
+  return changed;
+}
+
+bool IsLink(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
 }  // namespace zrx

@@ -1,16 +1,23 @@
 #pragma once
 // Reading the program's own files: whole files into memory, and their read-only mark.
+// A link is never followed: a file of the program is a regular file in its folder.
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
 namespace zrx {
 
-// Reads a regular file of at most `maxBytes` bytes whole; false when it is missing,
-// larger than that, or cannot be read completely.
+// Reads a regular file (not a link) of at most `maxBytes` bytes whole; false when it is
+// missing, a link or anything but a regular file, larger than that, or unreadable.
 bool ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out);
 
-// A file without the owner's write permission counts as read-only.
+// A regular file without the owner's write permission counts as read-only; a link never does.
 bool IsReadOnly(const std::filesystem::path& path);
+
+// Gives a regular file the owner's write permission; false for a link or anything else.
+bool RemoveReadOnlyMark(const std::filesystem::path& file);
+
+// True for a directory entry that is itself a link (a dangling one too).
+bool IsLink(const std::filesystem::path& path);
 
 }  // namespace zrx

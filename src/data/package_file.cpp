@@ -43,11 +43,13 @@ int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string
   payload_.clear();
   payloadReader_ = ByteReader();
 
+  // Only a listed package folder is ever opened: a name read from a file never becomes a path.
+  if (!IsPackageFolder(programFolder_, package)) return -11;
   const fs::path path = programFolder_ / fs::path(std::string(package)) / PackageFileName(std::string(kind), number);
   std::error_code ec;
-  if (!fs::exists(path, ec)) return -11;
+  if (!fs::exists(fs::symlink_status(path, ec))) return -11;
   if (IsReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
-  if (!ReadWholeFile(path, kMaxPackageFileSize, file_)) {
+  if (!ReadWholeFile(path, MaxPackageFileSize(kind), file_)) {
     file_.clear();
     return -2;
   }
@@ -71,9 +73,9 @@ int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string
   return itemCount;
 }
 
-int SourceCoding::UnpackBlock() {
+int SourceCoding::UnpackBlock(std::int32_t maxPayload) {
   payloadReader_ = ByteReader();
-  const int result = ReadCompressedBlock(fileReader_, payload_);
+  const int result = ReadCompressedBlock(fileReader_, payload_, maxPayload);
   if (result == kBlockRead) payloadReader_ = ByteReader(payload_);
   return result;
 }

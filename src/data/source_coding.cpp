@@ -10,26 +10,27 @@ namespace zrx {
 
 namespace fs = std::filesystem;
 
-std::string PackageFileName(const std::string& kind, int number) {
-  return kind + std::to_string(number) + ".zrx";
+bool IsPackageName(std::string_view name) {
+  return Utf8Length(name) == kPackageNameMax && name.find_first_of("/\\") == std::string_view::npos &&
+         name.find('\0') == std::string_view::npos;
+}
+
+bool IsPackageFolder(const fs::path& programFolder, std::string_view name) {
+  if (!IsPackageName(name)) return false;
+  std::error_code ec;
+  // A link is not followed: a package lies in the program's folder itself.
+  return fs::is_directory(fs::symlink_status(programFolder / fs::path(std::string(name)), ec));
 }
 
 std::vector<std::string> FindPackageFolders(const fs::path& programFolder) {
   std::vector<std::string> folders;
   std::error_code ec;
   for (fs::directory_iterator it(programFolder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_directory(ec)) continue;
     std::string name = it->path().filename().string();
-    if (Utf8Length(name) == kPackageNameMax) folders.push_back(std::move(name));
+    if (IsPackageFolder(programFolder, name)) folders.push_back(std::move(name));
   }
   std::sort(folders.begin(), folders.end());
   return folders;
-}
-
-bool RemoveReadOnlyMark(const fs::path& file) {
-  std::error_code ec;
-  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
-  return !ec;
 }
 
 SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeReadOnlyMark)
@@ -49,11 +50,11 @@ int SourceCoding::openDataPayload(std::string_view package) {
   if (package == kSourcePackage) {
     std::int32_t names = 0;
     const bool skipped = fileReader_.readCodedInt32(CodingKey::kShort, kContainerBlockOffset, names) &&
-                         names >= 0 &&
+                         names >= 0 && names <= kMaxNameCount &&
                          fileReader_.skip(static_cast<std::size_t>(names) * kNameEntrySize);
     if (!skipped) return -3;
   }
-  const int unpacked = UnpackBlock();
+  const int unpacked = UnpackBlock(kMaxDataPayloadSize);
   if (unpacked == 1) return -3;
   if (unpacked == 2) return -4;
   return count;

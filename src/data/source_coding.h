@@ -11,20 +11,24 @@
 #include <vector>
 
 #include "byte_io.h"
+#include "file_access.h"
 #include "picture.h"
 #include "record_codec.h"
 #include "record_store.h"
 
 namespace zrx {
 
-// The folders beside the program that may be packages: names of exactly six characters.
+// Exactly six characters, none of them a folder separator.
+bool IsPackageName(std::string_view name);
+
+// A package folder: a real folder (not a link) directly in the program's folder with a package name.
+bool IsPackageFolder(const std::filesystem::path& programFolder, std::string_view name);
+
+// The folders beside the program that may be packages, in name order.
 std::vector<std::string> FindPackageFolders(const std::filesystem::path& programFolder);
 
 // Removes the read-only mark of a file; false when it cannot.
 using ReadOnlyMarkRemover = std::function<bool(const std::filesystem::path&)>;
-
-// A file without the owner's write permission counts as read-only; the mark is removed with chmod u+w.
-bool RemoveReadOnlyMark(const std::filesystem::path& file);
 
 class SourceCoding {
  public:
@@ -36,8 +40,9 @@ class SourceCoding {
   int OpenPackageFile(std::string_view kind, int number, std::string_view package);
 
   // Inflates the compressed block at the current position of the open file:
-  // 0, 1 sizes or bytes unreadable, 2 inflating failed (see compressed_block.h).
-  int UnpackBlock();
+  // 0, 1 sizes or bytes unreadable or the payload above `maxPayload`, 2 inflating
+  // failed (see compressed_block.h).
+  int UnpackBlock(std::int32_t maxPayload);
 
   // Checks the "Data" file of a folder: the byte at offset 7 of its package header,
   // with `bookCount` the file's item count; -100 no books or another package's

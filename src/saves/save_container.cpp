@@ -6,6 +6,7 @@
 namespace zrx {
 
 std::vector<std::uint8_t> PackSaveContainer(std::string_view text, const FillerSource& filler) {
+  if (text.size() > static_cast<std::size_t>(kMaxSaveTextSize)) return {};
   ByteWriter out;
   out.writeFiller(kSaveLeadBytes, filler);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
@@ -19,7 +20,7 @@ int UnpackSaveContainer(std::span<const std::uint8_t> file, std::string& text) {
   ByteReader in(file);
   if (!in.skip(kSaveLeadBytes)) return -3;
   std::vector<std::uint8_t> payload;
-  switch (ReadCompressedBlock(in, payload)) {
+  switch (ReadCompressedBlock(in, payload, kMaxSaveTextSize)) {
     case kBlockRead:
       text.assign(payload.begin(), payload.end());
       return 0;

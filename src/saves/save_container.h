@@ -18,10 +18,13 @@ inline constexpr std::size_t kSaveLeadBytes = 16;
 inline constexpr std::size_t kSaveTrailerBytes = 78;
 // Bytes before the compressed stream: the lead, coded size, 123 filler, coded size.
 inline constexpr std::size_t kSaveHeaderBytes = kSaveLeadBytes + 4 + kBlockSizesGap + 4;
+// The index and a game file are a few kilobytes of text; this is generous for both.
+inline constexpr std::int32_t kMaxSaveTextSize = 1024 * 1024;
 // A file larger than this is refused before it is read.
-inline constexpr std::uintmax_t kMaxSaveFileBytes = kMaxPackageFileSize;
+inline const std::uintmax_t kMaxSaveFileBytes =
+    kSaveHeaderBytes + MaxCompressedSize(kMaxSaveTextSize) + kSaveTrailerBytes;
 
-// Empty when zlib fails.
+// Empty when zlib fails or the text is larger than kMaxSaveTextSize (it could not be read back).
 std::vector<std::uint8_t> PackSaveContainer(std::string_view text, const FillerSource& filler);
 
 // 0 on success; -3 when the sizes or the compressed bytes cannot be read (or are

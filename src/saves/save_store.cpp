@@ -49,7 +49,11 @@ int ReadGame(const SaveFolder& folder, const SaveEntry& entry, std::string_view 
   std::vector<std::string> lines;
   if (const int rc = folder.Read(lines, entry.fileName, kGameExtension); rc != 0) return rc;
   if (const int rc = CheckGameLines(lines, entry.fileName, player); rc != 0) return rc;
-  return ParseGameLines(lines, game);
+  if (const int rc = ParseGameLines(lines, game); rc != 0) return rc;
+  // The package name becomes part of a path: only a package folder that the program
+  // lists is accepted, never a name with separators or a link to elsewhere.
+  if (!IsPackageFolder(folder.folder().parent_path(), game.sourceName)) return -5;
+  return 0;
 }
 
 int DeleteGame(const SaveFolder& folder, SaveIndex& index, std::size_t position) {

@@ -23,7 +23,8 @@ int StoreGame(const SaveFolder& folder, SaveIndex& index, std::string_view playe
               SaveRandom& random);
 
 // Reads, checks and parses the game file of a save of `player`. 0; the read's code
-// (-11, -10, -2, -3, -4); the check's code (-1, -5, -21 to -24).
+// (-11, -10, -2, -3, -4); the check's code (-1, -5, -21 to -24); -5 when its package
+// is not one of the program's package folders.
 int ReadGame(const SaveFolder& folder, const SaveEntry& entry, std::string_view player,
              SavedGame& game);
 

@@ -1,5 +1,7 @@
 #include "compressed_block.h"
 
+#include "container_format.h"
+
 #include <gtest/gtest.h>
 
 namespace zrx {
@@ -24,7 +26,7 @@ TEST(CompressedBlock, RoundTripsBetweenFillerBytes) {
     ByteReader in(file);
     ASSERT_TRUE(in.skip(16));
     Bytes read{1, 2};
-    EXPECT_EQ(kBlockRead, ReadCompressedBlock(in, read)) << payload.size();
+    EXPECT_EQ(kBlockRead, ReadCompressedBlock(in, read, kMaxPayloadSize)) << payload.size();
     EXPECT_EQ(payload, read);
     EXPECT_EQ(78u, in.remaining());
   }
@@ -56,7 +58,7 @@ TEST(CompressedBlock, DeclaredSizesAreChecked) {
     ByteReader in(tc.file);
     in.skip(16);
     Bytes payload;
-    EXPECT_EQ(tc.expected, ReadCompressedBlock(in, payload)) << tc.name;
+    EXPECT_EQ(tc.expected, ReadCompressedBlock(in, payload, kMaxPayloadSize)) << tc.name;
     EXPECT_TRUE(payload.empty()) << tc.name;
   }
 }

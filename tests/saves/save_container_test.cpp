@@ -68,7 +68,7 @@ TEST(SaveContainer, CorruptFilesAreRefusedWithTheirCode) {
        [](auto& f) { f.resize(kSaveHeaderBytes + static_cast<std::size_t>(sizeAt(f, kCompressedSizeAt)) - 1); }, -3},
       {"compressed size beyond the file", [](auto& f) { setSizeAt(f, kCompressedSizeAt, f.size()); }, -3},
       {"negative compressed size", [](auto& f) { setSizeAt(f, kCompressedSizeAt, -1); }, -3},
-      {"text size above the cap", [](auto& f) { setSizeAt(f, kTextSizeAt, std::int64_t{kMaxPayloadSize} + 1); }, -3},
+      {"text size above the cap", [](auto& f) { setSizeAt(f, kTextSizeAt, std::int64_t{kMaxSaveTextSize} + 1); }, -3},
       {"negative text size", [](auto& f) { setSizeAt(f, kTextSizeAt, -5); }, -3},
       {"text size beyond any deflate ratio",
        [](auto& f) { setSizeAt(f, kTextSizeAt, std::int64_t{sizeAt(f, kCompressedSizeAt)} * 2000); }, -3},

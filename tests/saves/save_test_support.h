@@ -33,10 +33,14 @@ class ScriptedRandom final : public SaveRandom {
 // Filler bytes 7, 8, 9, ... so that files are reproducible.
 FillerSource CountingFiller();
 
-// A temporary program folder with an empty "Save" folder in it.
+// A temporary program folder with an empty "Save" folder and the package folder
+// "Source" (the games of the tests name it; its books come from memory).
 class ProgramFolder {
  public:
-  ProgramFolder() { std::filesystem::create_directory(savePath()); }
+  ProgramFolder() {
+    std::filesystem::create_directory(savePath());
+    std::filesystem::create_directory(temp_.path() / "Source");
+  }
   const std::filesystem::path& path() const { return temp_.path(); }
   std::filesystem::path savePath() const { return temp_.path() / "Save"; }
 
