@@ -156,6 +156,8 @@ void Lifecycle::JatekKezdes() {
 void Lifecycle::ValtozoInicializalas() {
   game_.state.ResetPerGame();
   FormMainAlaphelyzet(true);
+  // A new game never inherits the offer arrangement of the equipment page.
+  CallHook(game_.hooks.FelszTargyAlaphelyzet);
   MentesEngedelyezes(true);
   setGameCommandsEnabled(true);
   setOwnNotesEnabled(true);
@@ -179,6 +181,9 @@ void Lifecycle::Befejez() {
   state.BookNumber = 0;
   Characteristics(game_).clearDisplay();
   TortenetAlaphelyzet();
+  // An offer left open (the game ended by death, victory or a load) is closed on the page too.
+  CallHook(game_.hooks.FelszTargyElokeszites, 0);
+  CallHook(game_.hooks.FelszTargyAlaphelyzet);
   state.ResetPerGame();
 
   for (Control* list : {&s.ListBox_FT, &s.ListBox_IN, &s.ListBox_VK, &s.ListBoxNext, &s.RichEdit1,
