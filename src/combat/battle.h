@@ -82,7 +82,6 @@ class Battle {
   void groupStrikes();
   void alliesStrike();
   void strikeOfGroupMember(int attack);
-  int attackModifier(std::string_view code) const;
 
   // round_results.cpp
   void lostRoundNormal();

@@ -83,4 +83,13 @@ bool periodDue(int period, int counter) {
   return period != 0 && counter % period == 0;
 }
 
+int AttackModifierOf(std::string_view code) {
+  if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
+  switch (charAt(code, 3)) {
+    case '+': return digitAt(code, 4);
+    case '-': return -digitAt(code, 4);
+    default: return 0;
+  }
+}
+
 }  // namespace zrx

@@ -39,6 +39,10 @@ bool flightAvailableAtLoad(std::string_view flightCode);
 // Whether the battle allows flight at all (first character not "0").
 bool flightAllowed(std::string_view flightCode);
 
+// The change of the player's attack strength that a "CT+d" / "CT-d" code of an item or an
+// information makes; 0 for any other code.
+int AttackModifierOf(std::string_view code);
+
 // Whether a period digit is due at `counter`: "1" always, d when the counter is a
 // multiple of d. A period "0" is never due.
 bool periodDue(int period, int counter);

@@ -1,6 +1,7 @@
 // One battle round ("Harc"): attack strengths, the other opponents of a group or the
 // allies, and the decision of the round.
 #include "battle.h"
+#include "battle_math.h"
 #include "book_code.h"
 #include "information.h"
 
@@ -58,10 +59,10 @@ void Battle::TamadoEroSzamitas() {
   GameState& state = game_.state;
   BattleState& b = state.battle;
   for (const std::string& number : state.equipment.EquipmentList) {
-    b.PlayerAttack += attackModifier(game_.stores.items.Find(numberOf(number)).UseCode);
+    b.PlayerAttack += AttackModifierOf(game_.stores.items.Find(numberOf(number)).UseCode);
   }
   for (const TextList* list : {&state.knowledge.InfoList, &state.knowledge.HiddenInfoList}) {
-    for (const std::string& number : *list) b.PlayerAttack += attackModifier(game_.stores.infos.Find(numberOf(number)).Code);
+    for (const std::string& number : *list) b.PlayerAttack += AttackModifierOf(game_.stores.infos.Find(numberOf(number)).Code);
   }
   const std::string& mods = b.CurrentOpponent.AttackMods;
   if (!mods.empty() && mods[0] == '1') {
@@ -77,14 +78,6 @@ void Battle::TamadoEroSzamitas() {
   panel.LabelJatekosTamadoero.setText(std::to_string(b.PlayerAttack));
 }
 
-int Battle::attackModifier(std::string_view code) const {
-  if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
-  switch (charAt(code, 3)) {
-    case '+': return digitAt(code, 4);
-    case '-': return -digitAt(code, 4);
-    default: return 0;
-  }
-}
 
 void Battle::TobbEllenfelVagySzovetsegesek() {
   const BattleState& b = game_.state.battle;

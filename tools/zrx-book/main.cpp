@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "book_commands.h"
+#include "playtest/playtest_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"zrx-book: book compiler and checker of ZRX"};
@@ -25,7 +26,20 @@ int main(int argc, char** argv) {
   auto* saves = app.add_subcommand("saves", "lay the empty save folder of a new installation (keeps saved games)");
   saves->add_option("PROGRAMDIR", programDir, "the program folder")->required();
 
+  zrx::book::PlaytestOptions play;
+  auto* playtest = app.add_subcommand("playtest", "play the books of a package many times with a random player and report");
+  playtest->add_option("PACKAGE", play.packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
+  playtest->add_option("--book", play.book, "only this book (1-based)");
+  playtest->add_option("--runs", play.runs, "play-throughs per book")->check(CLI::PositiveNumber);
+  playtest->add_option("--seed", play.seed, "the seed of the first run; run i uses seed + i");
+  playtest->add_option("--difficulty", play.difficulty, "0 Könnyű, 1 Normál, 2 Véletlen (default: all three in turn)")
+      ->check(CLI::Range(0, 2));
+  playtest->add_option("--json", play.json, "also write the report as JSON into FILE");
+  playtest->add_option("--dot", play.dot, "also write the chapter graph coloured by visits (Graphviz) into FILE");
+  playtest->add_flag("--expect-win", play.expectWin, "fail when a difficulty is never won");
+
   CLI11_PARSE(app, argc, argv);
+  if (*playtest) return zrx::book::RunPlaytest(play, std::cout, std::cerr);
   if (*saves) return zrx::book::RunSaves(programDir, std::cerr);
   if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr, strict);
   if (*check) return zrx::book::RunCheck(packageFile, std::cerr, strict);

@@ -33,6 +33,7 @@ bool CmdInfoPage(Session&, const CommandArgs&);
 bool CmdMagicPage(Session&, const CommandArgs&);
 bool CmdLuck(Session&, const CommandArgs&);
 bool CmdRoll(Session&, const CommandArgs&);
+bool CmdOdds(Session&, const CommandArgs&);
 
 // Possessions.
 bool CmdSelectItem(Session&, const CommandArgs&);

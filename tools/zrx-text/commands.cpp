@@ -29,6 +29,7 @@ const std::vector<Command>& CommandTable() {
       {{"jegyzetmutat", "shownote"}, "<1-5>", "a megadott sorszámú saját információ megjelenítése", CmdShowNote},
       {{"szerencse", "luck"}, "", "Szerencse próba", CmdLuck},
       {{"dob", "roll"}, "<1-4>", "dobás egy, két, három vagy négy kockával", CmdRoll},
+      {{"esélyek", "odds"}, "", "a Csata megnyerésének és a sikeres Szerencse próbának az esélye", CmdOdds},
       {{"harc", "fight"}, "", "egy Forduló a Csatában", CmdFight},
       {{"menekül", "flee"}, "", "Menekülés a Csatából", CmdFlee},
       {{"fegyver", "weapon"}, "", "a Speciális Fegyver használata", CmdSpecialWeapon},

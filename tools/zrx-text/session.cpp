@@ -6,12 +6,13 @@
 #include "commands.h"
 #include "battle.h"
 #include "dice_tests.h"
+#include "engine_hooks.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
 #include "offers.h"
 #include "page_signal.h"
 #include "rules_hooks.h"
-#include "seeded_sources.h"
+#include "seeded_save_random.h"
 #include "sign_in.h"
 #include "special_changes.h"
 
@@ -29,18 +30,8 @@ std::unique_ptr<Dice> makeGameDice(bool manual, UiPort& ui, Dice& generated) {
 }
 
 std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& seed) {
-  // A seed of its own, so that the names drawn do not mirror the dice.
-  if (seed) return std::make_unique<SeededSaveRandom>(*seed ^ 0x5a5a5a5au);
+  if (seed) return std::make_unique<SeededSaveRandom>(SaveNameSeed(*seed));
   return std::make_unique<ClockSeededRandom>();
-}
-
-// Every subsystem's entry points, as the program connects them once at start.
-void installEngine(Game& game) {
-  InstallRulesHooks(game);
-  InstallDiceTestHooks(game);
-  InstallSpecialChangeHooks(game);
-  InstallOfferHooks(game);
-  InstallBattleHooks(game);
 }
 
 }  // namespace
@@ -62,7 +53,7 @@ Session::Session(const SessionOptions& options, std::istream& in, std::ostream& 
       dice_(makeGameDice(options.manualDice, ui_, *generated_)),
       game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
       renderer_(game_.screen, out) {
-  installEngine(game_);
+  InstallEngine(game_);
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reproducible save-file names for --seed: with the engine's SeededDice, a script plays
-// the same game every time.
+// Reproducible save-file names: with the engine's SeededDice, a script plays the same
+// game every time (zrx-text --seed, the play-tester).
 #include <cstdint>
 #include <random>
 
@@ -18,5 +18,9 @@ class SeededSaveRandom final : public SaveRandom {
  private:
   std::mt19937 generator_;
 };
+
+// The seed of the save-file names of a game whose dice are seeded with `diceSeed`: a seed
+// of its own, so that the names drawn do not mirror the dice.
+inline std::uint32_t SaveNameSeed(std::uint32_t diceSeed) { return diceSeed ^ 0x5a5a5a5au; }
 
 }  // namespace zrx

@@ -1,0 +1,172 @@
+#include "battle_odds.h"
+
+#include "battle.h"
+#include "battle_math.h"
+#include "book_code.h"
+#include "dice_tests.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kWoundCodeLength = 8;
+constexpr int kRoundBound = 1000;  // a simulated battle longer than this counts as not won
+
+// A life wound size character of the opponent's wound code ("0".."9" or "D") with its
+// period character; nullopt for anything the duel does not cover.
+std::optional<DuelWound> plainWound(char size, char period) {
+  if (period != '1') return std::nullopt;
+  if (size == 'D') return DuelWound{.points = 0, .die = true};
+  if (size >= '0' && size <= '9') return DuelWound{.points = size - '0', .die = false};
+  return std::nullopt;
+}
+
+bool actsInBattle(const std::string& useCode) {
+  for (const char* prefix : {"CU", "CF", "CV", "CN"}) {
+    if (useCode.starts_with(prefix)) return true;
+  }
+  return false;
+}
+
+// The constant modifiers of the player's attack strength; nullopt when one holds only for
+// the first rounds.
+std::optional<int> constantAttackBonus(const Game& game) {
+  const GameState& state = game.state;
+  int bonus = 0;
+  for (const std::string& number : state.equipment.EquipmentList) {
+    const std::string code = game.stores.items.Find(numberOf(number)).UseCode;
+    if (actsInBattle(code)) return std::nullopt;
+    bonus += AttackModifierOf(code);
+  }
+  for (const TextList* list : {&state.knowledge.InfoList, &state.knowledge.HiddenInfoList}) {
+    for (const std::string& number : *list) bonus += AttackModifierOf(game.stores.infos.Find(numberOf(number)).Code);
+  }
+  const std::string& mods = state.battle.CurrentOpponent.AttackMods;
+  if (mods.empty() || mods[0] != '1') return bonus;
+  if (mods.size() < 4 || mods[3] != 'A' || mods[2] < '0' || mods[2] > '9') return std::nullopt;
+  const int d = mods[2] - '0';
+  return mods[1] == '+' ? bonus + d : mods[1] == '-' ? bonus - d : bonus;
+}
+
+// Answers the battle's questions for the simulated player; a death ends the simulated battle.
+struct SimulatedDeath {};
+class SimulationUi : public UiPort {
+ public:
+  bool QuestionFormKerdes(const std::string&, const std::string&) override { return true; }
+  void QuestionFormInfo(const std::string&, const std::string&) override {}
+  void CommentFormMegjelenites(const std::string&, const std::string&, const std::string&) override {}
+  std::optional<NewGameChoice> NewGameScreen() override { return std::nullopt; }
+  int ParValasztas(const std::string&, const std::vector<std::string>&) override { return 1; }
+  void DeathWindow() override { throw SimulatedDeath{}; }
+  void VictoryWindow() override {}
+  void ErrorWindow(const ErrorLog&) override {}
+  void BookCodeErrorBox(const std::string&) override {}
+  std::string KockaBekeres(const std::string&) override { return "1"; }
+};
+
+// Never asked: the simulated game's book is copied in, not loaded.
+class NoBookLoader : public BookLoader {
+ public:
+  int LoadGameData(std::string_view, int, BookStores&) override { return 0; }
+  int LoadChapterTexts(std::string_view, int, int, std::vector<TextList>&) override { return 0; }
+  int LoadChapterPictures(std::string_view, int, int, int, std::vector<Picture>&, std::vector<Picture>&) override {
+    return 0;
+  }
+};
+
+// A copy of the game that plays the rest of the battle again and again. Only the battle's
+// own flows are wired in: when the battle ends the simulation stops, so navigation never runs.
+class BattleSimulation {
+ public:
+  BattleSimulation(const Game& game, unsigned seed)
+      : dice_(seed), game_(game.programFolder(), ui_, dice_, game.clock(), loader_), source_(game) {
+    InstallDiceTestHooks(game_);
+    InstallBattleHooks(game_);
+    game_.stores = game.stores;
+    snapshot_ = game.state;
+    snapshot_.ChapterTexts.clear();
+    snapshot_.ChapterPictures.clear();
+    snapshot_.DecorPictures.clear();
+  }
+
+  // One battle to its end: true when it was won.
+  bool playOnce() {
+    game_.state = snapshot_;
+    for (const auto& [name, control] : source_.screen.all()) game_.screen.control(name) = control;
+    try {
+      for (int round = 0; round < kRoundBound && step(); ++round) {
+      }
+    } catch (const SimulatedDeath&) {
+      return false;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+    return !game_.state.battle.BattleRunning && game_.state.battle.LastBattleWon;
+  }
+
+ private:
+  // One action of the player: the demanded roll or luck test, else "Harc". False when
+  // the battle is over or nothing can be done.
+  bool step() {
+    ScreenModel& s = game_.screen;
+    if (s.LabelDobasKocka(1).enabled() && game_.state.battle.RoundRollPending) {
+      DiceTests(game_).KlikkDobasKockaval(1);
+    } else if (s.BitBtn5.enabled()) {
+      Battle(game_).KlikkCsata();
+    } else if (s.LabelSzProba.enabled() && game_.state.battle.LuckInBattle) {
+      DiceTests(game_).KlikkSzerencseProba();
+    } else {
+      return false;
+    }
+    return game_.state.battle.BattleRunning;
+  }
+
+  SeededDice dice_;
+  SimulationUi ui_;
+  NoBookLoader loader_;
+  Game game_;
+  const Game& source_;
+  GameState snapshot_;
+};
+
+}  // namespace
+
+bool BattleAtHand(const Game& game) {
+  return game.state.GameLoaded && (game.state.battle.BattleRunning || game.screen.BitBtn5.enabled());
+}
+
+std::optional<DuelValues> PlainDuel(const Game& game) {
+  const BattleState& b = game.state.battle;
+  const TMonsterRec& opponent = b.CurrentOpponent;
+  if (!b.OpponentQueue.empty() || opponent.OpponentMode != 0 || !opponent.ExtraCode.empty()) return std::nullopt;
+  const std::string& rule = opponent.RollBattleCode;
+  if (!rule.empty() && rule[0] >= '1' && rule[0] <= '4') return std::nullopt;
+  const std::string& wounds = opponent.WoundMods;
+  if (wounds.size() < kWoundCodeLength || wounds[1] != '0' || wounds[3] != '0') return std::nullopt;
+  const auto opponentWound = plainWound(wounds[0], wounds[4]);
+  const auto playerWound = plainWound(wounds[2], wounds[6]);
+  const auto bonus = constantAttackBonus(game);
+  if (!opponentWound || !playerWound || !bonus) return std::nullopt;
+  const MainValues& v = game.state.values;
+  return DuelValues{.playerSkill = v.Skill, .attackBonus = *bonus, .playerStamina = v.Stamina,
+                    .playerStaminaMin = v.StaminaMin, .playerLuck = v.Luck, .playerLuckMin = v.LuckMin,
+                    .luckOffered = opponent.BattleFlag == 1, .opponentSkill = opponent.Skill,
+                    .opponentStamina = opponent.Stamina, .opponentWound = *opponentWound,
+                    .playerWound = *playerWound};
+}
+
+std::optional<BattleOdds> BattleWinChance(const Game& game, unsigned seed, int runs) {
+  if (!BattleAtHand(game)) return std::nullopt;
+  if (const auto duel = PlainDuel(game)) return BattleOdds{.winChance = DuelWinChance(*duel), .exact = true};
+  return SimulatedWinChance(game, seed, runs);
+}
+
+BattleOdds SimulatedWinChance(const Game& game, unsigned seed, int runs) {
+  BattleSimulation simulation(game, seed);
+  int won = 0;
+  for (int run = 0; run < runs; ++run) won += simulation.playOnce() ? 1 : 0;
+  return BattleOdds{.winChance = runs > 0 ? static_cast<double>(won) / runs : 0.0, .exact = false, .runs = runs};
+}
+
+double LuckTestChanceNow(const Game& game) { return LuckTestChance(game.state.values.Luck); }
+
+}  // namespace zrx

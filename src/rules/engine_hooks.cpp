@@ -1,0 +1,19 @@
+#include "engine_hooks.h"
+
+#include "battle.h"
+#include "dice_tests.h"
+#include "offers.h"
+#include "rules_hooks.h"
+#include "special_changes.h"
+
+namespace zrx {
+
+void InstallEngine(Game& game) {
+  InstallRulesHooks(game);
+  InstallDiceTestHooks(game);
+  InstallSpecialChangeHooks(game);
+  InstallOfferHooks(game);
+  InstallBattleHooks(game);
+}
+
+}  // namespace zrx

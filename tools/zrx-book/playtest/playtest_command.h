@@ -1,0 +1,28 @@
+#pragma once
+// zrx-book playtest: plays the books of a package many times through the engine with a
+// random player and reports what the runs found.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+#include "playthrough.h"
+
+namespace zrx::book {
+
+struct PlaytestOptions {
+  std::filesystem::path packageFile;
+  std::optional<int> book;        // every book of the package when not given
+  int runs = 1000;                // per book
+  std::uint32_t seed = 1;         // run i plays with seed + i
+  std::optional<int> difficulty;  // the runs go round the three difficulties when not given
+  std::filesystem::path json, dot;
+  bool expectWin = false;  // a difficulty without a single victory fails the playtest
+  playtest::PlaythroughLimits limits;
+};
+
+// The exit status: 0 when nothing is wrong; 1 for a stall, a loop, a malformed code, an
+// error-log code, a package that cannot be read, or (with expectWin) a book not won.
+int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace zrx::book
