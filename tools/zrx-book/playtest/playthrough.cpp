@@ -1,7 +1,7 @@
 #include "playthrough.h"
 
 #include "battle_odds.h"
-#include "engine_hooks.h"
+#include "install_engine.h"
 #include "lifecycle.h"
 #include "offers.h"
 #include "save_index.h"

@@ -1,7 +1,8 @@
-#include "engine_hooks.h"
+#include "install_engine.h"
 
 #include "battle.h"
 #include "dice_tests.h"
+#include "game.h"
 #include "offers.h"
 #include "rules_hooks.h"
 #include "special_changes.h"
