@@ -10,5 +10,5 @@ mapfile -t pictures < <(cd "$stage" && find . -name '*.jpg' | sed 's|^\./||' | s
 font=$(fc-match -f '%{file}' serif)
 cd "$stage"
 "$montage" -label '%d/%f' "${pictures[@]}" -tile 6x -geometry 320x240+6+6 -font "$font" -pointsize 13 \
-  -background '#cfc3a8' "$out"
+  -background '#cfc3a8' -depth 8 "$out"
 echo "$out: ${#pictures[@]} pictures"

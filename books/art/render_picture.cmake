@@ -24,7 +24,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "${SVG}: rsvg-convert failed")
 endif()
 execute_process(COMMAND ${CONVERT} ${work}.png -background "#efe5cd" -alpha remove -strip
-                        -sampling-factor 4:2:0 -quality 72 ${JPEG}
+                        -sampling-factor 4:2:0 -quality 60 ${JPEG}
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${SVG}: convert failed")
