@@ -91,13 +91,17 @@ int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream&
   const auto content = package ? CompilePackage(*package, diags) : std::nullopt;
   diags.print(err);
   if (!content) return 1;
-  const int books = static_cast<int>(content->books.size());
+  return RunPlaytestOn(*content, options, out, err);
+}
+
+int RunPlaytestOn(const PackageContent& content, const PlaytestOptions& options, std::ostream& out, std::ostream& err) {
+  const int books = static_cast<int>(content.books.size());
   if (options.book && (*options.book < 1 || *options.book > books)) {
     err << options.packageFile.string() << ": no book " << *options.book << " (1-" << books << ")\n";
     return 1;
   }
   ScratchFolder folder;
-  if (WritePackage(folder.path() / content->name, *content) != kPackageWritten ||
+  if (WritePackage(folder.path() / content.name, content) != kPackageWritten ||
       LayEmptySaveIndex(folder.path()) != 0) {
     err << folder.path().string() << ": the package cannot be laid out for the runs\n";
     return 1;
@@ -106,7 +110,7 @@ int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream&
   bool fine = true;
   for (std::size_t i = 0; i < results.size(); ++i) {
     const int book = options.book ? *options.book : static_cast<int>(i) + 1;
-    playBook(options, folder.path(), *content, book, results[i]);
+    playBook(options, folder.path(), content, book, results[i]);
     playtest::WriteTextReport(results[i].stats, results[i].context, out);
     fine = !results[i].stats.anyProblem() && fine;
     if (options.expectWin) fine = wonEverywhere(results[i].stats, err, results[i].context.title) && fine;

@@ -110,7 +110,9 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   }
   result.endChapter = result.path.empty() ? -1 : result.path.back();
   result.script = script_;
-  if (game_.state.GameLoaded) game_.Perform([this] { Lifecycle(game_).Befejez(); });
+  // A run that stopped in the middle ends the way the player ends a game, pages reset.
+  ui_.answerYes();
+  if (game_.state.GameLoaded) game_.Perform([this] { Lifecycle(game_).KlikkBefejezes(); });
 }
 
 bool Playthrough::finished(RunResult& result, bool inBattleBefore, const std::string& opponentBefore) {

@@ -22,6 +22,15 @@ constexpr const char* kPageCommands[] = {"történet", "kalandlap", "tárgyak", 
 
 bool available(const Control& control) { return control.enabled() && control.visible(); }
 
+bool offerPending(int kind) {
+  using namespace offer_kind;
+  for (const int offer : {kPickUp, kChooseAtMost, kBuy, kDemand, kDemandEither, kQuantities, kExchangeOffer,
+                          kExchangeReceive, kGiveUp}) {
+    if (kind == offer) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<PlayerAction> RandomPlayer::offered() {
@@ -106,9 +115,12 @@ void RandomPlayer::addTests(std::vector<PlayerAction>& actions) {
 }
 
 void RandomPlayer::addOffers(std::vector<PlayerAction>& actions) {
+  // The offer's controls of a fresh window are on before any offer has laid them out;
+  // the player acts on them only while an offer waits.
+  if (!offerPending(game_.state.navigation.PendingKind)) return;
   ScreenModel& s = game_.screen;
   for (int box = 1; box <= kChoiceBoxes; ++box) {
-    if (!available(s.CheckBox(box))) continue;
+    if (!available(s.CheckBox(box)) || s.CheckBox(box).text().empty()) continue;
     actions.push_back({"jelöl " + std::to_string(box), [this, box] { Offers(game_).CheckBoxKlikk(box); }, kMark,
                        false});
   }
