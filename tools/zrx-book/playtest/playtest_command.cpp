@@ -13,11 +13,18 @@
 namespace zrx::book {
 namespace {
 
-// A program folder of its own for the runs, removed afterwards.
+// A program folder of its own for the runs, removed afterwards. In memory where the
+// system offers it: the runs that save flush their files, which on a disk costs more
+// than the games themselves.
+std::filesystem::path scratchBase() {
+  std::error_code ec;
+  if (std::filesystem::is_directory("/dev/shm", ec)) return "/dev/shm";
+  return std::filesystem::temp_directory_path();
+}
+
 class ScratchFolder {
  public:
-  ScratchFolder()
-      : path_(std::filesystem::temp_directory_path() / ("zrx-playtest-" + std::to_string(getpid()))) {
+  ScratchFolder() : path_(scratchBase() / ("zrx-playtest-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -21,7 +21,9 @@ constexpr double kSavingRuns = 0.1;
 // done nothing.
 struct Progress {
   int chapter = 0;
-  NavigationState navigation;
+  std::size_t visited = 0;
+  int pendingKind = 0;
+  TextList continuations;
   TestState tests;
   ConditionState conditions;
   SpecialChangeState changes;
@@ -32,12 +34,10 @@ struct Progress {
   bool operator==(const Progress&) const = default;
 };
 
-Progress progressOf(Game& game) {
+Progress progressOf(const Game& game, const RandomPlayer& player) {
   const GameState& s = game.state;
-  std::string marks;
-  for (int box = 1; box <= kChoiceBoxes; ++box) marks += static_cast<char>('0' + game.screen.CheckBox(box).value());
-  for (int row = 1; row <= kQuantityRows; ++row) marks += game.screen.FT_LabelDB(row).text() + ",";
-  return {s.CurrentChapter, s.navigation, s.tests, s.conditions, s.changes, s.offers, s.battle, s.values, marks};
+  return {s.CurrentChapter, s.navigation.VisitedPath.size(), s.navigation.PendingKind, s.navigation.NextChapterList,
+          s.tests, s.conditions, s.changes, s.offers, s.battle, s.values, player.offerMarks()};
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   game_.Perform([this] { Lifecycle(game_).KlikkKezdes(); });
   noteEntries(result);
 
-  Progress last = progressOf(game_);
+  Progress last = progressOf(game_, player_);
   int idle = 0;
   while (!finished(result, false, "")) {
     const std::vector<PlayerAction> actions = player_.offered();
@@ -97,7 +97,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
     noteEntries(result);
     followBattle(result);
     if (finished(result, inBattle, opponent)) break;
-    const Progress now = progressOf(game_);
+    const Progress now = progressOf(game_, player_);
     // Only an action meant to move the game on counts: using a possession may rightly change nothing.
     if (now != last) idle = 0;
     else if (tried) ++idle;
