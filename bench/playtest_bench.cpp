@@ -27,14 +27,16 @@ class BundledPackage {
       throw std::runtime_error("the bundled package cannot be laid out");
     }
     name_ = content->name;
+    settingsLine_ = content->settingsLine;
     books_ = static_cast<int>(content->books.size());
   }
   const std::filesystem::path& path() const { return folder_.path(); }
+  const std::string& settingsLine() const { return settingsLine_; }
   NewGameChoice choice() const { return {.package = name_, .bookNumber = kHoldarok, .bookCount = books_}; }
 
  private:
   testing::TempFolder folder_;
-  std::string name_;
+  std::string name_, settingsLine_;
   int books_ = 0;
 };
 
@@ -45,7 +47,8 @@ const BundledPackage& bundled() {
 
 void playThroughs(benchmark::State& state, bool predictOdds) {
   playtest::CachedBookLoader loader(bundled().path());
-  playtest::Playthrough playthrough(bundled().path(), loader, bundled().choice(), {.predictOdds = predictOdds});
+  playtest::Playthrough playthrough(bundled().path(), loader, bundled().choice(), bundled().settingsLine(),
+                                    {.predictOdds = predictOdds});
   playtest::RunResult run;
   std::uint32_t seed = 1;
   long long chapters = 0;

@@ -36,13 +36,6 @@ std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& s
 
 }  // namespace
 
-void ApplySettingsLine(const std::string& line, GameSettings& settings) {
-  const auto digit = [&line](std::size_t position) { return position < line.size() ? line[position] - '0' : 0; };
-  settings.ChangeSignalLevel = digit(0);
-  settings.SaveInterval = digit(2) * 10 + 3;
-  settings.StepLogging = line.size() >= 10 && line[9] == '0';
-}
-
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
     : out_(out),
       input_(in, out, options.script),

@@ -17,6 +17,7 @@
 #include "line_input.h"
 #include "save_random.h"
 #include "screen_renderer.h"
+#include "settings_line.h"
 #include "text_ui.h"
 
 namespace zrx {
@@ -76,8 +77,5 @@ class Session {
   ScreenRenderer renderer_;
   std::vector<std::string> preset_;
 };
-
-// The settings line's digits that the running game reads.
-void ApplySettingsLine(const std::string& line, GameSettings& settings);
 
 }  // namespace zrx

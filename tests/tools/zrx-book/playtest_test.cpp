@@ -111,9 +111,10 @@ TEST(Playtest, SameSeedSameReport) {
 
 // A run's script replayed in the text player with the run's seed ends the same way.
 TEST(Playtest, ReplayScriptPlaysTheSameGameInTheTextPlayer) {
+  // A roll decides the way on after the first battle, as the settings line has it.
   PackageContent content = StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"),
-                                         chapter(1, "002003", "", "N001"), chapter(2, "004", "", "N002"),
-                                         PlainChapter(3, "GGG"), PlainChapter(4, "GGG")});
+                                         chapter(1, "002003", "D207-12#D202-06", "N001"),
+                                         chapter(2, "004", "", "N002"), PlainChapter(3, "GGG"), PlainChapter(4, "GGG")});
   const TMonsterRec base{.FlightCode = "1N", .BattleFlag = 1, .AttackMods = "0", .RollBattleCode = "0",
                          .WoundMods = "20201111"};
   TMonsterRec wolf = base, bear = base;
@@ -124,7 +125,8 @@ TEST(Playtest, ReplayScriptPlaysTheSameGameInTheTextPlayer) {
   zrx::testing::WriteTestPackage(folder.path(), content);
   ASSERT_EQ(0, LayEmptySaveIndex(folder.path()));
   playtest::CachedBookLoader loader(folder.path());
-  playtest::Playthrough playthrough(folder.path(), loader, {.package = "Source", .bookNumber = 1, .bookCount = 1}, {});
+  playtest::Playthrough playthrough(folder.path(), loader, {.package = "Source", .bookNumber = 1, .bookCount = 1},
+                                    content.settingsLine, {});
   int victories = 0, deaths = 0;
   for (std::uint32_t seed = 1; seed <= 12; ++seed) {
     playtest::RunResult run;

@@ -50,7 +50,7 @@ void playBook(const PlaytestOptions& options, const std::filesystem::path& folde
   playtest::CachedBookLoader loader(folder);
   const NewGameChoice choice{.package = content.name, .bookNumber = book,
                              .bookCount = static_cast<int>(content.books.size())};
-  playtest::Playthrough playthrough(folder, loader, choice, options.limits);
+  playtest::Playthrough playthrough(folder, loader, choice, content.settingsLine, options.limits);
   playtest::RunResult run;
   for (int i = 0; i < options.runs; ++i) {
     const int difficulty = options.difficulty ? *options.difficulty : i % 3;

@@ -5,6 +5,7 @@
 #include "lifecycle.h"
 #include "offers.h"
 #include "save_index.h"
+#include "settings_line.h"
 
 namespace zrx::playtest {
 namespace {
@@ -43,7 +44,7 @@ Progress progressOf(const Game& game, const RandomPlayer& player) {
 }  // namespace
 
 Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader& loader, const NewGameChoice& choice,
-                         const PlaythroughLimits& limits)
+                         const std::string& settingsLine, const PlaythroughLimits& limits)
     : choice_(choice),
       limits_(limits),
       ui_(choices_, script_),
@@ -51,6 +52,7 @@ Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader&
       player_(game_, saveRandom_, choices_, script_) {
   InstallEngine(game_);
   game_.state.PlayerName = "Teszt";
+  ApplySettingsLine(settingsLine, game_.state.settings);
 }
 
 void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
