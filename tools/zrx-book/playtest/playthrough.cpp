@@ -53,6 +53,8 @@ Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader&
   InstallEngine(game_);
   game_.state.PlayerName = "Teszt";
   ApplySettingsLine(settingsLine, game_.state.settings);
+  // The visited-path export would leave a file behind every run; it changes nothing in play.
+  game_.state.settings.StepLogging = false;
 }
 
 void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
