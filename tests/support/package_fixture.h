@@ -22,6 +22,13 @@ PackageBook MakeBook(int number, int lastChapter = 3, int chapterPictures = 2, i
 // A package of `bookCount` such books and a few records of every other kind.
 PackageContent MakePackage(const std::string& name = kSourcePackage, int bookCount = 1);
 
+// A chapter point with continuations and nothing else.
+TChapterRec PlainChapter(int number, const std::string& next);
+
+// A package "Source" with one book of the given chapter points (-1 .. chapters.size() - 2),
+// each with a two-line text "Fejezet <n>" / "Szöveg.".
+PackageContent StoryPackage(const std::vector<TChapterRec>& chapters, const std::string& title = "Kis kaland");
+
 // Writes the package into <programFolder>/<folderName> (the package's own name by default).
 void WriteTestPackage(const std::filesystem::path& programFolder, const PackageContent& content,
                       const std::string& folderName = "");

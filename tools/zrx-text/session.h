@@ -17,6 +17,7 @@
 #include "line_input.h"
 #include "save_random.h"
 #include "screen_renderer.h"
+#include "settings_line.h"
 #include "text_ui.h"
 
 namespace zrx {

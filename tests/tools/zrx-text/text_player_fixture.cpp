@@ -8,29 +8,6 @@
 
 namespace zrx::testing {
 
-TChapterRec PlainChapter(int number, const std::string& next) {
-  return {.Number = number, .NextChapters = next};
-}
-
-PackageContent StoryPackage(const std::vector<TChapterRec>& chapters, const std::string& title) {
-  PackageContent content = MakePackage(kSourcePackage, 1);
-  PackageBook& book = content.books.front();
-  const int count = static_cast<int>(chapters.size());
-  book.record.Title = title;
-  book.record.ChapterCount = count;
-  book.record.LastChapter = count - 2;
-  book.record.SpecialValueCount = 0;
-  book.record.SpecialValueCodes = "";
-  book.record.ChapterPictureCount = 0;
-  book.record.DecorPictureCount = 0;
-  book.chapterPictures.clear();
-  book.decorPictures.clear();
-  book.chapters = chapters;
-  book.texts.clear();
-  for (int i = 0; i < count; ++i) book.texts.push_back({"Fejezet " + std::to_string(i == count - 1 ? -1 : i), "Szöveg."});
-  return content;
-}
-
 TextPlayerFixture::TextPlayerFixture() {
   const SaveFolder saves(folder());
   std::filesystem::create_directories(saves.folder());

@@ -12,13 +12,6 @@
 
 namespace zrx::testing {
 
-// A chapter point with continuations and nothing else.
-TChapterRec PlainChapter(int number, const std::string& next);
-
-// A package "Source" with one book of the given chapter points (-1 .. chapters.size() - 2),
-// each with a two-line text "Fejezet <n>" / "Szöveg.".
-PackageContent StoryPackage(const std::vector<TChapterRec>& chapters, const std::string& title = "Kis kaland");
-
 class TextPlayerFixture {
  public:
   TextPlayerFixture();

@@ -13,11 +13,18 @@
 namespace zrx::book {
 namespace {
 
-// A program folder of its own for the runs, removed afterwards.
+// A program folder of its own for the runs, removed afterwards. In memory where the
+// system offers it: the runs that save flush their files, which on a disk costs more
+// than the games themselves.
+std::filesystem::path scratchBase() {
+  std::error_code ec;
+  if (std::filesystem::is_directory("/dev/shm", ec)) return "/dev/shm";
+  return std::filesystem::temp_directory_path();
+}
+
 class ScratchFolder {
  public:
-  ScratchFolder()
-      : path_(std::filesystem::temp_directory_path() / ("zrx-playtest-" + std::to_string(getpid()))) {
+  ScratchFolder() : path_(scratchBase() / ("zrx-playtest-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -43,7 +50,7 @@ void playBook(const PlaytestOptions& options, const std::filesystem::path& folde
   playtest::CachedBookLoader loader(folder);
   const NewGameChoice choice{.package = content.name, .bookNumber = book,
                              .bookCount = static_cast<int>(content.books.size())};
-  playtest::Playthrough playthrough(folder, loader, choice, options.limits);
+  playtest::Playthrough playthrough(folder, loader, choice, content.settingsLine, options.limits);
   playtest::RunResult run;
   for (int i = 0; i < options.runs; ++i) {
     const int difficulty = options.difficulty ? *options.difficulty : i % 3;
@@ -91,13 +98,17 @@ int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream&
   const auto content = package ? CompilePackage(*package, diags) : std::nullopt;
   diags.print(err);
   if (!content) return 1;
-  const int books = static_cast<int>(content->books.size());
+  return RunPlaytestOn(*content, options, out, err);
+}
+
+int RunPlaytestOn(const PackageContent& content, const PlaytestOptions& options, std::ostream& out, std::ostream& err) {
+  const int books = static_cast<int>(content.books.size());
   if (options.book && (*options.book < 1 || *options.book > books)) {
     err << options.packageFile.string() << ": no book " << *options.book << " (1-" << books << ")\n";
     return 1;
   }
   ScratchFolder folder;
-  if (WritePackage(folder.path() / content->name, *content) != kPackageWritten ||
+  if (WritePackage(folder.path() / content.name, content) != kPackageWritten ||
       LayEmptySaveIndex(folder.path()) != 0) {
     err << folder.path().string() << ": the package cannot be laid out for the runs\n";
     return 1;
@@ -106,7 +117,7 @@ int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream&
   bool fine = true;
   for (std::size_t i = 0; i < results.size(); ++i) {
     const int book = options.book ? *options.book : static_cast<int>(i) + 1;
-    playBook(options, folder.path(), *content, book, results[i]);
+    playBook(options, folder.path(), content, book, results[i]);
     playtest::WriteTextReport(results[i].stats, results[i].context, out);
     fine = !results[i].stats.anyProblem() && fine;
     if (options.expectWin) fine = wonEverywhere(results[i].stats, err, results[i].context.title) && fine;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "package_writer.h"
 #include "playthrough.h"
 
 namespace zrx::book {
@@ -24,5 +25,7 @@ struct PlaytestOptions {
 // The exit status: 0 when nothing is wrong; 1 for a stall, a loop, a malformed code, an
 // error-log code, a package that cannot be read, or (with expectWin) a book not won.
 int RunPlaytest(const PlaytestOptions& options, std::ostream& out, std::ostream& err);
+// The same on a package already compiled; options.packageFile only names it in the report.
+int RunPlaytestOn(const PackageContent& content, const PlaytestOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace zrx::book

@@ -16,6 +16,8 @@ class PlaytestUi : public UiPort {
 
   // Forgets what the previous run saw; the new game screen will return `choice`.
   void reset(const NewGameChoice& choice);
+  // From now on every question is answered yes (ending a run as a player ends a game).
+  void answerYes() { alwaysYes_ = true; }
 
   bool QuestionFormKerdes(const std::string& line1, const std::string& line2) override;
   void QuestionFormInfo(const std::string&, const std::string&) override {}
@@ -37,7 +39,7 @@ class PlaytestUi : public UiPort {
   std::mt19937& choices_;
   std::vector<std::string>& script_;
   NewGameChoice choice_;
-  bool died_ = false, won_ = false;
+  bool died_ = false, won_ = false, alwaysYes_ = false;
   std::vector<std::string> bookCodeErrors_, errorLines_;
 };
 

@@ -5,6 +5,7 @@
 #include "lifecycle.h"
 #include "offers.h"
 #include "save_index.h"
+#include "settings_line.h"
 
 namespace zrx::playtest {
 namespace {
@@ -21,7 +22,9 @@ constexpr double kSavingRuns = 0.1;
 // done nothing.
 struct Progress {
   int chapter = 0;
-  NavigationState navigation;
+  std::size_t visited = 0;
+  int pendingKind = 0;
+  TextList continuations;
   TestState tests;
   ConditionState conditions;
   SpecialChangeState changes;
@@ -32,18 +35,16 @@ struct Progress {
   bool operator==(const Progress&) const = default;
 };
 
-Progress progressOf(Game& game) {
+Progress progressOf(const Game& game, const RandomPlayer& player) {
   const GameState& s = game.state;
-  std::string marks;
-  for (int box = 1; box <= kChoiceBoxes; ++box) marks += static_cast<char>('0' + game.screen.CheckBox(box).value());
-  for (int row = 1; row <= kQuantityRows; ++row) marks += game.screen.FT_LabelDB(row).text() + ",";
-  return {s.CurrentChapter, s.navigation, s.tests, s.conditions, s.changes, s.offers, s.battle, s.values, marks};
+  return {s.CurrentChapter, s.navigation.VisitedPath.size(), s.navigation.PendingKind, s.navigation.NextChapterList,
+          s.tests, s.conditions, s.changes, s.offers, s.battle, s.values, player.offerMarks()};
 }
 
 }  // namespace
 
 Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader& loader, const NewGameChoice& choice,
-                         const PlaythroughLimits& limits)
+                         const std::string& settingsLine, const PlaythroughLimits& limits)
     : choice_(choice),
       limits_(limits),
       ui_(choices_, script_),
@@ -51,6 +52,9 @@ Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader&
       player_(game_, saveRandom_, choices_, script_) {
   InstallEngine(game_);
   game_.state.PlayerName = "Teszt";
+  ApplySettings(SettingsLine::Parse(settingsLine), game_.state.settings);
+  // The visited-path export would leave a file behind every run; it changes nothing in play.
+  game_.state.settings.StepLogging = false;
 }
 
 void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
@@ -75,7 +79,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   game_.Perform([this] { Lifecycle(game_).KlikkKezdes(); });
   noteEntries(result);
 
-  Progress last = progressOf(game_);
+  Progress last = progressOf(game_, player_);
   int idle = 0;
   while (!finished(result, false, "")) {
     const std::vector<PlayerAction> actions = player_.offered();
@@ -97,7 +101,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
     noteEntries(result);
     followBattle(result);
     if (finished(result, inBattle, opponent)) break;
-    const Progress now = progressOf(game_);
+    const Progress now = progressOf(game_, player_);
     // Only an action meant to move the game on counts: using a possession may rightly change nothing.
     if (now != last) idle = 0;
     else if (tried) ++idle;
@@ -110,7 +114,9 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   }
   result.endChapter = result.path.empty() ? -1 : result.path.back();
   result.script = script_;
-  if (game_.state.GameLoaded) game_.Perform([this] { Lifecycle(game_).Befejez(); });
+  // A run that stopped in the middle ends the way the player ends a game, pages reset.
+  ui_.answerYes();
+  if (game_.state.GameLoaded) game_.Perform([this] { Lifecycle(game_).KlikkBefejezes(); });
 }
 
 bool Playthrough::finished(RunResult& result, bool inBattleBefore, const std::string& opponentBefore) {

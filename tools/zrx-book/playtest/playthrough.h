@@ -26,9 +26,10 @@ struct PlaythroughLimits {
 
 class Playthrough {
  public:
-  // `choice` names the package and book; its difficulty is set per run.
+  // `choice` names the package and book; its difficulty is set per run. `settingsLine` is
+  // the installation's settings line that the game reads (the package's names block).
   Playthrough(const std::filesystem::path& programFolder, BookLoader& loader, const NewGameChoice& choice,
-              const PlaythroughLimits& limits);
+              const std::string& settingsLine, const PlaythroughLimits& limits);
   // Plays one run with `seed` into `result` (cleared first).
   void run(std::uint32_t seed, int difficulty, RunResult& result);
 

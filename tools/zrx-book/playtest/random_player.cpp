@@ -22,7 +22,32 @@ constexpr const char* kPageCommands[] = {"történet", "kalandlap", "tárgyak", 
 
 bool available(const Control& control) { return control.enabled() && control.visible(); }
 
+bool offerPending(int kind) {
+  using namespace offer_kind;
+  for (const int offer : {kPickUp, kChooseAtMost, kBuy, kDemand, kDemandEither, kQuantities, kExchangeOffer,
+                          kExchangeReceive, kGiveUp}) {
+    if (kind == offer) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+RandomPlayer::RandomPlayer(Game& game, SaveRandom& saveRandom, std::mt19937& choices, std::vector<std::string>& script)
+    : game_(game), saveRandom_(saveRandom), choices_(choices), script_(script) {
+  for (int box = 1; box <= kChoiceBoxes; ++box) boxes_[static_cast<std::size_t>(box - 1)] = &game.screen.CheckBox(box);
+  for (int row = 1; row <= kQuantityRows; ++row) {
+    rows_[static_cast<std::size_t>(row - 1)] = &game.screen.FT_SpinButton(row);
+    counts_[static_cast<std::size_t>(row - 1)] = &game.screen.FT_LabelDB(row);
+  }
+}
+
+std::string RandomPlayer::offerMarks() const {
+  std::string marks;
+  for (const Control* box : boxes_) marks += static_cast<char>('0' + box->value());
+  for (const Control* count : counts_) marks += count->text() + ",";
+  return marks;
+}
 
 std::vector<PlayerAction> RandomPlayer::offered() {
   std::vector<PlayerAction> actions;
@@ -106,14 +131,18 @@ void RandomPlayer::addTests(std::vector<PlayerAction>& actions) {
 }
 
 void RandomPlayer::addOffers(std::vector<PlayerAction>& actions) {
+  // The offer's controls of a fresh window are on before any offer has laid them out;
+  // the player acts on them only while an offer waits.
+  if (!offerPending(game_.state.navigation.PendingKind)) return;
   ScreenModel& s = game_.screen;
   for (int box = 1; box <= kChoiceBoxes; ++box) {
-    if (!available(s.CheckBox(box))) continue;
+    const Control& control = *boxes_[static_cast<std::size_t>(box - 1)];
+    if (!available(control) || control.text().empty()) continue;
     actions.push_back({"jelöl " + std::to_string(box), [this, box] { Offers(game_).CheckBoxKlikk(box); }, kMark,
                        false});
   }
   for (int row = 1; row <= kQuantityRows; ++row) {
-    if (!available(s.FT_SpinButton(row))) continue;
+    if (!available(*rows_[static_cast<std::size_t>(row - 1)])) continue;
     const bool up = std::bernoulli_distribution(0.6)(choices_);
     actions.push_back({"darab " + std::to_string(row) + (up ? " +" : " -"), [this, row, up] {
                          if (up) Offers(game_).FT_SpinButtonUpClick(row);

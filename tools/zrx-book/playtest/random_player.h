@@ -3,12 +3,14 @@
 // there (the commands of zrx-text), and does one of them at random. Each action is run
 // through the engine exactly as zrx-text runs that command, so the commands written into
 // the replay script play the same game in zrx-text with the same dice seed.
+#include <array>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "game.h"
+#include "offers.h"
 #include "save_random.h"
 
 namespace zrx::playtest {
@@ -22,8 +24,7 @@ struct PlayerAction {
 
 class RandomPlayer {
  public:
-  RandomPlayer(Game& game, SaveRandom& saveRandom, std::mt19937& choices, std::vector<std::string>& script)
-      : game_(game), saveRandom_(saveRandom), choices_(choices), script_(script) {}
+  RandomPlayer(Game& game, SaveRandom& saveRandom, std::mt19937& choices, std::vector<std::string>& script);
 
   // Forgets the saves of the previous run; `saving` says whether this run saves and loads.
   void reset(bool saving) {
@@ -36,6 +37,8 @@ class RandomPlayer {
   // Picks one of the actions and runs it through the dispatcher (after it, the page
   // signal ticks as in zrx-text). True when it was meant to move the game on.
   bool play(const std::vector<PlayerAction>& actions);
+  // The marks and quantities of the offer being filled in, as one text.
+  std::string offerMarks() const;
 
  private:
   void addPageAction(std::vector<PlayerAction>& actions);
@@ -50,6 +53,9 @@ class RandomPlayer {
   SaveRandom& saveRandom_;
   std::mt19937& choices_;
   std::vector<std::string>& script_;
+  // The offer's numbered controls, looked up by name once: the player reads them at every step.
+  std::array<Control*, kChoiceBoxes> boxes_{};
+  std::array<Control*, kQuantityRows> rows_{}, counts_{};
   std::vector<std::string> saved_;  // names saved in this run
   bool saving_ = false;
 };
