@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "book_loader.h"
 #include "clock.h"
@@ -64,6 +65,10 @@ class Program : public QObject {
   // Sets the quit-confirmed flag and closes the welcome window, which ends the program.
   void endProgram();
 
+  // The return text of a minimised window: what it showed, for the reopened window.
+  void setReturnText(const QString& text) { returnText_ = text; }
+  QString takeReturnText() { return std::exchange(returnText_, QString()); }
+
   // Shows the error window with the reported errors; its closing ends the program.
   void showErrorWindow();
 
@@ -92,6 +97,7 @@ class Program : public QObject {
   std::unique_ptr<WindowOpener> opener_;
   SettingsLine settings_;
   bool quitConfirmed_ = false;
+  QString returnText_;
   QPointer<TFormWelcome> welcome_;
   QPointer<TFormMain> main_;
   QPointer<TFormError> error_;
