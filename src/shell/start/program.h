@@ -24,6 +24,9 @@ class TFormWelcome;
 class WindowOpener;
 class WindowServices;
 
+// The application title, shown over the program's windows and message boxes.
+inline constexpr char kApplicationTitle[] = "ZRX";
+
 class Program : public QObject {
   Q_OBJECT
  public:
