@@ -2,10 +2,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QAbstractButton>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "resources/resources.h"
+#include "game.h"
 #include "start/program.h"
 
 namespace zrx {
@@ -26,6 +29,13 @@ QRect desktopOf(const QWidget& window) {
 }
 
 }  // namespace
+
+QColor StoryTextColour(int digit) {
+  static const std::array<QColor, 7> kColours = {QColor(Qt::black),   QColor(Qt::blue),    QColor(Qt::green),
+                                                 QColor(Qt::red),     QColor(Qt::cyan),    QColor(Qt::magenta),
+                                                 QColor(Qt::yellow)};
+  return kColours[static_cast<std::size_t>(std::clamp(digit, 0, 6))];
+}
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
@@ -75,5 +85,25 @@ QCursor WindowServices::customCursor(int number, CursorKind fallback) const {
 }
 
 void WindowServices::KurzorAllitas(QWidget& widget, CursorKind kind) const { widget.setCursor(cursor(kind)); }
+
+void WindowServices::MainFormKurzorBeallitas(QWidget& window, const std::vector<CursorRule>& rules) const {
+  window.setCursor(cursor(CursorKind::Normal));
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    const bool clickable = qobject_cast<QAbstractButton*>(control) != nullptr;
+    QCursor chosen = cursor(clickable ? CursorKind::Link : CursorKind::Normal);
+    if (program_.settings().customCursors()) {
+      for (const CursorRule& rule : rules) {
+        if (control->objectName().startsWith(QLatin1String(rule.namePrefix)))
+          chosen = customCursor(rule.customCursor, CursorKind::Link);
+      }
+    }
+    control->setCursor(chosen);
+  }
+}
+
+QCursor WindowServices::fightCursor() const {
+  if (!program_.settings().customCursors()) return cursor(CursorKind::Link);
+  return customCursor(program_.game().dice().uniform(2) == 0 ? kCursorSword1 : kCursorSword2, CursorKind::Link);
+}
 
 }  // namespace zrx
