@@ -4,16 +4,13 @@
 #include <ostream>
 
 #include "commands.h"
-#include "battle.h"
-#include "dice_tests.h"
+#include "install_engine.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
-#include "offers.h"
 #include "page_signal.h"
-#include "rules_hooks.h"
 #include "seeded_sources.h"
-#include "sign_in.h"
-#include "special_changes.h"
+#include "player_names.h"
+#include "settings_line.h"
 
 namespace zrx {
 namespace {
@@ -34,23 +31,7 @@ std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& s
   return std::make_unique<ClockSeededRandom>();
 }
 
-// Every subsystem's entry points, as the program connects them once at start.
-void installEngine(Game& game) {
-  InstallRulesHooks(game);
-  InstallDiceTestHooks(game);
-  InstallSpecialChangeHooks(game);
-  InstallOfferHooks(game);
-  InstallBattleHooks(game);
-}
-
 }  // namespace
-
-void ApplySettingsLine(const std::string& line, GameSettings& settings) {
-  const auto digit = [&line](std::size_t position) { return position < line.size() ? line[position] - '0' : 0; };
-  settings.ChangeSignalLevel = digit(0);
-  settings.SaveInterval = digit(2) * 10 + 3;
-  settings.StepLogging = line.size() >= 10 && line[9] == '0';
-}
 
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
     : out_(out),
@@ -62,7 +43,7 @@ Session::Session(const SessionOptions& options, std::istream& in, std::ostream& 
       dice_(makeGameDice(options.manualDice, ui_, *generated_)),
       game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
       renderer_(game_.screen, out) {
-  installEngine(game_);
+  InstallEngine(game_);
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
 }
 
@@ -90,13 +71,13 @@ void Session::showErrorWindowIfReported() {
 bool Session::signIn() {
   out_ << "Üdvözöllek, kedves játékos, a ZRX világában!\n"
        << "A megoldás a Te kezedben van!\n";
-  SignIn names(game_.programFolder(), clock_);
+  PlayerNames names(game_.programFolder(), clock_);
   if (const int code = names.ReadNames()) {
     game_.errors.HibaHozzairas(code);
     showErrorWindowIfReported();
     return false;
   }
-  ApplySettingsLine(names.settingsLine(), game_.state.settings);
+  ApplySettings(SettingsLine::Parse(names.settingsLine()), game_.state.settings);
   if (!names.names().empty()) {
     out_ << "Ismert játékosok:";
     for (const std::string& known : names.names()) out_ << " " << known << (&known == &names.names().back() ? "" : ",");

@@ -1,9 +1,9 @@
-#include "arrow_button.h"
+#include "game/arrow_button.h"
 
 #include <QPainter>
 #include <QPolygonF>
 
-namespace zrx::shell {
+namespace zrx {
 
 ArrowButton::ArrowButton(const QString& objectName, QWidget* parent) : QAbstractButton(parent) {
   setObjectName(objectName);
@@ -24,4 +24,4 @@ void ArrowButton::paintEvent(QPaintEvent*) {
   painter.drawPolygon(arrow);
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

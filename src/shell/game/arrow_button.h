@@ -3,7 +3,7 @@
 // signalled page; clicking it is the "next" action.
 #include <QAbstractButton>
 
-namespace zrx::shell {
+namespace zrx {
 
 class ArrowButton : public QAbstractButton {
   Q_OBJECT
@@ -15,4 +15,4 @@ class ArrowButton : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,4 +1,4 @@
-#include "control_render.h"
+#include "game/control_render.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -10,13 +10,13 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
-#include "link_button.h"
-#include "right_click_help.h"
+#include "style/link_label.h"
+#include "game/right_click_help.h"
 
-namespace zrx::shell {
+namespace zrx {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+std::string ToStdString(const QString& text) { return text.toStdString(); }
 
 QColor ColourOf(Colour colour, const QColor& fallback) {
   switch (colour) {
@@ -34,7 +34,7 @@ QColor ColourOf(Colour colour, const QColor& fallback) {
 QString JoinedLines(const std::vector<std::string>& lines) {
   QStringList joined;
   joined.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) joined.push_back(Q(line));
+  for (const std::string& line : lines) joined.push_back(ToQString(line));
   return joined.join('\n');
 }
 
@@ -44,21 +44,23 @@ void RenderState(QWidget* widget, const Control& control) {
 }
 
 void RenderLabel(QLabel* label, const Control& control) {
-  label->setText(Q(SingleAmpersands(control.text())));
+  label->setText(ToQString(SingleAmpersands(control.text())));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, ColourOf(control.colour(), QColor(0, 0, 0)));
   label->setPalette(palette);
   RenderState(label, control);
 }
 
-void RenderLink(LinkButton* link, const Control& control, const QColor& fallback) {
-  if (!control.text().empty()) link->setText(Q(SingleAmpersands(control.text())));
-  link->setTextColour(ColourOf(control.colour(), fallback));
+void RenderLink(LinkLabel* link, const Control& control, const QColor& fallback) {
+  if (!control.text().empty()) link->setText(ToQString(SingleAmpersands(control.text())));
+  // A command that cannot be used now is greyed.
+  link->setColours(control.enabled() ? ColourOf(control.colour(), fallback) : QColor(128, 128, 128),
+                   control.enabled() ? QColor(0, 0, 255) : QColor());
   RenderState(link, control);
 }
 
 void RenderButton(QAbstractButton* button, const Control& control) {
-  if (!control.text().empty()) button->setText(Q(control.text()));
+  if (!control.text().empty()) button->setText(ToQString(control.text()));
   RenderState(button, control);
 }
 
@@ -66,10 +68,10 @@ void RenderList(QListWidget* list, const Control& control) {
   const QSignalBlocker blocker(list);
   const auto& items = control.items();
   bool same = list->count() == static_cast<int>(items.size());
-  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == Q(items[static_cast<std::size_t>(i)]);
+  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == ToQString(items[static_cast<std::size_t>(i)]);
   if (!same) {
     list->clear();
-    for (const std::string& item : items) list->addItem(Q(item));
+    for (const std::string& item : items) list->addItem(ToQString(item));
   }
   list->setCurrentRow(control.selection());
   if (control.selection() < 0) list->clearSelection();
@@ -91,13 +93,13 @@ void RenderStory(QTextEdit* text, const Control& control) {
 
 void RenderLineEdit(QLineEdit* edit, const Control& control) {
   const QSignalBlocker blocker(edit);
-  if (edit->text() != Q(control.text())) edit->setText(Q(control.text()));
+  if (edit->text() != ToQString(control.text())) edit->setText(ToQString(control.text()));
   RenderState(edit, control);
 }
 
 void RenderCheck(QCheckBox* box, const Control& control) {
   const QSignalBlocker blocker(box);
-  box->setText(Q(SingleAmpersands(control.text())));
+  box->setText(ToQString(SingleAmpersands(control.text())));
   box->setChecked(control.value() != 0);
   RenderState(box, control);
 }
@@ -108,4 +110,4 @@ void RenderSpin(QSpinBox* spin, const Control& control) {
   RenderState(spin, control);
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -19,12 +19,12 @@ class QSpinBox;
 class QTextEdit;
 class QWidget;
 
-namespace zrx::shell {
+namespace zrx {
 
-class LinkButton;
+class LinkLabel;
 
-QString Q(const std::string& text);
-std::string S(const QString& text);
+QString ToQString(const std::string& text);
+std::string ToStdString(const QString& text);
 // The colour of a model colour; `fallback` for Default.
 QColor ColourOf(Colour colour, const QColor& fallback);
 // A control's lines as one text.
@@ -32,7 +32,7 @@ QString JoinedLines(const std::vector<std::string>& lines);
 
 void RenderState(QWidget* widget, const Control& control);  // visible and enabled
 void RenderLabel(QLabel* label, const Control& control);
-void RenderLink(LinkButton* link, const Control& control, const QColor& fallback);
+void RenderLink(LinkLabel* link, const Control& control, const QColor& fallback);
 void RenderButton(QAbstractButton* button, const Control& control);
 void RenderList(QListWidget* list, const Control& control);
 void RenderMemo(QPlainTextEdit* memo, const Control& control);
@@ -41,4 +41,4 @@ void RenderLineEdit(QLineEdit* edit, const Control& control);
 void RenderCheck(QCheckBox* box, const Control& control);
 void RenderSpin(QSpinBox* spin, const Control& control);
 
-}  // namespace zrx::shell
+}  // namespace zrx

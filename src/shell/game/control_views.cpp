@@ -1,6 +1,6 @@
-#include "control_views.h"
+#include "game/control_views.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 void ControlViews::bind(const std::string& name, Render render) {
   bindings_.push_back({name, &screen_.control(name), std::move(render), kNeverSeen});
@@ -28,4 +28,4 @@ void ControlViews::invalidate(const std::string& name) {
   }
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

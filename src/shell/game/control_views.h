@@ -9,7 +9,7 @@
 
 #include "screen_model.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 class ControlViews {
  public:
@@ -44,4 +44,4 @@ class ControlViews {
   std::vector<Binding> bindings_;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

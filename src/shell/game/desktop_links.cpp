@@ -1,6 +1,6 @@
-#include "desktop_links.h"
+#include "game/desktop_links.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 // Deployment values of this build.
@@ -15,4 +15,4 @@ QString AuthorsMailUrl() {
 
 QString HomePageUrl() { return kHomePage; }
 
-}  // namespace zrx::shell
+}  // namespace zrx

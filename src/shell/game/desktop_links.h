@@ -2,9 +2,9 @@
 // The two addresses the program opens: a mail to the authors and the home page.
 #include <QString>
 
-namespace zrx::shell {
+namespace zrx {
 
 QString AuthorsMailUrl();
 QString HomePageUrl();
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,9 +1,9 @@
-#include "dice_face_view.h"
+#include "game/dice_face_view.h"
 
 #include <QPainter>
 #include <vector>
 
-namespace zrx::shell {
+namespace zrx {
 
 std::vector<QPoint> PipCells(int face) {
   switch (face) {
@@ -46,4 +46,4 @@ void DiceFaceView::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -2,7 +2,7 @@
 // One die of the dice panel, drawn: a rounded white face with its pips (0 draws nothing).
 #include <QWidget>
 
-namespace zrx::shell {
+namespace zrx {
 
 class DiceFaceView : public QWidget {
   Q_OBJECT
@@ -23,4 +23,4 @@ class DiceFaceView : public QWidget {
 // Pip positions of a face 1..6 on a 3 x 3 grid (column, row 0..2); empty for other faces.
 std::vector<QPoint> PipCells(int face);
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -9,27 +9,27 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "control_render.h"
+#include "game/control_render.h"
 #include "equipment.h"
-#include "link_button.h"
+#include "style/link_label.h"
 #include "offers.h"
-#include "page_context.h"
-#include "page_widgets.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 QWidget* spinButton(PageContext& context, int row, QWidget* parent) {
   const std::string name = "FT_SpinButton" + TwoDigits(row);
   auto* spin = new QWidget(parent);
-  spin->setObjectName(Q(name));
+  spin->setObjectName(ToQString(name));
   auto* layout = new QVBoxLayout(spin);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   Game& game = context.game;
   for (const bool up : {true, false}) {
     auto* arrow = new QToolButton(spin);
-    arrow->setObjectName(Q(name + (up ? "Up" : "Down")));
+    arrow->setObjectName(ToQString(name + (up ? "Up" : "Down")));
     arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
     arrow->setFixedSize(18, 11);
     QObject::connect(arrow, &QToolButton::clicked, arrow, [&context, &game, row, up] {
@@ -48,7 +48,7 @@ QWidget* choiceBoxes(PageContext& context, QWidget* parent) {
   QGroupBox* group = Frame("", parent);
   group->setObjectName("GroupBox1");
   context.views.bind("GroupBox1", [group](const Control& c) {
-    group->setTitle(Q(c.text()));
+    group->setTitle(ToQString(c.text()));
     RenderState(group, c);
   });
   auto* grid = new QGridLayout(group);
@@ -58,7 +58,7 @@ QWidget* choiceBoxes(PageContext& context, QWidget* parent) {
   Game& game = context.game;
   for (int n = 1; n <= kChoiceBoxes; ++n) {
     auto* box = new QCheckBox(group);
-    box->setObjectName(Q("CheckBox" + std::to_string(n)));
+    box->setObjectName(ToQString("CheckBox" + std::to_string(n)));
     context.views.bind("CheckBox" + std::to_string(n), [box](const Control& c) { RenderCheck(box, c); });
     QObject::connect(box, &QCheckBox::clicked, box,
                      [&context, &game, n] { context.perform([&game, n] { Offers(game).CheckBoxKlikk(n); }); });
@@ -117,4 +117,4 @@ QWidget* BuildEquipmentPage(PageContext& context) {
   return page;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

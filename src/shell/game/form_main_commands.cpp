@@ -1,18 +1,20 @@
 // The game window's commands (menu items, their keys and the command buttons), the keys
 // and mouse presses it watches program-wide, right-click help, and closing.
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "control_render.h"
-#include "form_main.h"
+#include "game.h"
+#include "game/control_render.h"
+#include "game/form_main.h"
+#include "game/main_menu.h"
+#include "game/menu_table.h"
+#include "game/right_click_help.h"
 #include "lifecycle.h"
-#include "main_menu.h"
-#include "menu_table.h"
-#include "right_click_help.h"
+#include "start/program.h"
+#include "start/window_opener.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 void TFormMain::runMenu(int code) {
   const MenuEntry* entry = MenuEntryByCode(code);
@@ -33,35 +35,33 @@ void TFormMain::runMenu(int code) {
       if (running) perform([this] { Lifecycle(game_).KlikkBefejezes(); });
       break;
     case MenuAction::Import:
-      if (hooks_.openImportWindow) hooks_.openImportWindow();
+    case MenuAction::Editor:
+      // The import window and the book editor come with the book tools; until then the
+      // command has nothing to open.
       break;
     case MenuAction::Settings:
       openWindow(entry->windowCode);
-      if (hooks_.applyCursors) hooks_.applyCursors();
+      MainFormKurzorBeallitas();
       break;
     case MenuAction::Quit: close(); break;
     case MenuAction::Nothing: break;
     case MenuAction::OpenWindow: openWindow(entry->windowCode); break;
-    case MenuAction::Editor:
-      if (hooks_.openEditorWindow) hooks_.openEditorWindow();
-      break;
     case MenuAction::Introduction:
     case MenuAction::Rules: {
       // Left by its link, each of the two windows hands over to the other.
       int window = entry->windowCode;
-      while (hooks_.formNyitas && hooks_.formNyitas(window) == 1 && game_.state.PendingWindow < 2) {
-        window = window == 60 ? 80 : 60;
+      while (program().opener().FormNyitas(window) == kLeftByLink && game_.state.PendingWindow < 2) {
+        window = window == kWindowIntro ? kWindowRules : kWindowIntro;
       }
-      if (game_.state.PendingWindow >= 2) showMinimized();
       break;
     }
   }
 }
 
 void TFormMain::openWindow(int code) {
-  if (hooks_.formNyitas) hooks_.formNyitas(code);
-  // A minimised sub-window minimises the program; it comes back on restore.
-  if (game_.state.PendingWindow >= 2) showMinimized();
+  // A minimised sub-window minimises the program (the opener does it); an error reported
+  // meanwhile shows the error window, which ends the program.
+  program().opener().FormNyitas(code);
   if (game_.errors.FatalErrorFlag()) game_.ui().ErrorWindow(game_.errors);
   refresh();
 }
@@ -71,7 +71,7 @@ bool TFormMain::GlobalMouseDown(QWidget* pressed) {
   for (QWidget* w = pressed; w && w != this; w = w->parentWidget()) {
     if (w->objectName().isEmpty()) continue;
     const std::optional<HelpLines> help =
-        RightClickHelp(S(w->objectName()), game_.state.Difficulty, noContinuations);
+        RightClickHelp(ToStdString(w->objectName()), game_.state.Difficulty, noContinuations);
     if (help) {
       game_.ui().CommentFormMegjelenites((*help)[0], (*help)[1], (*help)[2]);
       return true;
@@ -102,7 +102,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   // Only what happens inside this window, and not while another window is modal over it.
   if (!widget || widget->window() != this || (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this)) {
-    return QWidget::eventFilter(watched, event);
+    return TFormZRXBase::eventFilter(watched, event);
   }
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -132,23 +132,18 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     }
     default: break;
   }
-  return QWidget::eventFilter(watched, event);
+  return TFormZRXBase::eventFilter(watched, event);
 }
 
-void TFormMain::closeEvent(QCloseEvent* event) {
-  const bool confirmed = hooks_.confirmQuit ? hooks_.confirmQuit() : true;
-  if (game_.state.PendingWindow >= 2) {
-    event->ignore();
-    showMinimized();
-    return;
-  }
-  if (!confirmed) {
-    event->ignore();
-    return;
-  }
+bool TFormMain::canClose() {
+  // `FormClose`: refused while fading in; then the quit confirmation. A minimised
+  // confirmation minimised the program and comes back on restore.
+  if (!TFormZRXBase::canClose()) return false;
+  program().opener().FormNyitas(kWindowBye);
+  if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;
   if (game_.state.GameLoaded) perform([this] { Lifecycle(game_).Befejez(); });
-  event->accept();
-  if (hooks_.endProgram) hooks_.endProgram();
+  program().endProgram();
+  return true;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

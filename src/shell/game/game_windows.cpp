@@ -1,21 +1,23 @@
-#include "game_windows.h"
+#include "game/game_windows.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "control_render.h"
-#include "skull_view.h"
-#include "victory_colours.h"
+#include "game/control_render.h"
+#include "game/victory_colours.h"
+#include "resources/resources.h"
+#include "start/program.h"
+#include "style/glyph_button.h"
+#include "style/window_services.h"
+#include "style/zrx_button.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
-constexpr int kDeathCloseMs = 10000;
-constexpr int kVictoryCloseMs = 12000;
-constexpr int kVictoryColourMs = 150;
+constexpr int kCaptionRow = 36;
 
 QLabel* centred(const QString& text, const QString& name, int pointSize, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -28,31 +30,43 @@ QLabel* centred(const QString& text, const QString& name, int pointSize, QWidget
   return label;
 }
 
-// Sky blue with a navy frame, like every window of the program.
-void styleWindow(QDialog* dialog) {
-  dialog->setStyleSheet("QDialog { background: #87CEEB; border: 2px solid #000080; }");
-  dialog->setModal(true);
+// The body of a window below its caption row.
+QVBoxLayout* body(QWidget* window, int top = kCaptionRow) {
+  auto* layout = new QVBoxLayout(window);
+  layout->setContentsMargins(12, top, 12, 12);
+  return layout;
+}
+
+void hideCaptionButtons(TFormZRXBase& window) {
+  window.closeGlyph()->hide();
+  window.minimiseGlyph()->hide();
+}
+
+template <typename Window>
+void runPlaced(Program& program, Window& window) {
+  program.services().AblakPozBeallitas(window);
+  window.exec();
 }
 
 }  // namespace
 
-TFormParValaszt::TFormParValaszt(const std::string& header, const std::vector<std::string>& opponentLines,
-                                 QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setObjectName("TFormParValaszt");
+TFormParValaszt::TFormParValaszt(Program& program, const std::string& header,
+                                 const std::vector<std::string>& opponentLines, QWidget* parent)
+    : TFormZRXBase(program, parent, QSize(480, opponentLines.size() > 2 ? 330 : 260)) {
+  setObjectName("FormParValaszt");
   setWindowTitle("Ellenfél kiválasztása");
-  styleWindow(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(centred("Ellenfél választása", "LabelHead", 12, this));
-  QLabel* headerLine = centred(Q(header), "LabelFejlec", 10, this);
+  setHead("Ellenfél választása");
+  hideCaptionButtons(*this);
+  QVBoxLayout* layout = body(this);
+  QLabel* headerLine = centred(ToQString(header), "LabelFejlec", 10, this);
   headerLine->setWordWrap(true);
   layout->addWidget(headerLine);
   for (std::size_t i = 0; i < opponentLines.size() && i < 3; ++i) {
     const int number = static_cast<int>(i) + 1;
-    auto* line = new QLabel(Q(opponentLines[i]), this);
+    auto* line = new QLabel(ToQString(opponentLines[i]), this);
     line->setObjectName(QString("LabelEllenfel%1").arg(number));
     line->setAlignment(Qt::AlignCenter);
-    auto* button = new QPushButton(" Kiválaszt ", this);
+    QPushButton* button = MakeZrxButton(" Kiválaszt ", this);
     button->setObjectName(QString("ButtonKivalaszt%1").arg(number));
     connect(button, &QPushButton::clicked, this, [this, number] {
       chosen_ = number;
@@ -61,26 +75,27 @@ TFormParValaszt::TFormParValaszt(const std::string& header, const std::vector<st
     layout->addWidget(line);
     layout->addWidget(button, 0, Qt::AlignHCenter);
   }
-  setMinimumWidth(460);
 }
 
-void TFormParValaszt::closeEvent(QCloseEvent* event) {
-  if (chosen_ == 0) event->ignore();
-  else QDialog::closeEvent(event);
-}
+bool TFormParValaszt::canClose() { return TFormZRXBase::canClose() && chosen_ != 0; }
 
-TFormDeath::TFormDeath(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), timer_(new QTimer(this)) {
-  setObjectName("TFormDeath");
+TFormDeath::TFormDeath(Program& program, QWidget* parent)
+    : TFormZRXBase(program, parent, QSize(380, 320)), timer_(new QTimer(this)) {
+  setObjectName("FormDeath");
   setWindowTitle("Halál...");
-  styleWindow(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(centred("MEGHALTÁL!", "LabelMeghaltal", 20, this));
-  layout->addWidget(new SkullView(this), 0, Qt::AlignHCenter);
+  setHead("");
+  hideCaptionButtons(*this);
+  if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
+  QVBoxLayout* layout = body(this, 16);
+  layout->addWidget(centred("MEGHALTÁL!", "LabelMeghaltal", 22, this));
+  auto* skull = new QLabel(this);
+  skull->setObjectName("ImageKoponya");
+  skull->setPixmap(program.resources().skull());
+  skull->setAlignment(Qt::AlignCenter);
+  layout->addWidget(skull, 1);
   layout->addWidget(centred("A játék végetért! Próbálkozz újra!", "LabelVege", 11, this));
-  setFixedSize(360, 280);
   timer_->setSingleShot(true);
-  timer_->setInterval(kDeathCloseMs);
+  timer_->setInterval(kCloseAfterMs);
   connect(timer_, &QTimer::timeout, this, &TFormDeath::finish);
   timer_->start();
 }
@@ -91,37 +106,32 @@ void TFormDeath::finish() {
   accept();
 }
 
-void TFormDeath::closeEvent(QCloseEvent* event) {
-  if (closing_) QDialog::closeEvent(event);
-  else event->ignore();
-}
+bool TFormDeath::canClose() { return closing_ && TFormZRXBase::canClose(); }
 
 void TFormDeath::mouseDoubleClickEvent(QMouseEvent*) { finish(); }
 
-TFormWIN::TFormWIN(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      colourTimer_(new QTimer(this)),
-      closeTimer_(new QTimer(this)) {
-  setObjectName("TFormWIN");
-  styleWindow(this);
-  auto* layout = new QVBoxLayout(this);
+TFormWIN::TFormWIN(Program& program, QWidget* parent)
+    : TFormZRXBase(program, parent, QSize(520, 260)), colourTimer_(new QTimer(this)), closeTimer_(new QTimer(this)) {
+  setObjectName("FormWIN");
+  setHead("");
+  hideCaptionButtons(*this);
+  if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
+  QVBoxLayout* layout = body(this, 6);
   layout->setSpacing(0);
-  layout->setContentsMargins(2, 2, 2, 2);
   const char* texts[] = {"GRATULÁLUNK!!!", "GYŐZELEMMEL ZÁRTAD A KÖNYVET!", "TOVÁBBI JÓ JÁTÉKOT!"};
   for (int i = 0; i < 3; ++i) {
-    QLabel* band = centred(texts[i], QString("LabelSav%1").arg(i + 1), 16, this);
+    QLabel* band = centred(texts[i], QString("LabelSav%1").arg(i + 1), 17, this);
     band->setAutoFillBackground(true);
     band->installEventFilter(this);
     layout->addWidget(band, 1);
     bands_.push_back(band);
   }
-  setFixedSize(480, 240);
   paintBands();
-  colourTimer_->setInterval(kVictoryColourMs);
+  colourTimer_->setInterval(kColourStepMs);
   connect(colourTimer_, &QTimer::timeout, this, &TFormWIN::advanceColours);
   colourTimer_->start();
   closeTimer_->setSingleShot(true);
-  closeTimer_->setInterval(kVictoryCloseMs);
+  closeTimer_->setInterval(kCloseAfterMs);
   connect(closeTimer_, &QTimer::timeout, this, &TFormWIN::finish);
   closeTimer_->start();
 }
@@ -136,7 +146,7 @@ void TFormWIN::paintBands() {
   for (std::size_t i = 0; i < bands_.size(); ++i) {
     QPalette palette = bands_[i]->palette();
     palette.setColor(QPalette::Window, colours[i]);
-    // Dark text on the light colours, white on the dark ones.
+    // Navy letters on the light colours, white on the dark ones.
     palette.setColor(QPalette::WindowText, colours[i].lightness() > 140 ? QColor(0, 0, 128) : QColor(Qt::white));
     bands_[i]->setPalette(palette);
   }
@@ -147,7 +157,7 @@ bool TFormWIN::eventFilter(QObject* watched, QEvent* event) {
     finish();
     return true;
   }
-  return QDialog::eventFilter(watched, event);
+  return TFormZRXBase::eventFilter(watched, event);
 }
 
 void TFormWIN::finish() {
@@ -157,25 +167,22 @@ void TFormWIN::finish() {
   accept();
 }
 
-void TFormWIN::closeEvent(QCloseEvent* event) {
-  if (closing_) QDialog::closeEvent(event);
-  else event->ignore();
-}
+bool TFormWIN::canClose() { return closing_ && TFormZRXBase::canClose(); }
 
-int RunParValaszt(QWidget* parent, const std::string& header, const std::vector<std::string>& opponentLines) {
-  TFormParValaszt window(header, opponentLines, parent);
-  window.exec();
+int ShowPairChoice(Program& program, const std::string& header, const std::vector<std::string>& opponentLines) {
+  TFormParValaszt window(program, header, opponentLines, program.frontWindow());
+  runPlaced(program, window);
   return window.chosen() == 0 ? 1 : window.chosen();
 }
 
-void RunDeathWindow(QWidget* parent) {
-  TFormDeath window(parent);
-  window.exec();
+void ShowDeathWindow(Program& program) {
+  TFormDeath window(program, program.frontWindow());
+  runPlaced(program, window);
 }
 
-void RunVictoryWindow(QWidget* parent) {
-  TFormWIN window(parent);
-  window.exec();
+void ShowVictoryWindow(Program& program) {
+  TFormWIN window(program, program.frontWindow());
+  runPlaced(program, window);
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,43 +1,46 @@
 #pragma once
-// The windows the game opens in the middle of play: the pair choice before a round
-// (TFormParValaszt), the death window (TFormDeath) and the victory window (TFormWIN).
-// The desktop UI port opens them; each runs modally and returns when it has closed.
-#include <QDialog>
+// The game's own modal windows that the UI port opens: the pair choice before a battle
+// round (TFormParValaszt), the death window (TFormDeath) and the victory window (TFormWIN).
 #include <string>
 #include <vector>
 
+#include "style/form_zrx_base.h"
+
 class QLabel;
-class QPushButton;
 class QTimer;
 
-namespace zrx::shell {
+namespace zrx {
 
-// Closes only through one of its " Kiválaszt " buttons; the result is the button, 1..3.
-class TFormParValaszt : public QDialog {
+class Program;
+
+// One " Kiválaszt " button per opponent line; closes only through a button.
+class TFormParValaszt : public TFormZRXBase {
   Q_OBJECT
  public:
-  TFormParValaszt(const std::string& header, const std::vector<std::string>& opponentLines, QWidget* parent = nullptr);
+  TFormParValaszt(Program& program, const std::string& header, const std::vector<std::string>& opponentLines,
+                  QWidget* parent);
+  // The button pressed, 1..3; 0 while none was.
   int chosen() const { return chosen_; }
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void reject() override {}
+  bool canClose() override;
 
  private:
   int chosen_ = 0;
 };
 
-// Closes after ten seconds or on a double click; every other close is refused.
-class TFormDeath : public QDialog {
+// "MEGHALTÁL!" with the skull; closes after ten seconds or on a double click, refuses
+// every other close.
+class TFormDeath : public TFormZRXBase {
   Q_OBJECT
  public:
-  explicit TFormDeath(QWidget* parent = nullptr);
+  static constexpr int kCloseAfterMs = 10000;
+  TFormDeath(Program& program, QWidget* parent);
   QTimer* closeTimer() const { return timer_; }
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
+  bool canClose() override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void reject() override {}
 
  private:
   void finish();
@@ -45,23 +48,26 @@ class TFormDeath : public QDialog {
   bool closing_ = false;
 };
 
-// Three bands whose colours cycle every 150 ms; closes after twelve seconds or on a double
-// click on a band; every other close is refused.
-class TFormWIN : public QDialog {
+// Three bands whose colours advance every 150 ms; closes after twelve seconds or on a
+// double click on a band, refuses every other close.
+class TFormWIN : public TFormZRXBase {
   Q_OBJECT
  public:
-  explicit TFormWIN(QWidget* parent = nullptr);
+  static constexpr int kCloseAfterMs = 12000;
+  static constexpr int kColourStepMs = 150;
+  TFormWIN(Program& program, QWidget* parent);
   QTimer* closeTimer() const { return closeTimer_; }
+  QTimer* colourTimer() const { return colourTimer_; }
   int colourState() const { return state_; }
   QLabel* band(int i) const { return bands_[static_cast<std::size_t>(i)]; }
+  // One step of the colour cycle (the colour timer calls it).
+  void advanceColours();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
+  bool canClose() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void reject() override {}
 
  private:
-  void advanceColours();
   void paintBands();
   void finish();
 
@@ -72,9 +78,14 @@ class TFormWIN : public QDialog {
   bool closing_ = false;
 };
 
-// Run the windows modally over `parent`.
-int RunParValaszt(QWidget* parent, const std::string& header, const std::vector<std::string>& opponentLines);
-void RunDeathWindow(QWidget* parent);
-void RunVictoryWindow(QWidget* parent);
+// The pair choice: the header line and one line per standing opponent. Returns the button
+// pressed, 1..number of lines.
+int ShowPairChoice(Program& program, const std::string& header, const std::vector<std::string>& opponentLines);
 
-}  // namespace zrx::shell
+// The death window; returns when it has closed.
+void ShowDeathWindow(Program& program);
+
+// The victory window; returns when it has closed.
+void ShowVictoryWindow(Program& program);
+
+}  // namespace zrx

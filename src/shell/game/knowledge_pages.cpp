@@ -6,20 +6,20 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "control_render.h"
+#include "game/control_render.h"
 #include "information.h"
-#include "link_button.h"
+#include "style/link_label.h"
 #include "magic_skills.h"
 #include "own_notes.h"
-#include "page_context.h"
-#include "page_widgets.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 std::vector<std::string> linesOf(const QString& text) {
   std::vector<std::string> lines;
-  for (const QString& line : text.split('\n')) lines.push_back(S(line));
+  for (const QString& line : text.split('\n')) lines.push_back(ToStdString(line));
   if (text.isEmpty()) lines.clear();
   return lines;
 }
@@ -105,4 +105,4 @@ QWidget* BuildSpecialPage(PageContext&) {
   return page;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

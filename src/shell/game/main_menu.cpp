@@ -1,16 +1,17 @@
-#include "main_menu.h"
+#include "game/main_menu.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
-#include "control_render.h"
-#include "link_button.h"
-#include "menu_table.h"
+#include "game/control_render.h"
+#include "style/link_label.h"
+#include "game/menu_table.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 constexpr int kPanelWidth = 240;
@@ -32,16 +33,43 @@ class HoverFilter : public QObject {
 
 }  // namespace
 
+MenuItemLabel::MenuItemLabel(const QString& objectName, const QString& text, QWidget* parent) : LinkLabel(text, parent) {
+  setObjectName(objectName);
+  colour();
+}
+
+void MenuItemLabel::setHighlighted(bool highlighted) {
+  if (highlighted_ == highlighted) return;
+  highlighted_ = highlighted;
+  colour();
+}
+
+void MenuItemLabel::colour() {
+  if (!isEnabled()) setColours(QColor(128, 128, 128));
+  else setColours(highlighted_ ? QColor(Qt::white) : QColor(0, 0, 128));
+}
+
+void MenuItemLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) colour();
+  LinkLabel::changeEvent(event);
+}
+
+void MenuItemLabel::paintEvent(QPaintEvent* event) {
+  if (highlighted_) QPainter(this).fillRect(rect(), QColor(0, 0, 128));
+  LinkLabel::paintEvent(event);
+}
+
 MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int code)> onChoose)
     : QObject(window), window_(window), choose_(std::move(onChoose)), items_(kMenuCount) {
   auto* row = new QHBoxLayout(titleRow);
   row->setContentsMargins(6, 0, 6, 0);
   for (int menu = 0; menu < kMenuCount; ++menu) {
-    auto* title = new LinkButton(QString("LabelMainMenu%1").arg(menu + 1), Q(MenuTitles()[static_cast<std::size_t>(menu)]),
-                                 titleRow);
-    title->setTextColour(Qt::white);
+    auto* title = new LinkLabel(ToQString(MenuTitles()[static_cast<std::size_t>(menu)]), titleRow);
+    title->setObjectName(QString("LabelMainMenu%1").arg(menu + 1));
+    title->setColours(Qt::white, QColor(255, 255, 160));
+    title->setBold(true);
     title->setFocusPolicy(Qt::NoFocus);
-    connect(title, &LinkButton::clicked, this, [this, menu] { openMenu_ == menu ? closeAll() : open(menu, false); });
+    connect(title, &LinkLabel::clicked, this, [this, menu] { openMenu_ == menu ? closeAll() : open(menu, false); });
     row->addWidget(title);
     titles_.push_back(title);
 
@@ -62,17 +90,16 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
     const int menu = entry.code / 10 - 1;
     QFrame* panel = panels_[static_cast<std::size_t>(menu)];
     auto* line = new QHBoxLayout;
-    auto* label = new LinkButton(QString("LabelMenu%1").arg(entry.code), Q(entry.caption), panel);
-    label->setTextColour(QColor(0, 0, 128));
+    auto* label = new MenuItemLabel(QString("LabelMenu%1").arg(entry.code), ToQString(entry.caption), panel);
     label->setFocusPolicy(Qt::NoFocus);
-    auto* shortcut = new QLabel(Q(entry.shortcut), panel);
+    auto* shortcut = new QLabel(ToQString(entry.shortcut), panel);
     shortcut->setObjectName(QString("LabelMenuGyors%1").arg(entry.code));
     line->addWidget(label, 1);
     line->addWidget(shortcut);
     qobject_cast<QVBoxLayout*>(panel->layout())->addLayout(line);
     const int row = static_cast<int>(itemsOf(menu).size());
     itemsOf(menu).push_back({entry.code, label, shortcut});
-    connect(label, &LinkButton::clicked, this, [this, code = entry.code] { choose(code); });
+    connect(label, &LinkLabel::clicked, this, [this, code = entry.code] { choose(code); });
     label->installEventFilter(new HoverFilter(label, [this, row] { MenuSzinezes(row); }));
   }
 }
@@ -137,7 +164,7 @@ bool MainMenu::containsGlobal(const QPoint& global) const {
   return panel->rect().contains(panel->mapFromGlobal(global)) || title->rect().contains(title->mapFromGlobal(global));
 }
 
-LinkButton* MainMenu::item(int code) const {
+MenuItemLabel* MainMenu::item(int code) const {
   for (const auto& items : items_) {
     for (const Item& item : items) {
       if (item.code == code) return item.label;
@@ -161,4 +188,4 @@ void MainMenu::choose(int code) {
   if (const MenuEntry* entry = MenuEntryByCode(code); entry && item(code)->isEnabled()) choose_(code);
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -8,13 +8,32 @@
 #include <functional>
 #include <vector>
 
+#include "style/link_label.h"
+
 class QFrame;
 class QLabel;
 class QWidget;
 
-namespace zrx::shell {
+namespace zrx {
 
-class LinkButton;
+class LinkLabel;
+
+// A menu item: a link drawn white on navy while highlighted (under the mouse or the keys).
+class MenuItemLabel : public LinkLabel {
+  Q_OBJECT
+ public:
+  MenuItemLabel(const QString& objectName, const QString& text, QWidget* parent);
+  void setHighlighted(bool highlighted);
+  bool highlighted() const { return highlighted_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void colour();
+  bool highlighted_ = false;
+};
 
 class MainMenu : public QObject {
   Q_OBJECT
@@ -31,7 +50,7 @@ class MainMenu : public QObject {
   // True when a press at this global point falls inside the open panel or its title.
   bool containsGlobal(const QPoint& global) const;
 
-  LinkButton* item(int code) const;
+  MenuItemLabel* item(int code) const;
   QLabel* shortcutLabel(int code) const;
   QFrame* panel(int menu) const { return panels_[static_cast<std::size_t>(menu)]; }
   // The highlighted row of the open panel, -1 for none.
@@ -40,7 +59,7 @@ class MainMenu : public QObject {
  private:
   struct Item {
     int code;
-    LinkButton* label;
+    MenuItemLabel* label;
     QLabel* shortcut;
   };
   void MenuSzinezes(int row);
@@ -50,11 +69,11 @@ class MainMenu : public QObject {
 
   QWidget* window_;
   std::function<void(int)> choose_;
-  std::vector<LinkButton*> titles_;
+  std::vector<LinkLabel*> titles_;
   std::vector<QFrame*> panels_;
   std::vector<std::vector<Item>> items_;
   int openMenu_ = -1;
   int row_ = -1;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,8 +1,8 @@
-#include "menu_table.h"
+#include "game/menu_table.h"
 
 #include <Qt>
 
-namespace zrx::shell {
+namespace zrx {
 
 const std::vector<MenuEntry>& MenuEntries() {
   using enum MenuAction;
@@ -49,4 +49,4 @@ const std::array<std::string, kMenuCount>& MenuTitles() {
   return titles;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace zrx::shell {
+namespace zrx {
 
 // What choosing a menu item (or pressing its key) does.
 enum class MenuAction {
@@ -61,4 +61,4 @@ inline constexpr int kMenuCount = 3;
 const std::array<std::string, kMenuCount>& MenuTitles();
 inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 70, 105};
 
-}  // namespace zrx::shell
+}  // namespace zrx

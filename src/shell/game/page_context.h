@@ -4,12 +4,12 @@
 // action (through the dispatcher, followed by a repaint of what changed).
 #include <functional>
 
-#include "control_views.h"
+#include "game/control_views.h"
 #include "game.h"
 
 class QWidget;
 
-namespace zrx::shell {
+namespace zrx {
 
 struct PageContext {
   Game& game;
@@ -26,4 +26,4 @@ QWidget* BuildInformationPage(PageContext& context);
 QWidget* BuildMagicPage(PageContext& context);
 QWidget* BuildSpecialPage(PageContext& context);
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,13 +1,13 @@
-#include "page_signal_ticker.h"
+#include "game/page_signal_ticker.h"
 
-#include "arrow_button.h"
-#include "control_render.h"
-#include "link_button.h"
+#include "game/arrow_button.h"
+#include "game/control_render.h"
+#include "style/link_label.h"
 #include "page_signal.h"
-#include "page_signal_view.h"
-#include "signal_tab_bar.h"
+#include "game/page_signal_view.h"
+#include "game/signal_tab_bar.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 // Pages whose signal makes them the active page.
@@ -83,11 +83,11 @@ void PageSignalTicker::TimerAlarmTimer() {
 void PageSignalTicker::showHints(int kind) {
   const std::optional<SignalView> view = SignalViewOfKind(kind);
   if (!view || (view->labels[0].empty() && view->labels[1].empty())) return;
-  const std::pair<LinkButton*, const std::string*> lines[] = {{hints_.first, &view->labels[0]},
+  const std::pair<LinkLabel*, const std::string*> lines[] = {{hints_.first, &view->labels[0]},
                                                               {hints_.second, &view->labels[1]}};
   for (const auto& [hint, text] : lines) {
-    hint->setText(Q(*text));
-    hint->setTextColour(QColor(0, 0, 128));
+    hint->setText(ToQString(*text));
+    hint->setColours(QColor(0, 0, 128), QColor(0, 0, 255));
     hint->setEnabled(true);
     hint->setVisible(!text->empty());
   }
@@ -114,4 +114,4 @@ void PageSignalTicker::TimerAlarm2Timer() {
   tabs_->setTabColour(activePage_, TickColour(tick2_));
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

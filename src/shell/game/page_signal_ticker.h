@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "control_views.h"
+#include "game/control_views.h"
 #include "game.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 class SignalTabBar;
-class LinkButton;
+class LinkLabel;
 class ArrowButton;
 
 class PageSignalTicker : public QObject {
@@ -22,8 +22,8 @@ class PageSignalTicker : public QObject {
   static constexpr int kIntervalMs = 350;
 
   struct Hints {
-    LinkButton* first;   // LabelNext1
-    LinkButton* second;  // LabelNext2
+    LinkLabel* first;   // LabelNext1
+    LinkLabel* second;  // LabelNext2
     ArrowButton* arrow;  // NyilRajz
   };
   using Perform = std::function<void(const std::function<void()>&)>;
@@ -66,4 +66,4 @@ class PageSignalTicker : public QObject {
   int tick2_ = 0;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,10 +1,10 @@
-#include "page_signal_view.h"
+#include "game/page_signal_view.h"
 
 #include <climits>
 
 #include "page_signal.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 std::optional<SignalView> SignalViewOfKind(int kind) {
   switch (SignalPage(kind)) {
@@ -33,4 +33,4 @@ QColor NormalTabColour() { return QColor(240, 240, 240); }
 
 int NextTick(int tick) { return tick >= INT_MAX - 1 ? 2 : tick + 1; }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -7,7 +7,7 @@
 
 #include <QColor>
 
-namespace zrx::shell {
+namespace zrx {
 
 // What the engine does when the player opens the signalled page (shown in tests and help).
 enum class SignalOpening { EnableFight, ItemChanges, CharacteristicChanges, InformationChanges, StoryChecks, Nothing };
@@ -34,4 +34,4 @@ struct TabSpan {
 };
 inline constexpr std::array<TabSpan, 5> kFixedTabSpans = {{{5, 71}, {75, 141}, {146, 279}, {282, 395}, {398, 483}}};
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,4 +1,4 @@
-#include "page_widgets.h"
+#include "game/page_widgets.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -6,10 +6,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "control_render.h"
-#include "link_button.h"
+#include "game/control_render.h"
+#include "style/link_label.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 // Enter on a list box acts like a double click.
@@ -37,7 +37,7 @@ class EnterFilter : public QObject {
 
 QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* parent) {
   auto* label = new QLabel(parent);
-  label->setObjectName(Q(name));
+  label->setObjectName(ToQString(name));
   context.views.bind(name, [label](const Control& c) { RenderLabel(label, c); });
   return label;
 }
@@ -51,19 +51,25 @@ QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName)
   return label;
 }
 
-LinkButton* BoundLink(PageContext& context, const std::string& name, const QString& text,
+LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent) {
+  auto* link = new LinkLabel(text, parent);
+  link->setObjectName(objectName);
+  link->setColours(colour, QColor(0, 0, 255));
+  return link;
+}
+
+LinkLabel* BoundLink(PageContext& context, const std::string& name, const QString& text,
                       std::function<void()> action, QWidget* parent) {
-  auto* link = new LinkButton(Q(name), text, parent);
-  link->setTextColour(kNavy);
+  LinkLabel* link = NamedLink(ToQString(name), text, kNavy, parent);
   context.views.bind(name, [link](const Control& c) { RenderLink(link, c, kNavy); });
-  QObject::connect(link, &LinkButton::clicked, link, [&context, action] { context.perform(action); });
+  QObject::connect(link, &LinkLabel::clicked, link, [&context, action] { context.perform(action); });
   return link;
 }
 
 QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void()> onClick,
                        std::function<void()> onDoubleClick, QWidget* parent) {
   auto* list = new QListWidget(parent);
-  list->setObjectName(Q(name));
+  list->setObjectName(ToQString(name));
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
   Control& model = context.game.screen.control(name);
   // The keyboard moves the current row as a click would.
@@ -84,7 +90,7 @@ QListWidget* BoundList(PageContext& context, const std::string& name, std::funct
 
 QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget* parent) {
   auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(Q(name));
+  memo->setObjectName(ToQString(name));
   memo->setReadOnly(true);
   context.views.bind(name, [memo](const Control& c) { RenderMemo(memo, c); });
   return memo;
@@ -97,4 +103,4 @@ QGroupBox* Frame(const QString& title, QWidget* parent) {
   return frame;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -5,16 +5,16 @@
 #include <functional>
 #include <string>
 
-#include "page_context.h"
+#include "game/page_context.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-namespace zrx::shell {
+namespace zrx {
 
-class LinkButton;
+class LinkLabel;
 
 inline const QColor kNavy(0, 0, 128);
 
@@ -22,9 +22,11 @@ inline const QColor kNavy(0, 0, 128);
 QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* parent);
 // A fixed caption (not a model control).
 QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName = {});
+// A clickable label of this object name and colour.
+LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent);
 // A clickable label showing model control `name` (its own text when the model's is empty),
 // running `action` through the engine when clicked.
-LinkButton* BoundLink(PageContext& context, const std::string& name, const QString& text,
+LinkLabel* BoundLink(PageContext& context, const std::string& name, const QString& text,
                       std::function<void()> action, QWidget* parent);
 // A list box showing model control `name`; a click selects the line in the model and runs
 // `onClick`, a double click (or Enter) runs `onDoubleClick`.
@@ -35,4 +37,4 @@ QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget
 // A titled frame around a page's area.
 QGroupBox* Frame(const QString& title, QWidget* parent);
 
-}  // namespace zrx::shell
+}  // namespace zrx

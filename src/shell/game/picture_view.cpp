@@ -1,8 +1,8 @@
-#include "picture_view.h"
+#include "game/picture_view.h"
 
 #include <QPainter>
 
-namespace zrx::shell {
+namespace zrx {
 
 PictureView::PictureView(const QString& objectName, QWidget* parent) : QWidget(parent) {
   setObjectName(objectName);
@@ -44,4 +44,4 @@ void PictureView::paintEvent(QPaintEvent*) {
   painter.drawRect(target.adjusted(0, 0, -1, -1));
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

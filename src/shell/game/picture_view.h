@@ -6,7 +6,7 @@
 
 #include "picture.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 class PictureView : public QWidget {
   Q_OBJECT
@@ -30,4 +30,4 @@ class PictureView : public QWidget {
   QImage image_;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,9 +1,9 @@
-#include "right_click_help.h"
+#include "game/right_click_help.h"
 
 #include <utility>
 #include <vector>
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 struct HelpEntry {
@@ -166,4 +166,4 @@ std::string SingleAmpersands(std::string text) {
   return text;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zrx::shell {
+namespace zrx {
 
 using HelpLines = std::array<std::string, 3>;
 
@@ -16,4 +16,4 @@ std::optional<HelpLines> RightClickHelp(std::string_view controlName, int diffic
 // A doubled "&&" of a label text shows as one "&".
 std::string SingleAmpersands(std::string text);
 
-}  // namespace zrx::shell
+}  // namespace zrx

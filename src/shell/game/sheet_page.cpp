@@ -6,12 +6,12 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "control_render.h"
+#include "game/control_render.h"
 #include "navigation.h"
-#include "page_context.h"
-#include "page_widgets.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 class DoubleClickFilter : public QObject {
@@ -85,7 +85,7 @@ QWidget* playerRow(PageContext& context, QWidget* page) {
   const Game& game = context.game;
   // The player's name belongs to the sign-in; it is shown with the game's difficulty.
   context.views.bind("LabelNehezsegiFokozat", [player, &game](const Control&) {
-    player->setText(game.state.GameLoaded ? Q("Játékos: " + game.state.PlayerName) : QString());
+    player->setText(game.state.GameLoaded ? ToQString("Játékos: " + game.state.PlayerName) : QString());
   });
   context.views.bind("LabelSzint", [level](const Control& c) {
     if (c.text().empty()) level->setText("Nehézségi fokozat:");
@@ -119,4 +119,4 @@ QWidget* BuildSheetPage(PageContext& context) {
   return page;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,10 +1,10 @@
-#include "signal_tab_bar.h"
+#include "game/signal_tab_bar.h"
 
 #include <QPainter>
 
-#include "page_signal_view.h"
+#include "game/page_signal_view.h"
 
-namespace zrx::shell {
+namespace zrx {
 
 SignalTabBar::SignalTabBar(QWidget* parent) : QTabBar(parent) {
   setObjectName("PageControl1TabRow");
@@ -58,4 +58,4 @@ void SignalTabBar::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

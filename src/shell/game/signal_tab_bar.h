@@ -5,7 +5,7 @@
 #include <QTabBar>
 #include <map>
 
-namespace zrx::shell {
+namespace zrx {
 
 class SignalTabBar : public QTabBar {
   Q_OBJECT
@@ -24,4 +24,4 @@ class SignalTabBar : public QTabBar {
   std::map<int, QColor> colours_;
 };
 
-}  // namespace zrx::shell
+}  // namespace zrx

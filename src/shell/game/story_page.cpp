@@ -9,16 +9,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "arrow_button.h"
-#include "control_render.h"
-#include "desktop_links.h"
-#include "link_button.h"
+#include "game/arrow_button.h"
+#include "game/control_render.h"
+#include "game/desktop_links.h"
+#include "style/link_label.h"
 #include "navigation.h"
-#include "page_context.h"
-#include "page_widgets.h"
-#include "picture_view.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
+#include "game/picture_view.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 const Picture* pictureOf(const Game& game, const PictureRef& ref) {
@@ -66,22 +66,20 @@ void addChoiceArea(PageContext& context, QWidget* column, QVBoxLayout* layout) {
   edit->setObjectName("EditNext");
   context.views.bind("EditNext", [edit](const Control& c) { RenderLineEdit(edit, c); });
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&context, &game](const QString& typed) {
-    context.perform([&game, text = S(typed)] { Navigation(game).EditNextChange(text); });
+    context.perform([&game, text = ToStdString(typed)] { Navigation(game).EditNextChange(text); });
   });
   QObject::connect(edit, &QLineEdit::returnPressed, edit, [&context, next] { context.perform(next); });
   layout->addWidget(edit);
 
   auto* arrowRow = new QHBoxLayout;
-  LinkButton* labelNext = BoundLink(context, "LabelNext", "Tovább:", next, column);
+  LinkLabel* labelNext = BoundLink(context, "LabelNext", "Tovább:", next, column);
   auto* arrow = new ArrowButton("NyilRajz", column);
   context.views.bind("NyilRajz", [arrow](const Control& c) { arrow->setVisible(c.visible()); });
   QObject::connect(arrow, &ArrowButton::clicked, arrow, [&context, next] { context.perform(next); });
   auto* hints = new QVBoxLayout;
   for (const char* name : {"LabelNext1", "LabelNext2"}) {
-    LinkButton* hint = BoundLink(context, name, "", next, column);
-    QFont bold = hint->font();
-    bold.setBold(true);
-    hint->setFont(bold);
+    LinkLabel* hint = BoundLink(context, name, "", next, column);
+    hint->setBold(true);
     hints->addWidget(hint);
   }
   arrowRow->addWidget(labelNext);
@@ -106,11 +104,10 @@ QWidget* choiceColumn(PageContext& context, QWidget* page) {
   addChoiceArea(context, column, layout);
 
   auto* links = new QHBoxLayout;
-  auto* mail = new LinkButton("LabelLink1", "Levél a fejlesztőknek", column);
-  auto* home = new LinkButton("LabelLink2", "A zrx honlapja", column);
-  for (LinkButton* link : {mail, home}) link->setTextColour(QColor(0, 0, 255));
-  QObject::connect(mail, &LinkButton::clicked, mail, [] { QDesktopServices::openUrl(QUrl(AuthorsMailUrl())); });
-  QObject::connect(home, &LinkButton::clicked, home, [] { QDesktopServices::openUrl(QUrl(HomePageUrl())); });
+  LinkLabel* mail = NamedLink("LabelLink1", "Levél a fejlesztőknek", QColor(0, 0, 255), column);
+  LinkLabel* home = NamedLink("LabelLink2", "A zrx honlapja", QColor(0, 0, 255), column);
+  QObject::connect(mail, &LinkLabel::clicked, mail, [] { QDesktopServices::openUrl(QUrl(AuthorsMailUrl())); });
+  QObject::connect(home, &LinkLabel::clicked, home, [] { QDesktopServices::openUrl(QUrl(HomePageUrl())); });
   links->addWidget(mail);
   links->addWidget(home);
   layout->addLayout(links);
@@ -128,4 +125,4 @@ QWidget* BuildStoryPage(PageContext& context) {
   return page;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

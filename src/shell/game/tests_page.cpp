@@ -6,14 +6,14 @@
 #include <QVBoxLayout>
 
 #include "battle.h"
-#include "control_render.h"
-#include "dice_face_view.h"
+#include "game/control_render.h"
+#include "game/dice_face_view.h"
 #include "dice_tests.h"
-#include "link_button.h"
-#include "page_context.h"
-#include "page_widgets.h"
+#include "style/link_label.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 constexpr const char* kRollCaptions[] = {"Dobás egy kockával", "Dobás két kockával", "Dobás három kockával",
@@ -32,7 +32,7 @@ QWidget* dicePanel(PageContext& context, QWidget* parent) {
     auto* faces = new QHBoxLayout;
     for (int k = 1; k <= kDiceSlots[n - 1]; ++k) {
       const std::string name = "ImageDE" + std::to_string(n) + std::to_string(k);
-      auto* face = new DiceFaceView(Q(name), frame);
+      auto* face = new DiceFaceView(ToQString(name), frame);
       context.views.bind(name, [face](const Control& c) {
         face->setFace(c.picture().source == PictureRef::Source::DiceFace ? c.picture().index : 0);
         face->setVisible(c.visible());
@@ -152,4 +152,4 @@ QWidget* BuildTestsPage(PageContext& context) {
   return page;
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

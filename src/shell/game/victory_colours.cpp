@@ -1,6 +1,6 @@
-#include "victory_colours.h"
+#include "game/victory_colours.h"
 
-namespace zrx::shell {
+namespace zrx {
 namespace {
 
 const QColor kRed(255, 0, 0), kFuchsia(255, 0, 255), kBlue(0, 0, 255), kAqua(0, 255, 255), kLime(0, 255, 0),
@@ -19,4 +19,4 @@ BandColours VictoryBandColours(int state) {
   }
 }
 
-}  // namespace zrx::shell
+}  // namespace zrx

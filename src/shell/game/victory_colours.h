@@ -3,7 +3,7 @@
 #include <QColor>
 #include <array>
 
-namespace zrx::shell {
+namespace zrx {
 
 using BandColours = std::array<QColor, 3>;  // top, middle, bottom
 
@@ -12,4 +12,4 @@ BandColours VictoryBandColours(int state);
 // The state after `state`: 1, 2, ... 6, then 1 again.
 inline int NextVictoryState(int state) { return state % 6 + 1; }
 
-}  // namespace zrx::shell
+}  // namespace zrx

@@ -1,29 +1,22 @@
 #include "window_test_support.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <random>
 
-#include "battle.h"
-#include "book_loader.h"
-#include "dice_tests.h"
-#include "game_windows.h"
-#include "offers.h"
-#include "page_signal_ticker.h"
-#include "package_writer.h"
-#include "rules_hooks.h"
+#include "game/page_signal_ticker.h"
+#include "game/signal_tab_bar.h"
+#include "lifecycle.h"
+#include "resources/resources.h"
 #include "settings_line.h"
-#include "signal_tab_bar.h"
-#include "special_changes.h"
+#include "shell_fixture.h"
 
-namespace zrx::shell::test {
+namespace zrx::testing {
 
-int PipQueue::roll(std::string_view purpose) {
-  purposes_.emplace_back(purpose);
+int PipQueue::roll(std::string_view) {
   if (pips_.empty()) {
     ranDry_ = true;
     return 1;
@@ -33,114 +26,48 @@ int PipQueue::roll(std::string_view purpose) {
   return pip;
 }
 
-std::vector<UiMoment> WindowTestUi::momentsOf(const std::string& kind) const {
-  std::vector<UiMoment> out;
-  for (const UiMoment& m : moments_) {
-    if (m.kind == kind) out.push_back(m);
-  }
-  return out;
-}
-
-bool WindowTestUi::QuestionFormKerdes(const std::string& line1, const std::string& line2) {
-  moments_.push_back({"question", {line1, line2}});
-  if (answers_.empty()) return true;
-  const bool yes = answers_.front();
-  answers_.pop_front();
-  return yes;
-}
-
-void WindowTestUi::QuestionFormInfo(const std::string& line1, const std::string& line2) {
-  moments_.push_back({"info", {line1, line2}});
-}
-
-void WindowTestUi::CommentFormMegjelenites(const std::string& line1, const std::string& line2,
-                                           const std::string& line3) {
-  moments_.push_back({"comment", {line1, line2, line3}});
-}
-
-std::optional<NewGameChoice> WindowTestUi::NewGameScreen() {
-  moments_.push_back({"newgame", {}});
-  return newGame_;
-}
-
-int WindowTestUi::ParValasztas(const std::string& header, const std::vector<std::string>& opponentLines) {
-  std::vector<std::string> lines = {header};
-  lines.insert(lines.end(), opponentLines.begin(), opponentLines.end());
-  moments_.push_back({"pair", lines});
-  return RunParValaszt(window_, header, opponentLines);
-}
-
-void WindowTestUi::DeathWindow() {
-  moments_.push_back({"death", {}});
-  RunDeathWindow(window_);
-}
-
-void WindowTestUi::VictoryWindow() {
-  moments_.push_back({"victory", {}});
-  RunVictoryWindow(window_);
-}
-
-void WindowTestUi::ErrorWindow(const ErrorLog&) { moments_.push_back({"error", {}}); }
-
-void WindowTestUi::BookCodeErrorBox(const std::string& message) { moments_.push_back({"bookcode", {message}}); }
-
-std::string WindowTestUi::KockaBekeres(const std::string&) { return "1"; }
-
-ProgramFolder::ProgramFolder() {
-  std::random_device random;
-  path_ = std::filesystem::temp_directory_path() / ("zrx_window_test_" + std::to_string(random()));
-  std::filesystem::create_directories(path_);
+GameWindowRig::GameWindowRig(std::unique_ptr<Dice> dice) {
   for (const char* package : {"Source", "Mondak", "Save"}) {
-    std::filesystem::copy(std::filesystem::path(ZRX_PACKAGE_DIR) / package, path_ / package,
+    std::filesystem::copy(std::filesystem::path(ZRX_PACKAGE_DIR) / package, temp_.path() / package,
                           std::filesystem::copy_options::recursive);
   }
-}
-
-ProgramFolder::~ProgramFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-GameWindowRig::GameWindowRig(Dice& dice, GameWindowHooks hooks)
-    : loader_(std::make_unique<PackageBookLoader>(folder_.path())),
-      game_(std::make_unique<Game>(folder_.path(), ui_, dice, clock_, *loader_)) {
-  InstallRulesHooks(*game_);
-  InstallDiceTestHooks(*game_);
-  InstallSpecialChangeHooks(*game_);
-  InstallOfferHooks(*game_);
-  InstallBattleHooks(*game_);
-  game_->state.PlayerName = "Teszt";
-  // The settings the bundled packages are built with, as the sign-in reads them.
-  ApplySettingsLine(PackageContent{}.settingsLine, game_->state.settings);
-  window_ = std::make_unique<TFormMain>(*game_, std::move(hooks));
-  ui_.setWindow(window_.get());
-  window_->show();
+  program_ = std::make_unique<Program>(temp_.path(), std::move(dice));
+  program_->resources().load();
+  program_->applySettings(SettingsLine::Parse(kQuietSettings));
+  program_->createStartWindows();
+  program_->setPlayerName("Teszt");
+  window().show();
 }
 
 GameWindowRig::~GameWindowRig() = default;
 
 void GameWindowRig::startGame(const std::string& package, int book, int difficulty) {
-  ui_.setNewGame(NewGameChoice{.package = package, .bookNumber = book, .bookCount = 1, .difficulty = difficulty});
-  click("BitBtn1");
+  const NewGameChoice choice{.package = package, .bookNumber = book, .bookCount = 1, .difficulty = difficulty};
+  window().perform([this, &choice] { Lifecycle(game()).Indit(choice); });
+  tick();
 }
 
-void GameWindowRig::tick() { window_->signalTicker().TimerAlarmTimer(); }
+void GameWindowRig::tick() { window().signalTicker().TimerAlarmTimer(); }
+
+void GameWindowRig::settleLayout() {
+  // Widgets the model just showed get their geometry from posted layout requests; the
+  // window's timers stay out of it, the test ticks them itself.
+  QCoreApplication::sendPostedEvents();
+}
 
 bool GameWindowRig::chooseContinuation(const std::string& entry) {
   settleLayout();
   auto* list = find<QListWidget>("ListBoxNext");
   const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(entry), Qt::MatchExactly);
   if (found.isEmpty()) return false;
-  const QRect row = list->visualItemRect(found.front());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
   click("NyilRajz");
-  tick();
   return true;
 }
 
 void GameWindowRig::openPage(int page) {
   settleLayout();
-  SignalTabBar& tabs = window_->tabRow();
+  SignalTabBar& tabs = window().tabRow();
   QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(page).center());
   tick();
   settleLayout();
@@ -149,12 +76,12 @@ void GameWindowRig::openPage(int page) {
 void GameWindowRig::click(const QString& name) {
   settleLayout();
   auto* button = find<QAbstractButton>(name);
-  if (!button) qFatal("no button named %s", qPrintable(name));
+  if (button == nullptr) qFatal("no button named %s", qPrintable(name));
   QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
   tick();
 }
 
-void GameWindowRig::tick(const QString& name) {
+void GameWindowRig::tickBox(const QString& name) {
   settleLayout();
   auto* box = find<QCheckBox>(name);
   // The box and its text take the click, not the empty rest of the row.
@@ -173,23 +100,25 @@ bool GameWindowRig::clickListRow(const QString& name, int row, bool doubleClick)
   return true;
 }
 
-void GameWindowRig::settleLayout() {
-  // Widgets the model just showed get their geometry from posted layout requests; the
-  // window's timers stay out of it, the test ticks them itself.
-  QCoreApplication::sendPostedEvents();
+QStringList Rows(const QString& name, TFormMain& window) {
+  QStringList rows;
+  auto* list = window.findChild<QListWidget*>(name);
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+  return rows;
 }
 
-void WhenModalOpens(std::function<void(QWidget*)> act) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    poll->stop();
-    poll->deleteLater();
-    act(modal);
+void AnswerInOrder(const QStringList& captions) {
+  if (captions.isEmpty()) return;
+  WhenModalOpens([captions](QWidget& modal) {
+    const QStringList rest = captions.mid(1);
+    for (QPushButton* button : modal.findChildren<QPushButton*>()) {
+      if (button->text() == captions.front() && button->isVisible()) {
+        AnswerInOrder(rest);  // waits for the window that this answer opens next
+        button->click();
+        return;
+      }
+    }
   });
-  poll->start();
 }
 
-}  // namespace zrx::shell::test
+}  // namespace zrx::testing

@@ -1,25 +1,21 @@
 #pragma once
-// The game window over the real engine and the bundled packages, for Qt tests: a fresh
-// program folder, dice from a queue (or seeded), a UI port that records every modal moment
-// and opens the real windows of play, and helpers that click what a player clicks.
-#include <QPoint>
+// The desktop program over the bundled packages with the game window shown, for the game
+// window's tests: a fresh program folder, dice from a queue (or seeded), and helpers that
+// click what a player clicks. The page signal's timers are ticked by the tests themselves.
 #include <QString>
-#include <QWidget>
+#include <QStringList>
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "clock.h"
 #include "dice.h"
-#include "form_main.h"
-#include "game.h"
-#include "ui_port.h"
+#include "game/form_main.h"
+#include "start/program.h"
+#include "temp_folder.h"
 
-namespace zrx::shell::test {
+namespace zrx::testing {
 
 // Pips from a queue; an empty queue gives 1 and is remembered as a failure. The program's
 // own picks (decorative pictures) take the first choice.
@@ -30,99 +26,51 @@ class PipQueue : public Dice {
   int uniform(int) override { return 0; }
   bool empty() const { return pips_.empty(); }
   bool ranDry() const { return ranDry_; }
-  const std::vector<std::string>& purposes() const { return purposes_; }
 
  private:
   std::deque<int> pips_;
-  std::vector<std::string> purposes_;
   bool ranDry_ = false;
 };
 
-// One modal moment as the window met it.
-struct UiMoment {
-  std::string kind;  // "question", "info", "comment", "pair", "death", "victory", "error", "bookcode"
-  std::vector<std::string> lines;
-};
-
-class WindowTestUi : public UiPort {
- public:
-  void setWindow(QWidget* window) { window_ = window; }
-  void setNewGame(std::optional<NewGameChoice> choice) { newGame_ = std::move(choice); }
-  // Answers of the yes/no questions in order; without one the answer is yes.
-  void answer(bool yes) { answers_.push_back(yes); }
-
-  const std::vector<UiMoment>& moments() const { return moments_; }
-  std::vector<UiMoment> momentsOf(const std::string& kind) const;
-  void clear() { moments_.clear(); }
-
-  bool QuestionFormKerdes(const std::string& line1, const std::string& line2) override;
-  void QuestionFormInfo(const std::string& line1, const std::string& line2) override;
-  void CommentFormMegjelenites(const std::string& line1, const std::string& line2, const std::string& line3) override;
-  std::optional<NewGameChoice> NewGameScreen() override;
-  int ParValasztas(const std::string& header, const std::vector<std::string>& opponentLines) override;
-  void DeathWindow() override;
-  void VictoryWindow() override;
-  void ErrorWindow(const ErrorLog& errors) override;
-  void BookCodeErrorBox(const std::string& message) override;
-  std::string KockaBekeres(const std::string& purpose) override;
-
- private:
-  QWidget* window_ = nullptr;
-  std::optional<NewGameChoice> newGame_;
-  std::deque<bool> answers_;
-  std::vector<UiMoment> moments_;
-};
-
-// A fresh program folder holding copies of the bundled packages; removed afterwards.
-class ProgramFolder {
- public:
-  ProgramFolder();
-  ~ProgramFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-// The engine and the game window, wired as the program wires them.
 class GameWindowRig {
  public:
-  explicit GameWindowRig(Dice& dice, GameWindowHooks hooks = {});
+  // The rig's program owns the dice; `dice` stays reachable through the pointer given.
+  explicit GameWindowRig(std::unique_ptr<Dice> dice);
   ~GameWindowRig();
 
-  Game& game() { return *game_; }
-  TFormMain& window() { return *window_; }
-  WindowTestUi& ui() { return ui_; }
+  Program& program() { return *program_; }
+  Game& game() { return program_->game(); }
+  TFormMain& window() { return *program_->mainWindow(); }
+  const std::filesystem::path& folder() const { return temp_.path(); }
 
-  // Starts a game with the "Kezdés" button and the new-game choice.
+  // Starts a game as the new-game screen's choice would.
   void startGame(const std::string& package, int book, int difficulty);
   // One tick of the page signal, as the window's timer gives it.
   void tick();
-  // Clicks the continuation `entry` in ListBoxNext, then the arrow.
+  // Clicks the continuation `entry` in ListBoxNext, then the arrow; false when not offered.
   bool chooseContinuation(const std::string& entry);
   // Opens page 0..6 by clicking its tab.
   void openPage(int page);
-  // Clicks the widget of this object name (a button or a clickable label).
+  // Clicks the button or clickable label of this object name.
   void click(const QString& name);
   // Ticks choice box `name` by a click on its box.
-  void tick(const QString& name);
+  void tickBox(const QString& name);
   // Clicks line `row` of a list box, optionally twice; false when there is no such line.
   bool clickListRow(const QString& list, int row, bool doubleClick = false);
   // Lets posted layout requests run, so that freshly shown widgets have their geometry.
   void settleLayout();
   template <typename W>
-  W* find(const QString& name) { return window_->findChild<W*>(name); }
+  W* find(const QString& name) { return window().findChild<W*>(name); }
 
  private:
-  ProgramFolder folder_;
-  SystemClock clock_;
-  WindowTestUi ui_;
-  std::unique_ptr<BookLoader> loader_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<TFormMain> window_;
+  TempFolder temp_;
+  std::unique_ptr<Program> program_;
 };
 
-// Runs `act` on the next modal window that opens (a window of play, run modally).
-void WhenModalOpens(std::function<void(QWidget*)> act);
+// The lines of a list box.
+QStringList Rows(const QString& list, TFormMain& window);
 
-}  // namespace zrx::shell::test
+// Answers the modal windows that open next, in order, by the captions of their buttons.
+void AnswerInOrder(const QStringList& captions);
+
+}  // namespace zrx::testing
