@@ -1,14 +1,14 @@
 // zrx: the desktop player. Makes sure it runs once, then opens the welcome window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
 #include "program_folder.h"
 #include "start/launch.h"
+#include "start/program.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("ZRX");
+  QApplication::setApplicationName(zrx::kApplicationTitle);
   QApplication::setQuitOnLastWindowClosed(false);
 
   QCommandLineParser parser;

@@ -7,6 +7,7 @@
 #include "fixed_clock.h"
 #include "names_block.h"
 #include "package_fixture.h"
+#include "resources/resources.h"
 
 namespace zrx::testing {
 
@@ -26,6 +27,9 @@ ShellFixture::ShellFixture(const std::string& settingsLine, const std::vector<st
     block.WriteName(nullptr, name, kWriteNameOnly, "");
   }
   program_ = std::make_unique<Program>(folder_, nullptr, std::make_unique<test::FixedClock>());
+  // As the welcome window applies them when it shows; windows made directly see them too.
+  program_->applySettings(SettingsLine::Parse(settingsLine));
+  program_->resources().load();
 }
 
 ShellFixture::~ShellFixture() = default;

@@ -43,7 +43,7 @@ void QtUiPort::VictoryWindow() { ShowVictoryWindow(program_); }
 void QtUiPort::ErrorWindow(const ErrorLog&) { program_.showErrorWindow(); }
 
 void QtUiPort::BookCodeErrorBox(const std::string& message) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), q(message), QMessageBox::NoButton,
+  QMessageBox box(QMessageBox::Critical, kApplicationTitle, q(message), QMessageBox::NoButton,
                   program_.frontWindow());
   box.addButton(" OK ", QMessageBox::AcceptRole);
   box.exec();

@@ -8,6 +8,7 @@
 #include "install_engine.h"
 #include "resources/resources.h"
 #include "start/window_opener.h"
+#include "start/window_registry.h"
 #include "style/window_services.h"
 #include "welcome/form_welcome.h"
 
@@ -24,6 +25,7 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {
   InstallEngine(*game_);
+  RegisterWindows(*this);
   ApplySettings(settings_, game_->state.settings);
 }
 
@@ -45,6 +47,9 @@ void Program::setPlayerName(const std::string& name) {
 }
 
 void Program::createStartWindows() {
+  // The windows draw with the resources from their creation on; a failure is reported by
+  // the welcome window when it shows.
+  resources_->load();
   welcome_ = new TFormWelcome(*this);
   main_ = new TFormMain(*this);
   error_ = new TFormError(*this);

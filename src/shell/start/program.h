@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "book_loader.h"
 #include "clock.h"
@@ -22,6 +23,9 @@ class TFormMain;
 class TFormWelcome;
 class WindowOpener;
 class WindowServices;
+
+// The application title, shown over the program's windows and message boxes.
+inline constexpr char kApplicationTitle[] = "ZRX";
 
 class Program : public QObject {
   Q_OBJECT
@@ -64,6 +68,10 @@ class Program : public QObject {
   // Sets the quit-confirmed flag and closes the welcome window, which ends the program.
   void endProgram();
 
+  // The return text of a minimised window: what it showed, for the reopened window.
+  void setReturnText(const QString& text) { returnText_ = text; }
+  QString takeReturnText() { return std::exchange(returnText_, QString()); }
+
   // Shows the error window with the reported errors; its closing ends the program.
   void showErrorWindow();
 
@@ -92,6 +100,7 @@ class Program : public QObject {
   std::unique_ptr<WindowOpener> opener_;
   SettingsLine settings_;
   bool quitConfirmed_ = false;
+  QString returnText_;
   QPointer<TFormWelcome> welcome_;
   QPointer<TFormMain> main_;
   QPointer<TFormError> error_;

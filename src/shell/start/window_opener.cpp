@@ -1,6 +1,5 @@
 #include "start/window_opener.h"
 
-#include "dialogs/form_bye.h"
 #include "game.h"
 #include "start/program.h"
 #include "style/form_zrx_base.h"
@@ -17,7 +16,6 @@ bool needsSoundInstallation(int code) {
 }  // namespace
 
 WindowOpener::WindowOpener(Program& program) : program_(program) {
-  registerWindow(kWindowBye, [](Program& owner, QWidget* parent) { return std::make_unique<TFormBye>(owner, parent); });
   // Restoring after the quit confirmation was minimised asks again through the game
   // window's close.
   registerRestoreAction(kWindowBye, [this] {

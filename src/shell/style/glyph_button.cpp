@@ -17,6 +17,7 @@ GlyphButton::GlyphButton(const QPixmap& normal, const QPixmap& highlighted, cons
 void GlyphButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QPixmap& picture = hovered_ && isEnabled() ? highlighted_ : normal_;
+  if (!isEnabled()) painter.setOpacity(0.35);
   painter.drawPixmap(QRect(2, 2, 12, 12), picture);
 }
 

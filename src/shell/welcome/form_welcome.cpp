@@ -45,7 +45,7 @@ QRegion welcomeShape(QSize size, int cut) {
 TFormWelcome::TFormWelcome(Program& program, QWidget* parent)
     : TFormZRXBase(program, parent),
       platform_(CheckThisPlatform()),
-      resourceError_(program.resources().load()),
+      resourceError_(program.resources().error()),
       names_(std::make_unique<PlayerNames>(program.folder(), program.clock())) {
   setObjectName("FormWelcome");
   setWindowTitle("ZRX");
