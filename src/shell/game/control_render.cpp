@@ -102,6 +102,8 @@ void RenderCheck(QCheckBox* box, const Control& control) {
   box->setText(ToQString(SingleAmpersands(control.text())));
   box->setChecked(control.value() != 0);
   RenderState(box, control);
+  // A box without an item is no choice.
+  if (control.text().empty()) box->setVisible(false);
 }
 
 void RenderSpin(QSpinBox* spin, const Control& control) {

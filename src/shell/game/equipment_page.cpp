@@ -40,7 +40,14 @@ QWidget* spinButton(PageContext& context, int row, QWidget* parent) {
     });
     layout->addWidget(arrow);
   }
-  context.views.bind(name, [spin](const Control& c) { RenderState(spin, c); });
+  // The button of a row without an item stays hidden.
+  const Control& rowName = game.screen.FT_LabelTNev(row);
+  const auto render = [spin, &rowName, &game, name](const Control&) {
+    RenderState(spin, game.screen.control(name));
+    if (rowName.text().empty()) spin->setVisible(false);
+  };
+  context.views.bind(name, render);
+  context.views.bind("FT_LabelTNev" + TwoDigits(row), render);
   return spin;
 }
 

@@ -26,13 +26,16 @@ QColor SignalTabBar::tabColour(int index) const {
 
 QSize SignalTabBar::tabSizeHint(int index) const {
   const QSize natural = QTabBar::tabSizeHint(index);
+  // The open tab's caption is bold; every tab has room for that.
+  QFont bold = font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
   if (index >= 0 && index < static_cast<int>(kFixedTabSpans.size())) {
     const TabSpan span = kFixedTabSpans[static_cast<std::size_t>(index)];
     // The design widths, widened where a larger font needs it.
-    return {std::max(span.right - span.left + 1, fontMetrics().horizontalAdvance(tabText(index)) + 12),
-            natural.height()};
+    return {std::max(span.right - span.left + 1, metrics.horizontalAdvance(tabText(index)) + 12), natural.height()};
   }
-  return {fontMetrics().horizontalAdvance(tabText(index)) + 16, natural.height()};
+  return {metrics.horizontalAdvance(tabText(index)) + 16, natural.height()};
 }
 
 void SignalTabBar::paintEvent(QPaintEvent*) {

@@ -71,6 +71,8 @@ void addRow(PageContext& context, QGridLayout* grid, int row, const std::string&
   if (!name.empty()) {
     QLabel* label = BoundLabel(context, name, parent);
     label->setStyleSheet("font-weight: bold;");
+    label->setMinimumWidth(130);
+    label->setWordWrap(true);
     grid->addWidget(label, row, 0);
   }
   int column = 1;
@@ -147,8 +149,8 @@ QWidget* BuildTestsPage(PageContext& context) {
   left->addWidget(dicePanel(context, page));
   left->addWidget(luckPanel(context, page));
   left->addStretch(1);
-  layout->addLayout(left, 1);
-  layout->addWidget(battlePanel(context, page), 1);
+  layout->addLayout(left, 2);
+  layout->addWidget(battlePanel(context, page), 3);
   return page;
 }
 
