@@ -4,7 +4,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-plain test-asan run clean
+.PHONY: all deps build build-asan test test-plain test-asan run run-text clean
 
 all: build
 
@@ -30,7 +30,10 @@ test-asan: build-asan
 test: test-plain test-asan
 
 run: build
-	@scripts/run-player.sh $(BUILD)
+	@scripts/run-player.sh $(BUILD) zrx
+
+run-text: build
+	@scripts/run-player.sh $(BUILD) zrx-text
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

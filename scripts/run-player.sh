@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Starts the player on the packages beside the built program ("Source" and the others in bin/).
+# Starts a player on the packages beside the built programs ("Source" and the others in bin/):
+# the desktop program `zrx` (make run), or the text player `zrx-text` (make run-text).
 set -euo pipefail
 build=${1:-build}
-if [ -x "$build/bin/zrx-text" ]; then
-  exec "$build/bin/zrx-text"
+player=${2:-zrx}
+if [ -x "$build/bin/$player" ]; then
+  exec "$build/bin/$player" "${@:3}"
 fi
-echo "No player has been built yet; the test suite shows what loads today (make test)."
+echo "$player has not been built yet (make build)."
+exit 1

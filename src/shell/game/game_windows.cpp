@@ -86,7 +86,7 @@ TFormDeath::TFormDeath(Program& program, QWidget* parent)
   setHead("");
   hideCaptionButtons(*this);
   if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
-  QVBoxLayout* layout = body(this, 16);
+  QVBoxLayout* layout = body(this);
   layout->addWidget(centred("MEGHALTÁL!", "LabelMeghaltal", 22, this));
   auto* skull = new QLabel(this);
   skull->setObjectName("ImageKoponya");

@@ -41,8 +41,9 @@ QLabel* valueLabel(PageContext& context, const std::string& name, QWidget* paren
 QWidget* characteristics(PageContext& context, QWidget* page) {
   QWidget* frame = Frame("Jellemzők", page);
   auto* grid = new QGridLayout(frame);
+  // Columns: caption, start value, caption of the current value (the book's own), current value.
   grid->addWidget(Caption("Kezdeti érték", frame), 0, 1);
-  grid->addWidget(Caption("Jelenlegi érték", frame), 0, 2);
+  grid->addWidget(Caption("Jelenlegi érték", frame), 0, 3);
   const struct {
     const char* caption;
     const char* start;
@@ -54,22 +55,20 @@ QWidget* characteristics(PageContext& context, QWidget* page) {
   for (const auto& main : mains) {
     grid->addWidget(Caption(main.caption, frame), row, 0);
     grid->addWidget(valueLabel(context, main.start, frame), row, 1);
-    grid->addWidget(valueLabel(context, main.now, frame), row, 2);
+    grid->addWidget(valueLabel(context, main.now, frame), row, 3);
     ++row;
   }
   // A slot of the book's own: caption and value of the start, caption and value of the current.
   for (int slot = 1; slot <= 4; ++slot) {
     const std::string base = "LabelBV" + std::to_string(slot);
-    auto* line = new QHBoxLayout;
-    line->addWidget(BoundLabel(context, base + "Start", frame));
-    line->addWidget(valueLabel(context, base + "TextStart", frame));
-    line->addSpacing(16);
-    line->addWidget(BoundLabel(context, base + "Now", frame));
-    line->addWidget(valueLabel(context, base + "TextNow", frame));
-    line->addStretch(1);
-    grid->addLayout(line, row++, 0, 1, 3);
+    grid->addWidget(BoundLabel(context, base + "Start", frame), row, 0);
+    grid->addWidget(valueLabel(context, base + "TextStart", frame), row, 1);
+    grid->addWidget(BoundLabel(context, base + "Now", frame), row, 2);
+    grid->addWidget(valueLabel(context, base + "TextNow", frame), row, 3);
+    ++row;
   }
   grid->setRowStretch(row, 1);
+  grid->setColumnStretch(4, 1);
   return frame;
 }
 
