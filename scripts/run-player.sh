@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Starts a player on the packages beside the built programs ("Source" and the others in bin/):
-# the desktop program `zrx` (make run), or the text player `zrx-text` (make run-text).
+# Starts the player on the packages beside the built program: the desktop program when a
+# display is there, the text player otherwise. `run-player.sh BUILD text` always starts the
+# text player.
 set -euo pipefail
 build=${1:-build}
-player=${2:-zrx}
-if [ -x "$build/bin/$player" ]; then
-  exec "$build/bin/$player" "${@:3}"
+mode=${2:-auto}
+if [ "$mode" != "text" ] && [ -x "$build/bin/zrx" ]; then
+  if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec "$build/bin/zrx"
+  fi
+  echo "Nincs grafikus kijelző (DISPLAY, WAYLAND_DISPLAY): a szöveges játékos indul."
 fi
-echo "$player has not been built yet (make build)."
-exit 1
+if [ -x "$build/bin/zrx-text" ]; then
+  exec "$build/bin/zrx-text"
+fi
+echo "No player has been built yet; the test suite shows what loads today (make test)."

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "resources/resources.h"
@@ -26,6 +27,13 @@ QRect desktopOf(const QWidget& window) {
 }
 
 }  // namespace
+
+QColor StoryTextColour(int digit) {
+  static const std::array<QColor, 7> kColours = {QColor(Qt::black),   QColor(Qt::blue),    QColor(Qt::green),
+                                                 QColor(Qt::red),     QColor(Qt::cyan),    QColor(Qt::magenta),
+                                                 QColor(Qt::yellow)};
+  return kColours[static_cast<std::size_t>(std::clamp(digit, 0, 6))];
+}
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 

@@ -31,6 +31,10 @@ inline constexpr int kCustomCursorCount = 11;
 QPoint PositionOverMainWindow(const QRect& screen, const QRect& mainWindow, const QSize& window);
 // The desktop centre.
 QPoint PositionOnDesktopCentre(const QRect& screen, const QSize& window);
+// The story text's colour for the "Szövegszín" digit: black, blue, green, red, cyan,
+// magenta, yellow.
+QColor StoryTextColour(int digit);
+
 // Round half to even, the program's rounding of computed positions.
 int RoundHalfEven(double value);
 
