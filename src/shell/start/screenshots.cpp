@@ -17,7 +17,7 @@
 #include "dialogs/form_error.h"
 #include "dialogs/form_question.h"
 #include "error_log.h"
-#include "game/form_main.h"
+#include "game/game_screens.h"
 #include "resources/resources.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
@@ -123,8 +123,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writer.write("settings_look", settings);
 
   writeControls(program, writer);
-  TFormMain main(program);
-  writer.write("main_empty", main);
+  WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   return writer.failed() ? 1 : 0;
 }
 
