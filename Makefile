@@ -4,7 +4,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-plain test-asan run clean
+.PHONY: all deps build build-asan test test-plain test-asan run run-text screens clean
 
 all: build
 
@@ -29,8 +29,17 @@ test-asan: build-asan
 # Both configurations: the plain build and the one under AddressSanitizer and UBSan.
 test: test-plain test-asan
 
+# The desktop program when a display is there, else the text player.
 run: build
 	@scripts/run-player.sh $(BUILD)
+
+run-text: build
+	@scripts/run-player.sh $(BUILD) text
+
+# A picture of every window, drawn without a display, into $(BUILD)/screens/.
+screens: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx --screens $(BUILD)/screens
+	@echo "Képek: $(BUILD)/screens/"
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

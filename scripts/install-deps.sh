@@ -7,7 +7,9 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libyaml-cpp-dev libcli11-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+  fonts-linuxlibertine
+  xvfb xauth
 )
 
 missing=()

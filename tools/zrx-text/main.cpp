@@ -7,18 +7,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "program_folder.h"
 #include "session.h"
-
-namespace {
-
-std::filesystem::path executableFolder(const char* argv0) {
-  std::error_code ec;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return self.parent_path();
-  return std::filesystem::absolute(argv0).parent_path();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"ZRX - szöveges játékos"};
@@ -34,7 +24,14 @@ int main(int argc, char** argv) {
   CLI11_PARSE(app, argc, argv);
 
   zrx::SessionOptions options;
-  options.programFolder = folder.empty() ? executableFolder(argv[0]) : std::filesystem::path(folder);
+  options.programFolder = zrx::DecideProgramFolder(
+      {.option = folder.empty() ? std::nullopt : std::optional<std::filesystem::path>(folder),
+       .executableFolder = zrx::ExecutableFolder(argv[0]),
+       .userDataHome = zrx::UserDataHome()});
+  if (options.programFolder.empty()) {
+    std::cerr << "A program mappája nem hozható létre.\n";
+    return 1;
+  }
   options.seed = seed;
   options.manualDice = dice == "manual";
   options.script = !script.empty() || isatty(STDIN_FILENO) == 0;

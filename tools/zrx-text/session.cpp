@@ -4,17 +4,13 @@
 #include <ostream>
 
 #include "commands.h"
-#include "battle.h"
-#include "dice_tests.h"
 #include "engine_hooks.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
-#include "offers.h"
 #include "page_signal.h"
-#include "rules_hooks.h"
+#include "player_names.h"
 #include "seeded_save_random.h"
-#include "sign_in.h"
-#include "special_changes.h"
+#include "settings_line.h"
 
 namespace zrx {
 namespace {
@@ -35,13 +31,6 @@ std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& s
 }
 
 }  // namespace
-
-void ApplySettingsLine(const std::string& line, GameSettings& settings) {
-  const auto digit = [&line](std::size_t position) { return position < line.size() ? line[position] - '0' : 0; };
-  settings.ChangeSignalLevel = digit(0);
-  settings.SaveInterval = digit(2) * 10 + 3;
-  settings.StepLogging = line.size() >= 10 && line[9] == '0';
-}
 
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
     : out_(out),
@@ -81,13 +70,13 @@ void Session::showErrorWindowIfReported() {
 bool Session::signIn() {
   out_ << "Üdvözöllek, kedves játékos, a ZRX világában!\n"
        << "A megoldás a Te kezedben van!\n";
-  SignIn names(game_.programFolder(), clock_);
+  PlayerNames names(game_.programFolder(), clock_);
   if (const int code = names.ReadNames()) {
     game_.errors.HibaHozzairas(code);
     showErrorWindowIfReported();
     return false;
   }
-  ApplySettingsLine(names.settingsLine(), game_.state.settings);
+  ApplySettings(SettingsLine::Parse(names.settingsLine()), game_.state.settings);
   if (!names.names().empty()) {
     out_ << "Ismert játékosok:";
     for (const std::string& known : names.names()) out_ << " " << known << (&known == &names.names().back() ? "" : ",");

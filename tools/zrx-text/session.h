@@ -77,7 +77,4 @@ class Session {
   std::vector<std::string> preset_;
 };
 
-// The settings line's digits that the running game reads.
-void ApplySettingsLine(const std::string& line, GameSettings& settings);
-
 }  // namespace zrx

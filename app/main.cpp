@@ -1,0 +1,27 @@
+// zrx: the desktop player. Makes sure it runs once, then opens the welcome window.
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include "program_folder.h"
+#include "start/launch.h"
+#include "start/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(zrx::kApplicationTitle);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  const QCommandLineOption folder("folder", "A program mappája (fejlesztőknek).", "DIR");
+  const QCommandLineOption screens("screens", "Az ablakok képei PNG-ként ebbe a mappába (fejlesztőknek).", "DIR");
+  parser.addOption(folder);
+  parser.addOption(screens);
+  parser.process(app);
+
+  zrx::LaunchOptions options;
+  if (parser.isSet(folder)) options.folder = parser.value(folder).toStdString();
+  if (parser.isSet(screens)) options.screensFolder = parser.value(screens).toStdString();
+  options.executableFolder = zrx::ExecutableFolder(argv[0]);
+  return zrx::Launch(app, options);
+}

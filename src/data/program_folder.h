@@ -1,0 +1,28 @@
+#pragma once
+// Where the program keeps its packages, "Save/" and "Other/".
+#include <filesystem>
+#include <optional>
+
+namespace zrx {
+
+struct ProgramFolderInputs {
+  std::optional<std::filesystem::path> option;  // --folder DIR: a developer's choice, taken as it is
+  std::filesystem::path executableFolder;       // the folder of the running program
+  std::filesystem::path userDataHome;           // $XDG_DATA_HOME, or ~/.local/share
+};
+
+// The program folder. A folder given by option wins. A program whose "Source" package lies
+// beside it (the build tree, a copied folder) uses its own folder. An installed program
+// (packages in <prefix>/share/zrx beside <prefix>/bin) uses the per-user folder
+// <userDataHome>/zrx, which the first start lays out from the installed packages: the
+// installed files are never written. Empty when no folder can be laid out.
+std::filesystem::path DecideProgramFolder(const ProgramFolderInputs& inputs);
+
+// The user's data home from the environment: $XDG_DATA_HOME when set and absolute, else
+// $HOME/.local/share.
+std::filesystem::path UserDataHome();
+
+// The folder of the running executable.
+std::filesystem::path ExecutableFolder(const char* argv0);
+
+}  // namespace zrx

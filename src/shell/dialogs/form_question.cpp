@@ -1,0 +1,79 @@
+#include "dialogs/form_question.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "start/program.h"
+#include "style/window_services.h"
+#include "style/zrx_button.h"
+
+namespace zrx {
+namespace {
+
+QLabel* centredLine(const QString& text, int y, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(12, y, TFormQuestion::kQuestionSize.width() - 24, 24);
+  label->setAlignment(Qt::AlignCenter);
+  QFont font = label->font();
+  font.setPointSize(11);
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+
+}  // namespace
+
+TFormQuestion::TFormQuestion(Program& program, Kind kind, const QString& line1, const QString& line2, QWidget* parent)
+    : TFormZRXBase(program, parent, kQuestionSize) {
+  setObjectName("FormQuestion");
+  setHead(kind == Kind::Question ? "Kérdés" : "Információ");
+  setWindowTitle("ZRX");
+  setAccessibleDescription(line1 + " " + line2);
+  centredLine(line1, 52, "Label1", this);
+  centredLine(line2, 78, "Label2", this);
+  yes_ = MakeZrxButton(kind == Kind::Question ? " Igen " : " OK ", this);
+  yes_->setObjectName("ButtonYes");
+  no_ = MakeZrxButton(" Nem ", this);
+  no_->setObjectName("ButtonNo");
+  const int width = kQuestionSize.width();
+  if (kind == Kind::Question) {
+    yes_->setGeometry(width / 2 - 110, 118, 100, 30);
+    no_->setGeometry(width / 2 + 10, 118, 100, 30);
+  } else {
+    // The notice's one button moves to the middle.
+    yes_->setGeometry(width / 2 - 50, 118, 100, 30);
+    no_->hide();
+  }
+  yes_->setDefault(true);
+  setTabOrder(yes_, no_);
+  connect(yes_, &QPushButton::clicked, this, [this] { answerWith(true); });
+  connect(no_, &QPushButton::clicked, this, [this] { answerWith(false); });
+}
+
+void TFormQuestion::answerWith(bool yes) {
+  if (fading()) return;
+  answer_ = yes;
+  closedByButton_ = true;
+  close();
+}
+
+bool TFormQuestion::canClose() { return TFormZRXBase::canClose() && closedByButton_; }
+
+bool TFormQuestion::ask(Program& program, const QString& line1, const QString& line2) {
+  TFormQuestion window(program, Kind::Question, line1, line2, program.frontWindow());
+  program.services().AblakPozBeallitas(window);
+  window.yes_->setFocus();
+  window.exec();
+  program.game().state.QuestionAnswer = window.answer();
+  return window.answer();
+}
+
+void TFormQuestion::inform(Program& program, const QString& line1, const QString& line2) {
+  TFormQuestion window(program, Kind::Notice, line1, line2, program.frontWindow());
+  program.services().AblakPozBeallitas(window);
+  window.yes_->setFocus();
+  window.exec();
+}
+
+}  // namespace zrx

@@ -1,0 +1,63 @@
+#include "dialogs/qt_ui_port.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "dialogs/form_comment.h"
+#include "dialogs/form_question.h"
+#include "game/game_windows.h"
+#include "screens/new_game_window.h"
+#include "start/program.h"
+
+namespace zrx {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+bool QtUiPort::QuestionFormKerdes(const std::string& line1, const std::string& line2) {
+  return TFormQuestion::ask(program_, q(line1), q(line2));
+}
+
+void QtUiPort::QuestionFormInfo(const std::string& line1, const std::string& line2) {
+  TFormQuestion::inform(program_, q(line1), q(line2));
+}
+
+void QtUiPort::CommentFormMegjelenites(const std::string& line1, const std::string& line2, const std::string& line3) {
+  TFormComment::showComment(program_, {q(line1), q(line2), q(line3)});
+}
+
+std::optional<NewGameChoice> QtUiPort::NewGameScreen() { return RunNewGameScreen(program_); }
+
+int QtUiPort::ParValasztas(const std::string& header, const std::vector<std::string>& opponentLines) {
+  return ShowPairChoice(program_, header, opponentLines);
+}
+
+void QtUiPort::DeathWindow() { ShowDeathWindow(program_); }
+
+void QtUiPort::VictoryWindow() { ShowVictoryWindow(program_); }
+
+void QtUiPort::ErrorWindow(const ErrorLog&) { program_.showErrorWindow(); }
+
+void QtUiPort::BookCodeErrorBox(const std::string& message) {
+  QMessageBox box(QMessageBox::Critical, kApplicationTitle, q(message), QMessageBox::NoButton,
+                  program_.frontWindow());
+  box.addButton(" OK ", QMessageBox::AcceptRole);
+  box.exec();
+}
+
+std::string QtUiPort::KockaBekeres(const std::string& purpose) {
+  // The desktop throws the dice itself; this is asked only when a front end hands the
+  // dice to the player.
+  const int pips = QInputDialog::getInt(program_.frontWindow(), "Dobj egy kockával!", q(purpose), 1, 1, 6);
+  return std::to_string(pips);
+}
+
+int QtUiPort::CheckBoxTextWidth(const std::string& text) {
+  return QFontMetrics(QApplication::font()).horizontalAdvance(q(text));
+}
+
+}  // namespace zrx

@@ -1,0 +1,47 @@
+#pragma once
+// The table from the engine's screen-model controls to the widgets that show them. Built
+// once with the window; after every engine action only the controls whose version
+// changed are rendered again.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "screen_model.h"
+
+namespace zrx {
+
+class ControlViews {
+ public:
+  using Render = std::function<void(const Control&)>;
+
+  explicit ControlViews(const ScreenModel& screen) : screen_(screen) {}
+
+  // Renders control `name` with `render` whenever its version changes (several renders may
+  // watch one control). Throws std::out_of_range for a name the model does not have.
+  void bind(const std::string& name, Render render);
+
+  // Renders the controls that changed since the last look; the number rendered.
+  int renderChanged();
+  // Renders every bound control.
+  void renderAll();
+  // Renders these controls at the next look even when unchanged (a widget that showed
+  // something of the front end's own, such as the signal hints).
+  void invalidate(const std::string& name);
+
+  std::size_t size() const { return bindings_.size(); }
+
+ private:
+  struct Binding {
+    std::string name;
+    const Control* control;
+    Render render;
+    std::uint64_t seen;
+  };
+  static constexpr std::uint64_t kNeverSeen = ~std::uint64_t{0};
+
+  const ScreenModel& screen_;
+  std::vector<Binding> bindings_;
+};
+
+}  // namespace zrx

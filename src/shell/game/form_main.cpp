@@ -1,0 +1,202 @@
+#include "game/form_main.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "game.h"
+#include "game/arrow_button.h"
+#include "game/control_render.h"
+#include "game/main_menu.h"
+#include "game/page_context.h"
+#include "game/page_signal_ticker.h"
+#include "game/signal_tab_bar.h"
+#include "page_signal.h"
+#include "start/program.h"
+#include "style/link_label.h"
+#include "style/window_services.h"
+#include "welcome/form_welcome.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kCaptionRow = 34;
+constexpr const char* kPageCaptions[] = {"Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták",
+                                         "Információk", "Varázslatok - Képességek", "Speciális"};
+
+// The story text colours of the settings, in their order.
+QColor storyColour(int index) {
+  static const QColor colours[] = {Qt::black, QColor(0, 0, 255), QColor(0, 128, 0), QColor(255, 0, 0),
+                                   QColor(0, 128, 128), QColor(128, 0, 128), QColor(128, 128, 0)};
+  return index >= 0 && index < 7 ? colours[index] : QColor(Qt::black);
+}
+
+// The tab widget with our painted tab row.
+class PageControl : public QTabWidget {
+ public:
+  PageControl(SignalTabBar* tabs, QWidget* parent) : QTabWidget(parent) {
+    setObjectName("PageControl1");
+    setTabBar(tabs);
+  }
+};
+
+}  // namespace
+
+TFormMain::TFormMain(Program& program, QWidget* parent)
+    : TFormZRXBase(program, parent, kMainDesignSize), game_(program.game()), views_(program.game().screen) {
+  setObjectName("FormMain");
+  setHead("ZRX");
+  buildLayout();
+  bindWindowControls();
+  connect(&program, &Program::settingsApplied, this, [this] {
+    applyStoryTextStyle();
+    MainFormKurzorBeallitas();
+  });
+  applyStoryTextStyle();
+  qApp->installEventFilter(this);
+  refresh();
+}
+
+TFormMain::~TFormMain() { qApp->removeEventFilter(this); }
+
+void TFormMain::buildLayout() {
+  auto* content = new QWidget(this);
+  content->setObjectName("PanelTartalom");
+  content->setGeometry(6, kCaptionRow, kMainDesignSize.width() - 12, kMainDesignSize.height() - kCaptionRow - 6);
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(3);
+  auto* titleRow = new QWidget(content);
+  titleRow->setObjectName("PanelMainMenu");
+  titleRow->setStyleSheet("QWidget#PanelMainMenu { background: #000080; }");
+  titleRow->setAttribute(Qt::WA_StyledBackground);
+  titleRow->setFixedHeight(24);
+  menu_ = new MainMenu(titleRow, this, [this](int code) { runMenu(code); });
+  layout->addWidget(titleRow);
+  layout->addWidget(buildCommandButtons(content));
+
+  tabs_ = new SignalTabBar(content);
+  pages_ = new PageControl(tabs_, content);
+  context_ = std::make_unique<PageContext>(
+      PageContext{game_, views_, [this](const std::function<void()>& action) { perform(action); }});
+  using Builder = QWidget* (*)(PageContext&);
+  const Builder builders[] = {BuildStoryPage,       BuildSheetPage, BuildEquipmentPage, BuildTestsPage,
+                              BuildInformationPage, BuildMagicPage, BuildSpecialPage};
+  for (int page = 0; page < 7; ++page) pages_->addTab(builders[page](*context_), kPageCaptions[page]);
+  connect(pages_, &QTabWidget::currentChanged, this, &TFormMain::onPageChanged);
+  layout->addWidget(pages_, 1);
+
+  const PageSignalTicker::Hints hints{findChild<LinkLabel*>("LabelNext1"), findChild<LinkLabel*>("LabelNext2"),
+                                      findChild<ArrowButton*>("NyilRajz")};
+  ticker_ = new PageSignalTicker(game_, tabs_, hints, views_,
+                                 [this](const std::function<void()>& action) { perform(action); }, this);
+  ticker_->setOnHandOver([this](int kind) {
+    // The fight waits: its button gets one of the two swords, at random.
+    if (kind != 5) return;
+    const int sword = QRandomGenerator::global()->bounded(2) == 0 ? kCursorSword1 : kCursorSword2;
+    findChild<QPushButton*>("BitBtn5")->setCursor(program().services().customCursor(sword, CursorKind::Normal));
+  });
+}
+
+QWidget* TFormMain::buildCommandButtons(QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  const struct {
+    const char* name;
+    const char* caption;
+    int code;
+  } commands[] = {{"BitBtn1", " KEZDÉS ", 11}, {"BitBtn2", " BETÖLTÉS ", 12}, {"BitBtn3", " MENTÉS ", 13},
+                  {"BitBtn4", " BEFEJEZÉS ", 14}};
+  for (const auto& command : commands) {
+    auto* button = new QPushButton(command.caption, row);
+    button->setObjectName(command.name);
+    button->setMinimumHeight(32);
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    connect(button, &QPushButton::clicked, this, [this, code = command.code] { runMenu(code); });
+    views_.bind(command.name, [button](const Control& c) { RenderButton(button, c); });
+    layout->addWidget(button);
+  }
+  return row;
+}
+
+void TFormMain::bindWindowControls() {
+  for (int code : {13, 14}) {
+    MenuItemLabel* item = menu_->item(code);
+    QLabel* shortcut = menu_->shortcutLabel(code);
+    views_.bind("LabelMenu" + std::to_string(code), [item](const Control& c) { item->setEnabled(c.enabled()); });
+    views_.bind("LabelMenuGyors" + std::to_string(code),
+                [shortcut](const Control& c) { shortcut->setEnabled(c.enabled()); });
+  }
+  views_.bind("PageControl1", [this](const Control& c) {
+    const QSignalBlocker blocker(pages_);
+    pages_->setCurrentIndex(c.value());
+  });
+  // `FormTalcaAnimalas`: the application title scrolls while a game runs.
+  views_.bind("ApplicationTitle", [this](const Control& c) {
+    if (TFormWelcome* welcome = program().welcome()) welcome->setTitleScrolling(c.enabled(), ToQString(c.text()));
+    else setWindowTitle(ToQString(c.text()));
+  });
+}
+
+void TFormMain::perform(const std::function<void()>& action) {
+  game_.Perform(action);
+  refresh();
+}
+
+int TFormMain::refresh() {
+  // A render that opens a modal window may come back here; one pass at a time.
+  if (rendering_) return 0;
+  rendering_ = true;
+  const int rendered = views_.renderChanged();
+  ticker_->sync();
+  rendering_ = false;
+  return rendered;
+}
+
+void TFormMain::onPageChanged(int page) {
+  perform([this, page] { PageSignal(game_).PageControl1Change(page); });
+  ticker_->pageOpened(page);
+}
+
+void TFormMain::applyStoryTextStyle() {
+  auto* story = findChild<QTextEdit*>("RichEdit1");
+  QFont f = story->font();
+  f.setPointSize(program().settings().storyTextPoints());
+  story->setFont(f);
+  QPalette palette = story->palette();
+  palette.setColor(QPalette::Text, storyColour(program().settings().storyTextColour()));
+  story->setPalette(palette);
+}
+
+void TFormMain::MainFormKurzorBeallitas() {
+  const WindowServices& services = program().services();
+  for (QWidget* widget : findChildren<QWidget*>()) services.KurzorAllitas(*widget, CursorKind::Normal);
+  for (LinkLabel* link : findChildren<LinkLabel*>()) services.KurzorAllitas(*link, CursorKind::Link);
+  const struct {
+    const char* prefix;
+    int cursor;
+  } special[] = {{"LabelDobas", kCursorDie}, {"LabelSzProba", kCursorClover}, {"LabelMenekules", kCursorFeather}};
+  for (LinkLabel* link : findChildren<LinkLabel*>()) {
+    for (const auto& [prefix, cursor] : special) {
+      if (link->objectName().startsWith(prefix)) link->setCursor(services.customCursor(cursor, CursorKind::Link));
+    }
+  }
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+  TFormZRXBase::showEvent(event);
+  // `FormShow`: the panels closed, the story page, the cursors.
+  menu_->closeAll();
+  MainFormKurzorBeallitas();
+  refresh();
+}
+
+}  // namespace zrx

@@ -1,0 +1,81 @@
+#pragma once
+// TFormMain: the game window. The menu bar, the four command buttons and the seven pages
+// render the engine's screen model; the window holds no game state. Every click runs an
+// engine action through the dispatcher (perform), then the controls that changed repaint.
+#include <functional>
+#include <memory>
+
+#include "control_views.h"
+#include "style/form_zrx_base.h"
+
+class QTabWidget;
+
+namespace zrx {
+
+class Game;
+class MainMenu;
+class PageSignalTicker;
+class SignalTabBar;
+struct PageContext;
+
+class TFormMain : public TFormZRXBase {
+  Q_OBJECT
+ public:
+  static constexpr QSize kMainDesignSize{800, 600};
+  // The dialog result of the introduction and rules windows when they were left by their
+  // link to the other one.
+  static constexpr int kLeftByLink = 2;
+
+  explicit TFormMain(Program& program, QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  // The return code the welcome window sets before it shows this window (1: signed in).
+  void setReturnCode(int code) { returnCode_ = code; }
+  int returnCode() const { return returnCode_; }
+
+  // Runs one engine action through the dispatcher and repaints what changed.
+  void perform(const std::function<void()>& action);
+  // Repaints the controls whose model changed; the number of controls repainted.
+  int refresh();
+
+  // A menu item (or its key or command button) by code.
+  void runMenu(int code);
+  // The help of the control under a right-button press; false when it has none.
+  bool GlobalMouseDown(QWidget* pressed);
+  // `MainFormKurzorBeallitas`: every control's cursor as the settings ask.
+  void MainFormKurzorBeallitas();
+
+  MainMenu& menu() { return *menu_; }
+  PageSignalTicker& signalTicker() { return *ticker_; }
+  SignalTabBar& tabRow() { return *tabs_; }
+  QTabWidget& pages() { return *pages_; }
+  ControlViews& views() { return views_; }
+
+ protected:
+  bool canClose() override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildLayout();
+  QWidget* buildCommandButtons(QWidget* parent);
+  void bindWindowControls();
+  void openWindow(int code);
+  void onPageChanged(int page);
+  void applyStoryTextStyle();
+  bool handleKeyRelease(int key);
+
+  Game& game_;
+  ControlViews views_;
+  std::unique_ptr<PageContext> context_;  // the pages' widgets keep referring to it
+  MainMenu* menu_ = nullptr;
+  SignalTabBar* tabs_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  PageSignalTicker* ticker_ = nullptr;
+  int returnCode_ = 0;
+  int pressedKey_ = 0;  // a key release counts only after its press reached this window
+  bool altAlone_ = false;
+  bool rendering_ = false;
+};
+
+}  // namespace zrx

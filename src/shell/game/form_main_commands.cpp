@@ -1,0 +1,149 @@
+// The game window's commands (menu items, their keys and the command buttons), the keys
+// and mouse presses it watches program-wide, right-click help, and closing.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "game.h"
+#include "game/control_render.h"
+#include "game/form_main.h"
+#include "game/main_menu.h"
+#include "game/menu_table.h"
+#include "game/right_click_help.h"
+#include "lifecycle.h"
+#include "start/program.h"
+#include "start/window_opener.h"
+
+namespace zrx {
+
+void TFormMain::runMenu(int code) {
+  const MenuEntry* entry = MenuEntryByCode(code);
+  if (!entry) return;
+  menu_->closeAll();
+  const bool running = game_.state.GameLoaded;
+  if (running && !entry->busyNotice[0].empty()) {
+    game_.ui().QuestionFormInfo(entry->busyNotice[0], entry->busyNotice[1]);
+    return;
+  }
+  switch (entry->action) {
+    case MenuAction::NewGame: perform([this] { Lifecycle(game_).KlikkKezdes(); }); break;
+    case MenuAction::Load: openWindow(entry->windowCode); break;
+    case MenuAction::Save:
+      if (running && game_.state.SaveAllowed) openWindow(entry->windowCode);
+      break;
+    case MenuAction::EndGame:
+      if (running) perform([this] { Lifecycle(game_).KlikkBefejezes(); });
+      break;
+    case MenuAction::Import:
+    case MenuAction::Editor:
+      // The import window and the book editor come with the book tools; until then the
+      // command has nothing to open.
+      break;
+    case MenuAction::Settings:
+      openWindow(entry->windowCode);
+      MainFormKurzorBeallitas();
+      break;
+    case MenuAction::Quit: close(); break;
+    case MenuAction::Nothing: break;
+    case MenuAction::OpenWindow: openWindow(entry->windowCode); break;
+    case MenuAction::Introduction:
+    case MenuAction::Rules: {
+      // Left by its link, each of the two windows hands over to the other.
+      int window = entry->windowCode;
+      while (program().opener().FormNyitas(window) == kLeftByLink && game_.state.PendingWindow < 2) {
+        window = window == kWindowIntro ? kWindowRules : kWindowIntro;
+      }
+      break;
+    }
+  }
+}
+
+void TFormMain::openWindow(int code) {
+  // A minimised sub-window minimises the program (the opener does it); an error reported
+  // meanwhile shows the error window, which ends the program.
+  program().opener().FormNyitas(code);
+  if (game_.errors.FatalErrorFlag()) game_.ui().ErrorWindow(game_.errors);
+  refresh();
+}
+
+bool TFormMain::GlobalMouseDown(QWidget* pressed) {
+  const bool noContinuations = game_.screen.ListBoxNext.items().empty();
+  for (QWidget* w = pressed; w && w != this; w = w->parentWidget()) {
+    if (w->objectName().isEmpty()) continue;
+    const std::optional<HelpLines> help =
+        RightClickHelp(ToStdString(w->objectName()), game_.state.Difficulty, noContinuations);
+    if (help) {
+      game_.ui().CommentFormMegjelenites((*help)[0], (*help)[1], (*help)[2]);
+      return true;
+    }
+    // The empty continuation list has no help and takes none of its page's.
+    if (w->objectName() == "ListBoxNext") return false;
+  }
+  return false;
+}
+
+bool TFormMain::handleKeyRelease(int key) {
+  if (key == Qt::Key_Escape) {
+    close();
+    return true;
+  }
+  if (key == Qt::Key_Alt) {
+    menu_->open(0, true);
+    return true;
+  }
+  if (const MenuEntry* entry = MenuEntryByKey(key)) {
+    runMenu(entry->code);
+    return true;
+  }
+  return false;
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  // Only what happens inside this window, and not while another window is modal over it.
+  if (!widget || widget->window() != this || (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this)) {
+    return TFormZRXBase::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (menu_->openMenu() >= 0 && !menu_->containsGlobal(mouse->globalPosition().toPoint())) menu_->closeAll();
+      if (mouse->button() == Qt::RightButton && GlobalMouseDown(widget)) return true;
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->isAutoRepeat()) break;
+      pressedKey_ = key->key();
+      altAlone_ = key->key() == Qt::Key_Alt;
+      if (menu_->openMenu() >= 0 && menu_->MenuPanelBillentyuzetFigyeles(key->key())) {
+        pressedKey_ = 0;
+        return true;
+      }
+      break;
+    }
+    case QEvent::KeyRelease: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->isAutoRepeat() || key->key() != pressedKey_) break;
+      pressedKey_ = 0;
+      if (key->key() == Qt::Key_Alt && !altAlone_) break;
+      if (handleKeyRelease(key->key())) return true;
+      break;
+    }
+    default: break;
+  }
+  return TFormZRXBase::eventFilter(watched, event);
+}
+
+bool TFormMain::canClose() {
+  // `FormClose`: refused while fading in; then the quit confirmation. A minimised
+  // confirmation minimised the program and comes back on restore.
+  if (!TFormZRXBase::canClose()) return false;
+  program().opener().FormNyitas(kWindowBye);
+  if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;
+  if (game_.state.GameLoaded) perform([this] { Lifecycle(game_).Befejez(); });
+  program().endProgram();
+  return true;
+}
+
+}  // namespace zrx

@@ -1,0 +1,108 @@
+// The information page (the list, its description, the own notes) and the magic and
+// skills page (the list and its description), and the reserved special page.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "game/control_render.h"
+#include "information.h"
+#include "style/link_label.h"
+#include "magic_skills.h"
+#include "own_notes.h"
+#include "game/page_context.h"
+#include "game/page_widgets.h"
+
+namespace zrx {
+namespace {
+
+std::vector<std::string> linesOf(const QString& text) {
+  std::vector<std::string> lines;
+  for (const QString& line : text.split('\n')) lines.push_back(ToStdString(line));
+  if (text.isEmpty()) lines.clear();
+  return lines;
+}
+
+QWidget* ownNotes(PageContext& context, QWidget* parent) {
+  QWidget* frame = Frame("Saját információk", parent);
+  auto* layout = new QHBoxLayout(frame);
+  Game& game = context.game;
+
+  auto* memo = new QPlainTextEdit(frame);
+  memo->setObjectName("Memo_SI");
+  context.views.bind("Memo_SI", [memo](const Control& c) { RenderMemo(memo, c); });
+  QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [&context, &game, memo] {
+    context.perform([&game, lines = linesOf(memo->toPlainText())] {
+      game.screen.Memo_SI.setItems(lines);
+      OwnNotes(game).Memo_SIChange();
+    });
+  });
+  layout->addWidget(memo, 1);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(BoundLink(context, "LabelSajatInfoBeir", "Információ felírása",
+                            [&game] { OwnNotes(game).KlikkSajatInfoBeiras(); }, frame));
+  side->addWidget(BoundLink(context, "LabelSajatInfoMegjelenit", "Információ megjelenítése",
+                            [&game] { OwnNotes(game).KlikkSajatInfoMegjelenites(); }, frame));
+  auto* slot = new QSpinBox(frame);
+  slot->setObjectName("SpinEditINFO");
+  slot->setRange(1, 5);
+  context.views.bind("SpinEditINFO", [slot](const Control& c) { RenderSpin(slot, c); });
+  QObject::connect(slot, &QSpinBox::valueChanged, slot, [&context, &game](int value) {
+    context.perform([&game, value] { game.screen.SpinEditINFO.setValue(value); });
+  });
+  side->addWidget(slot);
+  side->addStretch(1);
+  layout->addLayout(side);
+  return frame;
+}
+
+}  // namespace
+
+QWidget* BuildInformationPage(PageContext& context) {
+  auto* page = new QWidget;
+  page->setObjectName("TabSheet5");
+  auto* layout = new QVBoxLayout(page);
+  Game& game = context.game;
+  auto* top = new QHBoxLayout;
+  auto* held = new QVBoxLayout;
+  held->addWidget(Caption("Információid:", page));
+  held->addWidget(BoundList(
+      context, "ListBox_IN", [&game] { Information(game).ListBox_INClick(); },
+      [&game] { Information(game).ListBox_INDblClick(); }, page));
+  top->addLayout(held, 1);
+  top->addWidget(BoundMemo(context, "MemoIN_Leir", page), 1);
+  layout->addLayout(top, 2);
+  layout->addWidget(ownNotes(context, page), 1);
+  return page;
+}
+
+QWidget* BuildMagicPage(PageContext& context) {
+  auto* page = new QWidget;
+  page->setObjectName("TabSheet6");
+  auto* layout = new QHBoxLayout(page);
+  Game& game = context.game;
+  auto* held = new QVBoxLayout;
+  held->addWidget(Caption("Varázslataid és képességeid:", page));
+  held->addWidget(BoundList(context, "ListBox_VK", [&game] { MagicSkills(game).ListBox_VKClick(); }, nullptr, page));
+  layout->addLayout(held, 1);
+  layout->addWidget(BoundMemo(context, "MemoVK_Leir", page), 1);
+  // Kept for the page's layout; it is never shown and a double click on it does nothing.
+  auto* change = new QPushButton(page);
+  change->setObjectName("VK_ChangeButton");
+  change->hide();
+  return page;
+}
+
+QWidget* BuildSpecialPage(PageContext&) {
+  auto* page = new QWidget;
+  page->setObjectName("TabSheet7");
+  auto* layout = new QVBoxLayout(page);
+  QLabel* note = Caption("Ez a lap a későbbi kiegészítéseknek van fenntartva.", page);
+  note->setAlignment(Qt::AlignCenter);
+  layout->addWidget(note);
+  return page;
+}
+
+}  // namespace zrx

@@ -1,0 +1,64 @@
+#pragma once
+// The game window's menu: three titles, each with a drop-down panel of numbered items
+// (code = title * 10 + row), their shortcut keys, and what each item does.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zrx {
+
+// What choosing a menu item (or pressing its key) does.
+enum class MenuAction {
+  NewGame,       // the engine's new-game command
+  Load,          // the save window in load mode
+  Save,          // the save window in save mode, only while saving is allowed
+  EndGame,       // the engine's end-game command
+  Import,        // refused while a game runs, otherwise the import window
+  Settings,      // refused while a game runs, otherwise the settings window
+  Quit,          // closes the game window through the quit confirmation
+  Nothing,       // "Statisztika"
+  OpenWindow,    // a window of its own, by window code
+  Editor,        // refused while a game runs, otherwise the book editor
+  Introduction,  // the introduction, then the rules when it was left by "next"
+  Rules,         // the rules, then the introduction when it was left by "back"
+};
+
+struct MenuEntry {
+  int code;
+  std::string caption;
+  std::string shortcut;  // shown beside the caption ("F2"), empty for none
+  int key;               // Qt::Key of the shortcut, 0 for none
+  MenuAction action;
+  int windowCode;        // window code of the window it opens, 0 for none
+  // The notice (two lines) shown instead while a game runs; empty when the item runs anyway.
+  std::array<std::string, 2> busyNotice;
+};
+
+// Window codes of the windows the game window opens.
+namespace window_code {
+inline constexpr int kQuit = 10;
+inline constexpr int kSave = 20;
+inline constexpr int kLoad = 30;
+inline constexpr int kVersion = 40;
+inline constexpr int kThanks = 50;
+inline constexpr int kIntroduction = 60;
+inline constexpr int kInformation = 70;
+inline constexpr int kRules = 80;
+inline constexpr int kNewGame = 90;
+inline constexpr int kSettings = 100;
+inline constexpr int kRepairs = 110;
+}  // namespace window_code
+
+// Every item in menu order.
+const std::vector<MenuEntry>& MenuEntries();
+// The item of a code; nullptr for none.
+const MenuEntry* MenuEntryByCode(int code);
+// The item whose shortcut is this Qt key; nullptr for none.
+const MenuEntry* MenuEntryByKey(int key);
+
+// Titles of the three menus and the heights of their drop-down panels.
+inline constexpr int kMenuCount = 3;
+const std::array<std::string, kMenuCount>& MenuTitles();
+inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 70, 105};
+
+}  // namespace zrx

@@ -1,0 +1,106 @@
+#include "game/page_widgets.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "game/control_render.h"
+#include "style/link_label.h"
+
+namespace zrx {
+namespace {
+
+// Enter on a list box acts like a double click.
+class EnterFilter : public QObject {
+ public:
+  EnterFilter(QObject* parent, std::function<void()> onEnter) : QObject(parent), onEnter_(std::move(onEnter)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        onEnter_();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> onEnter_;
+};
+
+}  // namespace
+
+QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(ToQString(name));
+  context.views.bind(name, [label](const Control& c) { RenderLabel(label, c); });
+  return label;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName) {
+  auto* label = new QLabel(text, parent);
+  if (!objectName.isEmpty()) label->setObjectName(objectName);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kNavy);
+  label->setPalette(palette);
+  return label;
+}
+
+LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent) {
+  auto* link = new LinkLabel(text, parent);
+  link->setObjectName(objectName);
+  link->setColours(colour, QColor(0, 0, 255));
+  return link;
+}
+
+LinkLabel* BoundLink(PageContext& context, const std::string& name, const QString& text,
+                      std::function<void()> action, QWidget* parent) {
+  LinkLabel* link = NamedLink(ToQString(name), text, kNavy, parent);
+  context.views.bind(name, [link](const Control& c) { RenderLink(link, c, kNavy); });
+  QObject::connect(link, &LinkLabel::clicked, link, [&context, action] { context.perform(action); });
+  return link;
+}
+
+QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void()> onClick,
+                       std::function<void()> onDoubleClick, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(ToQString(name));
+  context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
+  Control& model = context.game.screen.control(name);
+  // The keyboard moves the current row as a click would.
+  QObject::connect(list, &QListWidget::currentRowChanged, list, [&context, &model, onClick](int row) {
+    if (row < 0) return;
+    context.perform([&model, row, onClick] {
+      model.setSelection(row);
+      if (onClick) onClick();
+    });
+  });
+  if (onDoubleClick) {
+    const auto doubleClick = [&context, onDoubleClick] { context.perform(onDoubleClick); };
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list, doubleClick);
+    list->installEventFilter(new EnterFilter(list, doubleClick));
+  }
+  return list;
+}
+
+QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(ToQString(name));
+  memo->setReadOnly(true);
+  context.views.bind(name, [memo](const Control& c) { RenderMemo(memo, c); });
+  return memo;
+}
+
+QGroupBox* Frame(const QString& title, QWidget* parent) {
+  auto* frame = new QGroupBox(title, parent);
+  frame->setStyleSheet("QGroupBox { border: 1px solid #000080; border-radius: 3px; margin-top: 8px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: #000080; }");
+  return frame;
+}
+
+}  // namespace zrx

@@ -1,0 +1,40 @@
+#include "start/launch.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "program_folder.h"
+#include "start/program.h"
+#include "start/screenshots.h"
+#include "start/single_instance.h"
+#include "start/window_opener.h"
+#include "welcome/form_welcome.h"
+
+namespace zrx {
+
+int Launch(QApplication& app, const LaunchOptions& options) {
+  const std::filesystem::path folder = DecideProgramFolder(
+      {.option = options.folder, .executableFolder = options.executableFolder, .userDataHome = UserDataHome()});
+  if (folder.empty()) {
+    std::fputs("A program mappája nem hozható létre.\n", stderr);
+    return 1;
+  }
+  if (options.screensFolder) return WriteScreens(folder, *options.screensFolder);
+
+  SingleInstance instance(SingleInstance::serverNameFor(folder));
+  if (!instance.claim()) return 0;
+
+  Program program(folder);
+  program.createStartWindows();
+  QObject::connect(&instance, &SingleInstance::restoreRequested, &program, [&program] {
+    program.restoreAndRaise();
+    program.opener().RestoreHandler();
+  });
+  // The welcome window's checks run inside the message loop, so that an error window or
+  // a notice that ends the program can end it.
+  QTimer::singleShot(0, program.welcome(), [&program] { program.welcome()->start(); });
+  return app.exec();
+}
+
+}  // namespace zrx

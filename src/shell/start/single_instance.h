@@ -1,0 +1,39 @@
+#pragma once
+// One running program per user and program folder. The first start listens on a local
+// server; a later start finds it, asks it to restore and raise its window, and ends.
+#include <QObject>
+#include <QString>
+#include <filesystem>
+
+class QLocalServer;
+
+namespace zrx {
+
+// What a later start sends to the running program.
+inline constexpr char kRestoreMessage[] = "ZRXRestoreMsg";
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+ public:
+  explicit SingleInstance(QString serverName, QObject* parent = nullptr);
+  ~SingleInstance() override;
+
+  // The server name of a user and a program folder.
+  static QString serverNameFor(const std::filesystem::path& programFolder);
+
+  // True when this is the first instance (it now listens); false when a running instance
+  // took the restore message. A server left behind by a crashed instance is removed and
+  // this start goes on as the first.
+  bool claim();
+
+ signals:
+  // A later start asked the running program to come to the front.
+  void restoreRequested();
+
+ private:
+
+  QString serverName_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace zrx

@@ -1,0 +1,54 @@
+#include "start/window_opener.h"
+
+#include "game.h"
+#include "start/program.h"
+#include "style/form_zrx_base.h"
+#include "style/window_services.h"
+
+namespace zrx {
+namespace {
+
+// Windows that need a sound installation: an error already reported keeps them shut.
+bool needsSoundInstallation(int code) {
+  return code == kWindowNewGame || code == kWindowSave || code == kWindowLoad || code == kWindowSettings;
+}
+
+}  // namespace
+
+WindowOpener::WindowOpener(Program& program) : program_(program) {
+  // Restoring after the quit confirmation was minimised asks again through the game
+  // window's close.
+  registerRestoreAction(kWindowBye, [this] {
+    if (QWidget* front = program_.frontWindow()) front->close();
+  });
+}
+
+void WindowOpener::registerWindow(int code, Factory factory) { factories_[code] = std::move(factory); }
+
+void WindowOpener::registerRestoreAction(int code, RestoreAction action) { restoreActions_[code] = std::move(action); }
+
+int WindowOpener::FormNyitas(int code) {
+  GameState& state = program_.game().state;
+  state.PendingWindow = 1;
+  const auto factory = factories_.find(code);
+  if (factory == factories_.end()) return 0;
+  if (needsSoundInstallation(code) && program_.game().errors.FatalErrorFlag()) return 0;
+  std::unique_ptr<TFormZRXBase> window = factory->second(program_, program_.frontWindow());
+  if (!window) return 0;
+  window->setWindowCode(code);
+  program_.services().AblakPozBeallitas(*window);
+  const int result = window->exec();
+  if (state.PendingWindow >= 2) program_.minimiseProgram();
+  return result;
+}
+
+void WindowOpener::RestoreHandler() {
+  GameState& state = program_.game().state;
+  const int code = state.PendingWindow;
+  const auto action = restoreActions_.find(code);
+  if (action == restoreActions_.end()) return;
+  state.PendingWindow = 0;
+  action->second();
+}
+
+}  // namespace zrx

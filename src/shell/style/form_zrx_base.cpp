@@ -1,0 +1,190 @@
+#include "style/form_zrx_base.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "game.h"
+#include "resources/resources.h"
+#include "start/program.h"
+#include "style/focus_event.h"
+#include "style/frames.h"
+#include "style/glyph_button.h"
+#include "style/window_services.h"
+
+namespace zrx {
+namespace {
+
+constexpr int kFadeStep = 5;
+constexpr int kFadeIntervalMs = 10;
+
+// `ImageIcon`: dragging it moves its window.
+class DragIcon : public QLabel {
+ public:
+  explicit DragIcon(QWidget* parent) : QLabel(parent) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return;
+    dragging_ = true;
+    start_ = event->globalPosition().toPoint();
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!dragging_) return;
+    const QPoint now = event->globalPosition().toPoint();
+    window()->move(window()->pos() + (now - start_));
+    start_ = now;
+  }
+  void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
+
+ private:
+  bool dragging_ = false;
+  QPoint start_;
+};
+
+}  // namespace
+
+QColor SkyBlue() { return {166, 202, 240}; }
+
+TFormZRXBase::TFormZRXBase(Program& program, QWidget* parent, QSize designSize)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Window), program_(program) {
+  setFixedSize(designSize);
+  QPalette body = palette();
+  body.setColor(QPalette::Window, SkyBlue());
+  setPalette(body);
+  setAutoFillBackground(true);
+
+  const Resources& resources = program.resources();
+  imageIcon_ = new DragIcon(this);
+  imageIcon_->setObjectName("ImageIcon");
+  imageIcon_->setGeometry(3, 3, 32, 32);
+  imageIcon_->setPixmap(resources.icon());
+  imageIcon_->setScaledContents(true);
+  imageIcon_->setAccessibleName("ZRX");
+
+  labelHead_ = new QLabel(this);
+  labelHead_->setObjectName("LabelHead");
+  labelHead_->setGeometry((designSize.width() - 340) / 2, 3, 340, 25);
+  labelHead_->setAlignment(Qt::AlignCenter);
+  labelHead_->setFont(resources.headerFont(13));
+
+  labelMin_ = new GlyphButton(resources.glyph(Glyph::Minimise), resources.glyph(Glyph::MinimiseLit), "Kis méret", this);
+  labelMin_->setObjectName("LabelMin");
+  labelMin_->move(designSize.width() - 42, 6);
+  labelClose_ = new GlyphButton(resources.glyph(Glyph::Close), resources.glyph(Glyph::CloseLit), "Bezárás", this);
+  labelClose_->setObjectName("LabelClose");
+  labelClose_->move(designSize.width() - 24, 6);
+  connect(labelMin_, &QAbstractButton::clicked, this, [this] { LabelMinClick(); });
+  connect(labelClose_, &QAbstractButton::clicked, this, [this] { LabelCloseClick(); });
+
+  timerFader_ = new QTimer(this);
+  timerFader_->setObjectName("TimerFader");
+  timerFader_->setInterval(kFadeIntervalMs);
+  connect(timerFader_, &QTimer::timeout, this, [this] { TimerFaderTimer(); });
+}
+
+TFormZRXBase::~TFormZRXBase() = default;
+
+void TFormZRXBase::setHead(const QString& text) {
+  labelHead_->setText(text);
+  setAccessibleName(text);
+}
+
+QString TFormZRXBase::head() const { return labelHead_->text(); }
+
+bool TFormZRXBase::fading() const { return timerFader_->isActive(); }
+
+void TFormZRXBase::finishFade() {
+  timerFader_->stop();
+  opacity_ = fadeTarget_;
+  setWindowOpacity(opacity_ / 255.0);
+}
+
+void TFormZRXBase::setMinimiseEnabled(bool enabled) { labelMin_->setEnabled(enabled); }
+
+void TFormZRXBase::LabelCloseClick() { close(); }
+
+void TFormZRXBase::LabelMinClick() {
+  if (windowCode_ != 0) {
+    program_.game().state.PendingWindow = windowCode_;
+    close();
+    return;
+  }
+  program_.minimiseProgram();
+}
+
+bool TFormZRXBase::canClose() { return !fading(); }
+
+void TFormZRXBase::showEvent(QShowEvent* event) {
+  program_.services().KurzorAllitas(*this, CursorKind::Normal);
+  if (program_.settings().fadeIn()) {
+    opacity_ = 0;
+    setWindowOpacity(0.0);
+    timerFader_->start();
+  } else {
+    finishFade();
+  }
+  QDialog::showEvent(event);
+  if (program_.settings().pointerCentring()) QTimer::singleShot(0, this, [this] { centrePointer(); });
+}
+
+void TFormZRXBase::centrePointer() {
+  if (!isVisible()) return;
+  // One pixel below the centre, so that the control under the pointer sees it move.
+  QCursor::setPos(mapToGlobal(QPoint(width() / 2, height() / 2 + 1)));
+}
+
+void TFormZRXBase::TimerFaderTimer() {
+  opacity_ += kFadeStep;
+  if (opacity_ >= fadeTarget_ - 4) opacity_ = fadeTarget_;
+  setWindowOpacity(opacity_ / 255.0);
+  if (opacity_ == fadeTarget_) timerFader_->stop();
+}
+
+void TFormZRXBase::closeEvent(QCloseEvent* event) {
+  if (!canClose()) {
+    event->ignore();
+    return;
+  }
+  // QDialog's own close handling rejects the dialog; that rejection must not ask again.
+  closing_ = true;
+  QDialog::closeEvent(event);
+  closing_ = false;
+}
+
+void TFormZRXBase::reject() {
+  if (closing_) {
+    QDialog::reject();
+  } else {
+    close();
+  }
+}
+
+void TFormZRXBase::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter painter(this);
+  KeretRajzolas(painter, rect());
+}
+
+bool TFormZRXBase::event(QEvent* event) {
+  if (event->type() == FocusTakenEvent::eventType()) {
+    const int id = static_cast<FocusTakenEvent*>(event)->focusId();
+    focusedControlId_ = id;
+    for (QWidget* child : findChildren<QWidget*>()) {
+      if (auto* participant = dynamic_cast<FocusParticipant*>(child)) participant->focusTaken(id);
+    }
+    return true;
+  }
+  return QDialog::event(event);
+}
+
+void AnnounceFocus(QWidget& control, int focusId) {
+  FocusTakenEvent event(focusId);
+  QCoreApplication::sendEvent(control.window(), &event);
+}
+
+}  // namespace zrx

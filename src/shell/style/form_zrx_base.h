@@ -1,0 +1,90 @@
+#pragma once
+// TFormZRXBase: the look every window of the program shares. No system frame, a sky-blue
+// body with a drawn frame, a caption row with the program icon (dragging it moves the
+// window), a centred title and the minimise and close glyphs; an optional fade-in.
+#include <QDialog>
+#include <QSize>
+
+class QLabel;
+class QTimer;
+
+namespace zrx {
+
+class GlyphButton;
+class Program;
+
+// The body colour of every window (sky blue).
+QColor SkyBlue();
+
+class TFormZRXBase : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr QSize kDesignSize{536, 416};
+
+  TFormZRXBase(Program& program, QWidget* parent = nullptr, QSize designSize = kDesignSize);
+  ~TFormZRXBase() override;
+
+  Program& program() const { return program_; }
+
+  // `LabelHead`: the centred title in the caption row.
+  void setHead(const QString& text);
+  QString head() const;
+
+  // The window's code (Part of the window-codes table; 0 for windows without one).
+  // Minimising a window with a code leaves the code for the window that opened it.
+  void setWindowCode(int code) { windowCode_ = code; }
+  int windowCode() const { return windowCode_; }
+
+  // The fade-in: the opacity it ends at (255, the comment strip stays at 220), and
+  // whether it is still running.
+  void setFadeTarget(int opacity) { fadeTarget_ = opacity; }
+  bool fading() const;
+  int fadeOpacity() const { return opacity_; }
+  // Stops a running fade at full opacity (tests and the screenshots use it).
+  void finishFade();
+
+  // The minimise glyph can be switched off (the error window has none that works).
+  void setMinimiseEnabled(bool enabled);
+
+  // The id of the custom control that took the focus last (0: none yet).
+  int focusedControlId() const { return focusedControlId_; }
+
+  GlyphButton* closeGlyph() const { return labelClose_; }
+  GlyphButton* minimiseGlyph() const { return labelMin_; }
+  QTimer* faderTimer() const { return timerFader_; }
+
+ protected:
+  // `LabelCloseClick` and `LabelMinClick`. The close glyph closes the window; the minimise
+  // glyph of a window with a code leaves the code in `PendingWindow` and closes the window,
+  // and of any other window minimises the program.
+  virtual void LabelCloseClick();
+  virtual void LabelMinClick();
+  // Whether a close request may go on; the base refuses while fading in. Derived windows
+  // add their own conditions (and may ask a question) and call the base first.
+  virtual bool canClose();
+
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
+  // Escape and the platform's close both go through closeEvent, so that every refusal holds.
+  void reject() override;
+
+ private:
+  void TimerFaderTimer();
+  void centrePointer();
+
+  Program& program_;
+  QLabel* imageIcon_;
+  QLabel* labelHead_;
+  GlyphButton* labelMin_;
+  GlyphButton* labelClose_;
+  QTimer* timerFader_;
+  int opacity_ = 255;
+  int fadeTarget_ = 255;
+  int windowCode_ = 0;
+  int focusedControlId_ = 0;
+  bool closing_ = false;
+};
+
+}  // namespace zrx

@@ -1,0 +1,20 @@
+#pragma once
+// The program's frame drawing: the window frame and the frames around text areas.
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace zrx {
+
+// `KeretRajzolas`: the window's frame, a dark outer line, a light bevel and a thin inner line.
+void KeretRajzolas(QPainter& painter, const QRect& window);
+// `SzovegKeretRajzolas`: a sunken frame around a text area.
+void SzovegKeretRajzolas(QPainter& painter, const QRect& area);
+// `VonalHuzas`: a straight line of the frames' colour.
+void VonalHuzas(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colour);
+
+// The frames' dark blue.
+QColor FrameColour();
+
+}  // namespace zrx

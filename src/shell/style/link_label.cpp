@@ -1,0 +1,74 @@
+#include "style/link_label.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace zrx {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QAbstractButton(parent) {
+  setText(text);
+  setAccessibleName(text);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_Hover);
+}
+
+void LinkLabel::setColours(const QColor& normal, const QColor& hover) {
+  normal_ = normal;
+  hover_ = hover;
+  update();
+}
+
+void LinkLabel::setBold(bool bold) {
+  QFont f = font();
+  f.setBold(bold);
+  setFont(f);
+}
+
+void LinkLabel::setPointSize(int points) {
+  QFont f = font();
+  f.setPointSize(points);
+  setFont(f);
+}
+
+QSize LinkLabel::sizeHint() const {
+  const QFontMetrics metrics(font());
+  return {metrics.horizontalAdvance(text()) + 4, metrics.height() + 2};
+}
+
+void LinkLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(currentColour());
+  painter.setFont(font());
+  painter.drawText(rect(), static_cast<int>(alignment_), text());
+  if (hasFocus()) {
+    // A dotted line under the text shows the keyboard focus.
+    const QFontMetrics metrics(font());
+    const QRect box = QStyle::alignedRect(layoutDirection(), alignment_,
+                                          QSize(metrics.horizontalAdvance(text()), metrics.height()), rect());
+    painter.setPen(QPen(currentColour(), 1, Qt::DotLine));
+    painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
+  }
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+  hovered_ = true;
+  update();
+  QAbstractButton::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+  hovered_ = false;
+  update();
+  QAbstractButton::leaveEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isEnabled()) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
+}
+
+}  // namespace zrx

@@ -1,0 +1,36 @@
+#pragma once
+// A clickable text that looks like a label: the program's links ("Belépés", "Kilépés",
+// menu items). A button to accessibility tools and the keyboard (Space and Enter press it).
+#include <QAbstractButton>
+#include <QColor>
+
+namespace zrx {
+
+class LinkLabel : public QAbstractButton {
+  Q_OBJECT
+ public:
+  LinkLabel(const QString& text, QWidget* parent);
+
+  // The text colour, and the colour it turns under the mouse (invalid: no change).
+  void setColours(const QColor& normal, const QColor& hover = QColor());
+  void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; update(); }
+  void setBold(bool bold);
+  void setPointSize(int points);
+  bool hovered() const { return hovered_; }
+  QColor currentColour() const { return hovered_ && hover_.isValid() ? hover_ : normal_; }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QColor normal_{Qt::black};
+  QColor hover_;
+  Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+  bool hovered_ = false;
+};
+
+}  // namespace zrx

@@ -1,0 +1,74 @@
+#include "program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "temp_folder.h"
+
+namespace zrx {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeFile(const fs::path& file, const std::string& text) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file) << text;
+}
+
+std::string readFile(const fs::path& file) {
+  std::ifstream in(file);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class ProgramFolderTest : public ::testing::Test {
+ protected:
+  fs::path root() const { return temp.path(); }
+  testing::TempFolder temp;
+};
+
+TEST_F(ProgramFolderTest, AnOptionWins) {
+  writeFile(root() / "bin" / "Source" / "Data0.zrx", "x");
+  EXPECT_EQ(root() / "elsewhere",
+            DecideProgramFolder({.option = root() / "elsewhere", .executableFolder = root() / "bin",
+                                 .userDataHome = root() / "home"}));
+}
+
+TEST_F(ProgramFolderTest, PackagesBesideTheProgramMakeItsFolderTheProgramFolder) {
+  writeFile(root() / "bin" / "Source" / "Data0.zrx", "x");
+  EXPECT_EQ(root() / "bin",
+            DecideProgramFolder({.executableFolder = root() / "bin", .userDataHome = root() / "home"}));
+  EXPECT_FALSE(fs::exists(root() / "home"));
+}
+
+TEST_F(ProgramFolderTest, AnInstalledProgramLaysOutTheUsersFolderOnce) {
+  const fs::path prefix = root() / "usr";
+  writeFile(prefix / "share" / "zrx" / "Source" / "Data0.zrx", "installed");
+  writeFile(prefix / "share" / "zrx" / "Mondak" / "Data0.zrx", "legends");
+  writeFile(prefix / "share" / "zrx" / "README", "not a package");
+  fs::permissions(prefix / "share" / "zrx" / "Source" / "Data0.zrx", fs::perms::owner_read);
+  const ProgramFolderInputs inputs{.executableFolder = prefix / "bin", .userDataHome = root() / "home"};
+
+  const fs::path folder = DecideProgramFolder(inputs);
+  ASSERT_EQ(root() / "home" / "zrx", folder);
+  EXPECT_EQ("installed", readFile(folder / "Source" / "Data0.zrx"));
+  EXPECT_EQ("legends", readFile(folder / "Mondak" / "Data0.zrx"));
+  EXPECT_FALSE(fs::exists(folder / "README"));
+  EXPECT_TRUE(fs::is_directory(folder / "Save"));
+  EXPECT_TRUE(fs::is_directory(folder / "Other"));
+  // The user's copy is the program's to rewrite (the names live in it) ...
+  EXPECT_NE(fs::perms::none, fs::status(folder / "Source" / "Data0.zrx").permissions() & fs::perms::owner_write);
+  writeFile(folder / "Source" / "Data0.zrx", "names recorded");
+  // ... and a later start keeps it.
+  ASSERT_EQ(folder, DecideProgramFolder(inputs));
+  EXPECT_EQ("names recorded", readFile(folder / "Source" / "Data0.zrx"));
+  EXPECT_EQ("installed", readFile(prefix / "share" / "zrx" / "Source" / "Data0.zrx"));
+}
+
+TEST_F(ProgramFolderTest, NoPackagesAnywhereKeepsTheProgramsFolder) {
+  EXPECT_EQ(root() / "bin",
+            DecideProgramFolder({.executableFolder = root() / "bin", .userDataHome = root() / "home"}));
+}
+
+}  // namespace
+}  // namespace zrx

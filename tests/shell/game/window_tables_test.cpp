@@ -1,0 +1,287 @@
+// The game window's tables: the menu codes and keys to what they open or do, the
+// right-click help per control, the page-signal table and the blink colours, the menu
+// panels and their keys, and the victory window's colour cycle.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/form_comment.h"
+#include "game.h"
+#include "game/control_render.h"
+#include "game/main_menu.h"
+#include "game/menu_table.h"
+#include "game/page_signal_view.h"
+#include "game/right_click_help.h"
+#include "game/victory_colours.h"
+#include "page_signal.h"
+#include "shell_fixture.h"
+#include "start/window_opener.h"
+#include "style/link_label.h"
+#include "window_test_support.h"
+
+using namespace zrx;
+using namespace zrx::testing;
+
+namespace {
+
+// Registers a stand-in window for each code that closes at once and notes its code.
+void recordOpenedWindows(Program& program, std::vector<int>& opened) {
+  for (int code : {20, 30, 40, 50, 60, 70, 80, 100, 110}) {
+    program.opener().registerWindow(code, [&opened, code](Program& owner, QWidget* parent) {
+      opened.push_back(code);
+      auto window = std::make_unique<TFormZRXBase>(owner, parent);
+      QTimer::singleShot(0, window.get(), &QDialog::accept);
+      return window;
+    });
+  }
+}
+
+QStringList commentLines(TFormMain& window) {
+  const QList<TFormComment*> strips = window.findChildren<TFormComment*>();
+  if (strips.isEmpty()) return {};
+  QStringList lines;
+  for (int i = 1; i <= 3; ++i) {
+    auto* label = strips.back()->findChild<QLabel*>(QString("Label%1").arg(i));
+    lines << (label != nullptr ? label->text() : QString());
+  }
+  for (TFormComment* strip : strips) delete strip;
+  return lines;
+}
+
+void startIntroductoryAdventure(GameWindowRig& rig, PipQueue& dice) {
+  dice.push({5, 4, 3, 6, 2, 3});
+  rig.startGame("Source", 1, 0);
+}
+
+}  // namespace
+
+class WindowTablesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menuItemsOpenTheirWindows() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    std::vector<int> opened;
+    recordOpenedWindows(rig.program(), opened);
+    // Without a game "Mentés" and "Befejezés" cannot be chosen: their panel stays open.
+    const struct {
+      int code;
+      int window;  // 0: none
+      bool chosen;
+    } cases[] = {{12, 30, true},  {13, 0, false}, {14, 0, false}, {16, 100, true}, {21, 0, true}, {22, 50, true},
+                 {31, 60, true},  {32, 80, true},  {33, 110, true}, {34, 70, true}, {35, 40, true}};
+    for (const auto& c : cases) {
+      opened.clear();
+      rig.window().menu().open(c.code / 10 - 1, false);
+      rig.click(QString("LabelMenu%1").arg(c.code));
+      QVERIFY2((rig.window().menu().openMenu() == -1) == c.chosen, qPrintable(QString::number(c.code)));
+      QCOMPARE(opened, c.window == 0 ? std::vector<int>{} : std::vector<int>{c.window});
+      rig.window().menu().closeAll();
+    }
+    QVERIFY(!rig.game().state.GameLoaded);
+  }
+
+  void functionKeysRunTheirMenuItems() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    std::vector<int> opened;
+    recordOpenedWindows(rig.program(), opened);
+    const struct {
+      Qt::Key key;
+      int window;
+    } cases[] = {{Qt::Key_F1, 80}, {Qt::Key_F3, 30}, {Qt::Key_F4, 0}, {Qt::Key_F6, 100},
+                 {Qt::Key_F8, 0},  {Qt::Key_F10, 110}, {Qt::Key_F11, 70}, {Qt::Key_F12, 40}};
+    for (const auto& c : cases) {
+      opened.clear();
+      QTest::keyClick(rig.find<QListWidget>("ListBoxNext"), c.key);
+      QCOMPARE(opened, c.window == 0 ? std::vector<int>{} : std::vector<int>{c.window});
+    }
+    for (const MenuEntry& entry : MenuEntries()) {
+      if (entry.key != 0) QCOMPARE(MenuEntryByKey(entry.key)->code, entry.code);
+    }
+  }
+
+  void commandsThatNeedNoGameGiveTheirNotice() {
+    auto pips = std::make_unique<PipQueue>();
+    PipQueue& dice = *pips;
+    GameWindowRig rig(std::move(pips));
+    std::vector<int> opened;
+    recordOpenedWindows(rig.program(), opened);
+    startIntroductoryAdventure(rig, dice);
+    QVERIFY(rig.game().state.GameLoaded);
+    const struct {
+      int code;
+      const char* line1;
+      const char* line2;
+    } cases[] = {{15, "Új játékcsomag importálásához be kell fejezned", " az éppen folyó játékot!"},
+                 {16, "A játék beállításaihoz be kell fejezned", " az éppen folyó játékot!"},
+                 {23, "A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"}};
+    for (const auto& c : cases) {
+      QStringList shown;
+      WhenModalOpens([&shown](QWidget& notice) {
+        shown << notice.findChild<QLabel*>("Label1")->text() << notice.findChild<QLabel*>("Label2")->text();
+        for (QPushButton* button : notice.findChildren<QPushButton*>()) {
+          if (button->text() == " OK ") button->click();
+        }
+      });
+      rig.window().runMenu(c.code);
+      QCOMPARE(shown, QStringList({c.line1, c.line2}));
+    }
+    QVERIFY(opened.empty());
+    // Saving needs the chapter's permission, which the rules text never gives.
+    rig.window().runMenu(13);
+    QVERIFY(opened.empty());
+  }
+
+  void rightClickShowsTheHelpOfTheControl() {
+    auto pips = std::make_unique<PipQueue>();
+    PipQueue& dice = *pips;
+    GameWindowRig rig(std::move(pips));
+    startIntroductoryAdventure(rig, dice);
+    const struct {
+      const char* control;
+      int page;
+      QStringList lines;
+    } cases[] = {
+        {"BitBtn1", 0, {"A \"Kezdés\" gombra kattintva indíthatsz játékot egy új könyvvel. Ha már",
+                        "elindítottál egyet, akkor a program felajánlja, hogy befejezd a régit,", "és elkezdd az újat!"}},
+        {"LabelLink2", 0, {"Erre a linkre kattintva megnyithatod a zrx honlapját",
+                           "a számítógépeden beállított alapértelmezett böngészőprogrammal!", ""}},
+        {"ListBoxNext", 0, {"Ebben a listában láthatod azoknak a FejezetPontoknak a",
+                            "számait, amelyekre az éppen aktuális pontról továbbhaladhatsz.",
+                            "Jelölj ki egyet a listából, majd kattints a nyílra a továbbjutáshoz!"}},
+        {"LabelNehezsegiFokozat", 1, {"A jelenlegi játékod nehézségi fokozata: \"Könnyű\". Ellenfeleid",
+                                      "értékei csökkennek 15%-kal, és a Mentés funkciót is elérheted.", ""}},
+        {"MemoFP", 1, {"Ebben a mezőben megtalálod az éppen aktuális játékodban az általad",
+                       "már bejárt FejezetPontok listáját, az 1-es ponttól kezdve.", ""}},
+        {"FT_LabelTNev03", 2, {"Válassz ki annyi tárgyat, amennyit szeretnél, majd kattints",
+                               "a \"Tárgy(ak) felvétele\" gombra!", ""}},
+        {"LabelDobas3Kocka", 3, {"Erre a gombra kattintva dobást imitálhatsz a játékban az adott számú kockával!",
+                                 "Dobhatsz Csatában egy Forduló után, vagy Csatában kötelezően,",
+                                 "továbblépés vizsgálatnál, és egy értéked megváltozásánál is."}},
+        {"BitBtn5", 3, {"A \"Harc\" gombra kattintva játszhatod le egy Csatában az egyes",
+                        "Fordulókat. Előfordulhat, hogy egy Forduló előtt el kell végezned bizonyos",
+                        "feladatokat (például dobás a kockával)."}},
+        {"SpinEditINFO", 4, {"Itt válthatsz a \"Saját Információk\" sorszámai között!",
+                             "Maximum öt ilyen Információt tudsz csak kezelni!", ""}},
+        {"ListBox_VK", 5, {"Ebben a mezőben megtalálod az általad birtokolt Varázslatok & Képességek",
+                           "listáját. Ha kiválasztasz egyet, akkor meg is tekintheted a", "leírását a jobb oldalon!"}},
+    };
+    for (const auto& c : cases) {
+      rig.window().pages().setCurrentIndex(c.page);
+      rig.settleLayout();
+      auto* widget = rig.find<QWidget>(c.control);
+      QVERIFY2(widget != nullptr, c.control);
+      // List boxes take the press on their viewport, which has no help of its own.
+      QWidget* pressed = widget->findChild<QWidget*>("qt_scrollarea_viewport");
+      QTest::mousePress(pressed != nullptr ? pressed : widget, Qt::RightButton, {}, QPoint(2, 2));
+      QCOMPARE(commentLines(rig.window()), c.lines);
+    }
+    // Without continuations the list has no help; the other difficulties have theirs.
+    rig.window().perform([&rig] { rig.game().screen.ListBoxNext.clearItems(); });
+    rig.window().pages().setCurrentIndex(0);
+    QVERIFY(!rig.window().GlobalMouseDown(rig.find<QWidget>("ListBoxNext")));
+    QCOMPARE(RightClickHelp("LabelSzint", 1, false)->at(2), std::string("nem érhető el."));
+    QCOMPARE(RightClickHelp("LabelSzint", 2, false)->at(0),
+             std::string("A jelenlegi játékod nehézségi fokozata: \"Véletlen\". Ellenfeleid"));
+    QVERIFY(!RightClickHelp("LabelFPont", 0, false));
+    QVERIFY(!RightClickHelp("CheckBoxes", 0, false));
+  }
+
+  void pageSignalTable() {
+    const struct {
+      int kind;
+      int page;
+      const char* label1;
+      const char* label2;
+      SignalOpening opening;
+    } cases[] = {
+        {0, kTestsPage, "Próbák", "Csaták", SignalOpening::Nothing},
+        {3, kTestsPage, "Próbák", "Csaták", SignalOpening::Nothing},
+        {5, kTestsPage, "Próbák", "Csaták", SignalOpening::EnableFight},
+        {6, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
+        {11, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
+        {12, kSheetPage, "Kalandlap", "", SignalOpening::CharacteristicChanges},
+        {13, kInformationPage, "Információk", "", SignalOpening::InformationChanges},
+        {14, kInformationPage, "Információk", "", SignalOpening::Nothing},
+        {15, kStoryPage, "", "", SignalOpening::StoryChecks},
+        {16, kMagicSkillsPage, "Varázslatok", "Képességek", SignalOpening::Nothing},
+        {17, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
+        {20, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
+    };
+    for (const auto& c : cases) {
+      const std::optional<SignalView> view = SignalViewOfKind(c.kind);
+      QVERIFY2(view.has_value(), qPrintable(QString::number(c.kind)));
+      QCOMPARE(view->page, c.page);
+      QCOMPARE(view->labels[0], std::string(c.label1));
+      QCOMPARE(view->labels[1], std::string(c.label2));
+      QVERIFY(view->opening == c.opening);
+    }
+    QVERIFY(!SignalViewOfKind(21));
+    QVERIFY(!SignalViewOfKind(-1));
+  }
+
+  void tickColours() {
+    const struct {
+      int tick;
+      QColor colour;
+      int next;
+    } cases[] = {{1, QColor(0, 128, 0), 2}, {2, QColor(0, 0, 255), 3}, {7, QColor(0, 128, 0), 8},
+                 {INT_MAX - 1, QColor(0, 0, 255), 2}, {INT_MAX, QColor(0, 128, 0), 2}};
+    for (const auto& c : cases) {
+      QCOMPARE(TickColour(c.tick), c.colour);
+      QCOMPARE(NextTick(c.tick), c.next);
+    }
+  }
+
+  void victoryColourCycle() {
+    const QColor red(255, 0, 0), fuchsia(255, 0, 255), blue(0, 0, 255), aqua(0, 255, 255), lime(0, 255, 0),
+        yellow(255, 255, 0);
+    const BandColours expected[] = {{red, fuchsia, blue},   {aqua, red, fuchsia},  {lime, aqua, red},
+                                    {yellow, lime, aqua},   {blue, yellow, lime},  {fuchsia, blue, yellow}};
+    int state = 6;  // the bands start as state 6 shows them
+    QVERIFY(VictoryBandColours(state) == expected[5]);
+    for (int step = 0; step < 12; ++step) {
+      state = NextVictoryState(state);
+      QVERIFY2(VictoryBandColours(state) == expected[step % 6], qPrintable(QString::number(step)));
+    }
+  }
+
+  void menuPanelsByKeyboardAndMouse() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    std::vector<int> opened;
+    recordOpenedWindows(rig.program(), opened);
+    MainMenu& menu = rig.window().menu();
+    for (int m = 0; m < kMenuCount; ++m) QCOMPARE(menu.panel(m)->height(), kMenuPanelHeights[static_cast<std::size_t>(m)]);
+
+    // Alt opens "Játék" with its first item highlighted; arrows move, Enter selects.
+    QWidget* focus = rig.find<QWidget>("ListBoxNext");
+    QTest::keyClick(focus, Qt::Key_Alt);
+    QCOMPARE(menu.openMenu(), 0);
+    QCOMPARE(menu.highlightedRow(), 0);
+    QVERIFY(menu.item(11)->highlighted());
+    QTest::keyClick(focus, Qt::Key_Up);
+    QCOMPARE(menu.highlightedRow(), 6);  // round to "Kilépés a Programból"
+    QTest::keyClick(focus, Qt::Key_Right);
+    QCOMPARE(menu.openMenu(), 1);
+    QTest::keyClick(focus, Qt::Key_Right);
+    QTest::keyClick(focus, Qt::Key_Down);
+    QTest::keyClick(focus, Qt::Key_Down);
+    QCOMPARE(menu.highlightedRow(), 2);
+    QTest::keyClick(focus, Qt::Key_Return);
+    QCOMPARE(opened, std::vector<int>{110});  // "Javítások"
+    QCOMPARE(menu.openMenu(), -1);
+
+    // Tab closes an open panel; so does a click outside it.
+    menu.open(1, false);
+    QTest::keyClick(focus, Qt::Key_Tab);
+    QCOMPARE(menu.openMenu(), -1);
+    menu.open(2, false);
+    QTest::mouseClick(rig.find<QWidget>("RichEdit1"), Qt::LeftButton);
+    QCOMPARE(menu.openMenu(), -1);
+  }
+};
+
+QTEST_MAIN(WindowTablesTest)
+#include "window_tables_test.moc"
