@@ -31,10 +31,14 @@ void setGraphAttributes(Agraph_t* graph) {
   agattr(graph, AGRAPH, text("rankdir"), text("TB"));
   agattr(graph, AGRAPH, text("nodesep"), text("0.25"));
   agattr(graph, AGRAPH, text("ranksep"), text("0.35"));
-  // Fewer crossing-reduction passes keep a long adventure quick to lay out.
-  agattr(graph, AGRAPH, text("mclimit"), text("0.3"));
-  agattr(graph, AGRAPH, text("nslimit"), text("3"));
-  agattr(graph, AGRAPH, text("nslimit1"), text("3"));
+  // Fewer crossing-reduction and ranking passes, and steps drawn as straight lines, keep
+  // a long adventure quick to lay out.
+  agattr(graph, AGRAPH, text("mclimit"), text("0.1"));
+  agattr(graph, AGRAPH, text("nslimit"), text("1"));
+  agattr(graph, AGRAPH, text("nslimit1"), text("1"));
+  agattr(graph, AGRAPH, text("splines"), text("line"));
+  agattr(graph, AGRAPH, text("searchsize"), text("5"));
+  agattr(graph, AGRAPH, text("remincross"), text("false"));
   agattr(graph, AGNODE, text("shape"), text("box"));
   agattr(graph, AGNODE, text("fixedsize"), text("true"));
   agattr(graph, AGNODE, text("label"), text(""));
