@@ -3,7 +3,6 @@
 // pictures of their own alternate, so every transition decodes and paints a picture.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
 #include <filesystem>
 
@@ -51,12 +50,3 @@ void BM_ChapterTransition(benchmark::State& state) {
 BENCHMARK(BM_ChapterTransition)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

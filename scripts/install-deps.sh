@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libyaml-cpp-dev libcli11-dev
+  libyaml-cpp-dev libcli11-dev libgraphviz-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   librsvg2-bin imagemagick fonts-linuxlibertine
   xvfb xauth

@@ -14,11 +14,13 @@ void Battle::CsataVege(BattleOutcome outcome) {
       panel.LabelEredmeny1.setText("Győztél! Válts a Történet fülre!");
       b.LastBattleWon = true;
       b.LuckInBattle = false;
+      ++game_.state.tally.BattlesWon;
       break;
     case BattleOutcome::EndWithoutDeath:
       panel.LabelEredmeny1.setText("Csata vége...");
       b.LastBattleWon = false;
       b.LuckInBattle = false;
+      ++game_.state.tally.BattlesLost;
       break;
     case BattleOutcome::Fled:
       panel.LabelEredmeny1.setText("Elmenekültél!");
@@ -26,6 +28,7 @@ void Battle::CsataVege(BattleOutcome outcome) {
       b.LastBattleWon = false;
       b.LastBattleFled = true;
       b.FlightLuckTest = false;
+      ++game_.state.tally.BattlesFled;
       break;
   }
   b.RoundRollPending = false;
@@ -77,6 +80,7 @@ void Battle::Halal() {
   s.LabelMenekules.setEnabled(false);
   s.LabelSzProba.setEnabled(false);
   b.LastBattleWon = false;
+  ++game_.state.tally.BattlesLost;
   s.battle.LabelEredmeny1.setText("Meghaltál!");
   s.battle.LabelEredmeny2.setText("");
   Lifecycle(game_).HalalAblak();

@@ -138,6 +138,7 @@ void Battle::decideRound() {
   BattleState& b = game_.state.battle;
   ScreenModel& s = game_.screen;
   const int forced = CsataTargyEllenorzesB1();
+  ++game_.state.tally.RoundsFought;
   if (b.OpponentAttack == b.PlayerAttack && forced == 1) {
     s.battle.LabelEredmeny1.setText("Döntetlen Forduló!");
     s.battle.LabelEredmeny2.setText("");

@@ -101,7 +101,7 @@ void DiceTests::SzerencseProba() {
   TestState& tests = state.tests;
   BattleState& battle = state.battle;
 
-  tests.LuckTestLucky = game_.KockaDobas(2, true, kLuckTest) <= v.Luck;
+  tests.LuckTestLucky = rollLuck();
   showLuckOutcome();
   // A test at the lower limit costs nothing.
   if (v.Luck > v.LuckMin) --v.Luck;
@@ -135,12 +135,12 @@ void DiceTests::conditionLuckFollowUp() {
   const int folds = luckFolds(state.conditions.AwaitedInfo);
   // Every further test costs its point, however early the series failed.
   if (folds >= 2) {
-    if (tests.LuckTestLucky) tests.LuckTestLucky = game_.KockaDobas(2, true, kLuckTest) <= v.Luck;
+    if (tests.LuckTestLucky) tests.LuckTestLucky = rollLuck();
     showLuckOutcome();
     --v.Luck;
   }
   if (folds == 3) {
-    if (game_.KockaDobas(2, true, kLuckTest) > v.Luck) tests.LuckTestLucky = false;
+    if (!rollLuck()) tests.LuckTestLucky = false;
     showLuckOutcome();
     --v.Luck;
   }
@@ -163,6 +163,14 @@ void DiceTests::showLuck() {
   const std::string luck = std::to_string(game_.state.values.Luck);
   game_.screen.LabelLuckTextNow.setText(luck);
   game_.screen.LabelSZPErtek.setText(luck);
+}
+
+bool DiceTests::rollLuck() {
+  GameTally& tally = game_.state.tally;
+  const bool lucky = game_.KockaDobas(2, true, kLuckTest) <= game_.state.values.Luck;
+  ++tally.LuckTests;
+  if (lucky) ++tally.LuckTestsPassed;
+  return lucky;
 }
 
 void DiceTests::showLuckOutcome() {

@@ -43,6 +43,8 @@ class DiceTests {
  private:
   // The further tests of a two- or three-fold luck test that a condition asked for.
   void conditionLuckFollowUp();
+  // Two dice against the current Luck, counted in the game's tally; true when lucky.
+  bool rollLuck();
   void showLuck();
   void showLuckOutcome();
 

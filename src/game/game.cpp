@@ -12,6 +12,7 @@ Game::Game(std::filesystem::path programFolder, UiPort& ui, Dice& dice, const Cl
 
 int Game::KockaDobas(int count, bool shown, std::string_view purpose) {
   if (count < 1 || count > 4) return 0;
+  state.tally.DiceThrown += count;
   int sum = 0;
   for (int position = 1; position <= count; ++position) {
     const int face = dice_.roll(purpose);

@@ -11,6 +11,7 @@ void GameState::ResetPerGame() {
   equipment = {};
   knowledge = {};
   battle = {};
+  tally = {};
 }
 
 }  // namespace zrx

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "clock.h"
 #include "picture.h"
 #include "records.h"
 
@@ -114,6 +115,18 @@ struct BattleState {
   bool operator==(const BattleState&) const = default;
 };
 
+// Tallies of this game for its statistics, kept where each event happens. They are not
+// saved: a loaded game counts from its loading.
+struct GameTally {
+  int BattlesWon = 0, BattlesFled = 0, BattlesLost = 0;
+  int RoundsFought = 0;
+  int LuckTests = 0, LuckTestsPassed = 0;
+  int DiceThrown = 0;
+  int ItemsGained = 0, ItemsLost = 0;
+  DateTime StartedAt;
+  bool operator==(const GameTally&) const = default;
+};
+
 // The settings that the running game reads (the settings line is kept with the player names).
 struct GameSettings {
   bool StepLogging = false;     // "Bejárt út mentése"
@@ -149,6 +162,7 @@ struct GameState {
   EquipmentState equipment;
   KnowledgeState knowledge;
   BattleState battle;
+  GameTally tally;
 
   // Creates the per-game items empty or at their start values (game start) and releases
   // them (game end): every sub-struct above except the main values.

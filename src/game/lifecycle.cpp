@@ -155,6 +155,7 @@ void Lifecycle::JatekKezdes() {
 
 void Lifecycle::ValtozoInicializalas() {
   game_.state.ResetPerGame();
+  game_.state.tally.StartedAt = game_.clock().now();
   FormMainAlaphelyzet(true);
   // A new game never inherits the offer arrangement of the equipment page.
   CallHook(game_.hooks.FelszTargyAlaphelyzet);

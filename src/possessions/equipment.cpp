@@ -32,8 +32,7 @@ void Equipment::gainItem(int item, int pieces) {
   }
   // A count out of step with the list must not put the item in the list twice.
   if (holds(item)) return;
-  TargyErtekVizsgalat(item, '+');
-  appendHeld(item);
+  takeIntoLists(item);
 }
 
 void Equipment::loseItem(int item, int pieces) {
@@ -50,14 +49,20 @@ void Equipment::setHeldCount(int item, int count) {
   if (rec.Unique == 1) count = std::min(count, 1);
   TargyDBSzamModositas(item, count);
   if (!held && count > 0 && !holds(item)) {
-    TargyErtekVizsgalat(item, '+');
-    appendHeld(item);
+    takeIntoLists(item);
   } else if (held && count == 0) {
     dropFromLists(item);
   }
 }
 
+void Equipment::takeIntoLists(int item) {
+  TargyErtekVizsgalat(item, '+');
+  appendHeld(item);
+  ++game_.state.tally.ItemsGained;
+}
+
 void Equipment::dropFromLists(int item) {
+  ++game_.state.tally.ItemsLost;
   TargyErtekVizsgalat(item, '-');
   list().removeAt(list().indexOf(item));
 }
@@ -85,6 +90,8 @@ void Equipment::replaceHeld(int oldItem, int newItem) {
   list().replaceAt(index, newItem, find(newItem).Name);
   TargyDBSzamModositas(newItem, count(oldItem));
   TargyDBSzamModositas(oldItem, 0);
+  ++game_.state.tally.ItemsGained;
+  ++game_.state.tally.ItemsLost;
 }
 
 void Equipment::TargyErtekVizsgalat(int item, char sign) {

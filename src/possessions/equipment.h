@@ -67,7 +67,9 @@ class Equipment {
  private:
   ShownList list() const { return {game_.state.equipment.EquipmentList, &game_.screen.ListBox_FT}; }
   TInventoryRec find(int item) const { return game_.stores.items.Find(item); }
-  // Removes the item from the lists after its last piece is gone.
+  // Puts a newly held item in use and in the lists; counted as an item gained.
+  void takeIntoLists(int item);
+  // Removes the item from the lists after its last piece is gone; counted as an item lost.
   void dropFromLists(int item);
   // A yes/no question; the answer is kept in QuestionAnswer as well.
   bool ask(const std::string& line1, const std::string& line2);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "page_texts.h"
 
 namespace zrx {
 
@@ -18,6 +19,8 @@ std::optional<int> ParseNumber(const std::string& text);
 // The controls that a roll with n dice rewrites; told again after the next roll even when
 // the values repeat.
 std::vector<std::string> RollControls(int n);
+// Caption and value rows, one a line.
+void PrintRows(Session& session, const std::vector<TextRow>& rows);
 
 // Selects line `word` (1-based) of a list box; false (with a notice) for no such line.
 bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what);
@@ -34,6 +37,8 @@ bool CmdMagicPage(Session&, const CommandArgs&);
 bool CmdLuck(Session&, const CommandArgs&);
 bool CmdRoll(Session&, const CommandArgs&);
 bool CmdOdds(Session&, const CommandArgs&);
+bool CmdMap(Session&, const CommandArgs&);
+bool CmdStats(Session&, const CommandArgs&);
 
 // Possessions.
 bool CmdSelectItem(Session&, const CommandArgs&);

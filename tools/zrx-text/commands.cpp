@@ -30,6 +30,8 @@ const std::vector<Command>& CommandTable() {
       {{"szerencse", "luck"}, "", "Szerencse próba", CmdLuck},
       {{"dob", "roll"}, "<1-4>", "dobás egy, két, három vagy négy kockával", CmdRoll},
       {{"esélyek", "odds"}, "", "a Csata megnyerésének és a sikeres Szerencse próbának az esélye", CmdOdds},
+      {{"térkép", "map"}, "", "a bejárt FejezetPontok térképe, lépésről lépésre", CmdMap},
+      {{"statisztika", "stats"}, "", "a játék statisztikája", CmdStats},
       {{"harc", "fight"}, "", "egy Forduló a Csatában", CmdFight},
       {{"menekül", "flee"}, "", "Menekülés a Csatából", CmdFlee},
       {{"fegyver", "weapon"}, "", "a Speciális Fegyver használata", CmdSpecialWeapon},

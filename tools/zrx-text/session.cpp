@@ -4,7 +4,11 @@
 #include <ostream>
 
 #include "commands.h"
+<<<<<<< HEAD
 #include "install_engine.h"
+=======
+#include "install_engine.h"
+>>>>>>> map
 #include "lifecycle.h"
 #include "new_game_dialog.h"
 #include "page_signal.h"

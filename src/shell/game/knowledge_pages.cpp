@@ -1,5 +1,5 @@
 // The information page (the list, its description, the own notes) and the magic and
-// skills page (the list and its description), and the reserved special page.
+// skills page (the list and its description), and the special page.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +13,7 @@
 #include "own_notes.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
+#include "special/special_page.h"
 
 namespace zrx {
 namespace {
@@ -95,13 +96,13 @@ QWidget* BuildMagicPage(PageContext& context) {
   return page;
 }
 
-QWidget* BuildSpecialPage(PageContext&) {
-  auto* page = new QWidget;
+QWidget* BuildSpecialPage(PageContext& context) {
+  auto* page = new SpecialPage(context.game);
   page->setObjectName("TabSheet7");
-  auto* layout = new QVBoxLayout(page);
-  QLabel* note = Caption("Ez a lap a későbbi kiegészítéseknek van fenntartva.", page);
-  note->setAlignment(Qt::AlignCenter);
-  layout->addWidget(note);
+  // What the page reads changes with the path, the continuations, the rounds and the tests.
+  for (const char* watched : {"MemoFP", "ListBoxNext", "BitBtn5", "LabelSZPEredmenyErtek"}) {
+    context.views.bind(watched, [page](const Control&) { page->refreshSoon(); });
+  }
   return page;
 }
 

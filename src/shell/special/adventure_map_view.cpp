@@ -1,0 +1,205 @@
+#include "adventure_map_view.h"
+
+#include <QGraphicsPathItem>
+#include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QPainterPath>
+#include <QWheelEvent>
+#include <cmath>
+#include <limits>
+
+#include "map_items.h"
+
+namespace zrx {
+namespace {
+
+constexpr double kZoomStep = 1.15;
+constexpr double kStubGap = 34;  // below the current node
+const QColor kStepColour(90, 70, 40);
+
+QPointF toQt(MapPoint p) { return {p.x, p.y}; }
+
+// An arrow head at `tip`, pointing away from `from`.
+QPainterPath arrowHead(QPointF from, QPointF tip) {
+  const QLineF line(tip, from);
+  const double length = 7;
+  QLineF left = QLineF::fromPolar(length, line.angle() + 25).translated(tip);
+  QLineF right = QLineF::fromPolar(length, line.angle() - 25).translated(tip);
+  QPainterPath head(tip);
+  head.lineTo(left.p2());
+  head.lineTo(right.p2());
+  head.closeSubpath();
+  return head;
+}
+
+bool sameMarks(const AdventureMap& a, const AdventureMap& b) {
+  if (a.current != b.current || a.stubs.size() != b.stubs.size()) return false;
+  for (std::size_t i = 0; i < a.stubs.size(); ++i) {
+    if (a.stubs[i].label != b.stubs[i].label) return false;
+  }
+  return a.current < 0 || a.nodes[static_cast<std::size_t>(a.current)].end ==
+                              b.nodes[static_cast<std::size_t>(b.current)].end;
+}
+
+}  // namespace
+
+AdventureMapView::AdventureMapView(QWidget* parent) : QGraphicsView(parent) {
+  setObjectName("AdventureMapView");
+  setScene(new QGraphicsScene(this));
+  setDragMode(QGraphicsView::ScrollHandDrag);
+  setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+  setRenderHint(QPainter::Antialiasing);
+  setBackgroundBrush(QColor(252, 248, 236));
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void AdventureMapView::setMap(AdventureMap map) {
+  const bool grew = !layout_ || layout_->steps != map.steps || map_.nodes.size() != map.nodes.size();
+  const bool unchanged = !grew && sameMarks(map_, map);
+  map_ = std::move(map);
+  if (unchanged) return;
+  if (grew) {
+    std::vector<MapSize> sizes;
+    for (const MapNode& node : map_.nodes) {
+      const QSizeF size = MapNodeItem::sizeFor(node);
+      sizes.push_back({size.width(), size.height()});
+    }
+    layout_ = map_.nodes.empty() ? std::nullopt : LayOutMap(map_, sizes);
+    ++layoutCount_;
+    selected_ = map_.current;
+  }
+  rebuildScene();
+  if (grew && map_.current >= 0 && layout_) centerOn(toQt(layout_->centres[static_cast<std::size_t>(map_.current)]));
+}
+
+void AdventureMapView::rebuildScene() {
+  scene()->clear();
+  if (!layout_) {
+    scene()->setSceneRect(QRectF());
+    return;
+  }
+  addEdges();
+  addNodes();
+  addStubs();
+  scene()->setSceneRect(scene()->itemsBoundingRect().adjusted(-20, -20, 20, 20));
+}
+
+void AdventureMapView::addEdges() {
+  const QPen pen(kStepColour, 1.2);
+  for (const LaidOutEdge& edge : layout_->edges) {
+    if (edge.curve.empty()) continue;
+    QPainterPath path(toQt(edge.curve.front()));
+    for (std::size_t i = 1; i + 2 < edge.curve.size(); i += 3) {
+      path.cubicTo(toQt(edge.curve[i]), toQt(edge.curve[i + 1]), toQt(edge.curve[i + 2]));
+    }
+    auto* line = scene()->addPath(path, pen);
+    line->setData(kItemKind, QStringLiteral("step"));
+    if (edge.arrowTip) scene()->addPath(arrowHead(path.currentPosition(), toQt(*edge.arrowTip)), pen, kStepColour);
+    if (edge.count > 1) {
+      auto* times = scene()->addSimpleText(QString("×%1").arg(edge.count));
+      times->setBrush(kStepColour);
+      times->setPos(path.pointAtPercent(0.5) + QPointF(3, -6));
+    }
+  }
+}
+
+void AdventureMapView::addNodes() {
+  for (std::size_t i = 0; i < map_.nodes.size(); ++i) {
+    const MapSize size = layout_->sizes[i];
+    auto* item = new MapNodeItem(map_.nodes[i], static_cast<int>(i), QSizeF(size.width, size.height));
+    item->setPos(toQt(layout_->centres[i]));
+    item->setCurrent(static_cast<int>(i) == map_.current);
+    item->setChosen(static_cast<int>(i) == selected_);
+    item->setZValue(1);
+    scene()->addItem(item);
+  }
+}
+
+void AdventureMapView::addStubs() {
+  if (map_.current < 0 || map_.stubs.empty()) return;
+  const auto current = static_cast<std::size_t>(map_.current);
+  const QPointF from = toQt(layout_->centres[current]) + QPointF(0, layout_->sizes[current].height / 2);
+  const double span = (MapStubItem::kSize.width() + 8) * static_cast<double>(map_.stubs.size() - 1);
+  const QPen pen(kStepColour, 1, Qt::DashLine);
+  for (std::size_t i = 0; i < map_.stubs.size(); ++i) {
+    const QPointF at = from + QPointF(-span / 2 + (MapStubItem::kSize.width() + 8) * static_cast<double>(i),
+                                      kStubGap + MapStubItem::kSize.height() / 2);
+    const QPointF tip = at - QPointF(0, MapStubItem::kSize.height() / 2);
+    scene()->addLine(QLineF(from, tip), pen);
+    scene()->addPath(arrowHead(from, tip), QPen(kStepColour), kStepColour);
+    auto* stub = new MapStubItem(map_.stubs[i]);
+    stub->setPos(at);
+    stub->setZValue(1);
+    scene()->addItem(stub);
+  }
+}
+
+void AdventureMapView::selectNode(int node) {
+  if (node < 0 || node >= static_cast<int>(map_.nodes.size())) return;
+  selected_ = node;
+  for (QGraphicsItem* item : scene()->items()) {
+    if (auto* box = dynamic_cast<MapNodeItem*>(item)) box->setChosen(box->data(kItemNodeIndex).toInt() == node);
+  }
+  if (layout_) ensureVisible(QRectF(toQt(layout_->centres[static_cast<std::size_t>(node)]), QSizeF(1, 1)), 60, 60);
+}
+
+void AdventureMapView::fitAll() {
+  if (!scene()->items().isEmpty()) fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+}
+
+void AdventureMapView::wheelEvent(QWheelEvent* event) {
+  const double steps = event->angleDelta().y() / 120.0;
+  if (steps == 0) return;
+  const double factor = std::pow(kZoomStep, steps);
+  const double zoom = transform().m11() * factor;
+  if (zoom < 0.05 || zoom > 8) return;
+  scale(factor, factor);
+  event->accept();
+}
+
+void AdventureMapView::mouseDoubleClickEvent(QMouseEvent* event) {
+  fitAll();
+  event->accept();
+}
+
+// The nearest node within a quarter turn of the direction.
+int AdventureMapView::neighbourTowards(double dx, double dy) const {
+  if (!layout_ || selected_ < 0) return map_.nodes.empty() ? -1 : 0;
+  const MapPoint from = layout_->centres[static_cast<std::size_t>(selected_)];
+  int best = -1;
+  double bestDistance = std::numeric_limits<double>::max();
+  for (std::size_t i = 0; i < layout_->centres.size(); ++i) {
+    const double x = layout_->centres[i].x - from.x, y = layout_->centres[i].y - from.y;
+    const double along = x * dx + y * dy, across = std::abs(x * dy - y * dx);
+    if (along <= 0 || across > along) continue;
+    const double distance = along + 2 * across;
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+void AdventureMapView::keyPressEvent(QKeyEvent* event) {
+  int next = -1;
+  switch (event->key()) {
+    case Qt::Key_Left: next = neighbourTowards(-1, 0); break;
+    case Qt::Key_Right: next = neighbourTowards(1, 0); break;
+    case Qt::Key_Up: next = neighbourTowards(0, -1); break;
+    case Qt::Key_Down: next = neighbourTowards(0, 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (selected_ >= 0) {
+        const MapNode& node = map_.nodes[static_cast<std::size_t>(selected_)];
+        emit nodeTold(QString("%1. FejezetPont: %2").arg(node.chapter).arg(QString::fromStdString(node.snippet)));
+      }
+      event->accept();
+      return;
+    default: QGraphicsView::keyPressEvent(event); return;
+  }
+  if (next >= 0) selectNode(next);
+  event->accept();
+}
+
+}  // namespace zrx

@@ -1,0 +1,54 @@
+#pragma once
+// The map of the adventure drawn with Qt over the Graphviz layout: the chapter points seen,
+// the steps between them with arrows, the current one highlighted, the continuations
+// offered now as open stubs below it, ends marked. Drag to pan, wheel to zoom, double
+// click to fit; arrow keys move the selection between nodes, Enter tells the selected
+// node's number and the start of its text.
+#include <QGraphicsView>
+#include <optional>
+
+#include "adventure_map.h"
+#include "map_layout.h"
+
+namespace zrx {
+
+class AdventureMapView : public QGraphicsView {
+  Q_OBJECT
+ public:
+  explicit AdventureMapView(QWidget* parent = nullptr);
+
+  // Shows this map; the layout is computed again only when the path it comes from grew
+  // (or changed), everything else is redrawn over the layout kept.
+  void setMap(AdventureMap map);
+  const AdventureMap& map() const { return map_; }
+  // How many times the layout was computed: a shown map that did not grow adds none.
+  int layoutCount() const { return layoutCount_; }
+  bool laidOut() const { return layout_.has_value(); }
+
+  int selectedNode() const { return selected_; }
+  void selectNode(int node);
+  void fitAll();
+
+ signals:
+  // Enter on a node: its number and snippet to be told.
+  void nodeTold(const QString& text);
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void rebuildScene();
+  void addEdges();
+  void addNodes();
+  void addStubs();
+  int neighbourTowards(double dx, double dy) const;
+
+  AdventureMap map_;
+  std::optional<MapLayout> layout_;
+  int layoutCount_ = 0;
+  int selected_ = -1;
+};
+
+}  // namespace zrx

@@ -1,0 +1,157 @@
+// The "Speciális" page over a game played by script through the engine: the map in the
+// scene, the selection moved by keys, the odds during a battle only.
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "special/adventure_map_view.h"
+#include "battle.h"
+#include "fixed_clock.h"
+#include "game.h"
+#include "install_engine.h"
+#include "special/map_items.h"
+#include "memory_book_loader.h"
+#include "navigation.h"
+#include "page_signal.h"
+#include "scripted_dice.h"
+#include "scripted_ui.h"
+#include "special/special_page.h"
+
+namespace zrx::testing {
+
+using test::FixedClock;
+using test::MemoryBookLoader;
+using test::ScriptedDice;
+using test::ScriptedUi;
+
+class SpecialPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ScriptedUi ui;
+  ScriptedDice dice;
+  FixedClock clock;
+  MemoryBookLoader loader;
+  std::unique_ptr<Game> game;
+
+  // Chapter points 1..5: 1 leads to 2 and 3, 2 back to 1 or on to 4, 3 holds a battle
+  // against a wolf (skill 7, life 2) and leads on to 5.
+  void newGame() {
+    game = std::make_unique<Game>(std::filesystem::temp_directory_path(), ui, dice, clock, loader);
+    InstallEngine(*game);
+    GameState& s = game->state;
+    s.GameLoaded = true;
+    s.ChapterTexts = {{"Háttér"}, {"A kapu előtt"}, {"A sötét erdőben"}, {"Egy barlang mélyén"},
+                      {"A hegy csúcsán"}, {"Haza"}, {"Szabályok"}};
+    s.values = {.Skill = 10, .SkillStart = 10, .Stamina = 20, .StaminaStart = 20, .Luck = 9, .LuckStart = 9};
+    BookStores& stores = game->stores;
+    stores.baseValues.Insert({.Number = 1, .Current = 10, .Start = 10, .Name = "Ügyesség"});
+    stores.baseValues.Insert({.Number = 2, .Current = 20, .Start = 20, .Name = "Életerő"});
+    stores.baseValues.Insert({.Number = 3, .Current = 9, .Start = 9, .Name = "Szerencse"});
+    stores.chapters.Insert({.Number = 1, .NextChapters = "002003"});
+    stores.chapters.Insert({.Number = 2, .NextChapters = "001004"});
+    stores.chapters.Insert({.Number = 3, .BattleCode = "N001", .NextChapters = "005"});
+    stores.chapters.Insert({.Number = 4, .NextChapters = "GGG"});
+    stores.chapters.Insert({.Number = 5, .NextChapters = "GGG"});
+    stores.monsters.Insert({.Number = 1, .Name = "Farkas", .Stamina = 2, .Skill = 7, .FlightCode = "0<",
+                            .AttackMods = "0", .RollBattleCode = "0", .WoundMods = "20201111"});
+    s.CurrentChapter = 1;
+    Navigation(*game).FejezetPont();
+  }
+  void choose(const std::string& entry) {
+    const TextList& offered = game->screen.ListBoxNext.items();
+    const auto at = std::find(offered.begin(), offered.end(), entry);
+    QVERIFY2(at != offered.end(), entry.c_str());
+    Navigation(*game).ListBoxNextClick(static_cast<int>(at - offered.begin()));
+    Navigation(*game).KlikkFejezetPontKivalasztas();
+  }
+  static QList<MapNodeItem*> nodeItems(AdventureMapView& view) {
+    QList<MapNodeItem*> nodes;
+    for (QGraphicsItem* item : view.scene()->items()) {
+      if (auto* node = dynamic_cast<MapNodeItem*>(item)) nodes.append(node);
+    }
+    return nodes;
+  }
+  static int chapterOf(AdventureMapView& view, const MapNodeItem* item) {
+    return view.map().nodes[static_cast<std::size_t>(item->data(kItemNodeIndex).toInt())].chapter;
+  }
+
+ private slots:
+  void showsTheMapOfTheGameAndLaysItOutOnlyWhenThePathGrew() {
+    newGame();
+    choose("2");
+    choose("1");
+    choose("2");
+    SpecialPage page(*game);
+    page.show();
+    AdventureMapView& view = page.mapView();
+    QVERIFY(view.laidOut());
+    const QList<MapNodeItem*> nodes = nodeItems(view);
+    QCOMPARE(nodes.size(), 2);
+    int current = 0;
+    for (const MapNodeItem* node : nodes) {
+      if (node->isCurrent()) current = chapterOf(view, node);
+    }
+    QCOMPARE(current, 2);
+    int stubs = 0;
+    for (QGraphicsItem* item : view.scene()->items()) stubs += item->data(kItemKind).toString() == "stub";
+    QCOMPARE(stubs, 2);  // 1 and 4 are offered
+
+    const int layouts = view.layoutCount();
+    page.refresh();
+    QCOMPARE(view.layoutCount(), layouts);
+    choose("4");
+    page.refresh();
+    QCOMPARE(view.layoutCount(), layouts + 1);
+    QCOMPARE(nodeItems(view).size(), 3);
+  }
+
+  void keysMoveTheSelectionAndEnterTellsTheNode() {
+    newGame();
+    choose("2");
+    choose("4");
+    SpecialPage page(*game);
+    page.show();
+    AdventureMapView& view = page.mapView();
+    QCOMPARE(view.map().nodes[static_cast<std::size_t>(view.selectedNode())].chapter, 4);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCOMPARE(view.map().nodes[static_cast<std::size_t>(view.selectedNode())].chapter, 2);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCOMPARE(view.map().nodes[static_cast<std::size_t>(view.selectedNode())].chapter, 1);
+    QTest::keyClick(&view, Qt::Key_Up);  // nothing above the start
+    QCOMPARE(view.map().nodes[static_cast<std::size_t>(view.selectedNode())].chapter, 1);
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Return);
+    auto* strip = page.findChild<QLabel*>("AdventureMapStrip");
+    QVERIFY(strip->isVisible());
+    QCOMPARE(strip->text(), QString("2. FejezetPont: A sötét erdőben"));
+  }
+
+  void oddsAppearDuringABattleOnly() {
+    newGame();
+    SpecialPage page(*game);
+    page.show();
+    auto* battleOdds = page.findChild<QLabel*>("BattleOdds");
+    QVERIFY(!battleOdds->isVisible());
+    QVERIFY(page.findChild<QLabel*>("LuckOdds")->text().contains("Szerencse: 9"));
+    choose("3");
+    page.refresh();
+    QVERIFY(!battleOdds->isVisible());  // declared, but the battle waits on its page
+    PageSignal(*game).PageControl1Change(3);
+    page.refresh();
+    QVERIFY(battleOdds->isVisible());
+    QVERIFY(battleOdds->text().startsWith("Esély a Csata megnyerésére:"));
+    dice.push({1, 1, 6, 6});  // the wolf's two dice, then the player's: a won round
+    Battle(*game).KlikkCsata();
+    QVERIFY(!game->state.battle.BattleRunning);
+    page.refresh();
+    QVERIFY(!battleOdds->isVisible());
+  }
+};
+
+}  // namespace zrx::testing
+
+QTEST_MAIN(zrx::testing::SpecialPageTest)
+#include "special_page_test.moc"
