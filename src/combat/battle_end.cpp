@@ -60,8 +60,10 @@ void Battle::writeBackValues() {
 }
 
 void Battle::playerDies() {
-  if (game_.state.battle.CurrentOpponent.DeathMode == 1) {
-    CsataVege(BattleOutcome::EndWithoutDeath);
+  const BattleState& b = game_.state.battle;
+  if (b.CurrentOpponent.DeathMode == 1) {
+    // A flight's own luck test leaves the end to the flight, which ends the battle as fled.
+    if (!b.FlightLuckTest) CsataVege(BattleOutcome::EndWithoutDeath);
   } else {
     Halal();
   }

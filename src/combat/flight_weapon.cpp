@@ -38,8 +38,9 @@ void Battle::KlikkElmenekules() {
       DiceTests(game_).SzerencseProba();
       // The flag must not route a later luck test of the chapter point here.
       state.battle.FlightLuckTest = false;
-      // An unlucky test at the limit has ended the battle through the lost round's end.
-      if (v.Stamina <= v.StaminaMin) return;
+      // An unlucky test at the limit is death unless the opponent only ends the battle
+      // (DeathMode 1): then the battle still ends as a flight below.
+      if (v.Stamina <= v.StaminaMin && state.battle.CurrentOpponent.DeathMode != 1) return;
     }
   }
   CsataVege(BattleOutcome::Fled);

@@ -42,7 +42,7 @@ void Lifecycle::KlikkKezdes() {
       game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  // The equipment page is reset by Befejez, and again by the new game's start.
   TortenetAlaphelyzet();
   Befejez();
   Indit();
@@ -53,9 +53,8 @@ void Lifecycle::KlikkBefejezes() {
   game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot?", "");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  // Befejez resets the equipment page and closes any offer on it.
   TortenetAlaphelyzet();
-  CallHook(game_.hooks.FelszTargyElokeszites, 0);
   Befejez();
 }
 
@@ -156,6 +155,8 @@ void Lifecycle::JatekKezdes() {
 void Lifecycle::ValtozoInicializalas() {
   game_.state.ResetPerGame();
   FormMainAlaphelyzet(true);
+  // A new game never inherits the offer arrangement of the equipment page.
+  CallHook(game_.hooks.FelszTargyAlaphelyzet);
   MentesEngedelyezes(true);
   setGameCommandsEnabled(true);
   setOwnNotesEnabled(true);
@@ -179,6 +180,9 @@ void Lifecycle::Befejez() {
   state.BookNumber = 0;
   Characteristics(game_).clearDisplay();
   TortenetAlaphelyzet();
+  // An offer left open (the game ended by death, victory or a load) is closed on the page too.
+  CallHook(game_.hooks.FelszTargyElokeszites, 0);
+  CallHook(game_.hooks.FelszTargyAlaphelyzet);
   state.ResetPerGame();
 
   for (Control* list : {&s.ListBox_FT, &s.ListBox_IN, &s.ListBox_VK, &s.ListBoxNext, &s.RichEdit1,

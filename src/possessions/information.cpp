@@ -42,6 +42,11 @@ void Information::ListBox_INDblClick() {
   CallHook(game_.hooks.FeltetelFelbontas, pendingConditions, pendingTargets);
 }
 
+bool Information::InfoIdoModositas(int info, char op, int amount) {
+  game_.stores.infos.ChangeTime(info, op, amount);
+  return op == '-' && game_.stores.infos.Find(info).Time <= 0;
+}
+
 void Information::countDownTimes(int firstKind, int lastKind) {
   InfoStore& infos = game_.stores.infos;
   const auto countDown = [&](ShownList list) {
@@ -49,8 +54,7 @@ void Information::countDownTimes(int firstKind, int lastKind) {
       const int number = list.numberAt(i);
       const int kind = infos.Find(number).Kind;
       if (kind >= firstKind && kind <= lastKind) {
-        infos.ChangeTime(number, '-', 1);
-        if (infos.Find(number).Time == 0) {
+        if (InfoIdoModositas(number, '-', 1)) {
           list.removeAt(i);
           continue;
         }

@@ -18,9 +18,14 @@ class Information {
   // Removes the information from its list if it is there.
   void remove(int info);
 
+  // Applies "+", "-" or "=" to the information's Time in the store and tells whether a
+  // lowering has spent it. Time run down past 0 counts as spent: kept at -2 it could
+  // never expire again, however long the story went on.
+  bool InfoIdoModositas(int info, char op, int amount);
+
   // A chapter point or a battle has passed: lowers by one the Time of every held
   // information that counts them (Kind 1001-1999 or 2001-2999) and drops those that
-  // reach 0. Every entry of both lists is visited exactly once.
+  // are spent. Every entry of both lists is visited exactly once.
   void countDownChapterTimes() { countDownTimes(1001, 1999); }
   void countDownBattleTimes() { countDownTimes(2001, 2999); }
 

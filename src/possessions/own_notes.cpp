@@ -13,10 +13,37 @@ bool OwnNotes::inputHoldsText() const {
   return lines.size() > 1 || (lines.size() == 1 && !lines.front().empty());
 }
 
+void OwnNotes::limitInput() {
+  TextList lines = game_.screen.Memo_SI.items();
+  std::size_t room = kInputLimit;
+  bool cut = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t length = Utf8Length(lines[i]);
+    if (length > room) {
+      lines[i] = Utf8Cut(lines[i], room);
+      lines.resize(i + 1);
+      cut = true;
+      break;
+    }
+    room -= length;
+    // The break before the next line takes a character too.
+    if (i + 1 < lines.size()) {
+      if (room == 0) {
+        lines.resize(i + 1);
+        cut = true;
+        break;
+      }
+      --room;
+    }
+  }
+  if (cut) game_.screen.Memo_SI.setItems(lines);
+}
+
 int OwnNotes::chosenSlot() const { return std::clamp(game_.screen.SpinEditINFO.value(), 1, 5); }
 
 void OwnNotes::KlikkSajatInfoBeiras() {
   if (!game_.state.GameLoaded || !inputHoldsText()) return;
+  limitInput();
   const std::string note = composeOwnNote(game_.screen.Memo_SI.items());
   // Notes are saved in Windows-1250; a character it cannot hold is refused here, where it was typed.
   if (!FitsWin1250(note)) {
@@ -43,6 +70,7 @@ void OwnNotes::KlikkSajatInfoMegjelenites() {
 }
 
 void OwnNotes::Memo_SIChange() {
+  limitInput();
   if (game_.state.GameLoaded) game_.screen.LabelSajatInfoBeir.setEnabled(inputHoldsText());
 }
 

@@ -102,8 +102,8 @@ void CharacteristicCommands::byRollRelation(std::string_view change, ChangeRun& 
   const char op = charAt(change, 12);
   const int amount = numberAt(change, 13, 2);
   if (!changes_.awaitRoll(dice, run)) return;
-  // An operator that decides nothing must not leave an earlier verdict standing.
-  game_.state.conditions.ConditionMet = false;
+  // An unknown operator decides nothing: the verdict stands as the last evaluation left it
+  // (the book checker refuses such a relation, so compiled books never rely on it).
   Conditions(game_).RelacioEllenorzes(current(d), game_.state.tests.RollResult1, relation, 1, 1);
   if (!game_.state.conditions.ConditionMet) return;
   apply(c, op, amount);

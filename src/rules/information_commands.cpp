@@ -71,9 +71,8 @@ void InformationCommands::changeTime(std::string_view change, ChangeRun& run) {
   const int amount = numberAt(change, 5, 2);
   const int info = numberAt(change, 7, 3);
   if (!timedKind(info) || !Information(game_).possesses(info)) return;
-  game_.stores.infos.ChangeTime(info, op, amount);
-  // Counted down past zero is as spent as at zero.
-  if (op == '-' && game_.stores.infos.Find(info).Time <= 0) Information(game_).remove(info);
+  Information information(game_);
+  if (information.InfoIdoModositas(info, op, amount)) information.remove(info);
 }
 
 void InformationCommands::byItem(std::string_view change, ChangeRun& run) {
@@ -93,8 +92,7 @@ void InformationCommands::byItem(std::string_view change, ChangeRun& run) {
     return;
   }
   if (!possessed || !timedKind(info)) return;
-  game_.stores.infos.ChangeTime(info, infoSign == '+' ? '+' : '-', 1);
-  if (infoSign != '+' && game_.stores.infos.Find(info).Time <= 0) information.remove(info);
+  if (information.InfoIdoModositas(info, infoSign == '+' ? '+' : '-', 1)) information.remove(info);
 }
 
 }  // namespace zrx

@@ -188,7 +188,8 @@ void ItemChanges::setUpDemand(std::string_view change, ChangeRun& run) {
   offer.OfferLimit = 0;
   const bool two = offer.OfferList.size() == 2;
   const bool first = offers.TargyKivalasztasEllenorzes(0);
-  const bool second = two && offers.TargyKivalasztasEllenorzes(1);
+  // Criterion 1 is checked (and possibly rewritten) only when criterion 0 cannot be met.
+  const bool second = two && !first && offers.TargyKivalasztasEllenorzes(1);
   // A demand that cannot be met at all is passed over without an offer.
   if (!first && !second) return;
   waitForDecision(two ? offer_kind::kDemandEither : offer_kind::kDemand, run);

@@ -78,6 +78,24 @@ TEST_F(BattleEnd, FlightFromThreeWarnsOfDeath) {
   }
 }
 
+TEST_F(BattleEnd, UnluckyFlightAtTheLimitEndsAsFledWhenTheOpponentSparesLife) {
+  TMonsterRec rec = fleeable();
+  rec.DeathMode = 1;
+  setPlayer(10, 3, 9);
+  fight(rec);
+  ui.answer(true);
+  ui.answer(true);
+  dice.push({6, 6});
+  battle().KlikkElmenekules();
+  EXPECT_FALSE(died());
+  EXPECT_EQ(0, v().Stamina);
+  EXPECT_EQ("Elmenekültél!", line1());
+  EXPECT_TRUE(b().LastBattleFled);
+  EXPECT_FALSE(b().LastBattleWon);
+  EXPECT_FALSE(b().BattleRunning);
+  EXPECT_EQ(TextList{"13"}, state().navigation.NextChapterList);
+}
+
 TEST_F(BattleEnd, FlightFromFourAsksThePlainQuestion) {
   setPlayer(10, 4, 9);
   fight(fleeable());

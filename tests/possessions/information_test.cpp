@@ -3,6 +3,7 @@
 #include "information.h"
 #include "magic_skills.h"
 #include "own_notes.h"
+#include "possession_texts.h"
 #include "possessions_fixture.h"
 
 namespace zrx::test {
@@ -151,6 +152,39 @@ TEST_F(InformationPage, NoteInputStates) {
     notes.KlikkSajatInfoBeiras();
     EXPECT_EQ(c.enabled, !game.state.knowledge.OwnNotes[2].empty()) << c.name;
   }
+}
+
+TEST_F(InformationPage, NoteInputTakesAtMost255Characters) {
+  const std::string a254(254, 'a');
+  const std::string o255 = [] {
+    std::string s;
+    for (int i = 0; i < 255; ++i) s += "ő";  // two bytes each, one character
+    return s;
+  }();
+  struct Case {
+    const char* name;
+    TextList typed;
+    TextList kept;
+  } cases[] = {
+      {"exactly 255 accented characters", {o255}, {o255}},
+      {"one over", {o255 + "x"}, {o255}},
+      {"the line break counts", {a254, "bc"}, {a254, ""}},
+      {"a full first line drops the next", {a254 + "b", "c"}, {a254 + "b"}},
+  };
+  OwnNotes notes(game);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    game.screen.Memo_SI.setItems(c.typed);
+    notes.Memo_SIChange();
+    EXPECT_EQ(c.kept, game.screen.Memo_SI.items());
+    game.screen.SpinEditINFO.setValue(1);
+    notes.KlikkSajatInfoBeiras();
+    EXPECT_EQ(composeOwnNote(c.kept), game.state.knowledge.OwnNotes[1]);
+  }
+  // A front end that writes without reporting the change is held to the limit too.
+  game.screen.Memo_SI.setItems({o255 + "xyz"});
+  notes.KlikkSajatInfoBeiras();
+  EXPECT_EQ(" " + o255, game.state.knowledge.OwnNotes[1]);
 }
 
 TEST_F(InformationPage, NoteSlotOutsideOneToFiveIsKeptInRange) {

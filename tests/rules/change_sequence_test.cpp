@@ -143,6 +143,18 @@ TEST(ChangeSequence, RollRelationAppliesOnlyWhenItHolds) {
   EXPECT_EQ(10, fails.current(1));
 }
 
+TEST(ChangeSequence, RollRelationUnknownLeavesTheLastVerdictStanding) {
+  for (bool earlier : {true, false}) {
+    SCOPED_TRACE(earlier ? "an earlier verdict met" : "an earlier verdict not met");
+    ChangesWorld w;
+    w.game.state.settings.ChangeSignalLevel = 0;
+    w.game.state.conditions.ConditionMet = earlier;
+    w.dice.push({4, 1, 1});
+    w.enter("01xO0102?=1-03#");
+    EXPECT_EQ(earlier ? 7 : 10, w.current(1));
+  }
+}
+
 TEST(ChangeSequence, LuckRequestAtEachSignalLevel) {
   struct Case {
     const char* name;

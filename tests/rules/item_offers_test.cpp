@@ -294,6 +294,28 @@ TEST(ItemOffers, KindDemandWithTwoCriteria) {
   w.expectClosed();
 }
 
+TEST(ItemOffers, SecondCriterionIsCheckedOnlyWhenTheFirstCannotBeMet) {
+  struct Case {
+    const char* change;
+    TextList criteria;
+  } cases[] = {
+      // The first can be met: the second keeps its amount of five.
+      {"01xKS00801/TN05#", {"S00801", "TN05"}},
+      // The first cannot: the second is lowered to the three droppable items held.
+      {"01xKS00601/TN05#", {"S00601", "TN03"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    OfferWorld w;
+    w.hold(3, 1);
+    w.hold(4, 1);
+    w.hold(8, 1);
+    w.enter("02N04+01#", c.change);
+    w.expectWaiting(offer_kind::kDemandEither);
+    EXPECT_EQ(c.criteria, w.game.state.offers.OfferList);
+  }
+}
+
 TEST(ItemOffers, GiveUpPicksAcceptableItemsAndEndsWhenNoneIsLeft) {
   OfferWorld w;
   w.hold(3, 2);

@@ -2,6 +2,7 @@
 // demands, and the page signal while an offer waits for its confirm.
 #include "book_code.h"
 #include "changes_fixture.h"
+#include "lifecycle.h"
 
 namespace zrx::test {
 namespace {
@@ -34,6 +35,26 @@ TEST(OfferEdges, SecondCriterionTakesWhatTheFirstRefuses) {
   EXPECT_EQ(2, w.count(3));
   EXPECT_EQ(1, w.current(4));
   EXPECT_TRUE(w.continuationsOffered());
+}
+
+TEST(OfferEdges, AnOfferLeftOpenDoesNotOutliveItsGame) {
+  EdgeWorld w;
+  w.enter("", "01xO0031#");
+  ASSERT_EQ(1, w.game.screen.FT_Elrendezes.value());
+  ASSERT_TRUE(w.game.screen.GroupBox1.visible());
+  Lifecycle(w.game).Befejez();
+  ScreenModel& s = w.game.screen;
+  EXPECT_EQ(0, s.FT_Elrendezes.value());
+  EXPECT_FALSE(s.GroupBox1.visible());
+  EXPECT_FALSE(s.CheckBox(1).visible());
+  EXPECT_FALSE(s.LabelTargyFelvetel.enabled());
+
+  // A fresh start lays out the plain page whatever the screen held before.
+  w.game.screen.FT_Elrendezes.setValue(2);
+  w.game.screen.FT_LabelFejlec1.setVisible(true);
+  Lifecycle(w.game).ValtozoInicializalas();
+  EXPECT_EQ(0, s.FT_Elrendezes.value());
+  EXPECT_FALSE(s.FT_LabelFejlec1.visible());
 }
 
 TEST(OfferEdges, DemandOfAllPiecesTakesThemAll) {
