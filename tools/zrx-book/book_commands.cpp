@@ -10,8 +10,9 @@ namespace zrx::book {
 namespace {
 
 // Parses and checks a package; prints the findings and a summary line.
-std::optional<SourcePackage> checkedPackage(const std::filesystem::path& packageFile, std::ostream& err) {
+std::optional<SourcePackage> checkedPackage(const std::filesystem::path& packageFile, std::ostream& err, bool strict) {
   Diagnostics diags;
+  diags.setStrict(strict);
   auto package = ParsePackageFile(packageFile, diags);
   if (package) LintPackage(*package, diags);
   diags.print(err);
@@ -23,13 +24,13 @@ std::optional<SourcePackage> checkedPackage(const std::filesystem::path& package
 
 }  // namespace
 
-int RunCheck(const std::filesystem::path& packageFile, std::ostream& err) {
-  return checkedPackage(packageFile, err) ? 0 : 1;
+int RunCheck(const std::filesystem::path& packageFile, std::ostream& err, bool strict) {
+  return checkedPackage(packageFile, err, strict) ? 0 : 1;
 }
 
 int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::path& outDir, std::ostream& out,
-             std::ostream& err) {
-  auto package = checkedPackage(packageFile, err);
+             std::ostream& err, bool strict) {
+  auto package = checkedPackage(packageFile, err, strict);
   if (!package) return 1;
   Diagnostics diags;
   auto content = CompilePackage(*package, diags);

@@ -5,9 +5,10 @@
 
 namespace zrx::book {
 
-int RunCheck(const std::filesystem::path& packageFile, std::ostream& err);
+// With `strict`, every warning counts as an error.
+int RunCheck(const std::filesystem::path& packageFile, std::ostream& err, bool strict = false);
 int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::path& outDir, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, bool strict = false);
 // Lays "Save/Save.zrx" with no saved games in the program folder unless it is there.
 int RunSaves(const std::filesystem::path& programDir, std::ostream& err);
 int RunGraph(const std::filesystem::path& bookFile, std::ostream& out, std::ostream& err);

@@ -76,10 +76,9 @@ void CodeCheck::oneOf(const CodeReader& r, std::size_t pos, std::string_view all
 void CodeCheck::relation(const CodeReader& r, std::size_t pos) {
   static const std::set<std::string_view> relations = {"==", ">>", "<<", "<>", ">=", "<=", "NK", "NN", "N<", "N>"};
   const std::string_view rel = r.sliceAt(pos, 2);
+  // The engine lets an unknown relation decide nothing, which silently hides a continuation.
   if (!relations.contains(rel)) {
-    warning("has \"" + std::string(rel) + "\" at position " + std::to_string(pos) + ", which is no relation");
-  } else if (rel == "N<" || rel == "N>") {
-    warning("uses \"" + std::string(rel) + "\", which never decides a condition");
+    error("has \"" + std::string(rel) + "\" at position " + std::to_string(pos) + ", which is no relation");
   }
 }
 

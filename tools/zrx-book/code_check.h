@@ -39,7 +39,8 @@ class CodeCheck {
 
   // A character outside `allowed` does nothing in the engine: a warning.
   void oneOf(const CodeReader& r, std::size_t pos, std::string_view allowed, const char* what);
-  void relation(const CodeReader& r, std::size_t pos);  // a two-character relation of the condition language
+  // A two-character relation of the condition language; any other text is an error.
+  void relation(const CodeReader& r, std::size_t pos);
   void operatorAt(const CodeReader& r, std::size_t pos);  // "+", "-" or "="
 
   const BookIndex& index() const { return index_; }
@@ -66,5 +67,7 @@ void CheckOpponentCodes(const TMonsterRec& opponent, const SourceLines& lines, c
                         Diagnostics& diags, const std::string& file);
 void CheckItemUseCode(const std::string& code, CodeCheck& check);
 void CheckInfoCode(const std::string& code, CodeCheck& check);
+// The chapter points that a chapter text names as "(n)" against its continuations.
+void CheckTextMentions(const SourceBook& book, const SourceChapter& chapter, Diagnostics& diags);
 
 }  // namespace zrx::book

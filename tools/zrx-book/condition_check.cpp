@@ -130,7 +130,8 @@ void conditionItem(const CodeReader& r, CodeCheck& check) {
     case 'E':
       return parityOrContest(r, check);
     default:
-      check.warning("begins with a letter that is no condition code");
+      // Never met in play: the continuation it guards would silently never be offered.
+      check.error("begins with a letter that is no condition code");
   }
 }
 

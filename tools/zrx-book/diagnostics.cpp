@@ -9,7 +9,7 @@ void Diagnostics::error(const std::string& file, int line, std::string message) 
 }
 
 void Diagnostics::warning(const std::string& file, int line, std::string message) {
-  items_.push_back({Severity::Warning, file, line, std::move(message)});
+  items_.push_back({strict_ ? Severity::Error : Severity::Warning, file, line, std::move(message)});
 }
 
 int Diagnostics::errorCount() const {

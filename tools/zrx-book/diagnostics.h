@@ -19,6 +19,8 @@ class Diagnostics {
  public:
   void error(const std::string& file, int line, std::string message);
   void warning(const std::string& file, int line, std::string message);
+  // Strict: every later warning is recorded as an error (zrx-book --strict).
+  void setStrict(bool strict) { strict_ = strict; }
 
   const std::vector<Diagnostic>& all() const { return items_; }
   int errorCount() const;
@@ -29,6 +31,7 @@ class Diagnostics {
 
  private:
   std::vector<Diagnostic> items_;
+  bool strict_ = false;
 };
 
 }  // namespace zrx::book

@@ -1,6 +1,8 @@
 #include "graph.h"
 
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "linter.h"
 #include "source_parser.h"
@@ -48,15 +50,26 @@ void WriteChapterGraph(const SourceBook& book, std::ostream& out) {
   out << "  vege [label=\"Vége\", shape=doubleoctagon, color=red];\n";
   out << "  gyozelem [label=\"Győzelem\", shape=doubleoctagon, color=darkgreen];\n";
   for (const auto& c : book.chapters) out << "  " << nodeName(c.rec.Number) << " [label=\"" << nodeLabel(c) << "\"];\n";
+  std::set<int> dangling;
   for (const auto& c : book.chapters) {
     const auto targets = DecodeContinuations(c.rec.NextChapters);
     for (std::size_t i = 0; i < targets.size(); ++i) {
       if (!targets[i]) continue;
+      // A continuation to a chapter point the book lacks leads nowhere in play: drawn in red.
+      const bool missing = *targets[i] >= 0 && !book.findChapter(*targets[i]);
+      if (missing) dangling.insert(*targets[i]);
       out << "  " << nodeName(c.rec.Number) << " -> " << nodeName(*targets[i]);
+      std::vector<std::string> attributes;
       const std::string label = edgeLabel(c.rec.Conditions, i);
-      if (!label.empty()) out << " [label=" << quoted(label) << "]";
-      out << ";\n";
+      if (!label.empty()) attributes.push_back("label=" + quoted(label));
+      if (missing) attributes.insert(attributes.end(), {"color=red", "fontcolor=red", "style=dashed"});
+      for (std::size_t a = 0; a < attributes.size(); ++a) out << (a == 0 ? " [" : ", ") << attributes[a];
+      out << (attributes.empty() ? "" : "]") << ";\n";
     }
+  }
+  for (int number : dangling) {
+    out << "  " << nodeName(number) << " [label=\"" << number
+        << "\\n(nincs ilyen FejezetPont)\", color=red, fontcolor=red, style=dashed];\n";
   }
   out << "}\n";
 }

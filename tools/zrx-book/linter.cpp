@@ -12,6 +12,8 @@
 namespace zrx::book {
 namespace {
 
+constexpr std::size_t kMaxPictures = 255;
+
 struct BookLint {
   const SourceBook& book;
   const BookIndex index;
@@ -59,6 +61,15 @@ struct BookLint {
         diags.error(file, book.bookLines.of(key), "picture file \"" + name + "\" does not exist");
       }
     };
+    // A book record counts its pictures in one byte: a 256th could never be shown.
+    const auto pictureCount = [&](std::size_t count, const std::string& key, const char* what) {
+      if (count > kMaxPictures) {
+        diags.error(file, book.bookLines.of(key), "the book has " + std::to_string(count) + " " + what +
+                                                      "; a book holds at most 255");
+      }
+    };
+    pictureCount(book.chapterPictureFiles.size(), "ChapterPictures", "chapter pictures");
+    pictureCount(book.decorPictureFiles.size(), "DecorPictures", "decorative pictures");
     if (!book.coverFile.empty()) picture(book.coverFile, "Cover");
     for (const auto& name : book.decorPictureFiles) picture(name, "DecorPictures");
     // Pictures named by chapter points are reported at the chapter point that names them.
@@ -109,6 +120,7 @@ struct BookLint {
     CodeCheck battle = check(c.lines.of("BattleCode"), "BattleCode");
     CheckBattleCode(c.rec.BattleCode, battle);
     CheckSpecialChanges(c.rec, c.lines, index, diags, file);
+    CheckTextMentions(book, c, diags);
   }
 
   void graph() {

@@ -10,11 +10,14 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
 
   std::string packageFile, outDir, bookFile;
+  bool strict = false;
   auto* build = app.add_subcommand("build", "check a package and write its package folder into OUTDIR");
   build->add_option("PACKAGE", packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
   build->add_option("OUTDIR", outDir, "folder that receives the package folder")->required();
+  build->add_flag("--strict", strict, "treat every warning as an error");
   auto* check = app.add_subcommand("check", "check every book of a package");
   check->add_option("PACKAGE", packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
+  check->add_flag("--strict", strict, "treat every warning as an error");
   auto* graph = app.add_subcommand("graph", "print the chapter graph of a book (Graphviz dot)");
   graph->add_option("BOOK", bookFile, "the book file (YAML)")->required()->check(CLI::ExistingFile);
 
@@ -24,7 +27,7 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   if (*saves) return zrx::book::RunSaves(programDir, std::cerr);
-  if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr);
-  if (*check) return zrx::book::RunCheck(packageFile, std::cerr);
+  if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr, strict);
+  if (*check) return zrx::book::RunCheck(packageFile, std::cerr, strict);
   return zrx::book::RunGraph(bookFile, std::cout, std::cerr);
 }

@@ -24,6 +24,8 @@ struct SourceChapter {
   TChapterRec rec;
   std::vector<std::string> text;  // lines as written
   std::string pictureFile;        // empty: no picture of its own
+  // Reached on purpose without the texts leading to it naming its number ("Hidden: true").
+  bool hidden = false;
   SourceLines lines;
 };
 

@@ -184,6 +184,9 @@ ExtraKeys<SourceChapter> chapterKeys(Ctx& ctx) {
       {"Picture", [&ctx](SourceChapter& c, const YAML::Node& n) {
          if (auto v = scalarText(n, "Picture", ctx)) c.pictureFile = *v;
        }},
+      {"Hidden", [&ctx](SourceChapter& c, const YAML::Node& n) {
+         if (auto v = scalarNumber(n, "Hidden", ctx)) c.hidden = *v != 0;
+       }},
       {"Next", [&ctx](SourceChapter& c, const YAML::Node& n) {
          if (!n.IsSequence()) return ctx.error(n, "'Next' must be a list of continuations");
          for (const auto& item : n) c.rec.NextChapters += parseContinuation(item, ctx);
@@ -311,6 +314,13 @@ std::optional<std::string> readFile(const std::filesystem::path& file, Diagnosti
 }
 
 }  // namespace
+
+const SourceChapter* SourceBook::findChapter(int number) const {
+  for (const SourceChapter& c : chapters) {
+    if (c.rec.Number == number) return &c;
+  }
+  return nullptr;
+}
 
 std::string ContinuationCode(int chapter) {
   if (chapter == kEndContinuation) return "HHH";

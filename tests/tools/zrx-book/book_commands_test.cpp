@@ -28,7 +28,7 @@ class BookCommands : public ::testing::Test {
               "  - {Number: 3, Name: Szerencse}\n"
               "Chapters:\n"
               "  - {Number: -1, Next: [0], Text: Szabályok}\n"
-              "  - {Number: 0, Next: [1], Text: Háttér}\n" +
+              "  - {Number: 0, Next: [1], Text: Háttér (1)}\n" +
                   chapter1);
   }
   testing::TempFolder folder;
@@ -56,6 +56,14 @@ TEST_F(BookCommands, WarningsAloneDoNotFailTheCheck) {
   writeBook("  - {Number: 1}\n");
   EXPECT_EQ(0, RunCheck(folder.path() / "pkg.yaml", err));
   EXPECT_NE(std::string::npos, err.str().find("0 error(s), 1 warning(s)")) << err.str();
+}
+
+TEST_F(BookCommands, StrictFailsOnAWarning) {
+  writeBook("  - {Number: 1}\n");
+  EXPECT_EQ(1, RunCheck(folder.path() / "pkg.yaml", err, true));
+  EXPECT_EQ(1, RunBuild(folder.path() / "pkg.yaml", folder.path() / "out", out, err, true));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "out" / "Teszt1"));
+  EXPECT_NE(std::string::npos, err.str().find("1 error(s), 0 warning(s)")) << err.str();
 }
 
 TEST_F(BookCommands, GraphPrintsDot) {

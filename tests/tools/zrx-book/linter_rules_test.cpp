@@ -96,6 +96,16 @@ TEST(LinterRules, EachFaultIsReportedWithItsLine) {
        "BattleCode \"R001001\" lists fewer than six opponents"},
       {"more groups than continuations", "  - {Number: 1, Next: [2], Conditions: \"0#C0\"}\n", Severity::Error, 18,
        "has 2 condition groups for 1 continuations"},
+      {"unknown condition letter", "  - {Number: 1, Next: [2], Conditions: \"Q01\"}\n", Severity::Error, 18,
+       "Conditions \"Q01\" begins with a letter that is no condition code"},
+      {"unknown relation", "  - {Number: 1, Next: [2], Conditions: \"VN02=>03\"}\n", Severity::Error, 18,
+       "Conditions \"VN02=>03\" has \"=>\" at position 5, which is no relation"},
+      {"unknown relation in a change", "  - {Number: 1, Next: [2], SpecialChange1: \"01-O0102=<1+01#\"}\n",
+       Severity::Error, 18, "which is no relation"},
+      {"text names a number it does not offer", "  - {Number: 1, Next: [2], Text: \"Előre (2), vagy vissza (3)\"}\n",
+       Severity::Warning, 18, "the text of chapter point 1 names \"(3)\", which is none of its continuations"},
+      {"continuation the text never names", "  - {Number: 1, Next: [2], Text: \"Továbbmész.\"}\n", Severity::Warning,
+       18, "chapter point 1 offers 2 but its text never names \"(2)\""},
   };
   for (const Case& c : cases) {
     const Diagnostics diags = lint(c.chapters + end);
@@ -146,9 +156,57 @@ TEST(LinterRules, WarningsForUnreachedAndDeadEndChapterPoints) {
   EXPECT_EQ("chapter point 2 has no way on and is not an ending", deadEnd.all()[0].message);
 }
 
+TEST(LinterRules, TextAndContinuationsAgree) {
+  struct Agreeing {
+    const char* name;
+    const char* chapters;
+  } cases[] = {
+      {"every continuation named", "  - {Number: 1, Next: [2, vége], Text: \"Előre (2), vagy feladod.\"}\n"},
+      {"a hidden chapter point need not be named",
+       "  - {Number: 1, Next: [2, 3], Text: \"Előre (2).\"}\n  - {Number: 3, Hidden: true, Next: [2]}\n"},
+      {"the continuations of a typed answer stay secret",
+       "  - {Number: 1, Next: [3, 2], Conditions: \"X3\", Text: \"Írd be a számot!\"}\n"
+       "  - {Number: 3, Next: [2]}\n"},
+      {"brackets that hold more than a number", "  - {Number: 1, Next: [2], Text: \"Előre (2) (2 pont) ()\"}\n"},
+  };
+  for (const Agreeing& c : cases) {
+    const Diagnostics diags = lint(c.chapters + std::string(kEnd));
+    EXPECT_EQ(0, diags.errorCount()) << c.name << "\n" << describe(diags);
+    EXPECT_EQ(0, diags.warningCount()) << c.name << "\n" << describe(diags);
+  }
+}
+
+TEST(LinterRules, MoreThan255PicturesIsAnError) {
+  for (const char* key : {"DecorPictures", "ChapterPictures"}) {
+    std::string list = std::string(key) + ": [";
+    for (int i = 0; i < 256; ++i) list += (i ? ", " : "") + std::string("k") + std::to_string(i) + ".jpg";
+    const Diagnostics diags = lint(std::string(kEnd) + "  - {Number: 1, Next: [2]}\n" + list + "]\n");
+    bool found = false;
+    for (const Diagnostic& d : diags.all()) {
+      if (d.message.find("256") == std::string::npos || d.message.find("at most 255") == std::string::npos) continue;
+      found = true;
+      EXPECT_EQ(Severity::Error, d.severity);
+      EXPECT_EQ(20, d.line) << key;
+    }
+    EXPECT_TRUE(found) << key << "\n" << describe(diags);
+  }
+}
+
+TEST(LinterRules, StrictTurnsWarningsIntoErrors) {
+  Diagnostics diags;
+  diags.setStrict(true);
+  auto book = ParseBookText(std::string(kBase) + "  - {Number: 1, Next: [2]}\n  - {Number: 2}\n", "probe.yaml", 1, diags);
+  ASSERT_TRUE(book);
+  LintBook(*book, diags);
+  EXPECT_EQ(0, diags.warningCount()) << describe(diags);
+  ASSERT_EQ(1, diags.errorCount()) << describe(diags);
+  EXPECT_EQ("chapter point 2 has no way on and is not an ending", diags.all()[0].message);
+}
+
 TEST(LinterRules, WellFormedCodesOfEveryFamilyPass) {
   const Diagnostics diags = lint(
-      "  - {Number: 1, Next: [2, 2, vége], Conditions: \"K2001001,I+001#VI01>=11+1+001,P2-001#EL0810200+0\",\n"
+      "  - {Number: 1, Next: [2, 2, 2, vége],\n"
+      "     Conditions: \"K2001001,I+001#VI01>=11+1+001,P2-001#VN01N<05,VN02N>09#EL0810200+0\",\n"
       "     SpecialChange1: \"01-O0102<<2-01#\", SpecialChange2: \"02-KS001MM,TN01#04-T112001001#\",\n"
       "     SpecialChange3: \"03TN001001++#\", SpecialChange4: \"05N+001#06S001=02#\", BattleCode: \"P001001#NIF001\"}\n" +
       std::string(kEnd));

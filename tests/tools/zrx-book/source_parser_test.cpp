@@ -104,7 +104,8 @@ TEST(SourceParser, FaultsOfFormAreReportedAtTheirLine) {
 TEST(ChapterGraph, OneEdgePerContinuationLabelledWithItsGroup) {
   Diagnostics diags;
   auto book = ParseBookText(
-      "Title: G\nChapters:\n  - {Number: -1, Next: [1, 2, vége], Conditions: \"0#C0#M1\", BattleCode: N001}\n",
+      "Title: G\nChapters:\n  - {Number: -1, Next: [1, 2, vége], Conditions: \"0#C0#M1\", BattleCode: N001}\n"
+      "  - {Number: 1}\n  - {Number: 2}\n",
       "g.yaml", 1, diags);
   ASSERT_TRUE(book);
   std::ostringstream dot;
@@ -114,6 +115,22 @@ TEST(ChapterGraph, OneEdgePerContinuationLabelledWithItsGroup) {
   EXPECT_NE(std::string::npos, text.find("\"-1\" -> \"1\";"));
   EXPECT_NE(std::string::npos, text.find("\"-1\" -> \"2\" [label=\"C0\"];"));
   EXPECT_NE(std::string::npos, text.find("\"-1\" -> vege [label=\"M1\"];"));
+  EXPECT_EQ(std::string::npos, text.find("red, "));
+}
+
+TEST(ChapterGraph, DanglingContinuationsAreRedAndNeverPlainEdges) {
+  Diagnostics diags;
+  auto book = ParseBookText("Title: G\nChapters:\n  - {Number: -1, Next: [1, 7], Conditions: \"0#C0\"}\n  - {Number: 1}\n",
+                            "g.yaml", 1, diags);
+  ASSERT_TRUE(book);
+  std::ostringstream dot;
+  WriteChapterGraph(*book, dot);
+  const std::string text = dot.str();
+  EXPECT_NE(std::string::npos, text.find("\"-1\" -> \"1\";"));
+  EXPECT_EQ(std::string::npos, text.find("\"-1\" -> \"7\";"));
+  EXPECT_EQ(std::string::npos, text.find("\"-1\" -> \"7\" [label=\"C0\"];"));
+  EXPECT_NE(std::string::npos, text.find("\"-1\" -> \"7\" [label=\"C0\", color=red, fontcolor=red, style=dashed];"));
+  EXPECT_NE(std::string::npos, text.find("\"7\" [label=\"7\\n(nincs ilyen FejezetPont)\", color=red"));
 }
 
 }  // namespace
