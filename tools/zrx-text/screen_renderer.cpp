@@ -288,14 +288,17 @@ void ScreenRenderer::printActions(bool always) {
 void ScreenRenderer::renderChanges() {
   const ScreenModel& s = screen_;
   if (changed("PageControl1") && s.PageControl1.value() != 0) {
-    out_ << "[Lap: " << PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))] << "]\n";
+    const std::string& page = PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))];
+    out_ << (quiet_ ? "Lap: " + page : "[Lap: " + page + "]") << '\n';
   }
   if (changed("LabelTortenetNev")) printControl("LabelTortenetNev", false);
   if ((changed("LabelFPont") || changed("RichEdit1")) && !s.LabelFPont.text().empty()) {
-    out_ << "=== " << s.LabelFPont.text() << " ===\n";
+    printChapterHead();
     for (const std::string& line : s.RichEdit1.items()) out_ << line << '\n';
   }
   for (const Shown& shown : table()) {
+    // The visited path only grows by the chapter point just told.
+    if (quiet_ && shown.name == "MemoFP") continue;
     if (shown.page != 0 && changed(shown.name)) printControl(shown.name, false);
   }
   for (const auto& [name, control] : s.all()) {
@@ -316,11 +319,20 @@ void ScreenRenderer::renderChanges() {
   remember();
 }
 
+void ScreenRenderer::printChapterHead() {
+  if (quiet_) {
+    out_ << "FejezetPont: " << screen_.LabelFPont.text() << '\n';
+  } else {
+    out_ << "=== " << screen_.LabelFPont.text() << " ===\n";
+  }
+}
+
 void ScreenRenderer::renderPage(int page) {
-  out_ << "--- " << PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))] << " ---\n";
+  const std::string& caption = PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))];
+  out_ << (quiet_ ? caption + " lap:" : "--- " + caption + " ---") << '\n';
   if (page == 0) {
     printControl("LabelTortenetNev", true);
-    out_ << "=== " << screen_.LabelFPont.text() << " ===\n";
+    printChapterHead();
     for (const std::string& line : screen_.RichEdit1.items()) out_ << line << '\n';
     if (screen_.ListBoxNext.visible()) printList("Lehetőségek", screen_.ListBoxNext, false);
     if (screen_.EditNext.visible()) out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";

@@ -29,6 +29,10 @@ class ScreenRenderer {
   void renderPage(int page);
   // Remembers the screen without printing.
   void remember();
+  // Quiet: for screen readers, only what changed, in words, without separators or the
+  // visited path repeated after every step.
+  void setQuiet(bool quiet) { quiet_ = quiet; }
+  bool quiet() const { return quiet_; }
   // Forgets what these controls showed, so that the next look tells them again even
   // when an action wrote the same values (a round with the same result, a repeated roll).
   void forget(const std::vector<std::string>& names);
@@ -47,6 +51,8 @@ class ScreenRenderer {
   void printControl(const std::string& name, bool always);
   void printList(const std::string& caption, const Control& control, bool numbered);
   void printSignal();
+  // "=== 12 ===", or in quiet mode "FejezetPont: 12".
+  void printChapterHead();
   void printDice();
   // Choice boxes with their prices, and quantity rows: all of them, or the changed ones.
   void printOfferRows(bool always);
@@ -57,6 +63,7 @@ class ScreenRenderer {
   std::ostream& out_;
   std::map<std::string, Seen, std::less<>> seen_;
   std::vector<std::string> lastActions_;
+  bool quiet_ = false;
 };
 
 }  // namespace zrx

@@ -53,17 +53,25 @@ void ApplySettingsLine(const std::string& line, GameSettings& settings) {
 }
 
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
-    : out_(out),
-      input_(in, out, options.script),
+    : counter_(out.rdbuf()),
+      out_(&counter_),
+      input_(in, out_, options.script),
       saveRandom_(makeSaveRandom(options.seed)),
       loader_(options.programFolder),
-      ui_(input_, out, status_, options.programFolder, clock_),
+      ui_(input_, out_, status_, options.programFolder, clock_),
       generated_(makeGeneratedDice(options.seed)),
       dice_(makeGameDice(options.manualDice, ui_, *generated_)),
       game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
-      renderer_(game_.screen, out) {
+      renderer_(game_.screen, out_) {
   installEngine(game_);
+  setQuiet(options.quiet);
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
+}
+
+void Session::setQuiet(bool quiet) {
+  quiet_ = quiet;
+  renderer_.setQuiet(quiet);
+  ui_.setQuiet(quiet);
 }
 
 std::optional<std::string> Session::ask(const std::string& prompt) {
@@ -130,12 +138,21 @@ bool Session::signIn() {
 bool Session::execute(const std::string& line) {
   const std::string text = Trim(line);
   if (text.empty() || text.front() == '#') return true;  // blank lines and script comments
-  bool ok = RunCommand(*this, text);
+  const std::uint64_t shownBefore = counter_.count();
+  bool ok = false;
+  try {
+    ok = RunCommand(*this, text);
+  } catch (const InputEnded&) {
+    // A question outside an engine action found no answer to go on with.
+    status_.ended = true;
+  }
   renderer_.renderChanges();
   // The window's page signal ticks on its own: a signal for the page already open hands
   // over. Shown after the command's own results, which the hand-over may clear.
   if (game_.state.GameLoaded) ok = perform([this] { PageSignal(game_).TimerAlarmTimer(); }) && ok;
   renderer_.renderChanges();
+  undo_.record(game_);
+  if (ok && counter_.count() == shownBefore && !status_.ended) out_ << "(Nem történt változás.)\n";
   showErrorWindowIfReported();
   if (!ok) status_.failed = true;
   return ok;

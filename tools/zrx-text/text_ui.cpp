@@ -4,12 +4,13 @@
 
 #include "dice.h"
 #include "error_log.h"
+#include "input_folding.h"
 #include "win1250.h"
 
 namespace zrx {
 
 std::optional<bool> ParseYesNo(const std::string& text) {
-  const std::string word = Trim(text);
+  const std::string word = FoldForMatch(Trim(text));
   for (const char* yes : {"igen", "i", "yes", "y"}) {
     if (word == yes) return true;
   }
@@ -24,6 +25,15 @@ TextUi::TextUi(LineInput& input, std::ostream& out, SessionStatus& status, std::
     : input_(input), out_(out), status_(status), programFolder_(std::move(programFolder)), clock_(clock) {}
 
 void TextUi::printLines(const std::string& head, const std::vector<std::string>& lines) {
+  if (quiet_) {
+    std::string joined;
+    for (const std::string& line : lines) {
+      const std::string text = Trim(line);
+      if (!text.empty()) joined += (joined.empty() ? "" : " ") + text;
+    }
+    out_ << head << joined << '\n';
+    return;
+  }
   const std::string indent(Utf8Length(head), ' ');
   bool first = true;
   for (const std::string& line : lines) {
@@ -45,8 +55,13 @@ bool TextUi::QuestionFormKerdes(const std::string& line1, const std::string& lin
       return false;
     }
     if (const std::optional<bool> answer = ParseYesNo(*line)) return *answer;
+    if (input_.script()) {
+      // Taking the following lines as answers would lose them: the script stops here.
+      out_ << "A kérdésre igen vagy nem a válasz, nem \"" << Trim(*line) << "\": a szkript itt megáll.\n";
+      status_.failed = true;
+      throw InputEnded{};
+    }
     out_ << "Válaszolj igennel vagy nemmel!\n";
-    if (input_.script()) status_.failed = true;
   }
 }
 
