@@ -1,5 +1,6 @@
 // Commands of battles and item offers.
 #include "battle.h"
+#include "battle_report.h"
 #include "command_handlers.h"
 #include "offers.h"
 #include "page_signal.h"
@@ -34,7 +35,12 @@ bool CmdFight(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc", kTestsPage)) return false;
   forgetRoundResults(session);
-  return session.perform([&game] { Battle(game).KlikkCsata(); });
+  const RoundBefore before = BeforeRound(game);
+  const bool ok = session.perform([&game] { Battle(game).KlikkCsata(); });
+  // The panel's changes first, then the round in words.
+  session.renderer().renderChanges();
+  TellRound(session.out(), game, before);
+  return ok;
 }
 
 bool CmdFlee(Session& session, const CommandArgs&) {

@@ -106,8 +106,13 @@ std::optional<int> TextUi::askNumber(const std::string& prompt, int count) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc() && end == text.data() + text.size() && value >= 1 && value <= count) return value;
+    if (input_.script()) {
+      // As with a question: the following lines are not taken as answers.
+      out_ << "Itt egy 1 és " << count << " közötti szám a válasz, nem \"" << text << "\": a szkript itt megáll.\n";
+      status_.failed = true;
+      throw InputEnded{};
+    }
     out_ << "Adj meg egy számot 1 és " << count << " között (vagy: mégse)!\n";
-    if (input_.script()) status_.failed = true;
   }
 }
 

@@ -59,6 +59,34 @@ TEST_F(PlayFlowsTest, LosingABattleEndsInDeath) {
   EXPECT_THAT(session.output(), HasSubstr("MEGHALTÁL!\nA játék végetért! Próbálkozz újra!\n"));
 }
 
+TEST_F(PlayFlowsTest, ARoundAgainstTwoOpponentsIsToldWhole) {
+  std::vector<TChapterRec> chapters = {PlainChapter(-1, "000"), PlainChapter(0, "001"),
+                                       {.Number = 1, .BattleCode = "N003004", .NextChapters = "002", .Conditions = "C0"},
+                                       PlainChapter(2, "GGG")};
+  PackageContent content = StoryPackage(chapters);
+  // Two giants fighting at once: the second strikes every round, and hits.
+  for (int number : {3, 4}) {
+    content.monsters.push_back({.Number = number, .Name = number == 3 ? "Kőóriás" : "Vasóriás", .Stamina = 40,
+                                .Skill = 30, .FlightCode = "00", .BattleFlag = 0, .AttackMods = "0",
+                                .RollBattleCode = "0", .WoundMods = "20201111", .OpponentMode = 5});
+  }
+  writePackage(content);
+
+  OpenSession session(folder(), "Béla\n1\n");
+  ASSERT_TRUE(session->signIn());
+  for (const char* line : {"új 1 1 1", "tovább 0", "tovább 1", "harc"}) ASSERT_TRUE(session->execute(line)) << line;
+  const int stamina = session->game().state.values.Stamina;
+  const std::string& out = session.output();
+  const std::size_t summary = out.find("A Forduló összesítése:\n");
+  ASSERT_NE(std::string::npos, summary) << out;
+  const std::string told = out.substr(summary);
+  EXPECT_THAT(told, HasSubstr("  Támadóerő: Te "));
+  EXPECT_THAT(told, HasSubstr("támadóereje "));
+  EXPECT_THAT(told, HasSubstr(": eltalált, 2 pontot veszítesz\n"));
+  EXPECT_THAT(told, HasSubstr(" -> " + std::to_string(stamina) + " (-"));
+  EXPECT_THAT(told, HasSubstr("  Ellenfelek Életereje: "));
+}
+
 TEST_F(PlayFlowsTest, SaveQuitLoadAndDelete) {
   PackageContent content = StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"), PlainChapter(1, "002"),
                                          PlainChapter(2, "003"), PlainChapter(3, "GGG")});
