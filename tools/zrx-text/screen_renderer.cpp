@@ -180,7 +180,8 @@ void ScreenRenderer::rememberControl(const std::string& name) {
   seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
 }
 
-void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered) {
+void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered,
+                               const LineNote* note) {
   out_ << caption << ":";
   if (control.items().empty()) {
     out_ << " (üres)\n";
@@ -190,7 +191,9 @@ void ScreenRenderer::printList(const std::string& caption, const Control& contro
   for (std::size_t i = 0; i < control.items().size(); ++i) {
     out_ << "  ";
     if (numbered) out_ << i + 1 << ") ";
-    out_ << control.items()[i] << (static_cast<int>(i) == control.selection() ? "  <" : "") << '\n';
+    out_ << control.items()[i];
+    if (note && *note) out_ << (*note)(i);
+    out_ << (static_cast<int>(i) == control.selection() ? "  <" : "") << '\n';
   }
 }
 
@@ -214,7 +217,10 @@ void ScreenRenderer::printControl(const std::string& name, bool always) {
     return;
   }
   const bool itemsChanged = it == seen_.end() || it->second.items != control.items();
-  if (always || (itemsChanged && !control.items().empty())) printList(caption, control, kind == Kind::NumberedList);
+  const auto note = notes_.find(name);
+  if (always || (itemsChanged && !control.items().empty())) {
+    printList(caption, control, kind == Kind::NumberedList, note == notes_.end() ? nullptr : &note->second);
+  }
 }
 
 void ScreenRenderer::printSignal() {

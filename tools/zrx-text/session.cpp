@@ -1,11 +1,14 @@
 #include "session.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
 #include "commands.h"
 #include "battle.h"
+#include "book_code.h"
 #include "dice_tests.h"
+#include "equipment.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
 #include "offers.h"
@@ -43,6 +46,17 @@ void installEngine(Game& game) {
   InstallBattleHooks(game);
 }
 
+// A line of the equipment list: its pieces, and whether it is in use.
+std::string equipmentNote(Game& game, std::size_t line) {
+  const TextList& held = game.state.equipment.EquipmentList;
+  if (line >= held.size()) return "";
+  const int item = numberOf(held[line]);
+  std::string note = " (" + std::to_string(Equipment(game).count(item)) + " db";
+  const auto& equipped = game.state.equipment.EquippedItems;
+  if (std::find(equipped.begin(), equipped.end(), item) != equipped.end()) note += ", használatban";
+  return note + ")";
+}
+
 }  // namespace
 
 void ApplySettingsLine(const std::string& line, GameSettings& settings) {
@@ -65,6 +79,7 @@ Session::Session(const SessionOptions& options, std::istream& in, std::ostream& 
       renderer_(game_.screen, out_) {
   installEngine(game_);
   setQuiet(options.quiet);
+  renderer_.setLineNote("ListBox_FT", [this](std::size_t line) { return equipmentNote(game_, line); });
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
 }
 
