@@ -16,6 +16,7 @@
 #include "rules_hooks.h"
 #include "seeded_sources.h"
 #include "sign_in.h"
+#include "container_format.h"
 #include "special_changes.h"
 
 namespace zrx {
@@ -57,6 +58,23 @@ std::string equipmentNote(Game& game, std::size_t line) {
   return note + ")";
 }
 
+// The package files of the chosen book that are not in the program folder.
+std::vector<std::string> missingPackageFiles(const Game& game) {
+  const GameState& state = game.state;
+  std::vector<std::string> names = {PackageFileName("Data", 0)};
+  if (state.BookNumber > 0) {
+    names.push_back(PackageFileName("DataS", state.BookNumber));
+    names.push_back(PackageFileName("DataK", state.BookNumber));
+  }
+  std::vector<std::string> missing;
+  std::error_code ec;
+  for (const std::string& name : names) {
+    const std::filesystem::path file = game.programFolder() / state.SourceName / name;
+    if (!std::filesystem::exists(file, ec)) missing.push_back((std::filesystem::path(state.SourceName) / name).string());
+  }
+  return missing;
+}
+
 }  // namespace
 
 void ApplySettingsLine(const std::string& line, GameSettings& settings) {
@@ -80,6 +98,7 @@ Session::Session(const SessionOptions& options, std::istream& in, std::ostream& 
   installEngine(game_);
   setQuiet(options.quiet);
   renderer_.setLineNote("ListBox_FT", [this](std::size_t line) { return equipmentNote(game_, line); });
+  ui_.setMissingFiles([this] { return missingPackageFiles(game_); });
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
 }
 

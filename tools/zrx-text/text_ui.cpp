@@ -139,6 +139,10 @@ void TextUi::VictoryWindow() {
 void TextUi::ErrorWindow(const ErrorLog& errors) {
   out_ << "*** HIBA! ***\n";
   for (const std::string& line : errors.lines()) out_ << line << '\n';
+  // The window's text gives only codes; a reader of text is told which file is missing.
+  if (missingFiles_) {
+    for (const std::string& file : missingFiles_()) out_ << "Hiányzó fájl: " << file << '\n';
+  }
   // The log is written as the window closes; a failure to write it is not reported.
   errors.writeLogFile(programFolder_, clock_.now());
   status_.failed = true;

@@ -47,6 +47,9 @@ class TextUi : public UiPort {
   // Asks for the pips of one die; throws InputEnded when the input has ended.
   std::string KockaBekeres(const std::string& purpose) override;
 
+  // After the error window's own lines: the files it could have missed, named for the player.
+  void setMissingFiles(std::function<std::vector<std::string>()> files) { missingFiles_ = std::move(files); }
+
   // Quiet: a question or notice is one line.
   void setQuiet(bool quiet) { quiet_ = quiet; }
 
@@ -63,6 +66,7 @@ class TextUi : public UiPort {
   const Clock& clock_;
   std::function<std::optional<NewGameChoice>()> newGame_;
   bool quiet_ = false;
+  std::function<std::vector<std::string>()> missingFiles_;
 };
 
 // "igen"/"i"/"yes"/"y" and "nem"/"n"/"no"; nullopt for anything else.

@@ -1,5 +1,7 @@
 // The text player as a person uses it: forgiving input, questions in scripts, the quiet
 // mode for screen readers, stepping back, and refusals that say why.
+#include <filesystem>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -92,6 +94,14 @@ TEST_F(PlayerComfortTest, SavingTooSoonSaysHowManyChapterPointsAreLeft) {
   // Entered so far: the rules text, the background story, 1 and 2.
   EXPECT_THAT(output(), HasSubstr("Itt most nem lehet menteni: még 9 FejezetPontot kell megtenned a legutóbbi "
                                   "mentés vagy betöltés óta."));
+}
+
+TEST_F(PlayerComfortTest, AMissingFileIsNamedAfterTheErrorWindow) {
+  std::filesystem::remove(folder() / "Source" / "DataS1.zrx");
+  EXPECT_EQ(1, play({"Béla", "új 1 1 2"}));
+  EXPECT_THAT(output(), HasSubstr("*** HIBA! ***\nHIBA 1014: "));
+  EXPECT_THAT(output(), HasSubstr("Hiányzó fájl: Source/DataS1.zrx\n"));
+  EXPECT_THAT(output(), Not(HasSubstr("Hiányzó fájl: Source/Data0.zrx")));
 }
 
 }  // namespace
