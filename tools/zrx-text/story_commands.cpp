@@ -153,7 +153,15 @@ bool CmdRoll(Session& session, const CommandArgs& args) {
   if (!NeedEnabled(session, game.screen.LabelDobasKocka(*dice), "dob " + std::to_string(*dice), kTestsPage)) return false;
   const int n = *dice;
   session.renderer().forget(RollControls(n));
-  return session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+  const ConditionState& cs = game.state.conditions;
+  const int scoreA = cs.ContestScoreA, scoreB = cs.ContestScoreB;
+  const bool ok = session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+  // A contest of rolls grows both scores with every roll: told as a running score.
+  if (cs.ContestScoreA != scoreA || cs.ContestScoreB != scoreB) {
+    session.renderer().renderChanges();
+    session.out() << "Verseny állása: " << cs.ContestScoreA << " : " << cs.ContestScoreB << '\n';
+  }
+  return ok;
 }
 
 }  // namespace zrx

@@ -104,5 +104,15 @@ TEST_F(PlayerComfortTest, AMissingFileIsNamedAfterTheErrorWindow) {
   EXPECT_THAT(output(), Not(HasSubstr("Hiányzó fájl: Source/Data0.zrx")));
 }
 
+TEST_F(PlayerComfortTest, ARaceOfRollsIsToldAsARunningScore) {
+  std::vector<TChapterRec> chapters = {PlainChapter(-1, "000"), PlainChapter(0, "001"),
+                                       {.Number = 1, .NextChapters = "002003", .Conditions = "EL0812100+0#EW0812100+0"},
+                                       PlainChapter(2, "GGG"), PlainChapter(3, "HHH")};
+  writePackage(StoryPackage(chapters));
+  ASSERT_EQ(0, play({"Béla", "új 1 1 2", "tovább 0", "1", "dob 1"})) << output();
+  // Side A starts at 8, side B at 0; one die each.
+  EXPECT_THAT(output(), ::testing::ContainsRegex("Verseny állása: (9|1[0-4]) : [1-6]\n"));
+}
+
 }  // namespace
 }  // namespace zrx::testing
