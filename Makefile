@@ -4,16 +4,22 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-plain test-asan run run-text screens clean
+.PHONY: all deps configure build build-player build-asan test test-plain test-asan run run-text screens clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+configure: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+# Only the programs and the bundled packages that `make run` starts; tests and benchmarks wait for `make test`.
+build-player: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx_run
 
 build-asan: deps
 	@cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DZRX_SANITIZE=ON -DZRX_BUILD_BENCH=OFF >/dev/null
@@ -30,10 +36,10 @@ test-asan: build-asan
 test: test-plain test-asan
 
 # The desktop program when a display is there, else the text player.
-run: build
+run: build-player
 	@scripts/run-player.sh $(BUILD)
 
-run-text: build
+run-text: build-player
 	@scripts/run-player.sh $(BUILD) text
 
 # A picture of every window, drawn without a display, into $(BUILD)/screens/.

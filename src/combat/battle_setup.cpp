@@ -54,6 +54,11 @@ void Battle::CsataElokeszites() {
     CallHook(game_.hooks.OldalValtasJelzes, kPendingBattle, true);
     return;
   }
+  // A new battle's page starts without the result of the one before.
+  if (!code.empty()) {
+    game_.screen.battle.LabelEredmeny1.setText("");
+    game_.screen.battle.LabelEredmeny2.setText("");
+  }
   // A declaration of an unknown form is read as no battle at all.
   switch (code.empty() ? ' ' : code.front()) {
     case 'N':

@@ -42,7 +42,7 @@ void Lifecycle::KlikkKezdes() {
       game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  // The equipment page is reset by Befejez, and again by the new game's start.
   TortenetAlaphelyzet();
   Befejez();
   Indit();
@@ -53,9 +53,8 @@ void Lifecycle::KlikkBefejezes() {
   game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot?", "");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  // Befejez resets the equipment page and closes any offer on it.
   TortenetAlaphelyzet();
-  CallHook(game_.hooks.FelszTargyElokeszites, 0);
   Befejez();
 }
 

@@ -7,6 +7,7 @@
 #include "conditions.h"
 #include "game.h"
 #include "information.h"
+#include "save_permission.h"
 #include "shown_list.h"
 
 namespace zrx {
@@ -15,7 +16,6 @@ namespace {
 constexpr int kStoryPage = 0;
 constexpr int kRulesChapter = -1;
 constexpr int kBackgroundChapter = 0;
-constexpr int kNormalDifficulty = 1;
 // PendingKind of a change queue waiting at "Változás jelzés" 2, for the queues 1..4.
 constexpr std::array<int, 4> kChangeQueueKinds = {12, 11, 13, 16};
 
@@ -120,11 +120,7 @@ void Navigation::startSpecialChanges() {
 }
 
 void Navigation::decideSaveAllowed(const TChapterRec& chapter) {
-  const GameState& gs = game_.state;
-  game_.state.SaveAllowed = gs.Difficulty != kNormalDifficulty && chapter.BattleCode.empty() &&
-                            chapter.Conditions.empty() && gs.CurrentChapter != kRulesChapter &&
-                            gs.CurrentChapter != kBackgroundChapter &&
-                            gs.navigation.ChaptersSinceSave >= gs.settings.SaveInterval;
+  game_.state.SaveAllowed = SaveRefusalAt(game_.state, chapter) == SaveRefusal::None;
 }
 
 void Navigation::TovabbLepesValasztas() {

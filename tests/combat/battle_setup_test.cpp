@@ -44,6 +44,15 @@ TEST_F(BattleSetUp, DeclarationFormsChooseTheOpponents) {
   }
 }
 
+TEST_F(BattleSetUp, ANewBattleDoesNotShowTheResultOfTheOneBefore) {
+  panel().LabelEredmeny1.setText("Győztél! Válts a Történet fülre!");
+  panel().LabelEredmeny2.setText("Ellenfeled meghalt! Új Ellenfél következik!");
+  declare("N001");
+  setUp();
+  EXPECT_EQ("", panel().LabelEredmeny1.text());
+  EXPECT_EQ("", panel().LabelEredmeny2.text());
+}
+
 TEST_F(BattleSetUp, NoBattleOffersTheContinuations) {
   for (const char* declaration : {"", "P011012#012014", "X001"}) {
     SCOPED_TRACE(declaration);

@@ -191,6 +191,7 @@ TEST_F(LifecycleTest, NewGameCommandDuringAGameAsksFirst) {
   EXPECT_TRUE(game.state.GameLoaded);
   EXPECT_EQ(2, game.state.CurrentChapter) << "no changes nothing";
   EXPECT_EQ(0, pageResets);
+  EXPECT_EQ(0, equipmentResets);
 
   ui.answer(true);
   ui.chooseNewGame(NewGameChoice{.package = "Source", .bookNumber = 1, .bookCount = 1, .difficulty = 1});
@@ -201,7 +202,7 @@ TEST_F(LifecycleTest, NewGameCommandDuringAGameAsksFirst) {
   EXPECT_EQ((std::vector<std::string>{"Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?"}),
             questions[1].lines);
   EXPECT_EQ(1, pageResets);
-  EXPECT_EQ(1, equipmentResets);
+  EXPECT_EQ(2, equipmentResets) << "as the old game ends and as the new one starts";
   EXPECT_TRUE(game.state.GameLoaded);
   EXPECT_EQ(12, game.state.values.Skill);
   EXPECT_EQ(-1, game.state.CurrentChapter);

@@ -1,7 +1,9 @@
 // Commands of battles and item offers.
 #include "battle.h"
+#include "battle_report.h"
 #include "command_handlers.h"
 #include "offers.h"
+#include "page_signal.h"
 #include "session.h"
 
 namespace zrx {
@@ -31,21 +33,26 @@ void forgetRoundResults(Session& session) {
 
 bool CmdFight(Session& session, const CommandArgs&) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc")) return false;
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc", kTestsPage)) return false;
   forgetRoundResults(session);
-  return session.perform([&game] { Battle(game).KlikkCsata(); });
+  const RoundBefore before = BeforeRound(game);
+  const bool ok = session.perform([&game] { Battle(game).KlikkCsata(); });
+  // The panel's changes first, then the round in words.
+  session.renderer().renderChanges();
+  TellRound(session.out(), game, before);
+  return ok;
 }
 
 bool CmdFlee(Session& session, const CommandArgs&) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelMenekules, "Menekülés")) return false;
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelMenekules, "Menekülés", kTestsPage)) return false;
   forgetRoundResults(session);
   return session.perform([&game] { Battle(game).KlikkElmenekules(); });
 }
 
 bool CmdSpecialWeapon(Session& session, const CommandArgs&) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSpecFegyver, "Speciális Fegyver")) return false;
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSpecFegyver, "Speciális Fegyver", kTestsPage)) return false;
   forgetRoundResults(session);
   return session.perform([&game] { Battle(game).KlikkSpecFegyverAlkalmazas(); });
 }
@@ -54,7 +61,7 @@ bool CmdTick(Session& session, const CommandArgs& args) {
   Game& game = session.game();
   if (!NeedGame(session)) return false;
   const std::optional<int> box = numberArgument(session, args, kChoiceBoxes, "választható tárgy");
-  if (!box || !NeedEnabled(session, game.screen.CheckBox(*box), std::to_string(*box) + ". választás")) return false;
+  if (!box || !NeedEnabled(session, game.screen.CheckBox(*box), std::to_string(*box) + ". választás", kEquipmentPage)) return false;
   const int n = *box;
   return session.perform([&game, n] { Offers(game).CheckBoxKlikk(n); });
 }
@@ -69,7 +76,7 @@ bool CmdQuantity(Session& session, const CommandArgs& args) {
     session.out() << "darab <sor> + vagy darab <sor> -\n";
     return false;
   }
-  if (!NeedEnabled(session, game.screen.FT_SpinButton(*row), std::to_string(*row) + ". sor")) return false;
+  if (!NeedEnabled(session, game.screen.FT_SpinButton(*row), std::to_string(*row) + ". sor", kEquipmentPage)) return false;
   const int n = *row;
   return session.perform([&game, n, up = direction == "+"] {
     if (up) Offers(game).FT_SpinButtonUpClick(n);
@@ -79,14 +86,20 @@ bool CmdQuantity(Session& session, const CommandArgs& args) {
 
 bool CmdConfirmOffer(Session& session, const CommandArgs&) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyFelvetel, "Tárgy(ak) felvétele")) return false;
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyFelvetel, "Tárgy(ak) felvétele", kEquipmentPage)) return false;
   return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });
 }
 
 bool CmdPickOwnItem(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyKivalasztas, "Tárgy(ak) kiválasztása") ||
-      !SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) {
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyKivalasztas, "Tárgy(ak) kiválasztása", kEquipmentPage)) {
+    return false;
+  }
+  // Without a line the command runs with nothing selected, as a click on it with no line
+  // marked: in an exchange that is how the player offers nothing.
+  if (args.words.empty()) {
+    game.screen.ListBox_FT.setSelection(-1);
+  } else if (!SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) {
     return false;
   }
   return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });

@@ -11,10 +11,16 @@
 namespace zrx {
 
 class Control;
+class Game;
 
 // Shared checks; each tells the player why the command cannot run.
 bool NeedGame(Session& session);
-bool NeedEnabled(Session& session, const Control& action, const std::string& what);
+// An action that is not available: when its page (0 for none) is the one that waits, the
+// page is opened first, as a click on its signalled tab; otherwise says what waits.
+bool NeedEnabled(Session& session, const Control& action, const std::string& what, int page = 0);
+// The page that the page signal asks for (-1 for none), and why, in words ("" for none).
+int WaitingPage(const Game& game);
+std::string WaitingPageHint(const Game& game);
 std::optional<int> ParseNumber(const std::string& text);
 // The controls that a roll with n dice rewrites; told again after the next roll even when
 // the values repeat.
@@ -66,5 +72,7 @@ bool CmdSave(Session&, const CommandArgs&);
 bool CmdLoad(Session&, const CommandArgs&);
 bool CmdDelete(Session&, const CommandArgs&);
 bool CmdListSaves(Session&, const CommandArgs&);
+bool CmdUndo(Session&, const CommandArgs&);
+bool CmdQuiet(Session&, const CommandArgs&);
 
 }  // namespace zrx

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "command_handlers.h"
+#include "input_folding.h"
 #include "line_input.h"
 #include "session.h"
 
@@ -39,14 +40,19 @@ const std::vector<Command>& CommandTable() {
        CmdTick},
       {{"darab", "count"}, "<sor> [+|-]", "a tárgysor darabszámának növelése (+) vagy csökkentése (-)", CmdQuantity},
       {{"felvesz", "take"}, "", "\"Tárgy(ak) felvétele\": a választás végrehajtása", CmdConfirmOffer},
-      {{"kiválaszt", "pick"}, "<szám>", "\"Tárgy(ak) kiválasztása\": egy saját tárgy kiválasztása a listáról",
+      {{"kiválaszt", "pick"}, "[szám]",
+       "\"Tárgy(ak) kiválasztása\": egy saját tárgy kiválasztása a listáról; "
+       "szám nélkül úgy, hogy nincs kijelölt tárgy (cserénél így nem ajánlasz fel semmit)",
        CmdPickOwnItem},
       {{"mentés", "save"}, "[név]", "a játékállás mentése (ha a FejezetPont megengedi)", CmdSave},
       {{"mentések", "saves"}, "", "a mentett játékaid listája", CmdListSaves},
       {{"betöltés", "load"}, "[szám]", "egy mentett játék betöltése", CmdLoad},
       {{"törlés", "delete"}, "<szám>", "egy mentett játék törlése", CmdDelete},
+      {{"vissza", "undo"}, "", "vissza az előző FejezetPontra, ahol a szabályok mentést engednének", CmdUndo},
       {{"befejezés", "end"}, "", "a folyó játék befejezése", CmdEndGame},
       {{"új", "new"}, "[forrás] [könyv] [fokozat]", "új játék kezdése (a válaszok előre is megadhatók)", CmdNewGame},
+      {{"csendes", "quiet"}, "[be|ki]", "csendes mód képernyőolvasóhoz: csak a változások, díszítés nélkül",
+       CmdQuiet},
       {{"kilépés", "quit", "exit"}, "", "kilépés a programból", CmdQuit},
   };
   return table;
@@ -55,11 +61,23 @@ const std::vector<Command>& CommandTable() {
 const Command* FindCommand(const std::string& word) {
   for (const Command& command : CommandTable()) {
     for (const std::string& name : command.names) {
-      if (name == word) return &command;
+      if (SameWord(name, word)) return &command;
     }
   }
   return nullptr;
 }
+
+namespace {
+
+// A command typed without its accents or in capitals is named back in its Hungarian form.
+void showRecognised(Session& session, const Command& command, const std::string& typed) {
+  for (const std::string& name : command.names) {
+    if (name == typed) return;
+  }
+  session.out() << "(" << command.names.front() << ")\n";
+}
+
+}  // namespace
 
 bool RunCommand(Session& session, const std::string& line) {
   std::istringstream words(line);
@@ -68,7 +86,10 @@ bool RunCommand(Session& session, const std::string& line) {
   CommandArgs args;
   for (std::string word; words >> word;) args.words.push_back(word);
   args.rest = Trim(line.substr(line.find(name) + name.size()));
-  if (const Command* command = FindCommand(name)) return command->handler(session, args);
+  if (const Command* command = FindCommand(name)) {
+    showRecognised(session, *command, name);
+    return command->handler(session, args);
+  }
   if (ParseNumber(name)) return CmdContinue(session, {{name}, name});
   session.out() << "Ismeretlen parancs: " << name << " (a parancsok listája: súgó)\n";
   return false;
@@ -87,6 +108,14 @@ void PrintHelp(std::ostream& out) {
     out << "\n      " << command.help << '\n';
   }
   out << "Kérdésekre: igen / nem. Párbeszédben: mégse, vissza.\n";
+}
+
+bool CmdQuiet(Session& session, const CommandArgs& args) {
+  const std::string word = args.words.empty() ? "" : FoldForMatch(args.words.front());
+  const bool quiet = word.empty() ? !session.quiet() : word == "be" || word == "on";
+  session.setQuiet(quiet);
+  session.out() << (quiet ? "Csendes mód: be." : "Csendes mód: ki.") << '\n';
+  return true;
 }
 
 bool CmdHelp(Session& session, const CommandArgs&) {

@@ -2,6 +2,7 @@
 #include "command_handlers.h"
 #include "lifecycle.h"
 #include "save_load_screen.h"
+#include "save_permission.h"
 #include "session.h"
 
 namespace zrx {
@@ -27,10 +28,28 @@ std::optional<std::size_t> chooseSave(Session& session, const SaveLoadScreen& sc
   return position;
 }
 
+// Why the chapter point refuses a save, in the player's words.
+std::string saveRefusalText(const Game& game) {
+  const GameState& state = game.state;
+  switch (SaveRefusalAt(state, game.stores.chapters.Find(state.CurrentChapter))) {
+    case SaveRefusal::Difficulty: return "\"Normál\" nehézségi fokozaton nincs mentés";
+    case SaveRefusal::StoryStart: return "a Szabályok és a Háttértörténet alatt nincs mentés";
+    case SaveRefusal::Changes: return "ennek a FejezetPontnak különleges változásai vannak";
+    case SaveRefusal::Battle: return "ezen a FejezetPonton csata van";
+    case SaveRefusal::Conditions: return "ennek a FejezetPontnak a továbblépései feltételekhez kötöttek";
+    case SaveRefusal::TooSoon:
+      return "még " + std::to_string(ChaptersUntilSave(state)) + " FejezetPontot kell megtenned a legutóbbi "
+             "mentés vagy betöltés óta";
+    case SaveRefusal::None: break;
+  }
+  return "a FejezetPont nem engedi";
+}
+
 }  // namespace
 
 bool CmdNewGame(Session& session, const CommandArgs& args) {
   Game& game = session.game();
+  session.undo().clear();
   session.presetAnswers() = args.words;
   const bool ok = session.perform([&game] { Lifecycle(game).KlikkKezdes(); });
   session.presetAnswers().clear();
@@ -54,7 +73,7 @@ bool CmdSave(Session& session, const CommandArgs& args) {
   Game& game = session.game();
   if (!NeedGame(session)) return false;
   if (!game.state.SaveAllowed) {
-    session.out() << "Itt most nem lehet menteni.\n";
+    session.out() << "Itt most nem lehet menteni: " << saveRefusalText(game) << ".\n";
     return false;
   }
   SaveLoadScreen screen(game, SaveWindowMode::Save, session.saveRandom());
@@ -84,9 +103,20 @@ bool CmdLoad(Session& session, const CommandArgs& args) {
   listSaves(session, screen);
   const std::optional<std::size_t> position = chooseSave(session, screen, args);
   if (!position) return false;
+  session.undo().clear();
   return session.perform([&game, &screen, position] {
     if (screen.LoadGame(*position) == SaveWindowNext::Loaded) EnterLoadedGame(game);
   }) && game.state.GameLoaded && !game.errors.FatalErrorFlag();
+}
+
+bool CmdUndo(Session& session, const CommandArgs&) {
+  Game& game = session.game();
+  if (!NeedGame(session)) return false;
+  std::string why;
+  bool stepped = false;
+  if (!session.perform([&] { stepped = session.undo().stepBack(game, why); })) return false;
+  if (!stepped && !why.empty()) session.out() << "Nincs visszalépés: " << why << ".\n";
+  return stepped;
 }
 
 bool CmdDelete(Session& session, const CommandArgs& args) {

@@ -11,7 +11,10 @@ std::optional<std::string> LineInput::next(const std::string& prompt) {
       return std::nullopt;
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!script_) return line;
+    if (!script_) {
+      if (transcript_) *transcript_ << line << '\n';
+      return line;
+    }
     // A script's comment lines answer nothing; they are echoed and skipped.
     const bool comment = Trim(line).starts_with('#');
     out_ << line << '\n';

@@ -16,11 +16,14 @@ class LineInput {
   // Shows the prompt and reads one line (without its line end); nullopt at the end of input.
   std::optional<std::string> next(const std::string& prompt);
   bool script() const { return script_; }
+  // A transcript also receives the lines typed at the terminal, which the screen shows already.
+  void setTranscript(std::ostream* transcript) { transcript_ = transcript; }
 
  private:
   std::istream& in_;
   std::ostream& out_;
   bool script_;
+  std::ostream* transcript_ = nullptr;
 };
 
 // The text without blanks at either end.

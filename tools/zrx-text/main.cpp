@@ -9,6 +9,7 @@
 
 #include "program_folder.h"
 #include "session.h"
+#include "output_buffers.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"ZRX - szöveges játékos"};
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
   app.add_option("--dice", dice, "manual: minden kockát te dobsz, és beírod, mit mutat")
       ->check(CLI::IsMember({"generated", "manual"}));
   app.add_option("--script", script, "parancsok fájlból, soronként")->check(CLI::ExistingFile);
+  std::string transcriptFile;
+  app.add_option("--transcript", transcriptFile, "az egész játékmenet szövege ebbe a fájlba is");
+  bool quiet = false;
+  app.add_flag("--quiet", quiet, "csendes mód képernyőolvasóhoz: csak a változások, díszítés nélkül");
   CLI11_PARSE(app, argc, argv);
 
   zrx::SessionOptions options;
@@ -35,10 +40,22 @@ int main(int argc, char** argv) {
   options.seed = seed;
   options.manualDice = dice == "manual";
   options.script = !script.empty() || isatty(STDIN_FILENO) == 0;
+  options.quiet = quiet;
 
   std::ifstream scriptFile;
   if (!script.empty()) scriptFile.open(script);
   std::istream& in = script.empty() ? std::cin : scriptFile;
-  zrx::Session session(options, in, std::cout);
+  std::ofstream transcript;
+  if (!transcriptFile.empty()) {
+    transcript.open(transcriptFile, std::ios::binary | std::ios::trunc);
+    if (!transcript) {
+      std::cerr << "A jegyzőkönyv fájl nem írható: " << transcriptFile << '\n';
+      return 1;
+    }
+  }
+  zrx::TeeBuffer tee(std::cout.rdbuf(), transcript.rdbuf());
+  std::ostream teeOut(&tee);
+  zrx::Session session(options, in, transcriptFile.empty() ? std::cout : teeOut);
+  if (!transcriptFile.empty()) session.input().setTranscript(&transcript);
   return session.run();
 }

@@ -52,9 +52,10 @@ class Dialog {
       : session_(session), out_(session.out()), screen_(session.game().programFolder(), session.game().errors) {}
 
   std::optional<NewGameChoice> run() {
-    out_ << "--- Új játék kezdése ---\n";
+    out_ << (session_.quiet() ? "Új játék kezdése:" : "--- Új játék kezdése ---") << '\n';
     if (!screen_.Open()) return std::nullopt;
-    printLines(out_, NewGameIntroLines());
+    // The window's help speaks of its drop-down menu, which a reader of the text has not.
+    if (!session_.quiet()) printLines(out_, NewGameIntroLines());
     Step step = Step::Package;
     while (step != Step::Done && step != Step::Cancelled) {
       if (step == Step::Package) step = choosePackage();
@@ -85,7 +86,7 @@ class Dialog {
       refuse(session_, "Nincs ilyen Forrás.");
       return Step::Package;
     }
-    printLines(out_, NewGameLoadingLines());
+    if (!session_.quiet()) printLines(out_, NewGameLoadingLines());
     return screen_.LoadPackage(position) ? Step::Book : Step::Cancelled;
   }
 

@@ -180,7 +180,8 @@ void ScreenRenderer::rememberControl(const std::string& name) {
   seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
 }
 
-void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered) {
+void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered,
+                               const LineNote* note) {
   out_ << caption << ":";
   if (control.items().empty()) {
     out_ << " (üres)\n";
@@ -190,7 +191,9 @@ void ScreenRenderer::printList(const std::string& caption, const Control& contro
   for (std::size_t i = 0; i < control.items().size(); ++i) {
     out_ << "  ";
     if (numbered) out_ << i + 1 << ") ";
-    out_ << control.items()[i] << (static_cast<int>(i) == control.selection() ? "  <" : "") << '\n';
+    out_ << control.items()[i];
+    if (note && *note) out_ << (*note)(i);
+    out_ << (static_cast<int>(i) == control.selection() ? "  <" : "") << '\n';
   }
 }
 
@@ -214,7 +217,10 @@ void ScreenRenderer::printControl(const std::string& name, bool always) {
     return;
   }
   const bool itemsChanged = it == seen_.end() || it->second.items != control.items();
-  if (always || (itemsChanged && !control.items().empty())) printList(caption, control, kind == Kind::NumberedList);
+  const auto note = notes_.find(name);
+  if (always || (itemsChanged && !control.items().empty())) {
+    printList(caption, control, kind == Kind::NumberedList, note == notes_.end() ? nullptr : &note->second);
+  }
 }
 
 void ScreenRenderer::printSignal() {
@@ -288,14 +294,17 @@ void ScreenRenderer::printActions(bool always) {
 void ScreenRenderer::renderChanges() {
   const ScreenModel& s = screen_;
   if (changed("PageControl1") && s.PageControl1.value() != 0) {
-    out_ << "[Lap: " << PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))] << "]\n";
+    const std::string& page = PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))];
+    out_ << (quiet_ ? "Lap: " + page : "[Lap: " + page + "]") << '\n';
   }
   if (changed("LabelTortenetNev")) printControl("LabelTortenetNev", false);
   if ((changed("LabelFPont") || changed("RichEdit1")) && !s.LabelFPont.text().empty()) {
-    out_ << "=== " << s.LabelFPont.text() << " ===\n";
+    printChapterHead();
     for (const std::string& line : s.RichEdit1.items()) out_ << line << '\n';
   }
   for (const Shown& shown : table()) {
+    // The visited path only grows by the chapter point just told.
+    if (quiet_ && shown.name == "MemoFP") continue;
     if (shown.page != 0 && changed(shown.name)) printControl(shown.name, false);
   }
   for (const auto& [name, control] : s.all()) {
@@ -316,11 +325,20 @@ void ScreenRenderer::renderChanges() {
   remember();
 }
 
+void ScreenRenderer::printChapterHead() {
+  if (quiet_) {
+    out_ << "FejezetPont: " << screen_.LabelFPont.text() << '\n';
+  } else {
+    out_ << "=== " << screen_.LabelFPont.text() << " ===\n";
+  }
+}
+
 void ScreenRenderer::renderPage(int page) {
-  out_ << "--- " << PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))] << " ---\n";
+  const std::string& caption = PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))];
+  out_ << (quiet_ ? caption + " lap:" : "--- " + caption + " ---") << '\n';
   if (page == 0) {
     printControl("LabelTortenetNev", true);
-    out_ << "=== " << screen_.LabelFPont.text() << " ===\n";
+    printChapterHead();
     for (const std::string& line : screen_.RichEdit1.items()) out_ << line << '\n';
     if (screen_.ListBoxNext.visible()) printList("Lehetőségek", screen_.ListBoxNext, false);
     if (screen_.EditNext.visible()) out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";

@@ -4,6 +4,7 @@
 // (which page waits and why), characteristics, dice and battle lines, lists and
 // descriptions. A page command prints a whole page.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
@@ -29,6 +30,13 @@ class ScreenRenderer {
   void renderPage(int page);
   // Remembers the screen without printing.
   void remember();
+  // Quiet: for screen readers, only what changed, in words, without separators or the
+  // visited path repeated after every step.
+  void setQuiet(bool quiet) { quiet_ = quiet; }
+  // What a line of a list holds beyond its name (pieces, in use), told after the name.
+  using LineNote = std::function<std::string(std::size_t line)>;
+  void setLineNote(const std::string& list, LineNote note) { notes_[list] = std::move(note); }
+  bool quiet() const { return quiet_; }
   // Forgets what these controls showed, so that the next look tells them again even
   // when an action wrote the same values (a round with the same result, a repeated roll).
   void forget(const std::vector<std::string>& names);
@@ -45,8 +53,10 @@ class ScreenRenderer {
   bool changed(const std::string& name) const;
   void rememberControl(const std::string& name);
   void printControl(const std::string& name, bool always);
-  void printList(const std::string& caption, const Control& control, bool numbered);
+  void printList(const std::string& caption, const Control& control, bool numbered, const LineNote* note = nullptr);
   void printSignal();
+  // "=== 12 ===", or in quiet mode "FejezetPont: 12".
+  void printChapterHead();
   void printDice();
   // Choice boxes with their prices, and quantity rows: all of them, or the changed ones.
   void printOfferRows(bool always);
@@ -57,6 +67,8 @@ class ScreenRenderer {
   std::ostream& out_;
   std::map<std::string, Seen, std::less<>> seen_;
   std::vector<std::string> lastActions_;
+  bool quiet_ = false;
+  std::map<std::string, LineNote, std::less<>> notes_;
 };
 
 }  // namespace zrx

@@ -1,14 +1,14 @@
 #include "session.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
 #include "commands.h"
-<<<<<<< HEAD
+#include "book_code.h"
+#include "container_format.h"
+#include "equipment.h"
 #include "install_engine.h"
-=======
-#include "install_engine.h"
->>>>>>> map
 #include "lifecycle.h"
 #include "new_game_dialog.h"
 #include "page_signal.h"
@@ -34,20 +34,58 @@ std::unique_ptr<SaveRandom> makeSaveRandom(const std::optional<std::uint32_t>& s
   return std::make_unique<ClockSeededRandom>();
 }
 
+// A line of the equipment list: its pieces, and whether it is in use.
+std::string equipmentNote(Game& game, std::size_t line) {
+  const TextList& held = game.state.equipment.EquipmentList;
+  if (line >= held.size()) return "";
+  const int item = numberOf(held[line]);
+  std::string note = " (" + std::to_string(Equipment(game).count(item)) + " db";
+  const auto& equipped = game.state.equipment.EquippedItems;
+  if (std::find(equipped.begin(), equipped.end(), item) != equipped.end()) note += ", használatban";
+  return note + ")";
+}
+
+// The package files of the chosen book that are not in the program folder.
+std::vector<std::string> missingPackageFiles(const Game& game) {
+  const GameState& state = game.state;
+  std::vector<std::string> names = {PackageFileName("Data", 0)};
+  if (state.BookNumber > 0) {
+    names.push_back(PackageFileName("DataS", state.BookNumber));
+    names.push_back(PackageFileName("DataK", state.BookNumber));
+  }
+  std::vector<std::string> missing;
+  std::error_code ec;
+  for (const std::string& name : names) {
+    const std::filesystem::path file = game.programFolder() / state.SourceName / name;
+    if (!std::filesystem::exists(file, ec)) missing.push_back((std::filesystem::path(state.SourceName) / name).string());
+  }
+  return missing;
+}
+
 }  // namespace
 
 Session::Session(const SessionOptions& options, std::istream& in, std::ostream& out)
-    : out_(out),
-      input_(in, out, options.script),
+    : counter_(out.rdbuf()),
+      out_(&counter_),
+      input_(in, out_, options.script),
       saveRandom_(makeSaveRandom(options.seed)),
       loader_(options.programFolder),
-      ui_(input_, out, status_, options.programFolder, clock_),
+      ui_(input_, out_, status_, options.programFolder, clock_),
       generated_(makeGeneratedDice(options.seed)),
       dice_(makeGameDice(options.manualDice, ui_, *generated_)),
       game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
-      renderer_(game_.screen, out) {
+      renderer_(game_.screen, out_) {
   InstallEngine(game_);
+  setQuiet(options.quiet);
+  renderer_.setLineNote("ListBox_FT", [this](std::size_t line) { return equipmentNote(game_, line); });
+  ui_.setMissingFiles([this] { return missingPackageFiles(game_); });
   ui_.setNewGameScreen([this] { return RunNewGameDialog(*this); });
+}
+
+void Session::setQuiet(bool quiet) {
+  quiet_ = quiet;
+  renderer_.setQuiet(quiet);
+  ui_.setQuiet(quiet);
 }
 
 std::optional<std::string> Session::ask(const std::string& prompt) {
@@ -114,12 +152,21 @@ bool Session::signIn() {
 bool Session::execute(const std::string& line) {
   const std::string text = Trim(line);
   if (text.empty() || text.front() == '#') return true;  // blank lines and script comments
-  bool ok = RunCommand(*this, text);
+  const std::uint64_t shownBefore = counter_.count();
+  bool ok = false;
+  try {
+    ok = RunCommand(*this, text);
+  } catch (const InputEnded&) {
+    // A question outside an engine action found no answer to go on with.
+    status_.ended = true;
+  }
   renderer_.renderChanges();
   // The window's page signal ticks on its own: a signal for the page already open hands
   // over. Shown after the command's own results, which the hand-over may clear.
   if (game_.state.GameLoaded) ok = perform([this] { PageSignal(game_).TimerAlarmTimer(); }) && ok;
   renderer_.renderChanges();
+  undo_.record(game_);
+  if (ok && counter_.count() == shownBefore && !status_.ended) out_ << "(Nem történt változás.)\n";
   showErrorWindowIfReported();
   if (!ok) status_.failed = true;
   return ok;

@@ -15,10 +15,12 @@
 #include "dice.h"
 #include "game.h"
 #include "line_input.h"
+#include "output_buffers.h"
 #include "save_random.h"
 #include "screen_renderer.h"
 #include "settings_line.h"
 #include "text_ui.h"
+#include "undo_history.h"
 
 namespace zrx {
 
@@ -27,6 +29,7 @@ struct SessionOptions {
   std::optional<std::uint32_t> seed;  // reproducible dice and save-file names
   bool manualDice = false;            // the player throws every die and types the pips
   bool script = false;                // echo every line; end-of-input failures count
+  bool quiet = false;                 // for screen readers: changes in words, no decoration
 };
 
 class Session {
@@ -54,6 +57,9 @@ class Session {
   ScreenRenderer& renderer() { return renderer_; }
   SaveRandom& saveRandom() { return *saveRandom_; }
   SessionStatus& status() { return status_; }
+  UndoHistory& undo() { return undo_; }
+  bool quiet() const { return quiet_; }
+  void setQuiet(bool quiet);
   std::ostream& out() { return out_; }
   // Answers given on the command line for the prompts of the dialog the command opens.
   std::vector<std::string>& presetAnswers() { return preset_; }
@@ -64,7 +70,8 @@ class Session {
   std::optional<NewGameChoice> newGameDialog();
   void showErrorWindowIfReported();
 
-  std::ostream& out_;
+  CountingBuffer counter_;
+  std::ostream out_;
   SessionStatus status_;
   LineInput input_;
   SystemClock clock_;
@@ -76,6 +83,8 @@ class Session {
   Game game_;
   ScreenRenderer renderer_;
   std::vector<std::string> preset_;
+  UndoHistory undo_;
+  bool quiet_ = false;
 };
 
 }  // namespace zrx

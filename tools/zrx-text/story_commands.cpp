@@ -2,9 +2,11 @@
 #include <charconv>
 
 #include "command_handlers.h"
+#include "input_folding.h"
 #include "dice_tests.h"
 #include "navigation.h"
 #include "page_signal.h"
+#include "screen_renderer.h"
 #include "session.h"
 
 namespace zrx {
@@ -34,14 +36,42 @@ bool NeedGame(Session& session) {
   return false;
 }
 
-bool NeedEnabled(Session& session, const Control& action, const std::string& what) {
+int WaitingPage(const Game& game) {
+  const Control& timer = game.screen.TimerAlarm;
+  return timer.enabled() ? SignalPage(timer.value()) : -1;
+}
+
+std::string WaitingPageHint(const Game& game) {
+  const int page = WaitingPage(game);
+  if (page <= 0) return "";
+  std::string hint = "a(z) \"" + PageCaptions()[static_cast<std::size_t>(page)] + "\" lap vár";
+  const std::string reason = PendingReason(game.screen.TimerAlarm.value());
+  return reason.empty() ? hint : hint + ": " + reason;
+}
+
+bool NeedEnabled(Session& session, const Control& action, const std::string& what, int page) {
   if (action.enabled() && action.visible()) return true;
-  session.out() << "A(z) \"" << what << "\" most nem érhető el.\n";
+  Game& game = session.game();
+  // The page that holds the action waits: opened as a click on its blinking tab would.
+  if (page > 0 && WaitingPage(game) == page && game.screen.PageControl1.value() != page) {
+    session.out() << "(a(z) \"" << PageCaptions()[static_cast<std::size_t>(page)] << "\" lap megnyílik)\n";
+    session.perform([&game, page] { PageSignal(game).PageControl1Change(page); });
+    session.renderer().renderChanges();
+    if (action.enabled() && action.visible()) return true;
+  }
+  session.out() << "A(z) \"" << what << "\" most nem érhető el";
+  const std::string hint = WaitingPageHint(game);
+  if (!hint.empty()) session.out() << " (" << hint << ")";
+  session.out() << ".\n";
   return false;
 }
 
 bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what) {
   const std::optional<int> line = args.words.empty() ? std::nullopt : ParseNumber(args.words.front());
+  if (list.items().empty()) {
+    session.out() << "Nincs egy " << what << " sem a listán.\n";
+    return false;
+  }
   if (!line || *line < 1 || *line > static_cast<int>(list.items().size())) {
     session.out() << "Nincs ilyen " << what << " (1-" << list.items().size() << ").\n";
     return false;
@@ -73,13 +103,21 @@ bool CmdContinue(Session& session, const CommandArgs& args) {
   if (!choice.empty()) {
     const auto& items = game.screen.ListBoxNext.items();
     int index = -1;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 0; i < items.size() && index < 0; ++i) {
       if (items[i] == choice) index = static_cast<int>(i);
     }
+    for (std::size_t i = 0; i < items.size() && index < 0; ++i) {
+      if (SameWord(items[i], choice)) index = static_cast<int>(i);
+    }
     if (index < 0) {
-      session.out() << "Nincs ilyen továbblépési lehetőség: " << choice << ".\n";
+      session.out() << "Nincs ilyen továbblépési lehetőség: " << choice;
+      // A chapter point still waiting for the player offers its continuations afterwards.
+      const std::string hint = WaitingPageHint(game);
+      if (!hint.empty()) session.out() << ". Előbb " << hint;
+      session.out() << ".\n";
       return false;
     }
+    if (items[static_cast<std::size_t>(index)] != choice) session.out() << "(" << items[static_cast<std::size_t>(index)] << ")\n";
     if (!session.perform([&game, index] { Navigation(game).ListBoxNextClick(index); })) return false;
   } else if (game.screen.ListBoxNext.selection() < 0 && SignalPage(game.state.navigation.PendingKind) <= 0) {
     session.out() << "Válassz egy lehetőséget: tovább <lehetőség>.\n";
@@ -97,7 +135,7 @@ bool CmdMagicPage(Session& session, const CommandArgs&) { return openPage(sessio
 
 bool CmdLuck(Session& session, const CommandArgs&) {
   Game& game = session.game();
-  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSzProba, "Szerencse próba")) return false;
+  if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSzProba, "Szerencse próba", kTestsPage)) return false;
   std::vector<std::string> shown = RollControls(2);
   shown.push_back("LabelSZPEredmenyErtek");
   session.renderer().forget(shown);
@@ -112,10 +150,18 @@ bool CmdRoll(Session& session, const CommandArgs& args) {
     session.out() << "Hány kockával? dob 1, dob 2, dob 3 vagy dob 4.\n";
     return false;
   }
-  if (!NeedEnabled(session, game.screen.LabelDobasKocka(*dice), "dob " + std::to_string(*dice))) return false;
+  if (!NeedEnabled(session, game.screen.LabelDobasKocka(*dice), "dob " + std::to_string(*dice), kTestsPage)) return false;
   const int n = *dice;
   session.renderer().forget(RollControls(n));
-  return session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+  const ConditionState& cs = game.state.conditions;
+  const int scoreA = cs.ContestScoreA, scoreB = cs.ContestScoreB;
+  const bool ok = session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+  // A contest of rolls grows both scores with every roll: told as a running score.
+  if (cs.ContestScoreA != scoreA || cs.ContestScoreB != scoreB) {
+    session.renderer().renderChanges();
+    session.out() << "Verseny állása: " << cs.ContestScoreA << " : " << cs.ContestScoreB << '\n';
+  }
+  return ok;
 }
 
 }  // namespace zrx

@@ -4,12 +4,13 @@
 
 #include "dice.h"
 #include "error_log.h"
+#include "input_folding.h"
 #include "win1250.h"
 
 namespace zrx {
 
 std::optional<bool> ParseYesNo(const std::string& text) {
-  const std::string word = Trim(text);
+  const std::string word = FoldForMatch(Trim(text));
   for (const char* yes : {"igen", "i", "yes", "y"}) {
     if (word == yes) return true;
   }
@@ -24,6 +25,15 @@ TextUi::TextUi(LineInput& input, std::ostream& out, SessionStatus& status, std::
     : input_(input), out_(out), status_(status), programFolder_(std::move(programFolder)), clock_(clock) {}
 
 void TextUi::printLines(const std::string& head, const std::vector<std::string>& lines) {
+  if (quiet_) {
+    std::string joined;
+    for (const std::string& line : lines) {
+      const std::string text = Trim(line);
+      if (!text.empty()) joined += (joined.empty() ? "" : " ") + text;
+    }
+    out_ << head << joined << '\n';
+    return;
+  }
   const std::string indent(Utf8Length(head), ' ');
   bool first = true;
   for (const std::string& line : lines) {
@@ -45,8 +55,13 @@ bool TextUi::QuestionFormKerdes(const std::string& line1, const std::string& lin
       return false;
     }
     if (const std::optional<bool> answer = ParseYesNo(*line)) return *answer;
+    if (input_.script()) {
+      // Taking the following lines as answers would lose them: the script stops here.
+      out_ << "A kérdésre igen vagy nem a válasz, nem \"" << Trim(*line) << "\": a szkript itt megáll.\n";
+      status_.failed = true;
+      throw InputEnded{};
+    }
     out_ << "Válaszolj igennel vagy nemmel!\n";
-    if (input_.script()) status_.failed = true;
   }
 }
 
@@ -91,8 +106,13 @@ std::optional<int> TextUi::askNumber(const std::string& prompt, int count) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc() && end == text.data() + text.size() && value >= 1 && value <= count) return value;
+    if (input_.script()) {
+      // As with a question: the following lines are not taken as answers.
+      out_ << "Itt egy 1 és " << count << " közötti szám a válasz, nem \"" << text << "\": a szkript itt megáll.\n";
+      status_.failed = true;
+      throw InputEnded{};
+    }
     out_ << "Adj meg egy számot 1 és " << count << " között (vagy: mégse)!\n";
-    if (input_.script()) status_.failed = true;
   }
 }
 
@@ -119,6 +139,10 @@ void TextUi::VictoryWindow() {
 void TextUi::ErrorWindow(const ErrorLog& errors) {
   out_ << "*** HIBA! ***\n";
   for (const std::string& line : errors.lines()) out_ << line << '\n';
+  // The window's text gives only codes; a reader of text is told which file is missing.
+  if (missingFiles_) {
+    for (const std::string& file : missingFiles_()) out_ << "Hiányzó fájl: " << file << '\n';
+  }
   // The log is written as the window closes; a failure to write it is not reported.
   errors.writeLogFile(programFolder_, clock_.now());
   status_.failed = true;

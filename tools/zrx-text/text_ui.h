@@ -47,6 +47,12 @@ class TextUi : public UiPort {
   // Asks for the pips of one die; throws InputEnded when the input has ended.
   std::string KockaBekeres(const std::string& purpose) override;
 
+  // After the error window's own lines: the files it could have missed, named for the player.
+  void setMissingFiles(std::function<std::vector<std::string>()> files) { missingFiles_ = std::move(files); }
+
+  // Quiet: a question or notice is one line.
+  void setQuiet(bool quiet) { quiet_ = quiet; }
+
   // Asks for a number in 1..count; nullopt when the input ended or "mégse" was typed.
   std::optional<int> askNumber(const std::string& prompt, int count);
 
@@ -59,6 +65,8 @@ class TextUi : public UiPort {
   std::filesystem::path programFolder_;
   const Clock& clock_;
   std::function<std::optional<NewGameChoice>()> newGame_;
+  bool quiet_ = false;
+  std::function<std::vector<std::string>()> missingFiles_;
 };
 
 // "igen"/"i"/"yes"/"y" and "nem"/"n"/"no"; nullopt for anything else.

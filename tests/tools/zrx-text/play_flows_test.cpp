@@ -45,8 +45,9 @@ TEST_F(PlayFlowsTest, LosingABattleEndsInDeath) {
   ASSERT_TRUE(session->signIn());
   for (const char* line : {"új 1 1 1", "tovább 0", "tovább 1"}) ASSERT_TRUE(session->execute(line)) << line;
   EXPECT_THAT(session.output(), HasSubstr("Jelzés: a(z) \"Próbák - Csaták\" lap vár: Csata (harc)."));
-  EXPECT_FALSE(session->execute("harc")) << "the fight waits for its page";
-  ASSERT_TRUE(session->execute("próbák"));
+  // The fight waits for its page: the command opens it, as a click on the blinking tab.
+  ASSERT_TRUE(session->execute("harc"));
+  EXPECT_THAT(session.output(), HasSubstr("(a(z) \"Próbák - Csaták\" lap megnyílik)"));
   EXPECT_THAT(session.output(), HasSubstr("Ellenfél 1: Kőóriás"));
   int rounds = 0;
   while (session->game().state.GameLoaded && rounds < 100) {
@@ -56,6 +57,34 @@ TEST_F(PlayFlowsTest, LosingABattleEndsInDeath) {
   EXPECT_FALSE(session->game().state.GameLoaded);
   EXPECT_THAT(session.output(), HasSubstr("Te Életerő: "));
   EXPECT_THAT(session.output(), HasSubstr("MEGHALTÁL!\nA játék végetért! Próbálkozz újra!\n"));
+}
+
+TEST_F(PlayFlowsTest, ARoundAgainstTwoOpponentsIsToldWhole) {
+  std::vector<TChapterRec> chapters = {PlainChapter(-1, "000"), PlainChapter(0, "001"),
+                                       {.Number = 1, .BattleCode = "N003004", .NextChapters = "002", .Conditions = "C0"},
+                                       PlainChapter(2, "GGG")};
+  PackageContent content = StoryPackage(chapters);
+  // Two giants fighting at once: the second strikes every round, and hits.
+  for (int number : {3, 4}) {
+    content.monsters.push_back({.Number = number, .Name = number == 3 ? "Kőóriás" : "Vasóriás", .Stamina = 40,
+                                .Skill = 30, .FlightCode = "00", .BattleFlag = 0, .AttackMods = "0",
+                                .RollBattleCode = "0", .WoundMods = "20201111", .OpponentMode = 5});
+  }
+  writePackage(content);
+
+  OpenSession session(folder(), "Béla\n1\n");
+  ASSERT_TRUE(session->signIn());
+  for (const char* line : {"új 1 1 1", "tovább 0", "tovább 1", "harc"}) ASSERT_TRUE(session->execute(line)) << line;
+  const int stamina = session->game().state.values.Stamina;
+  const std::string& out = session.output();
+  const std::size_t summary = out.find("A Forduló összesítése:\n");
+  ASSERT_NE(std::string::npos, summary) << out;
+  const std::string told = out.substr(summary);
+  EXPECT_THAT(told, HasSubstr("  Támadóerő: Te "));
+  EXPECT_THAT(told, HasSubstr("támadóereje "));
+  EXPECT_THAT(told, HasSubstr(": eltalált, 2 pontot veszítesz\n"));
+  EXPECT_THAT(told, HasSubstr(" -> " + std::to_string(stamina) + " (-"));
+  EXPECT_THAT(told, HasSubstr("  Ellenfelek Életereje: "));
 }
 
 TEST_F(PlayFlowsTest, SaveQuitLoadAndDelete) {
@@ -82,7 +111,7 @@ TEST_F(PlayFlowsTest, SaveQuitLoadAndDelete) {
 TEST_F(PlayFlowsTest, SavingWhereTheChapterForbidsIt) {
   writePackage(StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"), PlainChapter(1, "GGG")}));
   EXPECT_EQ(1, play({"Béla", "új 1 1 1", "tovább 0", "1", "mentés Itt"}));
-  EXPECT_THAT(output(), HasSubstr("Itt most nem lehet menteni."));
+  EXPECT_THAT(output(), HasSubstr("Itt most nem lehet menteni: \"Normál\" nehézségi fokozaton nincs mentés."));
 }
 
 TEST_F(PlayFlowsTest, MalformedBookCodeIsShownAndPlayGoesOn) {

@@ -1,0 +1,27 @@
+#pragma once
+// Whether the chapter point just entered allows saving, and if not, why: the one rule
+// behind SaveAllowed, so that a front end can tell the player what stands in the way.
+#include "game_state.h"
+#include "records.h"
+
+namespace zrx {
+
+// The difficulty on which a game is never saved.
+inline constexpr int kNormalDifficulty = 1;
+
+enum class SaveRefusal {
+  None,        // saving is allowed
+  Difficulty,  // "Normál" never saves
+  StoryStart,  // the rules text and the background story
+  Changes,     // the chapter point has special changes
+  Battle,      // or a battle
+  Conditions,  // or conditions on its continuations
+  TooSoon,     // fewer chapter points since the last save or load than the settings ask
+};
+
+SaveRefusal SaveRefusalAt(const GameState& state, const TChapterRec& chapter);
+
+// With TooSoon: how many more chapter points must be read before saving.
+int ChaptersUntilSave(const GameState& state);
+
+}  // namespace zrx
