@@ -33,6 +33,7 @@ test-asan: build-asan
 # clang's sanitizer runtimes do not mix with g++'s: the fuzz targets have a tree of their own.
 build-fuzz: deps
 	@cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
 	  -DZRX_FUZZ=ON -DZRX_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target zrx_fuzz_all
 
