@@ -6,8 +6,6 @@
 #include <string>
 
 #include "package_fixture.h"
-#include "save_folder.h"
-#include "save_index.h"
 
 namespace zrx::fuzz {
 namespace fs = std::filesystem;
@@ -20,7 +18,6 @@ fs::path makeFolder() {
   if (mkdtemp(pattern.data()) == nullptr) Finding("cannot make the program folder");
   const fs::path folder = pattern;
   testing::WriteTestPackage(folder, testing::MakePackage());
-  if (LayEmptySaveIndex(folder) != 0) Finding("cannot lay the save index");
   // Removed when the process ends normally; a crashing input leaves it for a look.
   static const struct Cleanup {
     fs::path folder;

@@ -1,7 +1,7 @@
 #pragma once
 // The program folder that a fuzz target works in: made once per process under the
 // temporary folder (a memory file system where there is one), with a valid "Source"
-// package and an empty save index; each input is written over one of its files.
+// package; each input is written over one of its files.
 #include <cstdint>
 #include <filesystem>
 #include <span>

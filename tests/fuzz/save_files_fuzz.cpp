@@ -42,7 +42,10 @@ void gameRoundTrip(const zrx::SaveFolder& folder) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
-  static const zrx::SaveFolder folder(zrx::fuzz::ProgramFolder(), [] { return std::uint8_t{0x33}; });
+  static const zrx::SaveFolder folder = [] {
+    if (zrx::LayEmptySaveIndex(zrx::fuzz::ProgramFolder()) != 0) Finding("cannot lay the save folder");
+    return zrx::SaveFolder(zrx::fuzz::ProgramFolder(), [] { return std::uint8_t{0x33}; });
+  }();
   const bool index = (data[0] & 1) == 0;
   const bool wrap = (data[0] & 2) != 0;
   const std::span<const std::uint8_t> rest(data + 1, size - 1);
