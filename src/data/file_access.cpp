@@ -68,9 +68,4 @@ bool RemoveReadOnlyMark(const fs::path& file) {
   return changed;
 }
 
-bool IsLink(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_symlink(fs::symlink_status(path, ec));
-}
-
 }  // namespace zrx

@@ -17,7 +17,4 @@ bool IsReadOnly(const std::filesystem::path& path);
 // Gives a regular file the owner's write permission; false for a link or anything else.
 bool RemoveReadOnlyMark(const std::filesystem::path& file);
 
-// True for a directory entry that is itself a link (a dangling one too).
-bool IsLink(const std::filesystem::path& path);
-
 }  // namespace zrx

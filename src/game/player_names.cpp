@@ -71,6 +71,9 @@ PlayerNames::~PlayerNames() = default;
 
 int PlayerNames::ReadNames(NamesReader reader) {
   names_.clear();
+  // Without the Windows-1250 converter no file of the program can be read or written:
+  // reported like a names file that cannot be read, before anything is touched.
+  if (!CodePageAvailable()) return kNoCodePageCode;
   const int result = block_->ReadNames(names_);
   return codeFor(reader == NamesReader::Welcome ? std::span<const ResultCode>(kWelcomeReadErrors)
                                                 : std::span<const ResultCode>(kSettingsReadErrors),

@@ -11,7 +11,7 @@
 #include "session.h"
 #include "output_buffers.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   CLI::App app{"ZRX - szöveges játékos"};
   std::string folder;
   std::optional<std::uint32_t> seed;
@@ -58,4 +58,8 @@ int main(int argc, char** argv) {
   zrx::Session session(options, in, transcriptFile.empty() ? std::cout : teeOut);
   if (!transcriptFile.empty()) session.input().setTranscript(&transcript);
   return session.run();
+} catch (const std::exception& e) {
+  // The engine reports its own failures by code; anything else still ends in a message.
+  std::cerr << "zrx-text: " << e.what() << '\n';
+  return 1;
 }
