@@ -40,8 +40,8 @@ SpecialPage::SpecialPage(const Game& game, QWidget* parent) : QWidget(parent), g
   mapColumn->addWidget(map_, 1);
   mapColumn->addWidget(notice_);
   mapColumn->addWidget(strip_);
-  layout->addLayout(mapColumn, 3);
-  layout->addWidget(buildSidePanel(), 1);
+  layout->addLayout(mapColumn, 3);  // the side panel takes two fifths: its captions are long
+  layout->addWidget(buildSidePanel(), 2);
   connect(map_, &AdventureMapView::nodeTold, this, [this](const QString& text) {
     strip_->setText(text);
     strip_->show();
