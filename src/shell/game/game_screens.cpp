@@ -116,8 +116,14 @@ void WriteGameScreens(const std::filesystem::path& programFolder,
   player.go("11");
   player.go("14");
   write("main_story", window);
+  constexpr int kSpecialPage = 6;  // the map, the odds and the statistics
+  player.open(kSpecialPage);
+  write("main_special", window);
   player.open(kTestsPage);
   write("main_tests_battle", window);
+  player.open(kSpecialPage);
+  write("main_special_battle", window);
+  player.open(kTestsPage);
 
   TFormParValaszt pair(program, "Az első Forduló következik! Válassz Ellenfelet!", opponentLines(game.screen), &window);
   write("pair_choice", pair);

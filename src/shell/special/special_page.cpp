@@ -24,7 +24,8 @@ QLabel* wrappedLabel(const QString& objectName, QWidget* parent) {
   return label;
 }
 
-QString rowText(const TextRow& row) { return QString::fromStdString(row.first + " " + row.second); }
+// Caption above value: a wrapped label of a width the layout is still settling clips its lines.
+QString rowText(const TextRow& row) { return QString::fromStdString(row.first + "\n" + row.second); }
 
 }  // namespace
 
@@ -40,8 +41,8 @@ SpecialPage::SpecialPage(const Game& game, QWidget* parent) : QWidget(parent), g
   mapColumn->addWidget(map_, 1);
   mapColumn->addWidget(notice_);
   mapColumn->addWidget(strip_);
-  layout->addLayout(mapColumn, 3);
-  layout->addWidget(buildSidePanel(), 1);
+  layout->addLayout(mapColumn, 3);  // the side panel takes two fifths: its captions are long
+  layout->addWidget(buildSidePanel(), 2);
   connect(map_, &AdventureMapView::nodeTold, this, [this](const QString& text) {
     strip_->setText(text);
     strip_->show();
@@ -55,8 +56,10 @@ QWidget* SpecialPage::buildSidePanel() {
   odds_ = new QGroupBox("Esélyek", panel);
   odds_->setObjectName("OddsPanel");
   auto* oddsColumn = new QVBoxLayout(odds_);
-  battleOdds_ = wrappedLabel("BattleOdds", odds_);
-  luckOdds_ = wrappedLabel("LuckOdds", odds_);
+  battleOdds_ = new QLabel(odds_);
+  battleOdds_->setObjectName("BattleOdds");
+  luckOdds_ = new QLabel(odds_);
+  luckOdds_->setObjectName("LuckOdds");
   oddsColumn->addWidget(battleOdds_);
   oddsColumn->addWidget(luckOdds_);
   auto* stats = new QGroupBox("Statisztika", panel);
