@@ -1,12 +1,14 @@
 // zrx: the desktop player. Makes sure it runs once, then opens the welcome window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <exception>
+#include <iostream>
 
 #include "program_folder.h"
 #include "start/launch.h"
 #include "start/program.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   QApplication app(argc, argv);
   QApplication::setApplicationName(zrx::kApplicationTitle);
   QApplication::setQuitOnLastWindowClosed(false);
@@ -24,4 +26,9 @@ int main(int argc, char** argv) {
   if (parser.isSet(screens)) options.screensFolder = parser.value(screens).toStdString();
   options.executableFolder = zrx::ExecutableFolder(argv[0]);
   return zrx::Launch(app, options);
+} catch (const std::exception& e) {
+  // The program reports its own failures by code in the error window; anything else
+  // still ends in a message instead of an abort.
+  std::cerr << "zrx: " << e.what() << '\n';
+  return 1;
 }
