@@ -152,14 +152,20 @@ void RandomPlayer::addOffers(std::vector<PlayerAction>& actions) {
   if (available(s.LabelTargyFelvetel)) {
     actions.push_back({"felvesz", [this] { Offers(game_).KlikkTargyFelvetel(); }, kProgress, true});
   }
+  if (!available(s.LabelTargyKivalasztas)) return;
   const int own = static_cast<int>(s.ListBox_FT.items().size());
-  if (available(s.LabelTargyKivalasztas) && own > 0) {
+  if (own > 0) {
     const int line = uniform(own);
     actions.push_back({"kiválaszt " + std::to_string(line + 1), [this, line] {
                          game_.screen.ListBox_FT.setSelection(line);
                          Offers(game_).KlikkTargyFelvetel();
                        }, kProgress, true});
   }
+  // With no line marked the player offers nothing, as the text player's bare "kiválaszt".
+  actions.push_back({"kiválaszt", [this] {
+                       game_.screen.ListBox_FT.setSelection(-1);
+                       Offers(game_).KlikkTargyFelvetel();
+                     }, kProgress, true});
 }
 
 void RandomPlayer::addPossessions(std::vector<PlayerAction>& actions) {
