@@ -1,6 +1,8 @@
 // The window style: dialog placement, the rich text's scroll arithmetic, the fade-in and
 // the focus protocol between the custom controls.
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -13,6 +15,7 @@
 #include "style/frame_rich_edit.h"
 #include "style/glyph_button.h"
 #include "style/rich_scroll_math.h"
+#include "resources/resources.h"
 #include "style/window_services.h"
 
 using namespace zrx;
@@ -32,6 +35,7 @@ class StyleTest : public QObject {
   void focusProtocolLeavesOneControlFocused();
   void colourButtonLightsOverItsDrawing();
   void glyphsAreNamedButtons();
+  void cursorsFollowTheSetting();
 };
 
 void StyleTest::placementOverTheMainWindow_data() {
@@ -230,6 +234,35 @@ void StyleTest::glyphsAreNamedButtons() {
   QTest::mouseClick(window.closeGlyph(), Qt::LeftButton);
   QCOMPARE(clicks.count(), 1);
   QTRY_VERIFY(!window.isVisible());
+}
+
+void StyleTest::cursorsFollowTheSetting() {
+  for (const bool custom : {true, false}) {
+    testing::ShellFixture fixture(custom ? "1010000110" : "1010001110");
+    const WindowServices& services = fixture.program().services();
+    QWidget window;
+    auto* link = new QPushButton("Kezdés", &window);
+    auto* dice = new QLabel("1", &window);
+    dice->setObjectName("LabelDobas1Kocka");
+    auto* plain = new QLabel("Szöveg", &window);
+    services.MainFormKurzorBeallitas(window, {{"LabelDobas", kCursorDie}});
+    if (custom) {
+      const auto same = [](const QCursor& a, const QCursor& b) {
+        return a.pixmap().toImage() == b.pixmap().toImage() && a.hotSpot() == b.hotSpot();
+      };
+      QVERIFY(!link->cursor().pixmap().isNull());
+      QVERIFY(same(link->cursor(), fixture.program().resources().cursor(kCursorGlove)));
+      QVERIFY(same(dice->cursor(), fixture.program().resources().cursor(kCursorDie)));
+      QVERIFY(same(plain->cursor(), fixture.program().resources().cursor(kCursorArrow2)));
+      QVERIFY(same(services.cursor(CursorKind::Busy), fixture.program().resources().cursor(kCursorHourglass)));
+    } else {
+      QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+      QCOMPARE(dice->cursor().shape(), Qt::ArrowCursor);  // no own cursors: the platform's
+      QCOMPARE(plain->cursor().shape(), Qt::ArrowCursor);
+      QCOMPARE(services.cursor(CursorKind::Busy).shape(), Qt::WaitCursor);
+      QCOMPARE(services.fightCursor().shape(), Qt::PointingHandCursor);
+    }
+  }
 }
 
 QTEST_MAIN(StyleTest)

@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "start/program.h"
-#include "style/glyph_button.h"
 #include "style/window_services.h"
 
 namespace zrx {
@@ -13,12 +12,11 @@ TFormComment::TFormComment(Program& program, const QStringList& lines, QWidget* 
   setObjectName("FormComment");
   setFadeTarget(kCommentOpacity);
   setAccessibleDescription(lines.join(" "));
-  closeGlyph()->hide();
-  minimiseGlyph()->hide();
+  hideCaptionRow();
   for (int i = 0; i < lines.size() && i < 3; ++i) {
     auto* label = new QLabel(lines[i], this);
     label->setObjectName(QString("Label%1").arg(i + 1));
-    label->setGeometry(10, 22 + i * 24, kCommentSize.width() - 20, 22);
+    label->setGeometry(10, 18 + i * 26, kCommentSize.width() - 20, 24);
     label->setAlignment(Qt::AlignCenter);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = label->font();

@@ -18,6 +18,7 @@
 #include "game/page_context.h"
 #include "game/page_signal_ticker.h"
 #include "game/signal_tab_bar.h"
+#include "lifecycle.h"
 #include "page_signal.h"
 #include "start/program.h"
 #include "style/link_label.h"
@@ -61,6 +62,13 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
   });
   applyStoryTextStyle();
   qApp->installEventFilter(this);
+  // Before the first game the window shows its idle layout.
+  if (!game_.state.GameLoaded) {
+    perform([this] {
+      Lifecycle(game_).TortenetAlaphelyzet();
+      Lifecycle(game_).FormMainAlaphelyzet(false);
+    });
+  }
   refresh();
 }
 
@@ -196,8 +204,7 @@ void TFormMain::MainFormKurzorBeallitas() {
 
 void TFormMain::showEvent(QShowEvent* event) {
   TFormZRXBase::showEvent(event);
-  // `FormShow`: the panels closed, the story page, the cursors.
-  menu_->closeAll();
+  // `FormShow`: the cursors of the controls, and what changed while hidden.
   MainFormKurzorBeallitas();
   refresh();
 }

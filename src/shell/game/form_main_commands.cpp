@@ -126,6 +126,8 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
         pressedKey_ = 0;
         return true;
       }
+      // Escape acts on its release, once; the dialog's own Escape would ask a second time.
+      if (key->key() == Qt::Key_Escape) return true;
       break;
     }
     case QEvent::KeyRelease: {

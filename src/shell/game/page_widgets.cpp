@@ -55,6 +55,8 @@ LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColo
   auto* link = new LinkLabel(text, parent);
   link->setObjectName(objectName);
   link->setColours(colour, QColor(0, 0, 255));
+  // A command's caption is never cut by its neighbours.
+  link->setMinimumWidth(link->sizeHint().width());
   return link;
 }
 

@@ -52,16 +52,18 @@ QWidget* dicePanel(PageContext& context, QWidget* parent) {
 
 QWidget* luckPanel(PageContext& context, QWidget* parent) {
   QWidget* frame = Frame("Szerencse", parent);
-  auto* layout = new QHBoxLayout(frame);
+  auto* grid = new QGridLayout(frame);
   Game& game = context.game;
-  layout->addWidget(BoundLink(context, "LabelSzProba", "Szerencse próba",
-                              [&game] { DiceTests(game).KlikkSzerencseProba(); }, frame));
-  layout->addWidget(Caption("Érték:", frame));
-  layout->addWidget(BoundLabel(context, "LabelSZPErtek", frame));
-  layout->addWidget(Caption("Eredmény:", frame));
+  grid->addWidget(BoundLink(context, "LabelSzProba", "Szerencse próba",
+                            [&game] { DiceTests(game).KlikkSzerencseProba(); }, frame),
+                  0, 0, 1, 4);
+  grid->addWidget(Caption("Érték:", frame), 1, 0);
+  grid->addWidget(BoundLabel(context, "LabelSZPErtek", frame), 1, 1);
+  grid->addWidget(Caption("Eredmény:", frame), 1, 2);
   QLabel* outcome = BoundLabel(context, "LabelSZPEredmenyErtek", frame);
   outcome->setStyleSheet("font-weight: bold;");
-  layout->addWidget(outcome, 1);
+  grid->addWidget(outcome, 1, 3);
+  grid->setColumnStretch(3, 1);
   return frame;
 }
 

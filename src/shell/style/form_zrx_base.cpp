@@ -104,6 +104,14 @@ void TFormZRXBase::finishFade() {
   setWindowOpacity(opacity_ / 255.0);
 }
 
+void TFormZRXBase::hideCaptionRow() {
+  captionRow_ = false;
+  for (QWidget* part : {static_cast<QWidget*>(imageIcon_), static_cast<QWidget*>(labelHead_),
+                        static_cast<QWidget*>(labelMin_), static_cast<QWidget*>(labelClose_)})
+    part->hide();
+  update();
+}
+
 void TFormZRXBase::setMinimiseEnabled(bool enabled) { labelMin_->setEnabled(enabled); }
 
 void TFormZRXBase::LabelCloseClick() { close(); }
@@ -167,7 +175,7 @@ void TFormZRXBase::reject() {
 void TFormZRXBase::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  KeretRajzolas(painter, rect());
+  KeretRajzolas(painter, rect(), captionRow_);
 }
 
 bool TFormZRXBase::event(QEvent* event) {

@@ -43,6 +43,9 @@ class TFormZRXBase : public QDialog {
   // Stops a running fade at full opacity (tests and the screenshots use it).
   void finishFade();
 
+  // A window without the caption row (the comment strip): no icon, title or glyphs.
+  void hideCaptionRow();
+
   // The minimise glyph can be switched off (the error window has none that works).
   void setMinimiseEnabled(bool enabled);
 
@@ -85,6 +88,7 @@ class TFormZRXBase : public QDialog {
   int windowCode_ = 0;
   int focusedControlId_ = 0;
   bool closing_ = false;
+  bool captionRow_ = true;
 };
 
 }  // namespace zrx

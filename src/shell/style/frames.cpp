@@ -11,7 +11,7 @@ void VonalHuzas(QPainter& painter, int x1, int y1, int x2, int y2, const QColor&
   painter.drawLine(x1, y1, x2, y2);
 }
 
-void KeretRajzolas(QPainter& painter, const QRect& window) {
+void KeretRajzolas(QPainter& painter, const QRect& window, bool captionRow) {
   painter.save();
   painter.setBrush(Qt::NoBrush);
   const QRect outer = window.adjusted(0, 0, -1, -1);
@@ -24,7 +24,7 @@ void KeretRajzolas(QPainter& painter, const QRect& window) {
   painter.setPen(QPen(QColor(86, 128, 184), 1));
   painter.drawLine(outer.right() - 3, outer.top() + 4, outer.right() - 3, outer.bottom() - 3);
   painter.drawLine(outer.left() + 4, outer.bottom() - 3, outer.right() - 3, outer.bottom() - 3);
-  VonalHuzas(painter, outer.left() + 8, 38, outer.right() - 8, 38, QColor(86, 128, 184));
+  if (captionRow) VonalHuzas(painter, outer.left() + 8, 38, outer.right() - 8, 38, QColor(86, 128, 184));
   painter.restore();
 }
 

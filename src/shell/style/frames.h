@@ -7,8 +7,9 @@ class QPainter;
 
 namespace zrx {
 
-// `KeretRajzolas`: the window's frame, a dark outer line, a light bevel and a thin inner line.
-void KeretRajzolas(QPainter& painter, const QRect& window);
+// `KeretRajzolas`: the window's frame, a dark outer line and a light bevel, and the thin line
+// under the caption row when the window has one.
+void KeretRajzolas(QPainter& painter, const QRect& window, bool captionRow = true);
 // `SzovegKeretRajzolas`: a sunken frame around a text area.
 void SzovegKeretRajzolas(QPainter& painter, const QRect& area);
 // `VonalHuzas`: a straight line of the frames' colour.

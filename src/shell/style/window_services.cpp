@@ -2,11 +2,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QAbstractButton>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 #include "resources/resources.h"
+#include "game.h"
 #include "start/program.h"
 
 namespace zrx {
@@ -83,5 +85,25 @@ QCursor WindowServices::customCursor(int number, CursorKind fallback) const {
 }
 
 void WindowServices::KurzorAllitas(QWidget& widget, CursorKind kind) const { widget.setCursor(cursor(kind)); }
+
+void WindowServices::MainFormKurzorBeallitas(QWidget& window, const std::vector<CursorRule>& rules) const {
+  window.setCursor(cursor(CursorKind::Normal));
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    const bool clickable = qobject_cast<QAbstractButton*>(control) != nullptr;
+    QCursor chosen = cursor(clickable ? CursorKind::Link : CursorKind::Normal);
+    if (program_.settings().customCursors()) {
+      for (const CursorRule& rule : rules) {
+        if (control->objectName().startsWith(QLatin1String(rule.namePrefix)))
+          chosen = customCursor(rule.customCursor, CursorKind::Link);
+      }
+    }
+    control->setCursor(chosen);
+  }
+}
+
+QCursor WindowServices::fightCursor() const {
+  if (!program_.settings().customCursors()) return cursor(CursorKind::Link);
+  return customCursor(program_.game().dice().uniform(2) == 0 ? kCursorSword1 : kCursorSword2, CursorKind::Link);
+}
 
 }  // namespace zrx

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <vector>
 
 class QWidget;
 
@@ -38,6 +39,13 @@ QColor StoryTextColour(int digit);
 // Round half to even, the program's rounding of computed positions.
 int RoundHalfEven(double value);
 
+// A kind of control of the game window that shows one of the program's own cursors while
+// custom cursors are on: the controls whose object name begins with `namePrefix`.
+struct CursorRule {
+  const char* namePrefix;
+  int customCursor;
+};
+
 class WindowServices {
  public:
   explicit WindowServices(Program& program) : program_(program) {}
@@ -50,6 +58,14 @@ class WindowServices {
   // One of the program's eleven cursors when custom cursors are on, else `fallback`.
   QCursor customCursor(int number, CursorKind fallback) const;
   void KurzorAllitas(QWidget& widget, CursorKind kind) const;
+
+  // `MainFormKurzorBeallitas`: every clickable control of `window` (menu titles and items,
+  // links, buttons) gets the link cursor, every other control the normal cursor; with custom
+  // cursors on, the controls that `rules` name get their own cursor.
+  void MainFormKurzorBeallitas(QWidget& window, const std::vector<CursorRule>& rules) const;
+  // The fight button's cursor, drawn each time the button is enabled: one of the two swords
+  // at equal chance (the link cursor without custom cursors).
+  QCursor fightCursor() const;
 
   Program& program() const { return program_; }
 

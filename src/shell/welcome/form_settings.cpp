@@ -2,7 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,34 +82,40 @@ TFormSettings::~TFormSettings() = default;
 
 QWidget* TFormSettings::buildPanel(const int* digits, int count, bool withName) {
   auto* panel = new QWidget;
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setHorizontalSpacing(12);
-  grid->setVerticalSpacing(6);
-  int row = 0;
+  auto* rows = new QVBoxLayout(panel);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(8);
   if (withName) {
+    auto* nameRow = new QHBoxLayout;
     auto* label = new QLabel("Felhasználói név:", panel);
     comboBox1_ = new QComboBox(panel);
     comboBox1_->setObjectName("ComboBox1");
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->lineEdit()->setMaxLength(static_cast<int>(kPlayerNameMax));
+    comboBox1_->setMinimumWidth(260);
     comboBox1_->setAccessibleName("Felhasználói név");
     comboBox1_->setAccessibleDescription("Átnevezéshez írj be új nevet; törléshez válassz egy nevet a listából");
     label->setBuddy(comboBox1_);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(comboBox1_, row, 1);
-    ++row;
+    nameRow->addWidget(label);
+    nameRow->addWidget(comboBox1_);
+    nameRow->addStretch(1);
+    rows->addLayout(nameRow);
   }
-  // Two columns: the groups fill the left one first, by their number of options.
+  // Two columns, each as tall as its groups: the first half of the groups on the left.
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(12);
+  std::array<QVBoxLayout*, 2> column = {new QVBoxLayout, new QVBoxLayout};
   for (int i = 0; i < count; ++i) {
     const int digit = digits[i];
-    QGroupBox* box = MakeSettingsGroup(digit, groups_[static_cast<std::size_t>(digit)], panel);
-    const int column = i < (count + 1) / 2 ? 0 : 1;
-    const int place = column == 0 ? i : i - (count + 1) / 2;
-    grid->addWidget(box, row + place, column);
+    column[i < (count + 1) / 2 ? 0 : 1]->addWidget(
+        MakeSettingsGroup(digit, groups_[static_cast<std::size_t>(digit)], panel));
   }
-  grid->setRowStretch(row + (count + 1) / 2, 1);
+  for (QVBoxLayout* c : column) {
+    c->addStretch(1);
+    columns->addLayout(c, 1);
+  }
+  rows->addLayout(columns, 1);
   return panel;
 }
 

@@ -17,6 +17,8 @@
 #include "game/page_signal_view.h"
 #include "game/signal_tab_bar.h"
 #include "page_signal.h"
+#include "resources/resources.h"
+#include "style/window_services.h"
 #include "shell_fixture.h"
 #include "window_test_support.h"
 
@@ -194,6 +196,12 @@ class PlayThroughTest : public QObject {
     QVERIFY(!rig.find<QPushButton>("BitBtn5")->isEnabled());
     rig.openPage(kTestsPage);  // the battle waits: "Harc" is enabled on opening the page
     QVERIFY(rig.find<QPushButton>("BitBtn5")->isEnabled());
+    // With the program's cursors on, "Harc" shows one of the two swords.
+    const QImage cursor = rig.find<QPushButton>("BitBtn5")->cursor().pixmap().toImage();
+    const Resources& resources = rig.program().resources();
+    QVERIFY(!cursor.isNull());
+    QVERIFY(cursor == resources.cursor(kCursorSword1).pixmap().toImage() ||
+            cursor == resources.cursor(kCursorSword2).pixmap().toImage());
     QCOMPARE(rig.find<QLabel>("LabelSzornyNev2")->text(), QString("Goblin lándzsás"));
 
     // Two rounds against both goblins, each after choosing the first line.

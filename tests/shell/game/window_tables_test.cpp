@@ -281,6 +281,28 @@ class WindowTablesTest : public QObject {
     QTest::mouseClick(rig.find<QWidget>("RichEdit1"), Qt::LeftButton);
     QCOMPARE(menu.openMenu(), -1);
   }
+  void escapeAsksOnceAndNoKeepsTheWindow() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    // Every quit confirmation that opens is counted and answered " Nem ", while the test runs.
+    auto confirmations = std::make_shared<int>(0);
+    auto watching = std::make_shared<bool>(true);
+    std::function<void()> answerNo;
+    answerNo = [confirmations, watching, &answerNo] {
+      WhenModalOpens([confirmations, watching, answerNo](QWidget& bye) {
+        if (!*watching) return;
+        ++*confirmations;
+        answerNo();
+        bye.findChild<QPushButton*>("ButtonNem")->click();
+      });
+    };
+    answerNo();
+    QTest::keyClick(rig.find<QListWidget>("ListBoxNext"), Qt::Key_Escape);
+    QTest::qWait(50);
+    *watching = false;
+    QCOMPARE(*confirmations, 1);
+    QVERIFY(rig.window().isVisible());
+    QVERIFY(!rig.program().quitConfirmed());
+  }
 };
 
 QTEST_MAIN(WindowTablesTest)
