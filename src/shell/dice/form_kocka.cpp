@@ -39,6 +39,7 @@ TFormKocka::TFormKocka(Program& program, const QString& purpose, QWidget* parent
   setWindowTitle("ZRX");
   // Nothing but a face ends the question: no minimise, no close glyph.
   setMinimiseEnabled(false);
+  minimiseGlyph()->hide();
   closeGlyph()->hide();
 
   auto* line = new QLabel(purpose.isEmpty() ? QString() : "(" + purpose + ")", this);

@@ -198,6 +198,7 @@ class OwnDiceTest : public QObject {
     window.close();
     QVERIFY(window.isVisible());
     QVERIFY(!window.closeGlyph()->isVisible());
+    QVERIFY(!window.minimiseGlyph()->isVisible());
     QCOMPARE(window.pips(), 0);
     if (key == 0) QTest::mouseClick(window.faceButton(pips), Qt::LeftButton);
     else QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key(key));
