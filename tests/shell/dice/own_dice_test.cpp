@@ -173,6 +173,23 @@ class OwnDiceTest : public QObject {
     QCOMPARE(own.playerFaces, generated.playerFaces);
   }
 
+  void programsOwnPicksNeverAskThePlayer() {
+    ShellFixture fixture;
+    OwnDice& dice = fixture.program().ownDice();
+    dice.setOn(true);
+    {
+      ModalAnswerer answerer({});
+      for (int i = 0; i < 20; ++i) {
+        const int pick = dice.uniform(7);
+        QVERIFY(pick >= 0 && pick < 7);
+      }
+      QVERIFY(answerer.purposes().isEmpty());
+    }
+    ModalAnswerer answerer({3});
+    QCOMPARE(dice.roll("Sebzés"), 3);
+    QCOMPARE(answerer.purposes(), QStringList({"(Sebzés)"}));
+  }
+
   void windowTakesAFaceByClickKeyOrEnterOnly_data() {
     QTest::addColumn<int>("key");  // 0: a click on face 4
     QTest::addColumn<int>("pips");
