@@ -21,7 +21,7 @@
 #include "game/game_windows.h"
 #include "game/main_menu.h"
 #include "game/menu_table.h"
-#include "game/right_click_help.h"
+#include "dialogs/form_comment.h"
 #include "navigation.h"
 #include "page_signal.h"
 #include "resources/resources.h"
@@ -296,12 +296,19 @@ class OwnDiceTest : public QObject {
     QVERIFY(!SaveOwnDiceSetting(fixture.folder(), true));
   }
 
-  void rightClickHelpSaysTheRulesStay() {
-    for (const char* control : {"LabelMenu24", "LabelMenuGyors24"}) {
-      const std::optional<HelpLines> help = RightClickHelp(control, 0, false);
-      QVERIFY(help.has_value());
-      QVERIFY(QString::fromStdString((*help)[0]).contains("saját kockáiddal"));
-      QVERIFY(QString::fromStdString((*help)[1]).contains("A szabályok nem változnak"));
+  void rightClickOnTheItemExplainsIt() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    rig.window().menu().open(1, false);
+    rig.settleLayout();
+    for (const QString& name : {QString("LabelMenu24"), QString("LabelMenuGyors24")}) {
+      QTest::mousePress(rig.find<QWidget>(name), Qt::RightButton, {}, QPoint(2, 2));
+      const QList<TFormComment*> strips = rig.window().findChildren<TFormComment*>();
+      QVERIFY2(!strips.isEmpty(), qPrintable(name));
+      const QString first = strips.back()->findChild<QLabel*>("Label1")->text();
+      const QString second = strips.back()->findChild<QLabel*>("Label2")->text();
+      QVERIFY(first.contains("saját kockáiddal"));
+      QVERIFY(second.contains("A szabályok nem változnak"));
+      qDeleteAll(strips);
     }
   }
 };
