@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -31,13 +30,6 @@ namespace {
 constexpr int kCaptionRow = 34;
 constexpr const char* kPageCaptions[] = {"Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták",
                                          "Információk", "Varázslatok - Képességek", "Speciális"};
-
-// The story text colours of the settings, in their order.
-QColor storyColour(int index) {
-  static const QColor colours[] = {Qt::black, QColor(0, 0, 255), QColor(0, 128, 0), QColor(255, 0, 0),
-                                   QColor(0, 128, 128), QColor(128, 0, 128), QColor(128, 128, 0)};
-  return index >= 0 && index < 7 ? colours[index] : QColor(Qt::black);
-}
 
 // The tab widget with our painted tab row.
 class PageControl : public QTabWidget {
@@ -108,9 +100,7 @@ void TFormMain::buildLayout() {
                                  [this](const std::function<void()>& action) { perform(action); }, this);
   ticker_->setOnHandOver([this](int kind) {
     // The fight waits: its button gets one of the two swords, at random.
-    if (kind != 5) return;
-    const int sword = QRandomGenerator::global()->bounded(2) == 0 ? kCursorSword1 : kCursorSword2;
-    findChild<QPushButton*>("BitBtn5")->setCursor(program().services().customCursor(sword, CursorKind::Normal));
+    if (kind == 5) findChild<QPushButton*>("BitBtn5")->setCursor(program().services().fightCursor());
   });
 }
 
@@ -183,23 +173,14 @@ void TFormMain::applyStoryTextStyle() {
   f.setPointSize(program().settings().storyTextPoints());
   story->setFont(f);
   QPalette palette = story->palette();
-  palette.setColor(QPalette::Text, storyColour(program().settings().storyTextColour()));
+  palette.setColor(QPalette::Text, StoryTextColour(program().settings().storyTextColour()));
   story->setPalette(palette);
 }
 
 void TFormMain::MainFormKurzorBeallitas() {
-  const WindowServices& services = program().services();
-  for (QWidget* widget : findChildren<QWidget*>()) services.KurzorAllitas(*widget, CursorKind::Normal);
-  for (LinkLabel* link : findChildren<LinkLabel*>()) services.KurzorAllitas(*link, CursorKind::Link);
-  const struct {
-    const char* prefix;
-    int cursor;
-  } special[] = {{"LabelDobas", kCursorDie}, {"LabelSzProba", kCursorClover}, {"LabelMenekules", kCursorFeather}};
-  for (LinkLabel* link : findChildren<LinkLabel*>()) {
-    for (const auto& [prefix, cursor] : special) {
-      if (link->objectName().startsWith(prefix)) link->setCursor(services.customCursor(cursor, CursorKind::Link));
-    }
-  }
+  // The dice commands show the die, the luck test the clover, flight the feather.
+  program().services().MainFormKurzorBeallitas(
+      *this, {{"LabelDobas", kCursorDie}, {"LabelSzProba", kCursorClover}, {"LabelMenekules", kCursorFeather}});
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
