@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QInputDialog>
 #include <QMessageBox>
 
 #include "dialogs/form_comment.h"
 #include "dialogs/form_question.h"
+#include "dice/form_kocka.h"
 #include "game/game_windows.h"
 #include "screens/new_game_window.h"
 #include "start/program.h"
@@ -50,10 +50,8 @@ void QtUiPort::BookCodeErrorBox(const std::string& message) {
 }
 
 std::string QtUiPort::KockaBekeres(const std::string& purpose) {
-  // The desktop throws the dice itself; this is asked only when a front end hands the
-  // dice to the player.
-  const int pips = QInputDialog::getInt(program_.frontWindow(), "Dobj egy kockával!", q(purpose), 1, 1, 6);
-  return std::to_string(pips);
+  // Asked only while the player's own dice are switched on.
+  return std::to_string(TFormKocka::ask(program_, q(purpose)));
 }
 
 int QtUiPort::CheckBoxTextWidth(const std::string& text) {

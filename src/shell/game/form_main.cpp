@@ -8,6 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "dice/own_dice.h"
+#include "dice/own_dice_mark.h"
 #include "game.h"
 #include "game/arrow_button.h"
 #include "game/control_render.h"
@@ -77,6 +79,7 @@ void TFormMain::buildLayout() {
   titleRow->setAttribute(Qt::WA_StyledBackground);
   titleRow->setFixedHeight(24);
   menu_ = new MainMenu(titleRow, this, [this](int code) { runMenu(code); });
+  ShowOwnDiceMark(*menu_, program().ownDice());
   layout->addWidget(titleRow);
   layout->addWidget(buildCommandButtons(content));
 

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "dice/own_dice.h"
+#include "dice/own_dice_mark.h"
 #include "game.h"
 #include "game/control_render.h"
 #include "game/form_main.h"
@@ -45,6 +47,10 @@ void TFormMain::runMenu(int code) {
       break;
     case MenuAction::Quit: close(); break;
     case MenuAction::Nothing: break;
+    case MenuAction::OwnDice:
+      program().ownDice().setOn(!program().ownDice().on());
+      ShowOwnDiceMark(*menu_, program().ownDice());
+      break;
     case MenuAction::OpenWindow: openWindow(entry->windowCode); break;
     case MenuAction::Introduction:
     case MenuAction::Rules: {

@@ -20,6 +20,7 @@ const std::vector<MenuEntry>& MenuEntries() {
       {22, "Köszönetnyilvánítás", "", 0, OpenWindow, window_code::kThanks, {}},
       {23, "Történet Szerkesztő", "", 0, Editor, 0,
        {"A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"}},
+      {kOwnDiceMenuCode, "Saját dobókockák", "", 0, OwnDice, 0, {}},
       {31, "Bevezetés", "", 0, Introduction, window_code::kIntroduction, {}},
       {32, "Játékszabályok", "F1", Qt::Key_F1, Rules, window_code::kRules, {}},
       {33, "Javítások", "F10", Qt::Key_F10, OpenWindow, window_code::kRepairs, {}},

@@ -21,6 +21,7 @@ enum class MenuAction {
   Editor,        // refused while a game runs, otherwise the book editor
   Introduction,  // the introduction, then the rules when it was left by "next"
   Rules,         // the rules, then the introduction when it was left by "back"
+  OwnDice,       // switches the player's own dice on or off
 };
 
 struct MenuEntry {
@@ -49,6 +50,9 @@ inline constexpr int kSettings = 100;
 inline constexpr int kRepairs = 110;
 }  // namespace window_code
 
+// "Saját dobókockák", whose shortcut column carries its check mark.
+inline constexpr int kOwnDiceMenuCode = 24;
+
 // Every item in menu order.
 const std::vector<MenuEntry>& MenuEntries();
 // The item of a code; nullptr for none.
@@ -59,6 +63,6 @@ const MenuEntry* MenuEntryByKey(int key);
 // Titles of the three menus and the heights of their drop-down panels.
 inline constexpr int kMenuCount = 3;
 const std::array<std::string, kMenuCount>& MenuTitles();
-inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 70, 105};
+inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 92, 105};
 
 }  // namespace zrx

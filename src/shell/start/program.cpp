@@ -4,6 +4,7 @@
 
 #include "dialogs/form_error.h"
 #include "dialogs/qt_ui_port.h"
+#include "dice/own_dice.h"
 #include "game/form_main.h"
 #include "install_engine.h"
 #include "resources/resources.h"
@@ -20,7 +21,8 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       dice_(dice ? std::move(dice) : std::make_unique<ClockSeededDice>()),
       loader_(folder_),
       ui_(std::make_unique<QtUiPort>(*this)),
-      game_(std::make_unique<Game>(folder_, *ui_, *dice_, *clock_, loader_)),
+      ownDice_(std::make_unique<OwnDice>(folder_, *ui_, *dice_)),
+      game_(std::make_unique<Game>(folder_, *ui_, *ownDice_, *clock_, loader_)),
       resources_(std::make_unique<Resources>()),
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {

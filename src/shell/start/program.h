@@ -16,6 +16,7 @@
 
 namespace zrx {
 
+class OwnDice;
 class QtUiPort;
 class Resources;
 class TFormError;
@@ -40,6 +41,8 @@ class Program : public QObject {
 
   const std::filesystem::path& folder() const { return folder_; }
   Game& game() { return *game_; }
+  // The game's dice source, with the switch of the player's own dice.
+  OwnDice& ownDice() { return *ownDice_; }
   const Clock& clock() const { return *clock_; }
   QtUiPort& ui() { return *ui_; }
   WindowServices& services() { return *services_; }
@@ -94,6 +97,7 @@ class Program : public QObject {
   std::unique_ptr<Dice> dice_;
   PackageBookLoader loader_;
   std::unique_ptr<QtUiPort> ui_;
+  std::unique_ptr<OwnDice> ownDice_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<Resources> resources_;
   std::unique_ptr<WindowServices> services_;

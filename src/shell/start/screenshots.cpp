@@ -17,6 +17,7 @@
 #include "dialogs/form_error.h"
 #include "dialogs/form_question.h"
 #include "error_log.h"
+#include "dice/form_kocka.h"
 #include "game/game_screens.h"
 #include "resources/resources.h"
 #include "start/program.h"
@@ -102,6 +103,9 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writer.write("notice", notice);
   TFormComment comment(program, {"Mentés", "A játékállást elmentettük.", "Kattints a bezáráshoz!"}, nullptr);
   writer.write("comment", comment);
+
+  TFormKocka dice(program, "Ellenfél támadóereje", nullptr);
+  writer.write("dice", dice);
 
   TFormBye bye(program, nullptr);
   writer.write("bye", bye);
