@@ -50,8 +50,9 @@ void Battle::KlikkSpecFegyverAlkalmazas() {
   GameState& state = game_.state;
   BattleState& b = state.battle;
   Control& action = game_.screen.LabelSpecFegyver;
-  if (!action.enabled()) return;
   const std::string weapon = b.CurrentOpponent.SpecialWeapon;
+  // Without an opponent's weapon there is nothing to use, whatever the action shows.
+  if (!action.enabled() || weapon.empty()) return;
   const int item = numberAt(weapon, 1, 3);
   UiPort& ui = game_.ui();
   state.QuestionAnswer =

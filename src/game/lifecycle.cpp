@@ -156,6 +156,9 @@ void Lifecycle::ValtozoInicializalas() {
   game_.state.ResetPerGame();
   game_.state.tally.StartedAt = game_.clock().now();
   FormMainAlaphelyzet(true);
+  // The battle state is gone, so no action of a battle declared before may stay usable
+  // (a load leaves the chapter point of the earlier game without entering a new one).
+  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   // A new game never inherits the offer arrangement of the equipment page.
   CallHook(game_.hooks.FelszTargyAlaphelyzet);
   MentesEngedelyezes(true);

@@ -74,6 +74,17 @@ ScreenModel::ScreenModel() {
     add("FT_LabelDB" + TwoDigits(n));
     add("FT_SpinButton" + TwoDigits(n));
   }
+  // No offer waits in a fresh window: the equipment page stands as a closed offer leaves it,
+  // its choice boxes, prices and quantity buttons hidden and both confirm commands off.
+  for (int n = 1; n <= 17; ++n) CheckBox(n).setVisible(false);
+  for (int n = 0; n <= 17; ++n) LabelAr(n).setVisible(false);
+  for (int n = 1; n <= 10; ++n) FT_SpinButton(n).setVisible(false);
+  GroupBox1.setVisible(false);
+  FT_LabelFejlec1.setVisible(false);
+  for (Control* command : {&LabelTargyFelvetel, &LabelTargyKivalasztas}) {
+    command->setEnabled(false);
+    command->setColour(Colour::Navy);
+  }
 }
 
 Control& ScreenModel::control(std::string_view name) {

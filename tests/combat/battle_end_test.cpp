@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "battle_fixture.h"
+#include "lifecycle.h"
 
 namespace zrx::test {
 namespace {
@@ -185,6 +186,33 @@ TEST_F(BattleEnd, SpecialWeaponWithLuckTest) {
     EXPECT_TRUE(b().LuckInBattle);
     EXPECT_FALSE(b().WeaponLuckTest);
   }
+}
+
+// A saved game is applied through the reset of a game start without leaving the chapter
+// point of the running game, so that reset alone must close the declared battle's actions.
+TEST_F(BattleEnd, GameStartResetLeavesNoBattleActionUsable) {
+  item(7, "", 1);
+  TMonsterRec rec = fleeable();
+  rec.SpecialWeapon = "007";
+  fight(rec);
+  Control& weapon = game.screen.LabelSpecFegyver;
+  ASSERT_TRUE(weapon.enabled());
+  ASSERT_TRUE(game.screen.LabelMenekules.enabled());
+
+  Lifecycle(game).ValtozoInicializalas();
+  for (const Control* action : {&game.screen.BitBtn5, &game.screen.LabelMenekules, &weapon, &game.screen.LabelSzProba}) {
+    EXPECT_FALSE(action->enabled());
+  }
+  EXPECT_FALSE(weapon.visible());
+  EXPECT_TRUE(b().CurrentOpponent.SpecialWeapon.empty());
+
+  // Even an action left enabled by mistake uses nothing when no opponent has a weapon.
+  weapon.setEnabled(true);
+  ui.answer(true);
+  EXPECT_NO_THROW(battle().KlikkSpecFegyverAlkalmazas());
+  EXPECT_TRUE(questions().empty());
+  EXPECT_EQ(1, game.stores.items.Find(7).Count);
+  EXPECT_FALSE(b().BattleRunning);
 }
 
 TEST_F(BattleEnd, WriteBackOfTheBattleCharacteristics) {

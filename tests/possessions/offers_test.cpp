@@ -108,6 +108,35 @@ TEST_F(OffersTest, LayoutsArrangeThePage) {
   EXPECT_EQ(0, s.FT_Elrendezes.value());
 }
 
+// Before any offer the page must be as idle as after one: nothing to tick, count or confirm.
+TEST_F(OffersTest, AFreshWindowStandsAsAClosedOfferLeavesThePage) {
+  const ScreenModel fresh;
+  for (int layout : {2, 3}) offers.FelszTargyElokeszites(layout);
+  for (int i = 1; i <= kChoiceBoxes; ++i) {
+    offers.CheckBoxKitolt("Kötél", i);
+    offers.ArListaKitolt("5 Arany", i);
+  }
+  for (int row = 1; row <= kQuantityRows; ++row) offers.TargyValasztoKitolt("Kötél", "0", row);
+  s.LabelTargyFelvetel.setEnabled(true);
+  s.LabelTargyKivalasztas.setEnabled(true);
+  offers.FelszTargyElokeszites(0);
+  offers.FelszTargyAlaphelyzet();
+
+  std::vector<std::string> names = {"LabelTargyFelvetel", "LabelTargyKivalasztas", "GroupBox1", "FT_LabelFejlec1"};
+  for (int i = 0; i <= kChoiceBoxes; ++i) names.push_back("LabelAr" + std::to_string(i));
+  for (int i = 1; i <= kChoiceBoxes; ++i) names.push_back("CheckBox" + std::to_string(i));
+  for (int row = 1; row <= kQuantityRows; ++row) names.push_back("FT_SpinButton" + TwoDigits(row));
+  for (const std::string& name : names) {
+    const Control& idle = fresh.control(name);
+    EXPECT_FALSE(idle.enabled() && idle.visible()) << name << " is usable in a fresh window";
+    EXPECT_EQ(s.control(name).visible(), idle.visible()) << name;
+  }
+  for (const Control* command : {&fresh.LabelTargyFelvetel, &fresh.LabelTargyKivalasztas}) {
+    EXPECT_FALSE(command->enabled());
+    EXPECT_EQ(Colour::Navy, command->colour());
+  }
+}
+
 TEST_F(OffersTest, QuantityButtonsKeepWithinTheLimit) {
   offers.FelszTargyElokeszites(3);
   offers.TargyValasztoKitolt("Kötél", "0", 1);

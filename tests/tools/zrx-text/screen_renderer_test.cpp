@@ -80,6 +80,8 @@ TEST_F(ScreenRendererTest, AvailableActionsFollowTheControls) {
 }
 
 TEST_F(ScreenRendererTest, OfferRowsAndDice) {
+  // Laid out as an offer fills a box and its price: text and visible.
+  for (Control* c : {&screen.CheckBox(2), &screen.LabelAr(2)}) c->setVisible(true);
   screen.CheckBox(2).setText("Kard");
   screen.LabelAr(2).setText("5 Aranytallér");
   screen.CheckBox(2).setValue(1);

@@ -131,8 +131,7 @@ void RandomPlayer::addTests(std::vector<PlayerAction>& actions) {
 }
 
 void RandomPlayer::addOffers(std::vector<PlayerAction>& actions) {
-  // The offer's controls of a fresh window are on before any offer has laid them out;
-  // the player acts on them only while an offer waits.
+  // The player acts on the offer's controls only while an offer waits.
   if (!offerPending(game_.state.navigation.PendingKind)) return;
   ScreenModel& s = game_.screen;
   for (int box = 1; box <= kChoiceBoxes; ++box) {
