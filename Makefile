@@ -4,7 +4,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-plain test-asan run clean
+.PHONY: all deps build build-asan test test-plain test-asan run bench clean
 
 all: build
 
@@ -28,6 +28,12 @@ test-asan: build-asan
 
 # Both configurations: the plain build and the one under AddressSanitizer and UBSan.
 test: test-plain test-asan
+
+# The performance suite on a generated large book; the table also lands in $(BUILD)/bench.txt.
+bench: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRX_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx_bench
+	@nice $(BUILD)/bench/zrx_bench --benchmark_counters_tabular=true | tee $(BUILD)/bench.txt
 
 run: build
 	@scripts/run-player.sh $(BUILD)
