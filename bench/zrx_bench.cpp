@@ -94,7 +94,7 @@ int runMemoryChild(const std::filesystem::path& programFolder) {
     const auto& list = shown.source == PictureRef::Source::DecorPicture ? run.game().state.DecorPictures
                                                                          : run.game().state.ChapterPictures;
     if (shown.index >= 0 && static_cast<std::size_t>(shown.index) < list.size())
-      benchmark::DoNotOptimize(DecodeJpeg(list[static_cast<std::size_t>(shown.index)].jpeg));
+      benchmark::DoNotOptimize(DecodeJpeg(list[static_cast<std::size_t>(shown.index)].jpeg()));
   }
   return 0;
 }
@@ -159,12 +159,12 @@ void pictureDecode(benchmark::State& state) {
   double floorTotal = 0;
   for (auto _ : state) {
     const CpuClock clock;
-    benchmark::DoNotOptimize(DecodeJpeg(picture.jpeg));
+    benchmark::DoNotOptimize(DecodeJpeg(picture.jpeg()));
     const double ms = clock.elapsedMs();
     samples.push_back(ms);
     state.SetIterationTime(ms / 1000);
     const CpuClock floorClock;
-    benchmark::DoNotOptimize(bare.decode(picture.jpeg));
+    benchmark::DoNotOptimize(bare.decode(picture.jpeg()));
     floorTotal += floorClock.elapsedMs();
   }
   double total = 0;

@@ -91,9 +91,13 @@ int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, 
 
 bool SourceCoding::readPictureEntry(std::int32_t& number, Picture& picture) {
   std::int32_t size = 0;
-  return payloadReader_.skip(3) && payloadReader_.readInt32(number) && payloadReader_.readInt32(size) &&
-         size >= 0 && payloadReader_.readBytes(static_cast<std::size_t>(size), picture.jpeg) &&
-         HasValidJpegHeader(picture.jpeg);
+  std::span<const std::uint8_t> jpeg;
+  if (!payloadReader_.skip(3) || !payloadReader_.readInt32(number) || !payloadReader_.readInt32(size) ||
+      size < 0 || !payloadReader_.take(static_cast<std::size_t>(size), jpeg) || !HasValidJpegHeader(jpeg))
+    return false;
+  // A view, not a copy: the picture keeps the inflated block alive.
+  picture = Picture(payload_.storage(), jpeg);
+  return true;
 }
 
 }  // namespace zrx

@@ -26,7 +26,7 @@ void ignoreMessage(j_common_ptr, int) {}
 
 // Runs the header read and, when `out` is given, the full decode. No object
 // with a destructor lives in this frame across setjmp.
-bool runDecoder(const std::vector<std::uint8_t>& jpeg, DecodedImage* out) {
+bool runDecoder(std::span<const std::uint8_t> jpeg, DecodedImage* out) {
   if (jpeg.empty()) return false;
   jpeg_decompress_struct cinfo{};
   JumpingErrorManager errors{};
@@ -67,9 +67,15 @@ bool runDecoder(const std::vector<std::uint8_t>& jpeg, DecodedImage* out) {
 
 }  // namespace
 
-bool HasValidJpegHeader(const std::vector<std::uint8_t>& jpeg) { return runDecoder(jpeg, nullptr); }
+Picture::Picture(std::vector<std::uint8_t> jpeg) {
+  auto owned = std::make_shared<const std::vector<std::uint8_t>>(std::move(jpeg));
+  jpeg_ = *owned;
+  owner_ = std::move(owned);
+}
 
-std::optional<DecodedImage> DecodeJpeg(const std::vector<std::uint8_t>& jpeg) {
+bool HasValidJpegHeader(std::span<const std::uint8_t> jpeg) { return runDecoder(jpeg, nullptr); }
+
+std::optional<DecodedImage> DecodeJpeg(std::span<const std::uint8_t> jpeg) {
   DecodedImage image;
   if (!runDecoder(jpeg, &image)) return std::nullopt;
   return image;

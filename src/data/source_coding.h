@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "byte_buffer.h"
 #include "byte_io.h"
 #include "file_access.h"
 #include "picture.h"
@@ -81,7 +82,7 @@ class SourceCoding {
   const std::filesystem::path& programFolder() const { return programFolder_; }
 
   // The file opened last by OpenPackageFile, whole and still coded.
-  const std::vector<std::uint8_t>& fileBytes() const { return file_; }
+  std::span<const std::uint8_t> fileBytes() const { return file_; }
 
  private:
   // Frees the file and the payload when a loader returns, on every path.
@@ -104,9 +105,9 @@ class SourceCoding {
 
   std::filesystem::path programFolder_;
   ReadOnlyMarkRemover removeReadOnlyMark_;
-  std::vector<std::uint8_t> file_;     // the open file, whole
+  ByteBuffer file_;     // the open file, whole
   ByteReader fileReader_;
-  std::vector<std::uint8_t> payload_;  // the inflated block
+  ByteBuffer payload_;  // the inflated block; pictures are views into it
   ByteReader payloadReader_;
   std::uintmax_t sourceDataFileSize_ = 0;
 };

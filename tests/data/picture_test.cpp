@@ -9,8 +9,8 @@ namespace {
 
 TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
   const Picture picture = testing::MakeTestPicture(16, 8, 90);
-  EXPECT_TRUE(HasValidJpegHeader(picture.jpeg));
-  const auto image = DecodeJpeg(picture.jpeg);
+  EXPECT_TRUE(HasValidJpegHeader(picture.jpeg()));
+  const auto image = DecodeJpeg(picture.jpeg());
   ASSERT_TRUE(image.has_value());
   EXPECT_EQ(16, image->width);
   EXPECT_EQ(8, image->height);
@@ -20,9 +20,9 @@ TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
 
 TEST(Picture, BadDataIsRefusedWithoutEndingTheProgram) {
   const Picture good = testing::MakeTestPicture();
-  std::vector<std::uint8_t> noMarker = good.jpeg;
+  std::vector<std::uint8_t> noMarker(good.jpeg().begin(), good.jpeg().end());
   noMarker[0] = 0x00;
-  const std::vector<std::uint8_t> headerOnly(good.jpeg.begin(), good.jpeg.begin() + 4);
+  const std::vector<std::uint8_t> headerOnly(good.jpeg().begin(), good.jpeg().begin() + 4);
   const struct {
     const char* name;
     std::vector<std::uint8_t> bytes;
