@@ -1,10 +1,14 @@
 # The two commands of a fresh Debian 12 machine: `make run` and `make test`.
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+# Seconds per fuzz target: `make fuzz FUZZ_SECONDS=600`; `make test` runs a short smoke.
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-plain test-asan run bench clean
+.PHONY: all deps build build-asan build-fuzz fuzz fuzz-smoke test test-plain test-asan run bench clean
 
 all: build
 
@@ -26,8 +30,22 @@ test-asan: build-asan
 	@cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# Both configurations: the plain build and the one under AddressSanitizer and UBSan.
-test: test-plain test-asan
+# clang's sanitizer runtimes do not mix with g++'s: the fuzz targets have a tree of their own.
+build-fuzz: deps
+	@cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
+	  -DZRX_FUZZ=ON -DZRX_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target zrx_fuzz_all
+
+fuzz: build-fuzz
+	@scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+fuzz-smoke: build-fuzz
+	@scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SMOKE_SECONDS)
+
+# Both configurations (the plain build and the one under AddressSanitizer and UBSan),
+# then a short run of every fuzz target so that they keep building and running.
+test: test-plain test-asan fuzz-smoke
 
 # The performance suite on a generated large book; the table also lands in $(BUILD)/bench.txt.
 bench: deps
@@ -39,4 +57,4 @@ run: build
 	@scripts/run-player.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libyaml-cpp-dev libcli11-dev
   qt6-base-dev
+  clang libclang-rt-14-dev strace
 )
 
 missing=()

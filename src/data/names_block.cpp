@@ -6,6 +6,7 @@
 
 #include "atomic_file.h"
 #include "byte_io.h"
+#include "newest_first.h"
 #include "win1250.h"
 
 namespace zrx {
@@ -248,14 +249,6 @@ bool NamesBlock::FindName(std::string_view name, bool sorted, int& entry) const 
   return false;
 }
 
-void NamesBlock::ListNames(std::vector<std::string>& names) {
-  for (std::size_t m = nameListSorted_.size(); m-- > 0;) {
-    std::size_t newest = 0;
-    for (std::size_t place = 1; place <= m; ++place)
-      if (nameListSorted_[place].timestamp > nameListSorted_[newest].timestamp) newest = place;
-    names.push_back(nameListSorted_[newest].text);
-    std::swap(nameListSorted_[newest], nameListSorted_[m]);
-  }
-}
+void NamesBlock::ListNames(std::vector<std::string>& names) { ListNewestFirst(nameListSorted_, names); }
 
 }  // namespace zrx

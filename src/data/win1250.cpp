@@ -5,42 +5,56 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <stdexcept>
 
 namespace zrx {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr const char* kCodePageName = "WINDOWS-1250";
 
-// The code page as a table, built once through iconv; afterwards conversion is a lookup.
+// The code page as a table, built once; afterwards conversion is a lookup.
 struct CodePage {
   std::array<char32_t, 256> toUnicode{};
   std::map<char32_t, unsigned char> fromUnicode;
+  bool complete = false;
 
-  CodePage() {
-    iconv_t cd = iconv_open("UTF-32LE", "WINDOWS-1250");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv lacks WINDOWS-1250");
-    for (int b = 0; b < 256; ++b) {
-      char in = static_cast<char>(b);
-      std::array<unsigned char, 4> out{};
-      char* inPtr = &in;
-      char* outPtr = reinterpret_cast<char*>(out.data());
-      std::size_t inLeft = 1, outLeft = out.size();
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
-        toUnicode[b] = kReplacement;
-        continue;
-      }
-      const char32_t cp = out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
-      toUnicode[b] = cp;
-      fromUnicode.emplace(cp, static_cast<unsigned char>(b));
-    }
-    iconv_close(cd);
+  void set(int byte, char32_t cp) {
+    toUnicode[static_cast<std::size_t>(byte)] = cp;
+    fromUnicode.emplace(cp, static_cast<unsigned char>(byte));
   }
 };
 
+// One byte through iconv; nullopt when the code page leaves it undefined.
+std::optional<char32_t> convertByte(iconv_t cd, int byte) {
+  char in = static_cast<char>(byte);
+  std::array<unsigned char, 4> out{};
+  char* inPtr = &in;
+  char* outPtr = reinterpret_cast<char*>(out.data());
+  std::size_t inLeft = 1, outLeft = out.size();
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
+  return out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
+}
+
+// Without the converter only ASCII is known; the rest reads as U+FFFD and is never written.
+CodePage buildCodePage(const char* charset) {
+  CodePage page;
+  page.toUnicode.fill(kReplacement);
+  for (int b = 0; b < 0x80; ++b) page.set(b, static_cast<char32_t>(b));
+  iconv_t cd = iconv_open("UTF-32LE", charset);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return page;
+  for (int b = 0x80; b < 256; ++b) {
+    // The bytes the code page leaves undefined stand for the C1 control of the same
+    // number, so that they come back as the same byte when the file is written again.
+    page.set(b, convertByte(cd, b).value_or(static_cast<char32_t>(b)));
+  }
+  iconv_close(cd);
+  page.complete = true;
+  return page;
+}
+
 const CodePage& codePage() {
-  static const CodePage table;
+  static const CodePage table = buildCodePage(kCodePageName);
   return table;
 }
 
@@ -141,5 +155,9 @@ std::string Utf8Cut(std::string_view utf8, std::size_t maxChars) {
 }
 
 bool FitsWin1250(std::string_view utf8) { return Utf8ToWin1250(utf8).has_value(); }
+
+bool CodePageAvailable() { return codePage().complete; }
+
+bool CodePageLoads(const char* charset) { return buildCodePage(charset).complete; }
 
 }  // namespace zrx

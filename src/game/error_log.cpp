@@ -1,10 +1,10 @@
 #include "error_log.h"
 
 #include <array>
-#include <fstream>
 #include <vector>
 #include <system_error>
 
+#include "atomic_file.h"
 #include "date_text.h"
 #include "win1250.h"
 
@@ -108,10 +108,11 @@ bool ErrorLog::writeLogFile(const std::filesystem::path& programFolder, const Da
   const std::filesystem::path folder = programFolder / "Other";
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  std::ofstream out(folder / ErrorLogFileName(moment), std::ios::binary | std::ios::trunc);
-  for (const std::string& line : lines_) out << Utf8ToWin1250Lossy(line) << "\r\n";
-  out.flush();
-  return static_cast<bool>(out);
+  std::string text;
+  for (const std::string& line : lines_) text += Utf8ToWin1250Lossy(line) + "\r\n";
+  // Whole or not at all: a full disk leaves the earlier log of the day, never an empty one.
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  return ReplaceFileAtomically(folder / ErrorLogFileName(moment), std::span(bytes, text.size()));
 }
 
 }  // namespace zrx

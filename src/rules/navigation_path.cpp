@@ -5,11 +5,17 @@
 
 namespace zrx {
 
+// Changes only the memo's last line, so that restoring a long path stays linear.
 void Navigation::LepesFeltoltes(std::string_view number) {
   Control& memo = game_.screen.MemoFP;
-  std::vector<std::string> lines = memo.items();
-  AppendToPathMemo(lines, number);
-  memo.setItems(std::move(lines));
+  const std::vector<std::string>& lines = memo.items();
+  if (lines.empty() || PathMemoLineIsFull(lines.back())) {
+    memo.addItem(PathMemoEntry(number));
+    return;
+  }
+  std::string last = lines.back() + PathMemoEntry(number);
+  memo.removeItem(static_cast<int>(lines.size()) - 1);
+  memo.addItem(std::move(last));
 }
 
 bool Navigation::LepesekFajlbaMentese() {

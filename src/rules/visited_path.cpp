@@ -13,12 +13,15 @@ constexpr int kMaxPathFileNumber = 1000000;
 
 }  // namespace
 
+std::string PathMemoEntry(std::string_view number) { return std::string(number) + ", "; }
+
+bool PathMemoLineIsFull(const std::string& line) { return Utf8Length(line) >= kPathLineLimit; }
+
 void AppendToPathMemo(std::vector<std::string>& lines, std::string_view number) {
-  const std::string entry = std::string(number) + ", ";
-  if (lines.empty() || Utf8Length(lines.back()) >= kPathLineLimit) {
-    lines.push_back(entry);
+  if (lines.empty() || PathMemoLineIsFull(lines.back())) {
+    lines.push_back(PathMemoEntry(number));
   } else {
-    lines.back() += entry;
+    lines.back() += PathMemoEntry(number);
   }
 }
 

@@ -13,6 +13,11 @@ namespace zrx {
 // A memo line takes further numbers while it is shorter than this many characters.
 inline constexpr std::size_t kPathLineLimit = 38;
 
+// The text that one chapter point adds to the memo: the number and ", ".
+std::string PathMemoEntry(std::string_view number);
+// A line that has reached the limit takes no further numbers.
+bool PathMemoLineIsFull(const std::string& line);
+
 // Appends `number` followed by ", " to the last line of the memo while that line is
 // shorter than kPathLineLimit characters, else starts a new line with it.
 void AppendToPathMemo(std::vector<std::string>& lines, std::string_view number);

@@ -59,6 +59,16 @@ int SaveFolder::Read(std::vector<std::string>& lines, std::string_view name,
   return 0;
 }
 
+void SaveFolder::RemoveStaleTemporaries() const {
+  std::error_code ec;
+  std::vector<fs::path> stale;
+  for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() == ".tmp") stale.push_back(it->path());
+  }
+  // A link is removed itself, never what it points to.
+  for (const fs::path& file : stale) fs::remove(file, ec);
+}
+
 bool SaveFolder::Remove(std::string_view name, std::string_view extension) const {
   std::error_code ec;
   fs::remove(filePath(name, extension), ec);

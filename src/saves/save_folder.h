@@ -39,6 +39,9 @@ class SaveFolder {
   int Read(std::vector<std::string>& lines, std::string_view name,
            std::string_view extension) const;
 
+  // Removes the temporary files ("*.tmp") that an interrupted write left in the folder.
+  void RemoveStaleTemporaries() const;
+
   // Deletes the file if it is there; false when it stays.
   bool Remove(std::string_view name, std::string_view extension) const;
 

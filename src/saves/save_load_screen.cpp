@@ -80,6 +80,9 @@ bool SaveLoadScreen::Open() {
     game_.errors.HibaHozzairas(kNoIndexCode);
     return false;
   }
+  // What a crash left half written is never read; game files that no index line names
+  // stay where they are but are never listed, since only the index is listed.
+  folder_.RemoveStaleTemporaries();
   if (reportIfFailed(SearchIndex(folder_, game_.state.PlayerName, index_), kIndexSearchErrors)) return false;
   if (mode_ == SaveWindowMode::Load && !HasSaves()) {
     game_.ui().QuestionFormInfo("Nincs mentésed a jelenlegi", "Felhasználónévvel!");

@@ -14,13 +14,26 @@ TEST(Win1250, HungarianLettersAreOneByteEach) {
   EXPECT_EQ(utf8, Win1250ToUtf8(*bytes));
 }
 
-TEST(Win1250, EveryDefinedByteRoundTrips) {
+TEST(Win1250, EveryByteRoundTrips) {
   for (int b = 1; b < 256; ++b) {
     const std::string byte(1, static_cast<char>(b));
     const auto utf8 = Win1250ToUtf8(byte);
-    if (utf8 == "\xEF\xBF\xBD") continue;  // undefined in the code page
+    EXPECT_NE("\xEF\xBF\xBD", utf8) << "byte " << b;
     EXPECT_EQ(byte, Utf8ToWin1250(utf8).value_or("")) << "byte " << b;
   }
+}
+
+TEST(Win1250, UndefinedBytesReadAsTheC1ControlsOfTheirNumber) {
+  for (const unsigned char b : {0x81, 0x83, 0x88, 0x90, 0x98}) {
+    const std::string expected = {static_cast<char>(0xC2), static_cast<char>(b)};
+    EXPECT_EQ(expected, Win1250ToUtf8(std::string(1, static_cast<char>(b)))) << int{b};
+  }
+}
+
+TEST(Win1250, AMissingConverterIsReportedNotThrown) {
+  EXPECT_TRUE(CodePageAvailable());
+  EXPECT_TRUE(CodePageLoads("WINDOWS-1250"));
+  EXPECT_FALSE(CodePageLoads("NO-SUCH-CODE-PAGE"));
 }
 
 TEST(Win1250, CharactersOutsideTheCodePageAreRefused) {

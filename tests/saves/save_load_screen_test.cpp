@@ -7,6 +7,7 @@
 
 #include "game_transfer.h"
 #include "lifecycle.h"
+#include "package_fixture.h"
 #include "save_game_fixture.h"
 
 namespace zrx {
@@ -83,6 +84,23 @@ TEST_F(SaveLoadScreenTest, RoundTripRestoresTheSavedGame) {
   EXPECT_EQ(2000, game.stores.infos.Find(30).Time) << "2000 is restored unchanged";
   EXPECT_EQ("7", game.screen.LabelFPont.text());
   EXPECT_EQ("Szöveg 7", game.screen.RichEdit1.items().at(0));
+}
+
+TEST_F(SaveLoadScreenTest, OpeningRemovesWhatACrashLeftButNotOrphanGameFiles) {
+  playToTheMiddle();
+  writeIndex();
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  const std::filesystem::path save = program.savePath();
+  // A game file written just before a crash, which no index line names yet.
+  ASSERT_EQ(0, folder.Write({"Source"}, "QQQQQQQQQQ", kGameExtension));
+  for (const char* stale : {"Save.zrx.tmp", "QQQQQQQQQQ.zrm.tmp"}) testing::WriteBytes(save / stale, {1, 2});
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  EXPECT_FALSE(std::filesystem::exists(save / "Save.zrx.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(save / "QQQQQQQQQQ.zrm.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(save / "QQQQQQQQQQ.zrm")) << "left alone";
+  ASSERT_EQ(1u, screen.ListLines().size()) << "but never listed";
+  EXPECT_EQ(0u, screen.ListLines()[0].find("Közepe"));
 }
 
 TEST_F(SaveLoadScreenTest, GameFileLinesOfTheSave) {

@@ -5,7 +5,7 @@
 
 #include "book_commands.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   CLI::App app{"zrx-book: book compiler and checker of ZRX"};
   app.require_subcommand(1);
 
@@ -27,4 +27,7 @@ int main(int argc, char** argv) {
   if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr);
   if (*check) return zrx::book::RunCheck(packageFile, std::cerr);
   return zrx::book::RunGraph(bookFile, std::cout, std::cerr);
+} catch (const std::exception& e) {
+  std::cerr << "zrx-book: " << e.what() << '\n';
+  return 1;
 }

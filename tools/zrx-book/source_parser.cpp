@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "record_fields.h"
+#include "source_coding.h"
 #include "win1250.h"
 
 namespace zrx::book {
@@ -364,7 +365,12 @@ std::optional<SourcePackage> ParsePackageFile(const std::filesystem::path& file,
   const YAML::Node name = (*root)["Package"];
   package.nameLine = lineOf(name);
   package.name = scalarText(name, "Package", ctx).value_or("");
-  if (Utf8Length(package.name) != 6) ctx.error(name, "a package name must have exactly six characters");
+  if (Utf8Length(package.name) != 6) {
+    ctx.error(name, "a package name must have exactly six characters");
+  } else if (!IsPackageName(package.name)) {
+    // The name becomes a folder in the output folder and beside the program.
+    ctx.error(name, "a package name is a folder name: it must not hold '/' or '\\'");
+  }
   const YAML::Node books = (*root)["Books"];
   if (!books.IsSequence() || books.size() == 0 || books.size() > 99) {
     ctx.error(books, "'Books' must list from 1 to 99 book files");

@@ -20,7 +20,7 @@ std::filesystem::path executableFolder(const char* argv0) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   CLI::App app{"ZRX - szöveges játékos"};
   std::string folder;
   std::optional<std::uint32_t> seed;
@@ -44,4 +44,8 @@ int main(int argc, char** argv) {
   std::istream& in = script.empty() ? std::cin : scriptFile;
   zrx::Session session(options, in, std::cout);
   return session.run();
+} catch (const std::exception& e) {
+  // The engine reports its own failures by code; anything else still ends in a message.
+  std::cerr << "zrx-text: " << e.what() << '\n';
+  return 1;
 }

@@ -14,6 +14,7 @@
 #include "seeded_sources.h"
 #include "sign_in.h"
 #include "special_changes.h"
+#include "win1250.h"
 
 namespace zrx {
 namespace {
@@ -90,6 +91,13 @@ void Session::showErrorWindowIfReported() {
 bool Session::signIn() {
   out_ << "Üdvözöllek, kedves játékos, a ZRX világában!\n"
        << "A megoldás a Te kezedben van!\n";
+  // Without the Windows-1250 converter no file of the program can be read or written:
+  // reported like the names file that cannot be read, before anything is touched.
+  if (!CodePageAvailable()) {
+    game_.errors.HibaHozzairas(kNoCodePageCode);
+    showErrorWindowIfReported();
+    return false;
+  }
   SignIn names(game_.programFolder(), clock_);
   if (const int code = names.ReadNames()) {
     game_.errors.HibaHozzairas(code);

@@ -17,6 +17,9 @@ enum class NameVerdict { Empty, Forbidden, NotWritable, Accepted };
 
 // The longest player name; the name field takes no more characters.
 inline constexpr std::size_t kPlayerNameMax = 20;
+// The code of a names file that cannot be read (vital-file category), also given when
+// the system lacks the Windows-1250 converter that every file of the program needs.
+inline constexpr int kNoCodePageCode = 1;
 
 // Checks a typed name; on acceptance `name` holds it, cut to the field's length and trimmed.
 NameVerdict CheckPlayerName(const std::string& typed, std::string& name);

@@ -52,6 +52,18 @@ TEST_F(BookCommands, ErrorsStopTheBuildWithANonZeroStatus) {
   EXPECT_NE(std::string::npos, err.str().find("konyv.yaml:9: error: Conditions \"C0#C1\" has 2 condition groups"));
 }
 
+TEST_F(BookCommands, APackageNameThatIsNotAPlainFolderNameIsRefused) {
+  writeBook("  - {Number: 1, Next: [győzelem], Text: Vége jó}\n");
+  for (const char* name : {"../Ev1", "/tmp/Q", "a\\\\bcde", "Ev1"}) {
+    SCOPED_TRACE(name);
+    writeText(folder.path() / "pkg.yaml", std::string("Package: \"") + name + "\"\nBooks:\n  - konyv.yaml\n");
+    std::filesystem::create_directories(folder.path() / "out" / "inner");
+    EXPECT_EQ(1, RunBuild(folder.path() / "pkg.yaml", folder.path() / "out" / "inner", out, err));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "out" / "Ev1"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "out" / "inner"));
+  }
+}
+
 TEST_F(BookCommands, WarningsAloneDoNotFailTheCheck) {
   writeBook("  - {Number: 1}\n");
   EXPECT_EQ(0, RunCheck(folder.path() / "pkg.yaml", err));

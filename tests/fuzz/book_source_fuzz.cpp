@@ -1,0 +1,19 @@
+// A book source of the fuzzer's bytes through the parser, the linter and the compiler:
+// findings are fine, a crash or an escaping exception is not.
+#include <cstdint>
+#include <string>
+
+#include "compiler.h"
+#include "diagnostics.h"
+#include "linter.h"
+#include "source_parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string yaml(reinterpret_cast<const char*>(data), size);
+  zrx::book::Diagnostics diags;
+  const auto book = zrx::book::ParseBookText(yaml, "/nonexistent/fuzz.yaml", 1, diags);
+  if (!book) return 0;
+  zrx::book::LintBook(*book, diags);
+  if (diags.errorCount() == 0) zrx::book::CompileBook(*book, diags);
+  return 0;
+}
