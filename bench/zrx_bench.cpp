@@ -14,6 +14,7 @@
 #include "engine_run.h"
 #include "figures.h"
 #include "floors.h"
+#include "jpeg_decoder.h"
 #include "large_book.h"
 #include "navigation.h"
 #include "source_coding.h"
@@ -88,13 +89,15 @@ void allPictures(benchmark::State& state, const LargeBook& book) {
 // picture decoded as a window would show it, then its peak resident size is the figure.
 int runMemoryChild(const std::filesystem::path& programFolder) {
   EngineRun run(programFolder);
+  JpegDecoder decoder;
+  DecodedImage image;
   for (int chapter = 1; chapter <= kMemoryTransitions; ++chapter) {
     run.step(chapter);
     const PictureRef shown = run.game().screen.Image1.picture();
     const auto& list = shown.source == PictureRef::Source::DecorPicture ? run.game().state.DecorPictures
                                                                          : run.game().state.ChapterPictures;
     if (shown.index >= 0 && static_cast<std::size_t>(shown.index) < list.size())
-      benchmark::DoNotOptimize(DecodeJpeg(list[static_cast<std::size_t>(shown.index)].jpeg()));
+      benchmark::DoNotOptimize(decoder.decode(list[static_cast<std::size_t>(shown.index)].jpeg(), image));
   }
   return 0;
 }
@@ -155,11 +158,13 @@ void engineStep(benchmark::State& state, const LargeBook& book, std::size_t leng
 void pictureDecode(benchmark::State& state) {
   const Picture picture = MakeBenchPicture(1024, 768, 7);
   BareJpegDecoder bare;
+  JpegDecoder decoder;
+  DecodedImage image;
   std::vector<double> samples;
   double floorTotal = 0;
   for (auto _ : state) {
     const CpuClock clock;
-    benchmark::DoNotOptimize(DecodeJpeg(picture.jpeg()));
+    benchmark::DoNotOptimize(decoder.decode(picture.jpeg(), image));
     const double ms = clock.elapsedMs();
     samples.push_back(ms);
     state.SetIterationTime(ms / 1000);

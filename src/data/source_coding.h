@@ -19,6 +19,8 @@
 
 namespace zrx {
 
+class JpegDecoder;
+
 // Exactly six characters, none of them a folder separator.
 bool IsPackageName(std::string_view name);
 
@@ -100,8 +102,9 @@ class SourceCoding {
   int readRecordGroups(const PackageHeader& header, BookStores& stores);
   int readChapterBlocks(const PackageHeader& header, int bookNumber, BookStores& stores);
   int readCovers(int bookCount, int itemCount, std::vector<Picture>& covers);
-  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes.
-  bool readPictureEntry(std::int32_t& number, Picture& picture);
+  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes, whose header
+  // `decoder` checks.
+  bool readPictureEntry(JpegDecoder& decoder, std::int32_t& number, Picture& picture);
 
   std::filesystem::path programFolder_;
   ReadOnlyMarkRemover removeReadOnlyMark_;
