@@ -8,7 +8,7 @@ FUZZ_SMOKE_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build build-player build-asan build-fuzz fuzz fuzz-smoke test test-plain test-asan run run-text screens clean
+.PHONY: all deps configure build build-player build-asan build-fuzz fuzz fuzz-smoke test test-plain test-asan run run-text screens bench clean
 
 all: build
 
@@ -52,6 +52,12 @@ fuzz-smoke: build-fuzz
 # Both configurations (the plain build and the one under AddressSanitizer and UBSan),
 # then a short run of every fuzz target so that they keep building and running.
 test: test-plain test-asan fuzz-smoke
+
+# The performance suite on a generated large book; the table also lands in $(BUILD)/bench.txt.
+bench: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRX_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx_bench
+	@nice $(BUILD)/bench/zrx_bench --benchmark_counters_tabular=true | tee $(BUILD)/bench.txt
 
 # The desktop program when a display is there, else the text player.
 run: build-player

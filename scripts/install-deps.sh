@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  zlib1g-dev libjpeg62-turbo-dev
+  zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libyaml-cpp-dev libcli11-dev libgraphviz-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "container_format.h"
+#include "jpeg_decoder.h"
 #include "source_coding.h"
 
 namespace zrx {
@@ -65,10 +66,11 @@ int SourceCoding::readCovers(int bookCount, int itemCount, std::vector<Picture>&
   std::int32_t entries = 0;
   if (!payloadReader_.readInt32(entries) || entries != bookCount || entries != itemCount) return -12;
   covers.assign(static_cast<std::size_t>(entries), Picture{});
+  JpegDecoder decoder;
   for (std::int32_t i = 0; i < entries; ++i) {
     std::int32_t number = 0;
     Picture cover;
-    if (!readPictureEntry(number, cover) || number < 1 || number > entries) return -5;
+    if (!readPictureEntry(decoder, number, cover) || number < 1 || number > entries) return -5;
     covers[static_cast<std::size_t>(number - 1)] = std::move(cover);
   }
   return 0;

@@ -1,5 +1,6 @@
 // Loading the chapter texts and pictures of the chosen book.
 #include "container_format.h"
+#include "jpeg_decoder.h"
 #include "source_coding.h"
 #include "win1250.h"
 
@@ -76,11 +77,12 @@ int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, 
   if (decorCount < 0 || chapterPictureCount < 0 || decor != decorCount ||
       static_cast<std::int64_t>(total) - decor != chapterPictureCount)
     return -6;
-  const auto readInto = [this](int howMany, std::vector<Picture>& list) {
+  JpegDecoder decoder;
+  const auto readInto = [this, &decoder](int howMany, std::vector<Picture>& list) {
     for (int i = 0; i < howMany; ++i) {
       std::int32_t ignoredNumber = 0;
       Picture picture;
-      if (!readPictureEntry(ignoredNumber, picture)) return false;
+      if (!readPictureEntry(decoder, ignoredNumber, picture)) return false;
       list.push_back(std::move(picture));
     }
     return true;
@@ -89,11 +91,15 @@ int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, 
   return count;
 }
 
-bool SourceCoding::readPictureEntry(std::int32_t& number, Picture& picture) {
+bool SourceCoding::readPictureEntry(JpegDecoder& decoder, std::int32_t& number, Picture& picture) {
   std::int32_t size = 0;
-  return payloadReader_.skip(3) && payloadReader_.readInt32(number) && payloadReader_.readInt32(size) &&
-         size >= 0 && payloadReader_.readBytes(static_cast<std::size_t>(size), picture.jpeg) &&
-         HasValidJpegHeader(picture.jpeg);
+  std::span<const std::uint8_t> jpeg;
+  if (!payloadReader_.skip(3) || !payloadReader_.readInt32(number) || !payloadReader_.readInt32(size) ||
+      size < 0 || !payloadReader_.take(static_cast<std::size_t>(size), jpeg) || !decoder.hasValidHeader(jpeg))
+    return false;
+  // A view, not a copy: the picture keeps the inflated block alive.
+  picture = Picture(payload_.storage(), jpeg);
+  return true;
 }
 
 }  // namespace zrx

@@ -1,12 +1,33 @@
 #include "compressed_block.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include "container_format.h"
 
 namespace zrx {
 
-int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std::int32_t maxPayload) {
+namespace {
+
+void allocate(std::vector<std::uint8_t>& out, std::size_t size) { out.resize(size); }
+void allocate(ByteBuffer& out, std::size_t size) { out = ByteBuffer::ForOverwrite(size); }
+
+// True when the stream inflates to exactly `size` bytes at `out`. The whole stream and the
+// whole payload are in memory, so a whole-buffer inflater does it in one call, faster than
+// zlib's streaming one; it checks the stream's checksum as zlib does.
+bool inflateExactly(std::span<const std::uint8_t> compressed, std::uint8_t* out, std::size_t size) {
+  std::uint8_t spare = 0;  // somewhere to point when nothing is expected
+  libdeflate_decompressor* inflater = libdeflate_alloc_decompressor();
+  if (inflater == nullptr) return false;
+  std::size_t produced = 0;
+  const libdeflate_result status = libdeflate_zlib_decompress(inflater, compressed.data(), compressed.size(),
+                                                              size > 0 ? out : &spare, size, &produced);
+  libdeflate_free_decompressor(inflater);
+  return status == LIBDEFLATE_SUCCESS && produced == size;
+}
+
+template <typename Buffer>
+int readCompressedBlock(ByteReader& in, Buffer& payload, std::int32_t maxPayload) {
   payload.clear();
   std::int32_t compressedSize = 0, size = 0;
   if (!in.readCodedInt32(CodingKey::kShort, 0, compressedSize) || !in.skip(kBlockSizesGap) ||
@@ -18,22 +39,22 @@ int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std:
   std::span<const std::uint8_t> compressed;
   if (!in.take(static_cast<std::size_t>(compressedSize), compressed)) return kBlockUnreadable;
 
-  payload.resize(static_cast<std::size_t>(size));
-  std::uint8_t spare = 0;  // zlib wants somewhere to write even when nothing is expected
-  z_stream stream{};
-  if (inflateInit(&stream) != Z_OK) return kBlockInflateFailed;
-  stream.next_in = const_cast<Bytef*>(compressed.data());
-  stream.avail_in = static_cast<uInt>(compressed.size());
-  stream.next_out = size > 0 ? payload.data() : &spare;
-  stream.avail_out = static_cast<uInt>(size);
-  const int status = inflate(&stream, Z_FINISH);
-  const bool exact = status == Z_STREAM_END && stream.avail_out == 0;
-  inflateEnd(&stream);
-  if (!exact) {
+  allocate(payload, static_cast<std::size_t>(size));
+  if (!inflateExactly(compressed, payload.data(), payload.size())) {
     payload.clear();
     return kBlockInflateFailed;
   }
   return kBlockRead;
+}
+
+}  // namespace
+
+int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std::int32_t maxPayload) {
+  return readCompressedBlock(in, payload, maxPayload);
+}
+
+int ReadCompressedBlock(ByteReader& in, ByteBuffer& payload, std::int32_t maxPayload) {
+  return readCompressedBlock(in, payload, maxPayload);
 }
 
 bool AppendCompressedBlock(ByteWriter& out, std::span<const std::uint8_t> payload, const FillerSource& filler) {

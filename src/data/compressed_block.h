@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "byte_buffer.h"
 #include "byte_io.h"
 #include "filler_source.h"
 
@@ -21,6 +22,8 @@ enum BlockReadResult {
 // checked against the bytes present, `maxPayload` and the best deflate ratio before
 // anything is allocated.
 int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std::int32_t maxPayload);
+// The same, inflated straight into a buffer that is not zero-filled first.
+int ReadCompressedBlock(ByteReader& in, ByteBuffer& payload, std::int32_t maxPayload);
 
 // Appends the block of `payload`, deflated at level 9; false when zlib fails.
 bool AppendCompressedBlock(ByteWriter& out, std::span<const std::uint8_t> payload, const FillerSource& filler);

@@ -23,10 +23,10 @@ int openRegular(const fs::path& path, struct stat& status) {
   return fd;
 }
 
-bool readAll(int fd, std::vector<std::uint8_t>& out) {
+bool readAll(int fd, std::uint8_t* out, std::size_t size) {
   std::size_t done = 0;
-  while (done < out.size()) {
-    const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+  while (done < size) {
+    const ssize_t n = ::read(fd, out + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
@@ -34,9 +34,11 @@ bool readAll(int fd, std::vector<std::uint8_t>& out) {
   return true;
 }
 
-}  // namespace
+void allocate(std::vector<std::uint8_t>& out, std::size_t size) { out.resize(size); }
+void allocate(ByteBuffer& out, std::size_t size) { out = ByteBuffer::ForOverwrite(size); }
 
-bool ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out) {
+template <typename Buffer>
+bool readWholeFile(const fs::path& path, std::uintmax_t maxBytes, Buffer& out) {
   out.clear();
   struct stat status{};
   const int fd = openRegular(path, status);
@@ -45,12 +47,22 @@ bool ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes, std::vector<st
   const auto size = static_cast<std::uintmax_t>(status.st_size);
   bool ok = size <= maxBytes;
   if (ok) {
-    out.resize(static_cast<std::size_t>(size));
-    ok = readAll(fd, out);
+    allocate(out, static_cast<std::size_t>(size));
+    ok = readAll(fd, out.data(), out.size());
   }
   ::close(fd);
   if (!ok) out.clear();
   return ok;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out) {
+  return readWholeFile(path, maxBytes, out);
+}
+
+bool ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes, ByteBuffer& out) {
+  return readWholeFile(path, maxBytes, out);
 }
 
 bool IsReadOnly(const fs::path& path) {

@@ -5,11 +5,15 @@
 #include <filesystem>
 #include <vector>
 
+#include "byte_buffer.h"
+
 namespace zrx {
 
 // Reads a regular file (not a link) of at most `maxBytes` bytes whole; false when it is
 // missing, a link or anything but a regular file, larger than that, or unreadable.
 bool ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out);
+// The same, straight into a buffer that is not zero-filled first (large package files).
+bool ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes, ByteBuffer& out);
 
 // A regular file without the owner's write permission counts as read-only; a link never does.
 bool IsReadOnly(const std::filesystem::path& path);

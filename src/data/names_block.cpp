@@ -25,14 +25,14 @@ std::size_t recordOffset(int entry) { return entryOffset(entry) + kNameFillerSiz
 
 using PlainRecord = std::array<std::uint8_t, kNameRecordSize>;
 
-PlainRecord plainRecordAt(const std::vector<std::uint8_t>& file, int entry) {
+PlainRecord plainRecordAt(std::span<const std::uint8_t> file, int entry) {
   PlainRecord record{};
   std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(recordOffset(entry)), kNameRecordSize, record.begin());
   CodeNameRecord(entry, record, false);
   return record;
 }
 
-NameRecord decodeEntry(const std::vector<std::uint8_t>& file, int entry) {
+NameRecord decodeEntry(std::span<const std::uint8_t> file, int entry) {
   return UnpackNameRecord(plainRecordAt(file, entry));
 }
 
@@ -121,7 +121,7 @@ fs::path NamesBlock::dataFile() const {
 }
 
 bool NamesBlock::parseBlock(Block& block) const {
-  const std::vector<std::uint8_t>& file = source_.fileBytes();
+  const std::span<const std::uint8_t> file = source_.fileBytes();
   ByteReader in(file);
   if (!in.seek(kContainerBlockOffset) ||
       !in.readCodedInt32(CodingKey::kShort, kContainerBlockOffset, block.count))
@@ -179,7 +179,7 @@ int NamesBlock::WriteName(std::vector<std::string>* names, std::string_view name
   if ((writesName && !FitsWin1250(nameRecord.text)) || (writesSettings && !FitsWin1250(settingsRecord.text)))
     return -6;
 
-  std::vector<std::uint8_t> bytes = source_.fileBytes();
+  std::vector<std::uint8_t> bytes(source_.fileBytes().begin(), source_.fileBytes().end());
   if (writesSettings) {
     const auto entry = buildEntry(kSettingsEntry, PackNameRecord(settingsRecord), filler_);
     std::copy(entry.begin(), entry.end(), bytes.begin() + static_cast<std::ptrdiff_t>(entryOffset(kSettingsEntry)));
@@ -220,7 +220,7 @@ int NamesBlock::DeleteName(std::vector<std::string>& names, std::string_view nam
       std::find_if(block.names.begin(), block.names.end(), [&](const NameRecord& r) { return r.text == name; });
   if (found != block.names.end()) {
     const int k = kFirstNameEntry + static_cast<int>(found - block.names.begin());
-    const std::vector<std::uint8_t>& old = source_.fileBytes();
+    const std::span<const std::uint8_t> old = source_.fileBytes();
     std::vector<std::uint8_t> bytes(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(entryOffset(k)));
     putCount(bytes, block.count - 1);
     // Every later entry moves one place up and is coded anew for its new place.

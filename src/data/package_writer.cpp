@@ -84,8 +84,8 @@ std::optional<Bytes> textsPayload(const PackageBook& book) {
 void writePictureEntry(ByteWriter& out, std::int32_t number, const Picture& picture) {
   out.writeZeros(3);
   out.writeInt32(number);
-  out.writeInt32(static_cast<std::int32_t>(picture.jpeg.size()));
-  out.writeBytes(picture.jpeg);
+  out.writeInt32(static_cast<std::int32_t>(picture.jpeg().size()));
+  out.writeBytes(picture.jpeg());
 }
 
 Bytes picturesPayload(const PackageBook& book) {
@@ -164,7 +164,7 @@ int writeBookFiles(const fs::path& folder, const std::string& name, const Packag
 }  // namespace
 
 int WritePackage(const fs::path& folder, const PackageContent& content) {
-  const auto hasCover = [](const PackageBook& book) { return !book.cover.jpeg.empty(); };
+  const auto hasCover = [](const PackageBook& book) { return !book.cover.empty(); };
   const bool withCovers = std::any_of(content.books.begin(), content.books.end(), hasCover);
   if (!contentIsWritable(content) || (withCovers && !std::all_of(content.books.begin(), content.books.end(), hasCover)))
     return kPackageContentInvalid;

@@ -1,7 +1,10 @@
 #pragma once
 // A picture of a package: kept as its compressed JPEG bytes and decoded only when shown.
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace zrx {
@@ -12,15 +15,30 @@ struct DecodedImage {
   std::vector<std::uint8_t> rgb;  // width * height * 3 bytes, rows top to bottom
 };
 
-struct Picture {
-  std::vector<std::uint8_t> jpeg;
-  bool operator==(const Picture&) const = default;
+// The JPEG bytes of a picture. A loaded picture is a view into the inflated block of its
+// file, which every picture of the block keeps alive; a picture made in memory owns its bytes.
+// The bytes never change, so copies share them.
+class Picture {
+ public:
+  Picture() = default;
+  explicit Picture(std::vector<std::uint8_t> jpeg);
+  // The bytes `jpeg` inside `block`.
+  Picture(std::shared_ptr<const std::uint8_t[]> block, std::span<const std::uint8_t> jpeg)
+      : owner_(std::move(block)), jpeg_(jpeg) {}
+
+  std::span<const std::uint8_t> jpeg() const { return jpeg_; }
+  bool empty() const { return jpeg_.empty(); }
+  friend bool operator==(const Picture& a, const Picture& b) { return std::ranges::equal(a.jpeg_, b.jpeg_); }
+
+ private:
+  std::shared_ptr<const void> owner_;
+  std::span<const std::uint8_t> jpeg_;
 };
 
 // True when the bytes begin with a JPEG header that the decoder accepts.
-bool HasValidJpegHeader(const std::vector<std::uint8_t>& jpeg);
+bool HasValidJpegHeader(std::span<const std::uint8_t> jpeg);
 
 // Decodes to RGB pixels; nullopt when the data is not a readable JPEG.
-std::optional<DecodedImage> DecodeJpeg(const std::vector<std::uint8_t>& jpeg);
+std::optional<DecodedImage> DecodeJpeg(std::span<const std::uint8_t> jpeg);
 
 }  // namespace zrx

@@ -14,13 +14,20 @@ class RecordStore {
   // The first record with a number wins; a later one with the same number is ignored.
   void Insert(const Rec& rec) { records_.try_emplace(rec.Number, rec); }
 
-  // A copy of the record; its Number is kAbsentRecord when the store lacks it.
-  Rec Find(std::int32_t number) const {
+  // The stored record, found by reference (a caller that keeps it takes a copy); a record
+  // whose Number is kAbsentRecord when the store lacks it. Valid until the store is cleared.
+  const Rec& Find(std::int32_t number) const {
     auto it = records_.find(number);
-    if (it != records_.end()) return it->second;
-    Rec absent{};
-    absent.Number = kAbsentRecord;
-    return absent;
+    return it != records_.end() ? it->second : absent();
+  }
+
+  static const Rec& absent() {
+    static const Rec record = [] {
+      Rec r{};
+      r.Number = kAbsentRecord;
+      return r;
+    }();
+    return record;
   }
 
   bool Contains(std::int32_t number) const { return records_.contains(number); }

@@ -39,8 +39,8 @@ SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeRea
 void SourceCoding::releaseBuffers() {
   fileReader_ = ByteReader();
   payloadReader_ = ByteReader();
-  std::vector<std::uint8_t>().swap(file_);
-  std::vector<std::uint8_t>().swap(payload_);
+  file_.clear();
+  payload_.clear();
 }
 
 int SourceCoding::openDataPayload(std::string_view package) {

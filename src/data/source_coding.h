@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "byte_buffer.h"
 #include "byte_io.h"
 #include "file_access.h"
 #include "picture.h"
@@ -17,6 +18,8 @@
 #include "record_store.h"
 
 namespace zrx {
+
+class JpegDecoder;
 
 // Exactly six characters, none of them a folder separator.
 bool IsPackageName(std::string_view name);
@@ -81,7 +84,7 @@ class SourceCoding {
   const std::filesystem::path& programFolder() const { return programFolder_; }
 
   // The file opened last by OpenPackageFile, whole and still coded.
-  const std::vector<std::uint8_t>& fileBytes() const { return file_; }
+  std::span<const std::uint8_t> fileBytes() const { return file_; }
 
  private:
   // Frees the file and the payload when a loader returns, on every path.
@@ -99,14 +102,15 @@ class SourceCoding {
   int readRecordGroups(const PackageHeader& header, BookStores& stores);
   int readChapterBlocks(const PackageHeader& header, int bookNumber, BookStores& stores);
   int readCovers(int bookCount, int itemCount, std::vector<Picture>& covers);
-  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes.
-  bool readPictureEntry(std::int32_t& number, Picture& picture);
+  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes, whose header
+  // `decoder` checks.
+  bool readPictureEntry(JpegDecoder& decoder, std::int32_t& number, Picture& picture);
 
   std::filesystem::path programFolder_;
   ReadOnlyMarkRemover removeReadOnlyMark_;
-  std::vector<std::uint8_t> file_;     // the open file, whole
+  ByteBuffer file_;     // the open file, whole
   ByteReader fileReader_;
-  std::vector<std::uint8_t> payload_;  // the inflated block
+  ByteBuffer payload_;  // the inflated block; pictures are views into it
   ByteReader payloadReader_;
   std::uintmax_t sourceDataFileSize_ = 0;
 };

@@ -75,7 +75,7 @@ void Navigation::FejezetKepBetoltes() {
 void Navigation::SpecialValtozas() {
   Information(game_).countDownChapterTimes();
   game_.state.equipment.SlotLocked.fill(false);
-  const TChapterRec chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
+  const TChapterRec& chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
   SpecialChangeState& changes = game_.state.changes;
   changes.ChangeQueue1 = chapter.SpecialChange1;
   changes.ChangeQueue2 = chapter.SpecialChange2;
@@ -124,7 +124,7 @@ void Navigation::decideSaveAllowed(const TChapterRec& chapter) {
 }
 
 void Navigation::TovabbLepesValasztas() {
-  const TChapterRec chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
+  const TChapterRec& chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
   if (chapter.BattleCode.empty()) {
     BattleState& battle = game_.state.battle;
     battle.PlayerSkillWounds.clear();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "jpeg_decoder.h"
 #include "package_fixture.h"
 
 namespace zrx {
@@ -9,8 +10,8 @@ namespace {
 
 TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
   const Picture picture = testing::MakeTestPicture(16, 8, 90);
-  EXPECT_TRUE(HasValidJpegHeader(picture.jpeg));
-  const auto image = DecodeJpeg(picture.jpeg);
+  EXPECT_TRUE(HasValidJpegHeader(picture.jpeg()));
+  const auto image = DecodeJpeg(picture.jpeg());
   ASSERT_TRUE(image.has_value());
   EXPECT_EQ(16, image->width);
   EXPECT_EQ(8, image->height);
@@ -20,9 +21,9 @@ TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
 
 TEST(Picture, BadDataIsRefusedWithoutEndingTheProgram) {
   const Picture good = testing::MakeTestPicture();
-  std::vector<std::uint8_t> noMarker = good.jpeg;
+  std::vector<std::uint8_t> noMarker(good.jpeg().begin(), good.jpeg().end());
   noMarker[0] = 0x00;
-  const std::vector<std::uint8_t> headerOnly(good.jpeg.begin(), good.jpeg.begin() + 4);
+  const std::vector<std::uint8_t> headerOnly(good.jpeg().begin(), good.jpeg().begin() + 4);
   const struct {
     const char* name;
     std::vector<std::uint8_t> bytes;
@@ -31,6 +32,32 @@ TEST(Picture, BadDataIsRefusedWithoutEndingTheProgram) {
   for (const auto& c : cases) {
     EXPECT_FALSE(HasValidJpegHeader(c.bytes)) << c.name;
     EXPECT_FALSE(DecodeJpeg(c.bytes).has_value()) << c.name;
+  }
+}
+
+// One decoder serves picture after picture: sizes change, and a broken picture in between
+// leaves it ready for the next one.
+TEST(JpegDecoder, ReusedAcrossSizesAndAfterABrokenPicture) {
+  JpegDecoder decoder;
+  DecodedImage image;
+  const std::vector<std::uint8_t> broken = {0xFF, 0xD8, 0xFF, 0x00, 0x01};
+  const struct {
+    Picture picture;
+    bool readable;
+    int width, height, shade;
+  } cases[] = {{testing::MakeTestPicture(16, 8, 90), true, 16, 8, 90},
+               {Picture(broken), false, 0, 0, 0},
+               {testing::MakeTestPicture(40, 24, 200), true, 40, 24, 200},
+               {testing::MakeTestPicture(8, 8, 30), true, 8, 8, 30}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.readable, decoder.hasValidHeader(c.picture.jpeg())) << c.width;
+    ASSERT_EQ(c.readable, decoder.decode(c.picture.jpeg(), image)) << c.width;
+    if (!c.readable) continue;
+    EXPECT_EQ(c.width, image.width);
+    EXPECT_EQ(c.height, image.height);
+    ASSERT_EQ(static_cast<std::size_t>(c.width * c.height * 3), image.rgb.size());
+    EXPECT_NEAR(c.shade, image.rgb.front(), 3) << c.width;
+    EXPECT_NEAR(c.shade, image.rgb.back(), 3) << c.width;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <jpeglib.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
@@ -14,6 +15,12 @@ namespace zrx::testing {
 namespace fs = std::filesystem;
 
 Picture MakeTestPicture(int width, int height, std::uint8_t shade) {
+  return EncodeTestPicture(width, height, [shade](int, std::vector<unsigned char>& row) {
+    std::fill(row.begin(), row.end(), shade);
+  });
+}
+
+Picture EncodeTestPicture(int width, int height, const RowFiller& fillRow, int quality) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr errors{};
   cinfo.err = jpeg_std_error(&errors);
@@ -26,9 +33,11 @@ Picture MakeTestPicture(int width, int height, std::uint8_t shade) {
   cinfo.input_components = 3;
   cinfo.in_color_space = JCS_RGB;
   jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
   jpeg_start_compress(&cinfo, TRUE);
-  std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3, shade);
+  std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
   while (cinfo.next_scanline < cinfo.image_height) {
+    fillRow(static_cast<int>(cinfo.next_scanline), row);
     JSAMPROW rowPointer = row.data();
     jpeg_write_scanlines(&cinfo, &rowPointer, 1);
   }

@@ -2,6 +2,7 @@
 // Small books and packages built in code, written with the package writer.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace zrx::testing {
 
 // A small valid JPEG of one colour.
 Picture MakeTestPicture(int width = 8, int height = 8, std::uint8_t shade = 128);
+
+// A JPEG whose RGB rows (width * 3 bytes) `fillRow` writes, top to bottom.
+using RowFiller = std::function<void(int y, std::vector<unsigned char>& row)>;
+Picture EncodeTestPicture(int width, int height, const RowFiller& fillRow, int quality = 75);
 
 // Book `number` with chapter points -1..lastChapter (so ChapterCount = lastChapter + 2),
 // a text of a few lines per chapter, the given pictures and a cover; its record

@@ -11,10 +11,9 @@ namespace {
 Picture readPicture(const SourceBook& book, const std::string& name, Diagnostics& diags) {
   const std::filesystem::path path = book.file.parent_path() / name;
   std::ifstream in(path, std::ios::binary);
-  Picture picture;
-  picture.jpeg.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  Picture picture{std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())};
   if (!in.good() && !in.eof()) diags.error(book.fileName(), 0, "cannot read picture \"" + name + "\"");
-  if (!HasValidJpegHeader(picture.jpeg)) diags.error(book.fileName(), 0, "\"" + name + "\" is not a JPEG picture");
+  if (!HasValidJpegHeader(picture.jpeg())) diags.error(book.fileName(), 0, "\"" + name + "\" is not a JPEG picture");
   return picture;
 }
 

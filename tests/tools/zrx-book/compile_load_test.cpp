@@ -75,7 +75,7 @@ TEST_P(CompiledPackage, LoadsTheTextsAndPicturesOfItsSource) {
               0);
     ASSERT_EQ(book.chapterPictureFiles.size(), chapterPictures.size());
     for (std::size_t i = 0; i < chapterPictures.size(); ++i) {
-      EXPECT_EQ(fileBytes(book.file.parent_path() / book.chapterPictureFiles[i]), chapterPictures[i].jpeg);
+      EXPECT_EQ(Picture(fileBytes(book.file.parent_path() / book.chapterPictureFiles[i])), chapterPictures[i]);
     }
     ASSERT_EQ(book.decorPictureFiles.size(), decorPictures.size());
   }
@@ -85,7 +85,7 @@ TEST_P(CompiledPackage, LoadsTheTextsAndPicturesOfItsSource) {
   ASSERT_EQ(source.books.size(), covers.size());
   for (std::size_t i = 0; i < covers.size(); ++i) {
     const SourceBook& book = source.books[i];
-    EXPECT_EQ(fileBytes(book.file.parent_path() / book.coverFile), covers[i].jpeg);
+    EXPECT_EQ(Picture(fileBytes(book.file.parent_path() / book.coverFile)), covers[i]);
   }
 }
 
