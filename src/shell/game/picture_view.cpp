@@ -25,8 +25,8 @@ QSize PictureView::decodedSize() {
 void PictureView::decode() {
   if (decoded_) return;
   decoded_ = true;
-  if (!picture_ || picture_->jpeg.empty()) return;
-  const std::optional<DecodedImage> decoded = DecodeJpeg(picture_->jpeg);
+  if (!picture_ || picture_->jpeg().empty()) return;
+  const std::optional<DecodedImage> decoded = DecodeJpeg(picture_->jpeg());
   if (!decoded || decoded->width <= 0 || decoded->height <= 0) return;
   const QImage view(decoded->rgb.data(), decoded->width, decoded->height, decoded->width * 3, QImage::Format_RGB888);
   image_ = view.copy();  // the view borrows the decoder's buffer
