@@ -19,6 +19,7 @@
 #include "error_log.h"
 #include "game/game_screens.h"
 #include "resources/resources.h"
+#include "screens/screen_pictures.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
@@ -123,6 +124,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writer.write("settings_look", settings);
 
   writeControls(program, writer);
+  WriteScreenWindowPictures(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   return writer.failed() ? 1 : 0;
 }
