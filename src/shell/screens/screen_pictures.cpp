@@ -8,6 +8,7 @@
 
 #include "game.h"
 #include "lifecycle.h"
+#include "navigation.h"
 #include "resources/resources.h"
 #include "save_index.h"
 #include "screens/form_new_game.h"
@@ -58,6 +59,11 @@ void writeSaveLoad(const std::filesystem::path& programFolder,
   if (!game.state.GameLoaded) return;
   ClockSeededRandom random;
   for (const char* name : {"Az erdő széle", "A tó partján", "Éjszakai tábor"}) {
+    // Each save a step further on the first way out, so that the details differ.
+    game.Perform([&game] {
+      Navigation(game).ListBoxNextClick(0);
+      Navigation(game).KlikkFejezetPontKivalasztas();
+    });
     SaveLoadScreen screen(game, SaveWindowMode::Save, random);
     if (screen.Open()) game.Perform([&screen, name] { screen.SaveGame(name); });
   }

@@ -3,7 +3,6 @@
 // command without saves, and minimising.
 #include <QApplication>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +23,13 @@ using namespace zrx;
 
 namespace {
 
+// Reads the saves and shows the window; false when it may not be shown.
+bool shown(TFormSaveLoad& window) {
+  if (!window.readSaves()) return false;
+  window.show();
+  return true;
+}
+
 // A program with a save folder and a running game of the fixture's book.
 struct RunningGame {
   RunningGame() {
@@ -37,8 +43,7 @@ struct RunningGame {
   // Saves the running game under `name` through a save window.
   void save(const QString& name) {
     TFormSaveLoad window(program(), SaveWindowMode::Save);
-    QVERIFY(window.readSaves());
-    window.show();
+    QVERIFY(shown(window));
     window.nameField()->setText(name);
     window.LabelMentesClick();
     QTRY_VERIFY(!window.isVisible());
@@ -58,10 +63,11 @@ void answerInOrder(QStringList captions, QStringList& lines) {
   });
 }
 
-QStringList listLines(const TFormSaveLoad& window) {
-  QStringList lines;
-  for (int row = 0; row < window.list()->count(); ++row) lines << window.list()->item(row)->text();
-  return lines;
+// The line of the save named `name`, -1 when it is not listed.
+int rowOf(const TFormSaveLoad& window, const QString& name) {
+  for (int row = 0; row < window.list()->count(); ++row)
+    if (window.list()->item(row)->text().startsWith(name + " | ")) return row;
+  return -1;
 }
 
 }  // namespace
@@ -85,8 +91,7 @@ void SaveLoadTest::savesUnderANewName() {
   RunningGame game;
   QVERIFY(game.state().GameLoaded);
   TFormSaveLoad window(game.program(), SaveWindowMode::Save);
-  QVERIFY(window.readSaves());
-  window.show();
+  QVERIFY(shown(window));
   QCOMPARE(window.head(), QString("Mentés"));
   QCOMPARE(window.list()->count(), 0);
   QVERIFY(!window.saveLabel()->isEnabled());
@@ -118,10 +123,9 @@ void SaveLoadTest::typingAnExistingNameSelectsItAndOverwrites() {
   game.save("Egy");
   game.save("Kettő");
   TFormSaveLoad window(game.program(), SaveWindowMode::Save);
-  QVERIFY(window.readSaves());
-  window.show();
+  QVERIFY(shown(window));
   QCOMPARE(window.list()->count(), 2);
-  const int kettő = listLines(window).indexOf(QRegularExpression("^Kettő \\| .*"));
+  const int kettő = rowOf(window, "Kettő");
   QVERIFY(kettő >= 0);
 
   window.nameField()->setText("Kettő");
@@ -162,8 +166,7 @@ void SaveLoadTest::refusesNamesWithRefusedCharacters() {
   QFETCH(bool, notices);
   RunningGame game;
   TFormSaveLoad window(game.program(), SaveWindowMode::Save);
-  QVERIFY(window.readSaves());
-  window.show();
+  QVERIFY(shown(window));
   window.nameField()->setText(name);
   QStringList told;
   if (notices) answerInOrder({" OK ", " OK "}, told);
@@ -184,8 +187,7 @@ void SaveLoadTest::loadsTheSelectedSave() {
   game.save("Régi");
   game.state().navigation.ChaptersSinceSave = 9;
   TFormSaveLoad window(game.program(), SaveWindowMode::Load);
-  QVERIFY(window.readSaves());
-  window.show();
+  QVERIFY(shown(window));
   QVERIFY(!window.loadLabel()->isEnabled());
   // Nothing selected: the click does nothing.
   window.LabelBetoltesClick();
@@ -209,9 +211,8 @@ void SaveLoadTest::deletesAfterItsQuestion() {
   game.save("Egy");
   game.save("Kettő");
   TFormSaveLoad window(game.program(), SaveWindowMode::Load);
-  QVERIFY(window.readSaves());
-  window.show();
-  const int egy = listLines(window).indexOf(QRegularExpression("^Egy \\| .*"));
+  QVERIFY(shown(window));
+  const int egy = rowOf(window, "Egy");
   window.list()->setCurrentRow(egy);
 
   QStringList asked;
@@ -241,8 +242,7 @@ void SaveLoadTest::clicksWhileAnActionWaitsDoNothing() {
   RunningGame game;
   game.save("Egy");
   TFormSaveLoad window(game.program(), SaveWindowMode::Load);
-  QVERIFY(window.readSaves());
-  window.show();
+  QVERIFY(shown(window));
   window.list()->setCurrentRow(0);
   window.LabelBetoltesClick();
   QVERIFY(window.loadTimer()->isActive());
