@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "game.h"
+#include "game/form_main.h"
 #include "game/picture_view.h"
 #include "new_game_screen.h"
 #include "package_fixture.h"
@@ -58,6 +59,8 @@ void loadPackage(TFormNewGame& window, const QString& name) {
   QTRY_VERIFY(!window.busy());
 }
 
+constexpr int kNewGameMenuItem = 11;  // "Kezdés"
+
 struct OpenNewGame {
   explicit OpenNewGame(Program& program) : window(program) {
     opened = window.listPackages();
@@ -79,6 +82,7 @@ class NewGameTest : public QObject {
   void descriptionLines_data();
   void descriptionLines();
   void minimisingKeepsTheChoicesForTheRestore();
+  void keysChooseAndCancel();
   void folderWithoutPackagesReportsIt();
 };
 
@@ -206,7 +210,8 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
   testing::ShellFixture fixture;
   writePackages(fixture.folder());
   Program& program = fixture.program();
-  // "Source" is loaded and "Véletlen" chosen, but no book.
+  program.createStartWindows();
+  // The new-game command: "Source" is loaded and "Véletlen" chosen, but no book.
   int position = -1;
   testing::WhenModalOpens([&position](QWidget& modal) {
     auto& window = static_cast<TFormNewGame&>(modal);
@@ -215,32 +220,57 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
     window.difficultyGroup()->button(2)->click();
     window.minimiseGlyph()->click();
   });
-  QVERIFY(!RunNewGameScreen(program).has_value());
+  program.mainWindow()->runMenu(kNewGameMenuItem);
+  QVERIFY(!program.game().state.GameLoaded);
   QCOMPARE(program.game().state.PendingWindow, int(kWindowNewGame));
   const QString state = program.takeReturnText();
   QCOMPARE(state, QString("M%1NN2").arg(position, 2, 10, QChar('0')));
   program.setReturnText(state);
 
-  // Reopened, the screen loads the same package with the same difficulty; cancelling it
-  // leaves nothing to restore.
+  // Restoring the program reopens the screen, which loads the same package with the same
+  // difficulty; the book chosen then starts the game.
   QString package;
   int difficulty = -1;
-  int books = 0;
+  bool loading = false;
   testing::WhenModalOpens([&](QWidget& modal) {
     auto& window = static_cast<TFormNewGame&>(modal);
     package = window.packageBox()->currentText();
     difficulty = window.difficultyGroup()->checkedId();
-    QVERIFY(window.busy());
+    loading = window.busy();
     QTRY_VERIFY(!window.busy());
-    books = window.bookBox()->count();
-    window.Label2Click();
+    window.bookBox()->setCurrentIndex(0);
+    window.Label1Click();
   });
-  QVERIFY(!RunNewGameScreen(program).has_value());
+  program.opener().RestoreHandler();
   QCOMPARE(package, QString("Source"));
   QCOMPARE(difficulty, 2);
-  QCOMPARE(books, 1);
+  QVERIFY(loading);
+  QVERIFY(program.game().state.GameLoaded);
+  QCOMPARE(program.game().state.SourceName, std::string("Source"));
+  QCOMPARE(program.game().state.Difficulty, 2);
   QCOMPARE(program.takeReturnText(), QString());
   QVERIFY(program.game().state.PendingWindow < 2);
+}
+
+void NewGameTest::keysChooseAndCancel() {
+  testing::ShellFixture fixture;
+  OpenNewGame open(fixture.program());
+  TFormNewGame& window = open.window;
+  loadPackage(window, "Source");
+  window.bookBox()->setCurrentIndex(0);
+  QTest::keyClick(window.bookBox(), Qt::Key_Return);
+  QVERIFY(window.gameTimer()->isActive());
+  // Escape waits while the book is being chosen.
+  QTest::keyClick(window.bookBox(), Qt::Key_Escape);
+  QVERIFY(window.isVisible());
+  QTRY_VERIFY(!window.isVisible());
+  QCOMPARE(window.result(), int(QDialog::Accepted));
+
+  OpenNewGame second(fixture.program());
+  QTest::keyClick(second.window.memo(), Qt::Key_Escape);
+  QVERIFY(!second.window.isVisible());
+  QCOMPARE(second.window.result(), int(QDialog::Rejected));
+  QVERIFY(!second.window.choice().has_value());
 }
 
 void NewGameTest::folderWithoutPackagesReportsIt() {
