@@ -66,7 +66,8 @@ void Lifecycle::Indit() {
   }
   game_.state.PendingWindow = 1;
   const std::optional<NewGameChoice> choice = game_.ui().NewGameScreen();
-  game_.state.PendingWindow = 0;
+  // A minimised screen leaves its code for the restore, which opens it again.
+  if (game_.state.PendingWindow < 2) game_.state.PendingWindow = 0;
   if (choice) Indit(*choice);
 }
 

@@ -20,6 +20,7 @@
 #include "dice/form_kocka.h"
 #include "game/game_screens.h"
 #include "resources/resources.h"
+#include "screens/screen_pictures.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
@@ -127,6 +128,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writer.write("settings_look", settings);
 
   writeControls(program, writer);
+  WriteScreenWindowPictures(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   return writer.failed() ? 1 : 0;
 }

@@ -28,12 +28,19 @@ void WindowOpener::registerWindow(int code, Factory factory) { factories_[code] 
 void WindowOpener::registerRestoreAction(int code, RestoreAction action) { restoreActions_[code] = std::move(action); }
 
 int WindowOpener::FormNyitas(int code) {
+  const auto factory = factories_.find(code);
+  if (factory == factories_.end()) {
+    program_.game().state.PendingWindow = 1;
+    return 0;
+  }
+  return FormNyitas(code, factory->second);
+}
+
+int WindowOpener::FormNyitas(int code, const Factory& factory) {
   GameState& state = program_.game().state;
   state.PendingWindow = 1;
-  const auto factory = factories_.find(code);
-  if (factory == factories_.end()) return 0;
   if (needsSoundInstallation(code) && program_.game().errors.FatalErrorFlag()) return 0;
-  std::unique_ptr<TFormZRXBase> window = factory->second(program_, program_.frontWindow());
+  std::unique_ptr<TFormZRXBase> window = factory(program_, program_.frontWindow());
   if (!window) return 0;
   window->setWindowCode(code);
   program_.services().AblakPozBeallitas(*window);

@@ -45,6 +45,8 @@ class WindowOpener {
   // settings windows are not opened once an error has been reported. Returns the window's
   // dialog result (0 when it was not opened). After a minimise `PendingWindow` holds the code.
   int FormNyitas(int code);
+  // The same for a window made by `factory`, for a window whose opener needs its result.
+  int FormNyitas(int code, const Factory& factory);
 
   // The restore handler: acts on `PendingWindow` (10 closes the game window, the others
   // repeat their command); other values do nothing.

@@ -38,7 +38,7 @@ QSize LinkLabel::sizeHint() const {
 
 void LinkLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(currentColour());
+  painter.setPen(!isEnabled() && disabled_.isValid() ? disabled_ : currentColour());
   painter.setFont(font());
   painter.drawText(rect(), static_cast<int>(alignment_), text());
   if (hasFocus()) {

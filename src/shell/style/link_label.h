@@ -13,6 +13,8 @@ class LinkLabel : public QAbstractButton {
 
   // The text colour, and the colour it turns under the mouse (invalid: no change).
   void setColours(const QColor& normal, const QColor& hover = QColor());
+  // The colour painted while disabled (invalid, the default: the normal colours stay).
+  void setDisabledColour(const QColor& colour) { disabled_ = colour; update(); }
   void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; update(); }
   void setBold(bool bold);
   void setPointSize(int points);
@@ -29,6 +31,7 @@ class LinkLabel : public QAbstractButton {
  private:
   QColor normal_{Qt::black};
   QColor hover_;
+  QColor disabled_;
   Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
   bool hovered_ = false;
 };
