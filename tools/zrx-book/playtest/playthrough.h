@@ -18,7 +18,10 @@ namespace zrx::playtest {
 
 struct PlaythroughLimits {
   int maxSteps = 20000;           // past it the run is a loop
-  int idleSteps = 60;  // this many tries in a row to move on that change nothing make a stall
+  // This many tries in a row to move on that change nothing make a stall. A random player
+  // may need dozens of tries to pick the one acceptable line of an offer and confirm it, so
+  // the bound sits far above that: a real stall fails every try, however many.
+  int idleSteps = 400;
   bool predictOdds = true;        // note each battle's odds when it comes to hand
   int simulatedPredictions = 10;  // battles whose odds are simulated, per battle of the book
   int simulationRuns = 300;
