@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -48,6 +49,9 @@ class ScreenWriter {
   void write(const QString& name, TFormZRXBase& window) {
     window.show();
     window.finishFade();
+    // Pages refresh and lay themselves out from the event loop: let them before the picture.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
     if (!pictureOf(window).save(folder_ + "/" + name + ".png")) failed_ = true;
     window.hide();
   }
