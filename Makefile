@@ -6,9 +6,11 @@ BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
+# Where `make install` puts the program; DESTDIR=... stages it for a package.
+PREFIX     ?= /usr/local
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build build-player build-asan build-fuzz fuzz fuzz-smoke test test-plain test-asan run run-text screens bench clean
+.PHONY: all deps configure build build-player build-asan build-fuzz fuzz fuzz-smoke test test-plain test-asan run run-text screens bench install uninstall clean
 
 all: build
 
@@ -70,6 +72,22 @@ run-text: build-player
 screens: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx --screens $(BUILD)/screens
 	@echo "Képek: $(BUILD)/screens/"
+
+# The programs, the bundled packages, the desktop entry, icons and metadata under $(PREFIX).
+# An already configured build tree is only brought up to date, so that `sudo make install`
+# after `make build-player` writes nothing but the installed files and the install list.
+install:
+	@[ -f $(BUILD)/build.ninja ] || $(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx_run zrx_icons
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes what the last `make install` put in place, as its install list names it (the list
+# leaves out DESTDIR: give the same one again).
+uninstall:
+	@[ -f $(BUILD)/install_manifest.txt ] || { echo "Nincs telepítési lista: $(BUILD)/install_manifest.txt"; exit 1; }
+	@sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -f
+	@find "$(DESTDIR)$(PREFIX)/share/zrx" -depth -type d -empty -delete 2>/dev/null || true
+	@rm $(BUILD)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   librsvg2-bin imagemagick fonts-linuxlibertine
   xvfb xauth
+  desktop-file-utils appstream
   clang libclang-rt-14-dev strace
 )
 

@@ -15,8 +15,29 @@ bool isPackageFolder(const fs::directory_entry& entry) {
   return entry.is_directory() && entry.path().filename().string().size() == 6;
 }
 
+// Installed files may be read-only; the user's copies are the program's to rewrite.
+void makeWritable(const fs::path& folder) {
+  std::error_code ec;
+  for (const fs::directory_entry& file : fs::recursive_directory_iterator(folder, ec))
+    fs::permissions(file.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+// Copies a package under a name that is no package folder and renames it into place, so
+// that a copy cut short (a full disk) is done again at the next start, not kept half.
+bool copyPackage(const fs::path& from, const fs::path& to) {
+  const fs::path partial = fs::path(to).concat(".part");
+  std::error_code ec;
+  fs::remove_all(partial, ec);
+  fs::copy(from, partial, fs::copy_options::recursive, ec);
+  if (!ec) makeWritable(partial);
+  if (!ec) fs::rename(partial, to, ec);
+  return !ec;
+}
+
 // Copies the packages that the user's folder does not have yet, and makes the folders the
 // program writes into. Packages already there stay as they are: they hold the player's names.
+// The installed save folder brings the empty index, which the save and load screen needs;
+// an index and saved games already there are kept.
 bool layOut(const fs::path& installed, const fs::path& user) {
   std::error_code ec;
   fs::create_directories(user, ec);
@@ -25,14 +46,15 @@ bool layOut(const fs::path& installed, const fs::path& user) {
     if (!isPackageFolder(entry)) continue;
     const fs::path target = user / entry.path().filename();
     if (fs::exists(target)) continue;
-    fs::copy(entry.path(), target, fs::copy_options::recursive, ec);
-    if (ec) return false;
-    // Installed files may be read-only; the user's copies are the program's to rewrite.
-    for (const fs::directory_entry& file : fs::recursive_directory_iterator(target, ec))
-      fs::permissions(file.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+    if (!copyPackage(entry.path(), target)) return false;
   }
+  if (ec) return false;
   fs::create_directories(user / "Save", ec);
-  fs::create_directories(user / "Other", ec);
+  if (!ec && fs::is_directory(installed / "Save")) {
+    fs::copy(installed / "Save", user / "Save", fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
+    makeWritable(user / "Save");
+  }
+  if (!ec) fs::create_directories(user / "Other", ec);
   return !ec;
 }
 

@@ -46,6 +46,7 @@ TEST_F(ProgramFolderTest, AnInstalledProgramLaysOutTheUsersFolderOnce) {
   writeFile(prefix / "share" / "zrx" / "Source" / "Data0.zrx", "installed");
   writeFile(prefix / "share" / "zrx" / "Mondak" / "Data0.zrx", "legends");
   writeFile(prefix / "share" / "zrx" / "README", "not a package");
+  writeFile(prefix / "share" / "zrx" / "Save" / "Save.zrx", "empty index");
   fs::permissions(prefix / "share" / "zrx" / "Source" / "Data0.zrx", fs::perms::owner_read);
   const ProgramFolderInputs inputs{.executableFolder = prefix / "bin", .userDataHome = root() / "home"};
 
@@ -54,15 +55,38 @@ TEST_F(ProgramFolderTest, AnInstalledProgramLaysOutTheUsersFolderOnce) {
   EXPECT_EQ("installed", readFile(folder / "Source" / "Data0.zrx"));
   EXPECT_EQ("legends", readFile(folder / "Mondak" / "Data0.zrx"));
   EXPECT_FALSE(fs::exists(folder / "README"));
-  EXPECT_TRUE(fs::is_directory(folder / "Save"));
+  EXPECT_EQ("empty index", readFile(folder / "Save" / "Save.zrx"));
   EXPECT_TRUE(fs::is_directory(folder / "Other"));
+  EXPECT_FALSE(fs::exists(folder / "Source.part"));
   // The user's copy is the program's to rewrite (the names live in it) ...
   EXPECT_NE(fs::perms::none, fs::status(folder / "Source" / "Data0.zrx").permissions() & fs::perms::owner_write);
   writeFile(folder / "Source" / "Data0.zrx", "names recorded");
-  // ... and a later start keeps it.
+  writeFile(folder / "Save" / "Save.zrx", "one saved game");
+  // ... and a later start keeps it, and the saved games.
   ASSERT_EQ(folder, DecideProgramFolder(inputs));
   EXPECT_EQ("names recorded", readFile(folder / "Source" / "Data0.zrx"));
+  EXPECT_EQ("one saved game", readFile(folder / "Save" / "Save.zrx"));
   EXPECT_EQ("installed", readFile(prefix / "share" / "zrx" / "Source" / "Data0.zrx"));
+}
+
+// A user's folder laid out before the installed save folder came along, or a first start
+// cut short: the missing index and a missing package are laid out, nothing else is touched.
+TEST_F(ProgramFolderTest, ALaterStartCompletesAnIncompleteUsersFolder) {
+  const fs::path prefix = root() / "usr";
+  writeFile(prefix / "share" / "zrx" / "Source" / "Data0.zrx", "installed");
+  writeFile(prefix / "share" / "zrx" / "Mondak" / "Data0.zrx", "legends");
+  writeFile(prefix / "share" / "zrx" / "Save" / "Save.zrx", "empty index");
+  const fs::path user = root() / "home" / "zrx";
+  writeFile(user / "Source" / "Data0.zrx", "names recorded");
+  writeFile(user / "Save" / "QWERTYUI.zrm", "a saved game");
+  writeFile(user / "Mondak.part" / "Data0.zrx", "cut short");
+
+  ASSERT_EQ(user, DecideProgramFolder({.executableFolder = prefix / "bin", .userDataHome = root() / "home"}));
+  EXPECT_EQ("names recorded", readFile(user / "Source" / "Data0.zrx"));
+  EXPECT_EQ("legends", readFile(user / "Mondak" / "Data0.zrx"));
+  EXPECT_FALSE(fs::exists(user / "Mondak.part"));
+  EXPECT_EQ("empty index", readFile(user / "Save" / "Save.zrx"));
+  EXPECT_EQ("a saved game", readFile(user / "Save" / "QWERTYUI.zrm"));
 }
 
 TEST_F(ProgramFolderTest, NoPackagesAnywhereKeepsTheProgramsFolder) {
