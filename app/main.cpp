@@ -1,6 +1,7 @@
 // zrx: the desktop player. Makes sure it runs once, then opens the welcome window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <exception>
 #include <iostream>
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) try {
   QApplication app(argc, argv);
   QApplication::setApplicationName(zrx::kApplicationTitle);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The installed desktop entry's name: docks and task bars find the program's name and icon by it.
+  QApplication::setDesktopFileName("hu.zrx.ZRX");
+  QApplication::setWindowIcon(QIcon(":/zrx/pictures/icon.svg"));
 
   QCommandLineParser parser;
   parser.addHelpOption();
