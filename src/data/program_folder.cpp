@@ -45,12 +45,12 @@ bool layOut(const fs::path& installed, const fs::path& user) {
   for (const fs::directory_entry& entry : fs::directory_iterator(installed, ec)) {
     if (!isPackageFolder(entry)) continue;
     const fs::path target = user / entry.path().filename();
-    if (fs::exists(target)) continue;
+    if (std::error_code probe; fs::exists(target, probe) || probe) continue;
     if (!copyPackage(entry.path(), target)) return false;
   }
   if (ec) return false;
   fs::create_directories(user / "Save", ec);
-  if (!ec && fs::is_directory(installed / "Save")) {
+  if (!ec && fs::is_directory(installed / "Save", ec)) {
     fs::copy(installed / "Save", user / "Save", fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
     makeWritable(user / "Save");
   }
