@@ -73,13 +73,14 @@ screens: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx --screens $(BUILD)/screens
 	@echo "Képek: $(BUILD)/screens/"
 
-# The programs, the bundled packages, the desktop entry, icons and metadata under $(PREFIX).
+# The programs (without their debugging symbols), the bundled packages, the desktop entry,
+# icons and metadata under $(PREFIX).
 # An already configured build tree is only brought up to date, so that `sudo make install`
 # after `make build-player` writes nothing but the installed files and the install list.
 install:
 	@[ -f $(BUILD)/build.ninja ] || $(MAKE) --no-print-directory configure
 	@cmake --build $(BUILD) -j $(JOBS) --target zrx_run zrx_icons
-	@cmake --install $(BUILD) --prefix $(PREFIX)
+	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 # Removes what the last `make install` put in place, as its install list names it (the list
 # leaves out DESTDIR: give the same one again).
