@@ -103,7 +103,7 @@ void WelcomeTest::signInRecordsTheNameAndHandsOver() {
   Program& program = fixture.program();
   TFormWelcome& welcome = startWelcome(program);
   typeName(welcome, "Kalandor");
-  QTest::keyClick(welcome.nameField()->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(welcome.nameField(), Qt::Key_Return);  // where the keyboard delivers it
   QCOMPARE(welcome.header()->text(), QString("Üdvözöllek, Kalandor, a ZRX világában!"));
   QCOMPARE(welcome.signInLink()->text(), QString("Belépés..."));
   QCOMPARE(welcome.signInLink()->currentColour(), QColor(0, 128, 0));
@@ -182,14 +182,14 @@ void WelcomeTest::escapeAsksBeforeClosing() {
   testing::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   testing::AnswerModal(" Nem ");
-  QTest::keyClick(welcome.nameField()->lineEdit(), Qt::Key_Escape);
+  QTest::keyClick(welcome.nameField(), Qt::Key_Escape);
   QVERIFY(welcome.isVisible());
   QVERIFY(!fixture.program().quitConfirmed());
   testing::WhenModalOpens([](QWidget& modal) {
     for (QPushButton* button : modal.findChildren<QPushButton*>())
       if (button->text() == " Igen ") button->click();
   });
-  QTest::keyClick(welcome.nameField()->lineEdit(), Qt::Key_Escape);
+  QTest::keyClick(welcome.nameField(), Qt::Key_Escape);
   QVERIFY(fixture.program().quitConfirmed());
   QVERIFY(!welcome.isVisible());
 }

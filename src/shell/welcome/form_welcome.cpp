@@ -75,6 +75,9 @@ TFormWelcome::TFormWelcome(Program& program, QWidget* parent)
   comboBox1_->setAccessibleName("Játékos neve");
   comboBox1_->setAccessibleDescription("Írd be a neved, vagy válassz az ismert nevek közül, majd nyomj Entert");
   label3_->setBuddy(comboBox1_);
+  // The focus rests on the combo box, which hands Enter and Escape to its line edit without
+  // passing them through the line edit's filters: watch both.
+  comboBox1_->installEventFilter(this);
   comboBox1_->lineEdit()->installEventFilter(this);
 
   label4_ = new LinkLabel("Belépés", this);
@@ -221,7 +224,8 @@ void TFormWelcome::handOver() {
 }
 
 bool TFormWelcome::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == comboBox1_->lineEdit() && event->type() == QEvent::KeyPress) {
+  const bool nameField = watched == comboBox1_ || watched == comboBox1_->lineEdit();
+  if (nameField && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       signIn();
