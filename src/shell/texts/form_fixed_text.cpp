@@ -17,7 +17,7 @@ namespace {
 constexpr int kMargin = 20;
 constexpr int kTextTop = 48;
 constexpr int kTextHeight = 392;
-constexpr int kTopicWidth = 190;
+constexpr int kTopicWidth = 240;
 constexpr int kBottomRow = 456;
 // The rich text's focus id in its window.
 constexpr int kTextFocusId = 1;

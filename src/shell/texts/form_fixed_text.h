@@ -27,7 +27,7 @@ struct FixedTextContent {
 class TFormFixedText : public TFormZRXBase {
   Q_OBJECT
  public:
-  static constexpr QSize kTextWindowSize{660, 500};
+  static constexpr QSize kTextWindowSize{720, 500};
 
   TFormFixedText(Program& program, FixedTextContent content, QWidget* parent);
   ~TFormFixedText() override;
