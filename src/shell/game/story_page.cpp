@@ -11,7 +11,7 @@
 
 #include "game/arrow_button.h"
 #include "game/control_render.h"
-#include "game/desktop_links.h"
+#include "start/deployment.h"
 #include "style/link_label.h"
 #include "navigation.h"
 #include "game/page_context.h"

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "about/form_version.h"
 #include "dialogs/form_bye.h"
 #include "dialogs/form_comment.h"
 #include "dialogs/form_error.h"
@@ -25,6 +26,7 @@
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
+#include "texts/form_fixed_text.h"
 #include "welcome/form_settings.h"
 #include "welcome/form_welcome.h"
 
@@ -83,6 +85,25 @@ void writeControls(Program& program, ScreenWriter& writer) {
   writer.write("controls", window);
 }
 
+// The version window and the fixed-text windows, the rules once per topic.
+void writeAboutWindows(Program& program, ScreenWriter& writer) {
+  TFormVersion version(program);
+  writer.write("version", version);
+  TFormIntro intro(program);
+  writer.write("text_intro", intro);
+  TFormRules rules(program);
+  for (std::size_t topic = 0; topic < rules.topicLabels().size(); ++topic) {
+    rules.showTopic(static_cast<int>(topic));
+    writer.write(QString("text_rules_%1").arg(topic + 1), rules);
+  }
+  TFormThanks thanks(program);
+  writer.write("text_thanks", thanks);
+  TFormInfo info(program);
+  writer.write("text_info", info);
+  TFormRepair repair(program);
+  writer.write("text_repair", repair);
+}
+
 }  // namespace
 
 int WriteScreens(const std::filesystem::path& programFolder, const std::filesystem::path& target) {
@@ -132,6 +153,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writer.write("settings_look", settings);
 
   writeControls(program, writer);
+  writeAboutWindows(program, writer);
   WriteScreenWindowPictures(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   return writer.failed() ? 1 : 0;

@@ -1,20 +1,37 @@
 #include "start/window_registry.h"
 
+#include "about/form_version.h"
 #include "dialogs/form_bye.h"
 #include "game/form_main.h"
 #include "game/menu_table.h"
 #include "screens/form_save_load.h"
 #include "start/program.h"
 #include "start/window_opener.h"
+#include "texts/form_fixed_text.h"
 #include "welcome/form_settings.h"
 
 namespace zrx {
+namespace {
+
+// A window that needs nothing but the program to open.
+template <typename Window>
+void registerPlain(WindowOpener& opener, int code) {
+  opener.registerWindow(code, [](Program& owner, QWidget* parent) { return std::make_unique<Window>(owner, parent); });
+}
+
+}  // namespace
 
 void RegisterWindows(Program& program) {
   WindowOpener& opener = program.opener();
   opener.registerWindow(kWindowBye, [](Program& owner, QWidget* parent) {
     return std::make_unique<TFormBye>(owner, parent);
   });
+  registerPlain<TFormVersion>(opener, kWindowVersion);
+  registerPlain<TFormIntro>(opener, kWindowIntro);
+  registerPlain<TFormRules>(opener, kWindowRules);
+  registerPlain<TFormThanks>(opener, kWindowThanks);
+  registerPlain<TFormInfo>(opener, kWindowInfo);
+  registerPlain<TFormRepair>(opener, kWindowRepair);
   opener.registerWindow(kWindowSettings, [](Program& owner, QWidget* parent) -> std::unique_ptr<TFormZRXBase> {
     auto window = std::make_unique<TFormSettings>(owner, parent);
     if (!window->load()) {
@@ -33,9 +50,11 @@ void RegisterWindows(Program& program) {
     });
   }
   opener.registerRestoreAction(kWindowSettings, [&program] { program.opener().FormNyitas(kWindowSettings); });
-  // The new-game, load and save windows come back through their menu commands, which set
-  // up what the window needs (the new-game command, the mode of the save window).
-  for (const int window : {kWindowNewGame, kWindowLoad, kWindowSave}) {
+  // These windows come back through their menu commands, which set up what the window needs
+  // (the new-game command, the mode of the save window, the hand-over between the
+  // introduction and the rules).
+  for (const int window : {kWindowNewGame, kWindowLoad, kWindowSave, kWindowVersion, kWindowThanks, kWindowIntro,
+                           kWindowInfo, kWindowRules, kWindowRepair}) {
     opener.registerRestoreAction(window, [&program, window] {
       for (const MenuEntry& entry : MenuEntries()) {
         if (entry.windowCode != window) continue;

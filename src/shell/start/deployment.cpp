@@ -1,11 +1,14 @@
-#include "game/desktop_links.h"
+#include "start/deployment.h"
+
+#include <QtGlobal>
 
 namespace zrx {
 namespace {
 
-// Deployment values of this build.
+// Deployment values of this build, to be replaced by the deployer.
 constexpr const char* kAuthorsAddress = "zrx@zrx-jatek.hu";
 constexpr const char* kHomePage = "https://www.zrx-jatek.hu/";
+constexpr const char* kUpdateInfoPath = "_system/zrxver.txt";
 
 }  // namespace
 
@@ -14,5 +17,11 @@ QString AuthorsMailUrl() {
 }
 
 QString HomePageUrl() { return kHomePage; }
+
+QUrl UpdateInfoUrl() {
+  const QString overridden = qEnvironmentVariable("ZRX_UPDATE_URL");
+  if (!overridden.isEmpty()) return QUrl(overridden);
+  return QUrl(QString(kHomePage) + kUpdateInfoPath);
+}
 
 }  // namespace zrx
