@@ -2,30 +2,32 @@
 
 #include <Qt>
 
+#include "start/window_opener.h"
+
 namespace zrx {
 
 const std::vector<MenuEntry>& MenuEntries() {
   using enum MenuAction;
   static const std::vector<MenuEntry> entries = {
-      {11, "Kezdés", "F2", Qt::Key_F2, NewGame, window_code::kNewGame, {}},
-      {12, "Betöltés", "F3", Qt::Key_F3, Load, window_code::kLoad, {}},
-      {13, "Mentés", "F4", Qt::Key_F4, Save, window_code::kSave, {}},
+      {11, "Kezdés", "F2", Qt::Key_F2, NewGame, kWindowNewGame, {}},
+      {12, "Betöltés", "F3", Qt::Key_F3, Load, kWindowLoad, {}},
+      {13, "Mentés", "F4", Qt::Key_F4, Save, kWindowSave, {}},
       {14, "Befejezés", "F8", Qt::Key_F8, EndGame, 0, {}},
       {15, "Importálás", "", 0, Import, 0,
        {"Új játékcsomag importálásához be kell fejezned", " az éppen folyó játékot!"}},
-      {16, "Beállítások", "F6", Qt::Key_F6, Settings, window_code::kSettings,
+      {16, "Beállítások", "F6", Qt::Key_F6, Settings, kWindowSettings,
        {"A játék beállításaihoz be kell fejezned", " az éppen folyó játékot!"}},
-      {17, "Kilépés a Programból", "", 0, Quit, window_code::kQuit, {}},
+      {17, "Kilépés a Programból", "", 0, Quit, kWindowBye, {}},
       {21, "Statisztika", "", 0, Nothing, 0, {}},
-      {22, "Köszönetnyilvánítás", "", 0, OpenWindow, window_code::kThanks, {}},
+      {22, "Köszönetnyilvánítás", "", 0, OpenWindow, kWindowThanks, {}},
       {23, "Történet Szerkesztő", "", 0, Editor, 0,
        {"A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"}},
       {kOwnDiceMenuCode, "Saját dobókockák", "", 0, OwnDice, 0, {}},
-      {31, "Bevezetés", "", 0, Introduction, window_code::kIntroduction, {}},
-      {32, "Játékszabályok", "F1", Qt::Key_F1, Rules, window_code::kRules, {}},
-      {33, "Javítások", "F10", Qt::Key_F10, OpenWindow, window_code::kRepairs, {}},
-      {34, "Információ", "F11", Qt::Key_F11, OpenWindow, window_code::kInformation, {}},
-      {35, "Verzió", "F12", Qt::Key_F12, OpenWindow, window_code::kVersion, {}},
+      {31, "Bevezetés", "", 0, Introduction, kWindowIntro, {}},
+      {32, "Játékszabályok", "F1", Qt::Key_F1, Rules, kWindowRules, {}},
+      {33, "Javítások", "F10", Qt::Key_F10, OpenWindow, kWindowRepair, {}},
+      {34, "Információ", "F11", Qt::Key_F11, OpenWindow, kWindowInfo, {}},
+      {35, "Verzió", "F12", Qt::Key_F12, OpenWindow, kWindowVersion, {}},
   };
   return entries;
 }

@@ -35,21 +35,6 @@ struct MenuEntry {
   std::array<std::string, 2> busyNotice;
 };
 
-// Window codes of the windows the game window opens.
-namespace window_code {
-inline constexpr int kQuit = 10;
-inline constexpr int kSave = 20;
-inline constexpr int kLoad = 30;
-inline constexpr int kVersion = 40;
-inline constexpr int kThanks = 50;
-inline constexpr int kIntroduction = 60;
-inline constexpr int kInformation = 70;
-inline constexpr int kRules = 80;
-inline constexpr int kNewGame = 90;
-inline constexpr int kSettings = 100;
-inline constexpr int kRepairs = 110;
-}  // namespace window_code
-
 // "Saját dobókockák", whose shortcut column carries its check mark.
 inline constexpr int kOwnDiceMenuCode = 24;
 
