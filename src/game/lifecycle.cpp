@@ -162,7 +162,8 @@ void Lifecycle::ValtozoInicializalas() {
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   // A new game never inherits the offer arrangement of the equipment page.
   CallHook(game_.hooks.FelszTargyAlaphelyzet);
-  MentesEngedelyezes(true);
+  // Saving waits for a chapter point that allows it.
+  MentesEngedelyezes(game_.state.SaveAllowed);
   setGameCommandsEnabled(true);
   setOwnNotesEnabled(true);
 }

@@ -7,6 +7,7 @@
 #include "conditions.h"
 #include "game.h"
 #include "information.h"
+#include "lifecycle.h"
 #include "save_permission.h"
 #include "shown_list.h"
 
@@ -84,7 +85,7 @@ void Navigation::SpecialValtozas() {
   const bool anyChange = !chapter.SpecialChange1.empty() || !chapter.SpecialChange2.empty() ||
                          !chapter.SpecialChange3.empty() || !chapter.SpecialChange4.empty();
   if (anyChange) {
-    game_.state.SaveAllowed = false;
+    setSaveAllowed(false);
     startSpecialChanges();
     return;
   }
@@ -120,7 +121,13 @@ void Navigation::startSpecialChanges() {
 }
 
 void Navigation::decideSaveAllowed(const TChapterRec& chapter) {
-  game_.state.SaveAllowed = SaveRefusalAt(game_.state, chapter) == SaveRefusal::None;
+  setSaveAllowed(SaveRefusalAt(game_.state, chapter) == SaveRefusal::None);
+}
+
+void Navigation::setSaveAllowed(bool allowed) {
+  game_.state.SaveAllowed = allowed;
+  // The save button and its menu twins offer saving exactly while it is possible.
+  Lifecycle(game_).MentesEngedelyezes(allowed);
 }
 
 void Navigation::TovabbLepesValasztas() {

@@ -65,6 +65,7 @@ class Navigation {
  private:
   void startSpecialChanges();
   void decideSaveAllowed(const TChapterRec& chapter);
+  void setSaveAllowed(bool allowed);
   void offerTypedChoice(const TChapterRec& chapter);
   void switchToPendingPage();
   void chooseListEntry(const std::string& entry);

@@ -45,7 +45,7 @@ TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   EXPECT_EQ("Normál", s.LabelNehezsegiFokozat.text());
   EXPECT_EQ("19", s.LabelStaminaTextNow.text());
   EXPECT_TRUE(s.BitBtn4.enabled());
-  EXPECT_TRUE(s.BitBtn3.enabled()) << "save controls enabled; SaveAllowed decides per chapter point";
+  EXPECT_FALSE(s.BitBtn3.enabled()) << "the rules text never allows saving";
   EXPECT_FALSE(game.state.SaveAllowed);
   EXPECT_TRUE(s.ListBox_FT.visible());
   EXPECT_EQ(1, s.SpinEditINFO.value());

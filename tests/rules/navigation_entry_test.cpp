@@ -123,8 +123,12 @@ TEST_F(NavigationEntryTest, SavePermission) {
     state().settings.SaveInterval = 13;
     state().navigation.ChaptersSinceSave = static_cast<std::uint8_t>(c.sinceSave);
     state().SaveAllowed = !c.allowed;
+    game.screen.BitBtn3.setEnabled(!c.allowed);
     enter(c.chapter);
     EXPECT_EQ(c.allowed, state().SaveAllowed) << c.name;
+    // The save button and its menu twins offer exactly what the rule allows.
+    for (const Control* control : {&game.screen.BitBtn3, &game.screen.LabelMenu13, &game.screen.LabelMenuGyors13})
+      EXPECT_EQ(c.allowed, control->enabled()) << c.name;
   }
 }
 
