@@ -2,6 +2,7 @@
 
 #include <gvc.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,17 +28,25 @@ struct GraphCloser {
   }
 };
 
-void setGraphAttributes(Agraph_t* graph) {
+// Passes of the network simplex that places the nodes across: it is most of the layout's
+// cost on a long adventure (every step back adds a chain of hidden nodes across the ranks
+// it spans), while a map past a few dozen nodes looks alike after thirty passes or after
+// hundreds. A small map gets its full polish.
+constexpr double kPlacementPasses = 30;
+
+void setGraphAttributes(Agraph_t* graph, std::size_t nodeCount) {
   agattr(graph, AGRAPH, text("rankdir"), text("TB"));
   agattr(graph, AGRAPH, text("nodesep"), text("0.25"));
   agattr(graph, AGRAPH, text("ranksep"), text("0.35"));
-  // Fewer crossing-reduction and ranking passes, and steps drawn as straight lines, keep
-  // a long adventure quick to lay out.
+  // The newer ranking pass (it walks the graph's edges far less often), fewer
+  // crossing-reduction and placement passes, and steps drawn as straight lines keep a long
+  // adventure quick to lay out.
+  agattr(graph, AGRAPH, text("newrank"), text("true"));
   agattr(graph, AGRAPH, text("mclimit"), text("0.1"));
-  agattr(graph, AGRAPH, text("nslimit"), text("1"));
+  const double placementLimit = std::min(1.0, kPlacementPasses / static_cast<double>(std::max<std::size_t>(nodeCount, 1)));
+  agattr(graph, AGRAPH, text("nslimit"), text(std::to_string(placementLimit).c_str()));
   agattr(graph, AGRAPH, text("nslimit1"), text("1"));
   agattr(graph, AGRAPH, text("splines"), text("line"));
-  agattr(graph, AGRAPH, text("searchsize"), text("5"));
   agattr(graph, AGRAPH, text("remincross"), text("false"));
   agattr(graph, AGNODE, text("shape"), text("box"));
   agattr(graph, AGNODE, text("fixedsize"), text("true"));
@@ -61,7 +70,7 @@ std::optional<MapLayout> LayOutMap(const AdventureMap& map, const std::vector<Ma
   std::unique_ptr<GVC_t, ContextCloser> gvc(gvContext());
   if (!gvc) return std::nullopt;
   std::unique_ptr<Agraph_t, GraphCloser> graph(agopen(text("map"), Agdirected, nullptr), GraphCloser{gvc.get()});
-  setGraphAttributes(graph.get());
+  setGraphAttributes(graph.get(), map.nodes.size());
 
   std::vector<Agnode_t*> nodes;
   for (std::size_t i = 0; i < map.nodes.size(); ++i) {
