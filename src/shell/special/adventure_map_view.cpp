@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainterPath>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,14 @@ QPainterPath arrowHead(QPointF from, QPointF tip) {
   return head;
 }
 
+// The layout depends on the nodes (their boxes fit the number and title) and the steps.
+bool sameRoute(const AdventureMap& a, const AdventureMap& b) {
+  const auto sameNode = [](const MapNode& x, const MapNode& y) { return x.chapter == y.chapter && x.title == y.title; };
+  const auto sameStep = [](const MapEdge& x, const MapEdge& y) { return x.from == y.from && x.to == y.to; };
+  return std::equal(a.nodes.begin(), a.nodes.end(), b.nodes.begin(), b.nodes.end(), sameNode) &&
+         std::equal(a.edges.begin(), a.edges.end(), b.edges.begin(), b.edges.end(), sameStep);
+}
+
 bool sameMarks(const AdventureMap& a, const AdventureMap& b) {
   if (a.current != b.current || a.stubs.size() != b.stubs.size()) return false;
   for (std::size_t i = 0; i < a.stubs.size(); ++i) {
@@ -54,7 +63,8 @@ AdventureMapView::AdventureMapView(QWidget* parent) : QGraphicsView(parent) {
 }
 
 void AdventureMapView::setMap(AdventureMap map) {
-  const bool grew = !layout_ || layout_->steps != map.steps || map_.nodes.size() != map.nodes.size();
+  // Another game of as many steps (loaded while the page was hidden) needs its own layout.
+  const bool grew = !layout_ || !sameRoute(map_, map);
   const bool unchanged = !grew && sameMarks(map_, map);
   map_ = std::move(map);
   if (unchanged) return;

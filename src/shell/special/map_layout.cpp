@@ -89,7 +89,7 @@ std::optional<MapLayout> LayOutMap(const AdventureMap& map, const std::vector<Ma
 
   const boxf box = GD_bb(graph.get());
   auto flip = [&](pointf p) { return MapPoint{p.x - box.LL.x, box.UR.y - p.y}; };
-  MapLayout layout{.bounds = {box.UR.x - box.LL.x, box.UR.y - box.LL.y}, .steps = map.steps};
+  MapLayout layout{.bounds = {box.UR.x - box.LL.x, box.UR.y - box.LL.y}};
   for (Agnode_t* node : nodes) {
     layout.centres.push_back(flip(ND_coord(node)));
     layout.sizes.push_back({ND_width(node) * kPointsPerInch, ND_height(node) * kPointsPerInch});

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "adventure_map.h"
 #include "special/adventure_map_view.h"
 #include "battle.h"
 #include "fixed_clock.h"
@@ -106,6 +107,22 @@ class SpecialPageTest : public QObject {
     page.refresh();
     QCOMPARE(view.layoutCount(), layouts + 1);
     QCOMPARE(nodeItems(view).size(), 3);
+  }
+
+  void anotherGameOfAsManyStepsIsLaidOutAnew() {
+    GameState first, second;
+    first.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}, {"A barlang"}, {"A hegy"}, {"A tó"}};
+    second.ChapterTexts = first.ChapterTexts;
+    first.navigation.VisitedPath = {"1", "2", "4"};
+    first.CurrentChapter = 4;
+    second.navigation.VisitedPath = {"1", "3", "5"};
+    second.CurrentChapter = 5;
+    AdventureMapView view;
+    view.setMap(BuildAdventureMap(first));
+    view.setMap(BuildAdventureMap(first));
+    QCOMPARE(view.layoutCount(), 1);
+    view.setMap(BuildAdventureMap(second));
+    QCOMPARE(view.layoutCount(), 2);
   }
 
   void keysMoveTheSelectionAndEnterTellsTheNode() {
