@@ -79,7 +79,19 @@ void AdventureMapView::setMap(AdventureMap map) {
     selected_ = map_.current;
   }
   rebuildScene();
-  if (grew && map_.current >= 0 && layout_) centerOn(toQt(layout_->centres[static_cast<std::size_t>(map_.current)]));
+  if (grew) {
+    followCurrent_ = true;
+    showCurrent();
+  }
+}
+
+void AdventureMapView::showCurrent() {
+  if (map_.current >= 0 && layout_) centerOn(toQt(layout_->centres[static_cast<std::size_t>(map_.current)]));
+}
+
+void AdventureMapView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  if (followCurrent_) showCurrent();
 }
 
 void AdventureMapView::rebuildScene() {
@@ -163,11 +175,18 @@ void AdventureMapView::wheelEvent(QWheelEvent* event) {
   const double factor = std::pow(kZoomStep, steps);
   const double zoom = transform().m11() * factor;
   if (zoom < 0.05 || zoom > 8) return;
+  followCurrent_ = false;
   scale(factor, factor);
   event->accept();
 }
 
+void AdventureMapView::mousePressEvent(QMouseEvent* event) {
+  followCurrent_ = false;
+  QGraphicsView::mousePressEvent(event);
+}
+
 void AdventureMapView::mouseDoubleClickEvent(QMouseEvent* event) {
+  followCurrent_ = false;
   fitAll();
   event->accept();
 }
@@ -208,7 +227,10 @@ void AdventureMapView::keyPressEvent(QKeyEvent* event) {
       return;
     default: QGraphicsView::keyPressEvent(event); return;
   }
-  if (next >= 0) selectNode(next);
+  if (next >= 0) {
+    followCurrent_ = false;
+    selectNode(next);
+  }
   event->accept();
 }
 

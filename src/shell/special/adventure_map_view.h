@@ -35,8 +35,10 @@ class AdventureMapView : public QGraphicsView {
 
  protected:
   void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void rebuildScene();
@@ -44,11 +46,15 @@ class AdventureMapView : public QGraphicsView {
   void addNodes();
   void addStubs();
   int neighbourTowards(double dx, double dy) const;
+  void showCurrent();
 
   AdventureMap map_;
   std::optional<MapLayout> layout_;
   int layoutCount_ = 0;
   int selected_ = -1;
+  // The current node is kept in the middle until the player moves the map himself: the
+  // page lays the view out to its final size only after the map is set.
+  bool followCurrent_ = false;
 };
 
 }  // namespace zrx

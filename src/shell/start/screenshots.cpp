@@ -22,6 +22,7 @@
 #include "game/game_screens.h"
 #include "resources/resources.h"
 #include "screens/screen_pictures.h"
+#include "special/special_screens.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
@@ -83,6 +84,11 @@ void writeControls(Program& program, ScreenWriter& writer) {
   writer.write("controls", window);
 }
 
+// The "Speciális" page in the middle of a longer adventure and during its battle.
+void writeSpecialPage(const std::filesystem::path& programFolder, ScreenWriter& writer) {
+  WriteSpecialPageScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
+}
+
 }  // namespace
 
 int WriteScreens(const std::filesystem::path& programFolder, const std::filesystem::path& target) {
@@ -134,6 +140,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writeControls(program, writer);
   WriteScreenWindowPictures(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
+  writeSpecialPage(programFolder, writer);
   return writer.failed() ? 1 : 0;
 }
 
