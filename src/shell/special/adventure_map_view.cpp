@@ -80,7 +80,7 @@ void AdventureMapView::setMap(AdventureMap map) {
   }
   rebuildScene();
   if (grew) {
-    followCurrent_ = true;
+    keep_ = Keep::Current;
     showCurrent();
   }
 }
@@ -91,7 +91,8 @@ void AdventureMapView::showCurrent() {
 
 void AdventureMapView::resizeEvent(QResizeEvent* event) {
   QGraphicsView::resizeEvent(event);
-  if (followCurrent_) showCurrent();
+  if (keep_ == Keep::Current) showCurrent();
+  if (keep_ == Keep::Whole) fitAll();
 }
 
 void AdventureMapView::rebuildScene() {
@@ -141,11 +142,12 @@ void AdventureMapView::addStubs() {
   if (map_.current < 0 || map_.stubs.empty()) return;
   const auto current = static_cast<std::size_t>(map_.current);
   const QPointF from = toQt(layout_->centres[current]) + QPointF(0, layout_->sizes[current].height / 2);
-  const double span = (MapStubItem::kSize.width() + 8) * static_cast<double>(map_.stubs.size() - 1);
+  const double pitch = MapStubItem::kSize.width() + 8;
+  const QSizeF row(pitch * static_cast<double>(map_.stubs.size()) - 8, MapStubItem::kSize.height());
+  const QPointF centre = stubRowCentre(from, row);
   const QPen pen(kStepColour, 1, Qt::DashLine);
   for (std::size_t i = 0; i < map_.stubs.size(); ++i) {
-    const QPointF at = from + QPointF(-span / 2 + (MapStubItem::kSize.width() + 8) * static_cast<double>(i),
-                                      kStubGap + MapStubItem::kSize.height() / 2);
+    const QPointF at = centre + QPointF(-row.width() / 2 + MapStubItem::kSize.width() / 2 + pitch * static_cast<double>(i), 0);
     const QPointF tip = at - QPointF(0, MapStubItem::kSize.height() / 2);
     scene()->addLine(QLineF(from, tip), pen);
     scene()->addPath(arrowHead(from, tip), QPen(kStepColour), kStepColour);
@@ -154,6 +156,31 @@ void AdventureMapView::addStubs() {
     stub->setZValue(1);
     scene()->addItem(stub);
   }
+}
+
+// The stubs change within a chapter point (a test decides what is offered) while the
+// layout stays, so Graphviz does not place them: their row goes below the current node,
+// moved aside or further down until it covers no other node.
+QPointF AdventureMapView::stubRowCentre(QPointF from, QSizeF row) const {
+  const QPointF below = from + QPointF(0, kStubGap + row.height() / 2);
+  const double sideStep = MapStubItem::kSize.width() + 8, downStep = row.height() + kStubGap;
+  const auto free = [this, row](QPointF centre) {
+    const QRectF area = QRectF(centre - QPointF(row.width() / 2, row.height() / 2), row).adjusted(-6, -6, 6, 6);
+    for (std::size_t i = 0; i < layout_->centres.size(); ++i) {
+      const QSizeF size(layout_->sizes[i].width, layout_->sizes[i].height);
+      if (area.intersects(QRectF(toQt(layout_->centres[i]) - QPointF(size.width() / 2, size.height() / 2), size))) {
+        return false;
+      }
+    }
+    return true;
+  };
+  for (int down = 0; down < 4; ++down) {
+    for (const int aside : {0, 1, -1, 2, -2, 3, -3}) {
+      const QPointF centre = below + QPointF(aside * sideStep, down * downStep);
+      if (free(centre)) return centre;
+    }
+  }
+  return below;
 }
 
 void AdventureMapView::selectNode(int node) {
@@ -167,6 +194,7 @@ void AdventureMapView::selectNode(int node) {
 
 void AdventureMapView::fitAll() {
   if (!scene()->items().isEmpty()) fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+  keep_ = Keep::Whole;
 }
 
 void AdventureMapView::wheelEvent(QWheelEvent* event) {
@@ -175,18 +203,17 @@ void AdventureMapView::wheelEvent(QWheelEvent* event) {
   const double factor = std::pow(kZoomStep, steps);
   const double zoom = transform().m11() * factor;
   if (zoom < 0.05 || zoom > 8) return;
-  followCurrent_ = false;
+  keep_ = Keep::Nothing;
   scale(factor, factor);
   event->accept();
 }
 
 void AdventureMapView::mousePressEvent(QMouseEvent* event) {
-  followCurrent_ = false;
+  keep_ = Keep::Nothing;
   QGraphicsView::mousePressEvent(event);
 }
 
 void AdventureMapView::mouseDoubleClickEvent(QMouseEvent* event) {
-  followCurrent_ = false;
   fitAll();
   event->accept();
 }
@@ -228,7 +255,7 @@ void AdventureMapView::keyPressEvent(QKeyEvent* event) {
     default: QGraphicsView::keyPressEvent(event); return;
   }
   if (next >= 0) {
-    followCurrent_ = false;
+    keep_ = Keep::Nothing;
     selectNode(next);
   }
   event->accept();

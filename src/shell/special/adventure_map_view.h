@@ -45,6 +45,7 @@ class AdventureMapView : public QGraphicsView {
   void addEdges();
   void addNodes();
   void addStubs();
+  QPointF stubRowCentre(QPointF from, QSizeF row) const;
   int neighbourTowards(double dx, double dy) const;
   void showCurrent();
 
@@ -52,9 +53,10 @@ class AdventureMapView : public QGraphicsView {
   std::optional<MapLayout> layout_;
   int layoutCount_ = 0;
   int selected_ = -1;
-  // The current node is kept in the middle until the player moves the map himself: the
-  // page lays the view out to its final size only after the map is set.
-  bool followCurrent_ = false;
+  // What the view keeps in sight when its size changes (the page lays it out only after the
+  // map is set, the told strip below it comes and goes), until the player moves the map.
+  enum class Keep { Nothing, Current, Whole };
+  Keep keep_ = Keep::Nothing;
 };
 
 }  // namespace zrx

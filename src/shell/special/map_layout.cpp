@@ -39,14 +39,14 @@ void setGraphAttributes(Agraph_t* graph, std::size_t nodeCount) {
   agattr(graph, AGRAPH, text("nodesep"), text("0.25"));
   agattr(graph, AGRAPH, text("ranksep"), text("0.35"));
   // The newer ranking pass (it walks the graph's edges far less often), fewer
-  // crossing-reduction and placement passes, and steps drawn as straight lines keep a long
-  // adventure quick to lay out.
+  // crossing-reduction and placement passes, and steps routed as straight pieces around the
+  // boxes rather than as curves keep a long adventure quick to lay out.
   agattr(graph, AGRAPH, text("newrank"), text("true"));
   agattr(graph, AGRAPH, text("mclimit"), text("0.1"));
   const double placementLimit = std::min(1.0, kPlacementPasses / static_cast<double>(std::max<std::size_t>(nodeCount, 1)));
   agattr(graph, AGRAPH, text("nslimit"), text(std::to_string(placementLimit).c_str()));
   agattr(graph, AGRAPH, text("nslimit1"), text("1"));
-  agattr(graph, AGRAPH, text("splines"), text("line"));
+  agattr(graph, AGRAPH, text("splines"), text("polyline"));
   agattr(graph, AGRAPH, text("remincross"), text("false"));
   agattr(graph, AGNODE, text("shape"), text("box"));
   agattr(graph, AGNODE, text("fixedsize"), text("true"));

@@ -1,6 +1,7 @@
 #include "special/special_screens.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "navigation.h"
 #include "offers.h"
 #include "page_signal.h"
+#include "special/adventure_map_view.h"
 #include "start/program.h"
 
 namespace zrx {
@@ -151,6 +153,13 @@ void WriteSpecialPageScreens(const std::filesystem::path& programFolder,
   route.typed("72");  // the levers of the iron door
   route.player().open(kSpecialPage);
   if (route.onRoute()) write("main_special", window);
+  // The whole map after a double click, the current chapter point told by Enter.
+  if (auto* map = window.findChild<AdventureMapView*>(); map && route.onRoute()) {
+    map->fitAll();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(map, &enter);
+    write("main_special_whole", window);
+  }
   route.player().act([&game] { Lifecycle(game).Befejez(); });
 }
 

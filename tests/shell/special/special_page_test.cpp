@@ -125,6 +125,24 @@ class SpecialPageTest : public QObject {
     QCOMPARE(view.layoutCount(), 2);
   }
 
+  void theOpenStubsCoverNoNode() {
+    GameState state;
+    state.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}, {"A barlang"}, {"A hegy"}};
+    state.navigation.VisitedPath = {"1", "2", "3", "1", "4"};  // 4 beside 2, 3 right below them
+    state.CurrentChapter = 4;
+    state.navigation.NextChapterList = {"10", "11", "12", "13", "14"};
+    AdventureMapView view;
+    view.setMap(BuildAdventureMap(state));
+    QList<QGraphicsItem*> stubs;
+    for (QGraphicsItem* item : view.scene()->items()) {
+      if (item->data(kItemKind).toString() == "stub") stubs.append(item);
+    }
+    QCOMPARE(stubs.size(), 5);
+    for (const MapNodeItem* node : nodeItems(view)) {
+      for (const QGraphicsItem* stub : stubs) QVERIFY(!node->sceneBoundingRect().intersects(stub->sceneBoundingRect()));
+    }
+  }
+
   void keysMoveTheSelectionAndEnterTellsTheNode() {
     newGame();
     choose("2");
