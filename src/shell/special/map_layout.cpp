@@ -3,6 +3,7 @@
 #include <gvc.h>
 
 #include <algorithm>
+#include <clocale>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,6 +16,20 @@ constexpr double kPointsPerInch = 72.0;
 
 // cgraph takes its names and values as char*, never writing through them.
 char* text(const char* value) { return const_cast<char*>(value); }
+
+// Graphviz reads the numbers of its attributes with the C library, in the process's
+// numeric locale: on a Hungarian desktop the decimal comma would read "0.35" as 0 and the
+// boxes would collapse. The graph is built and laid out under the "C" numeric locale.
+class ClassicNumbers {
+ public:
+  ClassicNumbers() : saved_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+  ~ClassicNumbers() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+  ClassicNumbers(const ClassicNumbers&) = delete;
+  ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+ private:
+  std::string saved_;
+};
 
 struct ContextCloser {
   void operator()(GVC_t* gvc) const { gvFreeContext(gvc); }
@@ -67,6 +82,7 @@ std::map<std::pair<std::size_t, std::size_t>, int> stepCounts(const AdventureMap
 }  // namespace
 
 std::optional<MapLayout> LayOutMap(const AdventureMap& map, const std::vector<MapSize>& nodeSizes) {
+  const ClassicNumbers numbers;
   std::unique_ptr<GVC_t, ContextCloser> gvc(gvContext());
   if (!gvc) return std::nullopt;
   std::unique_ptr<Agraph_t, GraphCloser> graph(agopen(text("map"), Agdirected, nullptr), GraphCloser{gvc.get()});

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+#include <clocale>
 
 #include "adventure_map.h"
 #include "special/adventure_map_view.h"
@@ -13,6 +14,7 @@
 #include "game.h"
 #include "install_engine.h"
 #include "special/map_items.h"
+#include "special/map_layout.h"
 #include "memory_book_loader.h"
 #include "navigation.h"
 #include "page_signal.h"
@@ -141,6 +143,21 @@ class SpecialPageTest : public QObject {
     for (const MapNodeItem* node : nodeItems(view)) {
       for (const QGraphicsItem* stub : stubs) QVERIFY(!node->sceneBoundingRect().intersects(stub->sceneBoundingRect()));
     }
+  }
+
+  // A Hungarian desktop writes decimals with a comma; the boxes keep their sizes and spacing.
+  void laysOutUnderADecimalCommaLocale() {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") == nullptr) QSKIP("no hu_HU.UTF-8 locale here");
+    GameState state;
+    state.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}};
+    state.navigation.VisitedPath = {"1", "2"};
+    state.CurrentChapter = 2;
+    const std::optional<MapLayout> layout = LayOutMap(BuildAdventureMap(state), {{90, 30}, {90, 30}});
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    QVERIFY(layout.has_value());
+    QCOMPARE(layout->sizes[1].height, 30.0);
+    QVERIFY(layout->centres[1].y - layout->centres[0].y >= 30 + 20);  // a box and the rank gap apart
   }
 
   void keysMoveTheSelectionAndEnterTellsTheNode() {
