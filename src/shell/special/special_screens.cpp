@@ -1,6 +1,7 @@
 #include "special/special_screens.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -160,6 +161,7 @@ void WriteSpecialPageScreens(const std::filesystem::path& programFolder,
     QCoreApplication::sendEvent(map, &enter);
     write("main_special_whole", window);
   }
+  if (!route.onRoute()) qWarning("\"A Holdárok árnyéka\" went another way than the screenshots' route: no map pictures");
   route.player().act([&game] { Lifecycle(game).Befejez(); });
 }
 
