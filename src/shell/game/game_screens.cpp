@@ -1,7 +1,5 @@
 #include "game/game_screens.h"
 
-#include <QCoreApplication>
-#include <QTabWidget>
 #include <QTimer>
 
 #include "dice_tests.h"
@@ -11,50 +9,15 @@
 #include "game/form_main.h"
 #include "game/game_windows.h"
 #include "game/main_menu.h"
-#include "game/page_signal_ticker.h"
+#include "game/screen_player.h"
 #include "information.h"
 #include "lifecycle.h"
-#include "navigation.h"
 #include "offers.h"
 #include "page_signal.h"
-#include "resources/resources.h"
 #include "start/program.h"
 
 namespace zrx {
 namespace {
-
-// The player's way through the window, as clicks would take it.
-class Player {
- public:
-  explicit Player(TFormMain& window) : window_(window), game_(window.program().game()) {}
-
-  void go(const std::string& entry) {
-    const auto& items = game_.screen.ListBoxNext.items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      if (items[i] != entry) continue;
-      window_.perform([this, i] { Navigation(game_).ListBoxNextClick(static_cast<int>(i)); });
-      window_.perform([this] { Navigation(game_).KlikkFejezetPontKivalasztas(); });
-      tick();
-      return;
-    }
-  }
-  void open(int page) {
-    window_.pages().setCurrentIndex(page);
-    tick();
-  }
-  void act(const std::function<void()>& action) {
-    window_.perform(action);
-    tick();
-  }
-  void tick() {
-    window_.signalTicker().TimerAlarmTimer();
-    QCoreApplication::sendPostedEvents();
-  }
-
- private:
-  TFormMain& window_;
-  Game& game_;
-};
 
 std::vector<std::string> opponentLines(const ScreenModel& s) {
   std::vector<std::string> lines;
@@ -72,12 +35,10 @@ std::vector<std::string> opponentLines(const ScreenModel& s) {
 void WriteGameScreens(const std::filesystem::path& programFolder,
                       const std::function<void(const QString& name, TFormZRXBase& window)>& write) {
   Program program(programFolder, std::make_unique<SeededDice>(1));
-  program.resources().load();
-  program.applySettings(SettingsLine::Parse("1010000110"));
-  program.setPlayerName("Kalandor");
+  PrepareScreenProgram(program);
   TFormMain window(program);
   Game& game = program.game();
-  Player player(window);
+  ScreenPlayer player(window);
 
   write("main_empty", window);
   window.menu().open(0, true);
@@ -116,14 +77,8 @@ void WriteGameScreens(const std::filesystem::path& programFolder,
   player.go("11");
   player.go("14");
   write("main_story", window);
-  constexpr int kSpecialPage = 6;  // the map, the odds and the statistics
-  player.open(kSpecialPage);
-  write("main_special", window);
   player.open(kTestsPage);
   write("main_tests_battle", window);
-  player.open(kSpecialPage);
-  write("main_special_battle", window);
-  player.open(kTestsPage);
 
   TFormParValaszt pair(program, "Az első Forduló következik! Válassz Ellenfelet!", opponentLines(game.screen), &window);
   write("pair_choice", pair);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainterPath>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,14 @@ QPainterPath arrowHead(QPointF from, QPointF tip) {
   return head;
 }
 
+// The layout depends on the nodes (their boxes fit the number and title) and the steps.
+bool sameRoute(const AdventureMap& a, const AdventureMap& b) {
+  const auto sameNode = [](const MapNode& x, const MapNode& y) { return x.chapter == y.chapter && x.title == y.title; };
+  const auto sameStep = [](const MapEdge& x, const MapEdge& y) { return x.from == y.from && x.to == y.to; };
+  return std::equal(a.nodes.begin(), a.nodes.end(), b.nodes.begin(), b.nodes.end(), sameNode) &&
+         std::equal(a.edges.begin(), a.edges.end(), b.edges.begin(), b.edges.end(), sameStep);
+}
+
 bool sameMarks(const AdventureMap& a, const AdventureMap& b) {
   if (a.current != b.current || a.stubs.size() != b.stubs.size()) return false;
   for (std::size_t i = 0; i < a.stubs.size(); ++i) {
@@ -54,7 +63,8 @@ AdventureMapView::AdventureMapView(QWidget* parent) : QGraphicsView(parent) {
 }
 
 void AdventureMapView::setMap(AdventureMap map) {
-  const bool grew = !layout_ || layout_->steps != map.steps || map_.nodes.size() != map.nodes.size();
+  // Another game of as many steps (loaded while the page was hidden) needs its own layout.
+  const bool grew = !layout_ || !sameRoute(map_, map);
   const bool unchanged = !grew && sameMarks(map_, map);
   map_ = std::move(map);
   if (unchanged) return;
@@ -69,7 +79,20 @@ void AdventureMapView::setMap(AdventureMap map) {
     selected_ = map_.current;
   }
   rebuildScene();
-  if (grew && map_.current >= 0 && layout_) centerOn(toQt(layout_->centres[static_cast<std::size_t>(map_.current)]));
+  if (grew) {
+    keep_ = Keep::Current;
+    showCurrent();
+  }
+}
+
+void AdventureMapView::showCurrent() {
+  if (map_.current >= 0 && layout_) centerOn(toQt(layout_->centres[static_cast<std::size_t>(map_.current)]));
+}
+
+void AdventureMapView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  if (keep_ == Keep::Current) showCurrent();
+  if (keep_ == Keep::Whole) fitAll();
 }
 
 void AdventureMapView::rebuildScene() {
@@ -119,11 +142,12 @@ void AdventureMapView::addStubs() {
   if (map_.current < 0 || map_.stubs.empty()) return;
   const auto current = static_cast<std::size_t>(map_.current);
   const QPointF from = toQt(layout_->centres[current]) + QPointF(0, layout_->sizes[current].height / 2);
-  const double span = (MapStubItem::kSize.width() + 8) * static_cast<double>(map_.stubs.size() - 1);
+  const double pitch = MapStubItem::kSize.width() + 8;
+  const QSizeF row(pitch * static_cast<double>(map_.stubs.size()) - 8, MapStubItem::kSize.height());
+  const QPointF centre = stubRowCentre(from, row);
   const QPen pen(kStepColour, 1, Qt::DashLine);
   for (std::size_t i = 0; i < map_.stubs.size(); ++i) {
-    const QPointF at = from + QPointF(-span / 2 + (MapStubItem::kSize.width() + 8) * static_cast<double>(i),
-                                      kStubGap + MapStubItem::kSize.height() / 2);
+    const QPointF at = centre + QPointF(-row.width() / 2 + MapStubItem::kSize.width() / 2 + pitch * static_cast<double>(i), 0);
     const QPointF tip = at - QPointF(0, MapStubItem::kSize.height() / 2);
     scene()->addLine(QLineF(from, tip), pen);
     scene()->addPath(arrowHead(from, tip), QPen(kStepColour), kStepColour);
@@ -132,6 +156,31 @@ void AdventureMapView::addStubs() {
     stub->setZValue(1);
     scene()->addItem(stub);
   }
+}
+
+// The stubs change within a chapter point (a test decides what is offered) while the
+// layout stays, so Graphviz does not place them: their row goes below the current node,
+// moved aside or further down until it covers no other node.
+QPointF AdventureMapView::stubRowCentre(QPointF from, QSizeF row) const {
+  const QPointF below = from + QPointF(0, kStubGap + row.height() / 2);
+  const double sideStep = MapStubItem::kSize.width() + 8, downStep = row.height() + kStubGap;
+  const auto free = [this, row](QPointF centre) {
+    const QRectF area = QRectF(centre - QPointF(row.width() / 2, row.height() / 2), row).adjusted(-6, -6, 6, 6);
+    for (std::size_t i = 0; i < layout_->centres.size(); ++i) {
+      const QSizeF size(layout_->sizes[i].width, layout_->sizes[i].height);
+      if (area.intersects(QRectF(toQt(layout_->centres[i]) - QPointF(size.width() / 2, size.height() / 2), size))) {
+        return false;
+      }
+    }
+    return true;
+  };
+  for (int down = 0; down < 4; ++down) {
+    for (const int aside : {0, 1, -1, 2, -2, 3, -3}) {
+      const QPointF centre = below + QPointF(aside * sideStep, down * downStep);
+      if (free(centre)) return centre;
+    }
+  }
+  return below;
 }
 
 void AdventureMapView::selectNode(int node) {
@@ -145,6 +194,7 @@ void AdventureMapView::selectNode(int node) {
 
 void AdventureMapView::fitAll() {
   if (!scene()->items().isEmpty()) fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+  keep_ = Keep::Whole;
 }
 
 void AdventureMapView::wheelEvent(QWheelEvent* event) {
@@ -153,8 +203,14 @@ void AdventureMapView::wheelEvent(QWheelEvent* event) {
   const double factor = std::pow(kZoomStep, steps);
   const double zoom = transform().m11() * factor;
   if (zoom < 0.05 || zoom > 8) return;
+  keep_ = Keep::Nothing;
   scale(factor, factor);
   event->accept();
+}
+
+void AdventureMapView::mousePressEvent(QMouseEvent* event) {
+  keep_ = Keep::Nothing;
+  QGraphicsView::mousePressEvent(event);
 }
 
 void AdventureMapView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -198,7 +254,10 @@ void AdventureMapView::keyPressEvent(QKeyEvent* event) {
       return;
     default: QGraphicsView::keyPressEvent(event); return;
   }
-  if (next >= 0) selectNode(next);
+  if (next >= 0) {
+    keep_ = Keep::Nothing;
+    selectNode(next);
+  }
   event->accept();
 }
 

@@ -35,20 +35,28 @@ class AdventureMapView : public QGraphicsView {
 
  protected:
   void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void rebuildScene();
   void addEdges();
   void addNodes();
   void addStubs();
+  QPointF stubRowCentre(QPointF from, QSizeF row) const;
   int neighbourTowards(double dx, double dy) const;
+  void showCurrent();
 
   AdventureMap map_;
   std::optional<MapLayout> layout_;
   int layoutCount_ = 0;
   int selected_ = -1;
+  // What the view keeps in sight when its size changes (the page lays it out only after the
+  // map is set, the told strip below it comes and goes), until the player moves the map.
+  enum class Keep { Nothing, Current, Whole };
+  Keep keep_ = Keep::Nothing;
 };
 
 }  // namespace zrx

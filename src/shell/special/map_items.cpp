@@ -2,12 +2,16 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <algorithm>
 
 namespace zrx {
 namespace {
 
 constexpr double kPadding = 6;
+// Below this zoom a node shows its number only, at about this many pixels on the screen.
+constexpr double kOverviewDetail = 0.6;
+constexpr double kOverviewNumberPixels = 11;
 
 QFont numberFont() {
   QFont font;
@@ -19,6 +23,13 @@ QFont numberFont() {
 QFont titleFont() {
   QFont font;
   font.setPointSizeF(7.5);
+  return font;
+}
+
+// A font that stays readable zoomed far out: about kOverviewNumberPixels on the screen, as
+// large as a box of `boxHeight` allows.
+QFont overviewFont(QFont font, double boxHeight, double detail) {
+  font.setPixelSize(static_cast<int>(std::min(boxHeight * 0.75, kOverviewNumberPixels / detail)));
   return font;
 }
 
@@ -65,7 +76,7 @@ void MapNodeItem::setChosen(bool chosen) {
   update();
 }
 
-void MapNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void MapNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
   const QRectF box(-size_.width() / 2, -size_.height() / 2, size_.width(), size_.height());
   painter->setRenderHint(QPainter::Antialiasing);
   painter->setBrush(fillOf(end_, current_));
@@ -77,6 +88,13 @@ void MapNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->drawRoundedRect(box.adjusted(-3, -3, 3, 3), 6, 6);
   }
   painter->setPen(Qt::black);
+  const double detail = option->levelOfDetailFromTransform(painter->worldTransform());
+  if (detail < kOverviewDetail) {
+    // Zoomed far out the title is a smudge: the number alone, as large as the box allows.
+    painter->setFont(overviewFont(numberFont(), box.height(), detail));
+    painter->drawText(box, Qt::AlignCenter, number_);
+    return;
+  }
   const double numberHeight = QFontMetricsF(numberFont()).height();
   painter->setFont(numberFont());
   painter->drawText(QRectF(box.left(), box.top() + kPadding / 2, box.width(), numberHeight), Qt::AlignCenter, number_);
@@ -94,13 +112,14 @@ QRectF MapStubItem::boundingRect() const {
   return QRectF(-kSize.width() / 2 - 1, -kSize.height() / 2 - 1, kSize.width() + 2, kSize.height() + 2);
 }
 
-void MapStubItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void MapStubItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
   const QRectF box(-kSize.width() / 2, -kSize.height() / 2, kSize.width(), kSize.height());
   painter->setRenderHint(QPainter::Antialiasing);
   painter->setBrush(end_ == EndMark::None ? QBrush(Qt::NoBrush) : QBrush(fillOf(end_, false)));
   painter->setPen(QPen(borderOf(end_), 1, Qt::DashLine));
   painter->drawRoundedRect(box, 8, 8);
-  painter->setFont(titleFont());
+  const double detail = option->levelOfDetailFromTransform(painter->worldTransform());
+  painter->setFont(detail < kOverviewDetail ? overviewFont(titleFont(), box.height(), detail) : titleFont());
   painter->setPen(Qt::black);
   painter->drawText(box, Qt::AlignCenter, label_);
 }

@@ -30,7 +30,6 @@ struct MapLayout {
   std::vector<MapSize> sizes;
   std::vector<LaidOutEdge> edges;
   MapSize bounds;
-  std::size_t steps = 0;  // of the map laid out
 };
 
 // Lays out the map's nodes (at the given sizes, one per node) and its steps; nullopt when

@@ -23,6 +23,7 @@
 #include "game/game_screens.h"
 #include "resources/resources.h"
 #include "screens/screen_pictures.h"
+#include "special/special_screens.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
@@ -104,6 +105,11 @@ void writeAboutWindows(Program& program, ScreenWriter& writer) {
   writer.write("text_repair", repair);
 }
 
+// The "Speciális" page in the middle of a longer adventure and during its battle.
+void writeSpecialPage(const std::filesystem::path& programFolder, ScreenWriter& writer) {
+  WriteSpecialPageScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
+}
+
 }  // namespace
 
 int WriteScreens(const std::filesystem::path& programFolder, const std::filesystem::path& target) {
@@ -156,6 +162,7 @@ int WriteScreens(const std::filesystem::path& programFolder, const std::filesyst
   writeAboutWindows(program, writer);
   WriteScreenWindowPictures(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
   WriteGameScreens(programFolder, [&writer](const QString& name, TFormZRXBase& window) { writer.write(name, window); });
+  writeSpecialPage(programFolder, writer);
   return writer.failed() ? 1 : 0;
 }
 

@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+#include <clocale>
 
+#include "adventure_map.h"
 #include "special/adventure_map_view.h"
 #include "battle.h"
 #include "fixed_clock.h"
 #include "game.h"
 #include "install_engine.h"
 #include "special/map_items.h"
+#include "special/map_layout.h"
 #include "memory_book_loader.h"
 #include "navigation.h"
 #include "page_signal.h"
@@ -106,6 +109,55 @@ class SpecialPageTest : public QObject {
     page.refresh();
     QCOMPARE(view.layoutCount(), layouts + 1);
     QCOMPARE(nodeItems(view).size(), 3);
+  }
+
+  void anotherGameOfAsManyStepsIsLaidOutAnew() {
+    GameState first, second;
+    first.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}, {"A barlang"}, {"A hegy"}, {"A tó"}};
+    second.ChapterTexts = first.ChapterTexts;
+    first.navigation.VisitedPath = {"1", "2", "4"};
+    first.CurrentChapter = 4;
+    second.navigation.VisitedPath = {"1", "3", "5"};
+    second.CurrentChapter = 5;
+    AdventureMapView view;
+    view.setMap(BuildAdventureMap(first));
+    view.setMap(BuildAdventureMap(first));
+    QCOMPARE(view.layoutCount(), 1);
+    view.setMap(BuildAdventureMap(second));
+    QCOMPARE(view.layoutCount(), 2);
+  }
+
+  void theOpenStubsCoverNoNode() {
+    GameState state;
+    state.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}, {"A barlang"}, {"A hegy"}};
+    state.navigation.VisitedPath = {"1", "2", "3", "1", "4"};  // 4 beside 2, 3 right below them
+    state.CurrentChapter = 4;
+    state.navigation.NextChapterList = {"10", "11", "12", "13", "14"};
+    AdventureMapView view;
+    view.setMap(BuildAdventureMap(state));
+    QList<QGraphicsItem*> stubs;
+    for (QGraphicsItem* item : view.scene()->items()) {
+      if (item->data(kItemKind).toString() == "stub") stubs.append(item);
+    }
+    QCOMPARE(stubs.size(), 5);
+    for (const MapNodeItem* node : nodeItems(view)) {
+      for (const QGraphicsItem* stub : stubs) QVERIFY(!node->sceneBoundingRect().intersects(stub->sceneBoundingRect()));
+    }
+  }
+
+  // A Hungarian desktop writes decimals with a comma; the boxes keep their sizes and spacing.
+  void laysOutUnderADecimalCommaLocale() {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") == nullptr) QSKIP("no hu_HU.UTF-8 locale here");
+    GameState state;
+    state.ChapterTexts = {{"Háttér"}, {"A kapu"}, {"Az erdő"}};
+    state.navigation.VisitedPath = {"1", "2"};
+    state.CurrentChapter = 2;
+    const std::optional<MapLayout> layout = LayOutMap(BuildAdventureMap(state), {{90, 30}, {90, 30}});
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    QVERIFY(layout.has_value());
+    QCOMPARE(layout->sizes[1].height, 30.0);
+    QVERIFY(layout->centres[1].y - layout->centres[0].y >= 30 + 20);  // a box and the rank gap apart
   }
 
   void keysMoveTheSelectionAndEnterTellsTheNode() {
