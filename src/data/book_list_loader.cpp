@@ -70,7 +70,7 @@ int SourceCoding::readCovers(int bookCount, int itemCount, std::vector<Picture>&
   for (std::int32_t i = 0; i < entries; ++i) {
     std::int32_t number = 0;
     Picture cover;
-    if (!readPictureEntry(decoder, number, cover) || number < 1 || number > entries) return -5;
+    if (!readPictureEntry(payloadReader_, payload_, decoder, number, cover) || number < 1 || number > entries) return -5;
     covers[static_cast<std::size_t>(number - 1)] = std::move(cover);
   }
   return 0;
