@@ -60,7 +60,7 @@ int SourceCoding::LoadBookList(std::string_view package, int bookCount, std::vec
 
 int SourceCoding::readCovers(int bookCount, int itemCount, std::vector<Picture>& covers) {
   fileReader_.seek(kContainerBlockOffset);
-  const int unpacked = UnpackBlock(kMaxPayloadSize);
+  const int unpacked = UnpackBlock(MaxPicturesPayloadSize(bookCount));
   if (unpacked == 1) return -7;
   if (unpacked == 2) return -8;
   std::int32_t entries = 0;

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 using testing::ProgramFolder;
 
 constexpr long kMemoryBoundKiB = 64 * 1024;
-constexpr std::int32_t kBombSize = 64 * 1024 * 1024;  // four times the largest cap but pictures
+constexpr std::int32_t kBombSize = 64 * 1024 * 1024;  // above every cap of the files here
 const std::vector<std::uint8_t> kOutsideBytes = {'k', 'e', 'e', 'p'};
 
 // The program folder with the "Source" package of one book and an empty save index,
@@ -69,6 +69,17 @@ std::vector<std::uint8_t> saveBomb(std::string_view prefix) {
 int loadTexts(const Installation& in) {
   std::vector<std::vector<std::string>> texts;
   return SourceCoding(in.program.path()).LoadChapterTexts("Source", 1, 5, texts);
+}
+
+int loadPictures(const Installation& in) {
+  std::vector<Picture> chapterPictures, decorPictures;
+  return SourceCoding(in.program.path()).LoadChapterPictures("Source", 1, 1, 2, chapterPictures, decorPictures);
+}
+
+int loadCovers(const Installation& in) {
+  std::vector<TBookRec> books;
+  std::vector<Picture> covers;
+  return SourceCoding(in.program.path()).LoadBookList("Source", 1, books, covers);
 }
 
 int loadGameData(const Installation& in) {
@@ -155,6 +166,18 @@ const Case kCases[] = {
        testing::WriteBytes(in.source("DataS1.zrx"), *BuildContainer(parts));
      },
      loadTexts, -5},
+    {"pictures file of three pictures inflating to 64 MiB (-3, code 1025)",
+     [](Installation& in) {
+       testing::ReplacePackageBlock(in.source("DataK1.zrx"), testing::BlockSizesOffset(-1),
+                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
+     },
+     loadPictures, -3},
+    {"covers file of one cover inflating to 64 MiB (-7, code 225)",
+     [](Installation& in) {
+       testing::ReplacePackageBlock(in.source("DataK0.zrx"), testing::BlockSizesOffset(-1),
+                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
+     },
+     loadCovers, -7},
     {"records file inflating to 64 MiB (-3, code 1010)",
      [](Installation& in) {
        testing::ReplacePackageBlock(in.source("Data0.zrx"), testing::BlockSizesOffset(2),
