@@ -98,6 +98,14 @@ void putInt32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t val
   for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// Plants in a package file a block that inflates to kBombSize bytes.
+std::function<void(Installation&)> packageBomb(const char* file, int nameEntries) {
+  return [file, nameEntries](Installation& in) {
+    testing::ReplacePackageBlock(in.source(file), testing::BlockSizesOffset(nameEntries),
+                                 testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
+  };
+}
+
 struct Case {
   const char* name;
   std::function<void(Installation&)> plant;
@@ -149,10 +157,7 @@ const Case kCases[] = {
      },
      -3},
     {"texts file inflating to 64 MiB (-3, code 1012)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("DataS1.zrx"), testing::BlockSizesOffset(-1),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("DataS1.zrx", -1),
      loadTexts, -3},
     {"a chapter text above 64 KiB (-5, code 1024)",
      [](Installation& in) {
@@ -167,22 +172,13 @@ const Case kCases[] = {
      },
      loadTexts, -5},
     {"pictures file of three pictures inflating to 64 MiB (-3, code 1025)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("DataK1.zrx"), testing::BlockSizesOffset(-1),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("DataK1.zrx", -1),
      loadPictures, -3},
     {"covers file of one cover inflating to 64 MiB (-7, code 225)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("DataK0.zrx"), testing::BlockSizesOffset(-1),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("DataK0.zrx", -1),
      loadCovers, -7},
     {"records file inflating to 64 MiB (-3, code 1010)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("Data0.zrx"), testing::BlockSizesOffset(2),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("Data0.zrx", 2),
      loadGameData, -3},
     {"two thousand million opponent records (-6, code 1003)",
      [](Installation& in) { editDataPayload(in, [](auto& payload) { putInt32(payload, 3 + 109, 0x7FFFFFFF); }); },
