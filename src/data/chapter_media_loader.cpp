@@ -93,7 +93,7 @@ int SourceCoding::readPicturesFile(ByteBuffer file, int itemCount, int decorCoun
   ByteReader fileReader(file);
   ByteBuffer payload;
   const int unpacked =
-      fileReader.seek(kContainerBlockOffset) ? ReadCompressedBlock(fileReader, payload, MaxPicturesPayloadSize(decorCount + chapterPictureCount)) : 1;
+      fileReader.seek(kContainerBlockOffset) ? ReadCompressedBlock(fileReader, file, payload, MaxPicturesPayloadSize(decorCount + chapterPictureCount)) : 1;
   // The pictures are views into the payload; the file is not needed any more.
   fileReader = ByteReader();
   file.clear();
