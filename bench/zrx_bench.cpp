@@ -16,6 +16,7 @@
 #include "floors.h"
 #include "jpeg_decoder.h"
 #include "large_book.h"
+#include "load_check.h"
 #include "navigation.h"
 #include "source_coding.h"
 
@@ -247,6 +248,12 @@ void registerAll(BookShelf& shelf, const char* self) {
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--memory-child") == 0) return zrx::bench::runMemoryChild(argv[2]);
   zrx::bench::BookShelf shelf;
+  try {
+    zrx::bench::CheckStartedGameMatchesSynchronousLoad(shelf.of(zrx::bench::kLargeBook));
+  } catch (const std::exception& failure) {
+    std::cerr << "zrx_bench: " << failure.what() << '\n';
+    return 1;
+  }
   zrx::bench::registerAll(shelf, "/proc/self/exe");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
