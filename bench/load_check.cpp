@@ -13,18 +13,21 @@
 
 namespace zrx::bench {
 
-void CheckStartedGameMatchesSynchronousLoad(const LargeBook& book) {
+SynchronousLoad LoadSynchronously(const LargeBook& book) {
   SourceCoding source(book.programFolder());
-  BookStores stores;
-  std::vector<TextList> texts;
-  std::vector<Picture> chapterPictures, decorPictures;
+  SynchronousLoad load;
   const BookShape& shape = book.shape();
-  if (source.LoadGameData(kSourcePackage, 1, stores) < 1 ||
-      source.LoadChapterTexts(kSourcePackage, 1, shape.lastChapter + 2, texts) < 1 ||
-      source.LoadChapterPictures(kSourcePackage, 1, shape.decorPictures, shape.chapterPictures, chapterPictures,
-                                 decorPictures) < 1)
-    throw std::runtime_error("the large book does not load");
+  if (source.LoadGameData(kSourcePackage, 1, load.stores) < 1 ||
+      source.LoadChapterTexts(kSourcePackage, 1, shape.lastChapter + 2, load.texts) < 1 ||
+      source.LoadChapterPictures(kSourcePackage, 1, shape.decorPictures, shape.chapterPictures,
+                                 load.chapterPictures, load.decorPictures) < 1)
+    throw std::runtime_error("the bench book does not load");
+  return load;
+}
 
+void CheckStartedGameMatchesSynchronousLoad(const LargeBook& book) {
+  const auto [stores, texts, chapterPictures, decorPictures] = LoadSynchronously(book);
+  const BookShape& shape = book.shape();
   // The game start's load alone: starting the game goes on to change the characteristics.
   std::istringstream in;
   std::ostringstream out;

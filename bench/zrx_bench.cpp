@@ -32,19 +32,7 @@ constexpr int kMemoryTransitions = 50;
 
 std::filesystem::path packageFolder(const LargeBook& book) { return book.programFolder() / kSourcePackage; }
 
-void loadWholeBook(const LargeBook& book) {
-  SourceCoding source(book.programFolder());
-  BookStores stores;
-  std::vector<std::vector<std::string>> texts;
-  std::vector<Picture> chapterPictures, decorPictures;
-  const BookShape& shape = book.shape();
-  if (source.LoadGameData(kSourcePackage, 1, stores) < 1 ||
-      source.LoadChapterTexts(kSourcePackage, 1, shape.lastChapter + 2, texts) < 1 ||
-      source.LoadChapterPictures(kSourcePackage, 1, shape.decorPictures, shape.chapterPictures, chapterPictures,
-                                 decorPictures) < 1)
-    throw std::runtime_error("the bench book does not load");
-  benchmark::DoNotOptimize(chapterPictures.data());
-}
+void loadWholeBook(const LargeBook& book) { benchmark::DoNotOptimize(LoadSynchronously(book).chapterPictures.data()); }
 
 void gameStart(benchmark::State& state, const LargeBook& book) {
   MeasurePair(state, [&] { loadWholeBook(book); }, [&] { benchmark::DoNotOptimize(GameStartFloor(packageFolder(book))); });
