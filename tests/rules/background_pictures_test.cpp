@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <future>
 #include <thread>
 
 #include "book_loader.h"
@@ -29,6 +30,41 @@ using Kind = ScriptedUi::Kind;
 // Chapter point 2 of the test book shows chapter picture 2.
 constexpr int kChapterWithPicture = 2;
 
+// The package loader whose pictures load finishes only when the test opens the gate, so
+// that the game surely starts while the worker runs.
+class GatedLoader : public PackageBookLoader {
+ public:
+  using PackageBookLoader::PackageBookLoader;
+  void open() {
+    if (!isOpen_) gate_.set_value();
+    isOpen_ = true;
+  }
+  // Opens the gate when it goes, before the game that waits for it: a failed check never hangs.
+  struct OpenOnExit {
+    GatedLoader& loader;
+    ~OpenOnExit() { loader.open(); }
+  };
+
+  std::shared_ptr<PictureLoad> StartChapterPictures(std::string_view package, int bookNumber, int decorCount,
+                                                    int chapterPictureCount) override {
+    std::shared_ptr<PictureLoad> inner =
+        PackageBookLoader::StartChapterPictures(package, bookNumber, decorCount, chapterPictureCount);
+    return std::make_shared<PictureLoad>(
+        [inner, opened = opened_, decorCount, chapterPictureCount](std::vector<Picture>& chapterPictures,
+                                                                   std::vector<Picture>& decorPictures) {
+          opened.wait();
+          chapterPictures = PictureLoad::Pending(inner, Picture::List::Chapter, chapterPictureCount);
+          decorPictures = PictureLoad::Pending(inner, Picture::List::Decor, decorCount);
+          return inner->result();
+        });
+  }
+
+ private:
+  bool isOpen_ = false;
+  std::promise<void> gate_;
+  std::shared_future<void> opened_ = gate_.get_future().share();
+};
+
 class BackgroundPictures : public ::testing::Test {
  protected:
   BackgroundPictures() { testing::WriteTestPackage(folder.path(), testing::MakePackage(kSourcePackage, 1)); }
@@ -42,8 +78,8 @@ class BackgroundPictures : public ::testing::Test {
   }
 
   // A game of book 1 started with its character's dice.
-  std::unique_ptr<Game> start() {
-    auto game = std::make_unique<Game>(folder.path(), ui, dice, clock, loader);
+  std::unique_ptr<Game> start(BookLoader& from) {
+    auto game = std::make_unique<Game>(folder.path(), ui, dice, clock, from);
     dice.push({1, 1, 1, 1});
     Lifecycle(*game).Indit(NewGameChoice{.package = kSourcePackage, .bookNumber = 1, .bookCount = 1});
     return game;
@@ -65,7 +101,7 @@ TEST_F(BackgroundPictures, TheGameGetsThePicturesOfALoadDoneAtOnce) {
   std::vector<Picture> chapterPictures, decorPictures;
   ASSERT_EQ(1, SourceCoding(folder.path()).LoadChapterPictures(kSourcePackage, 1, 1, 2, chapterPictures,
                                                                decorPictures));
-  const std::unique_ptr<Game> game = start();
+  const std::unique_ptr<Game> game = start(loader);
   ASSERT_TRUE(game->state.GameLoaded);
   EXPECT_EQ(chapterPictures, game->state.ChapterPictures);
   EXPECT_EQ(decorPictures, game->state.DecorPictures);
@@ -100,10 +136,14 @@ TEST_F(BackgroundPictures, ADamagedBlockIsReportedOnceByTheTimeAPictureIsWanted)
     testing::WriteTestPackage(folder.path(), testing::MakePackage(kSourcePackage, 1));
     c.damage();
     ui = ScriptedUi();
-    const std::unique_ptr<Game> game = start();
-    // Either the worker was done before the start looked (reported at once, no game), or
-    // the rules text is up and the failure waits for the first picture.
-    if (game->state.GameLoaded) enter(*game, kChapterWithPicture);
+    GatedLoader gated(folder.path());
+    const std::unique_ptr<Game> game = start(gated);
+    const GatedLoader::OpenOnExit opener{gated};
+    // The rules text is up while the worker runs; nothing is reported yet.
+    ASSERT_TRUE(game->state.GameLoaded) << c.name;
+    EXPECT_FALSE(game->errors.FatalErrorFlag()) << c.name;
+    gated.open();
+    enter(*game, kChapterWithPicture);
     const std::string expected = "HIBA " + std::to_string(c.code) + ": ";
     ASSERT_EQ(1u, game->errors.lines().size()) << c.name;
     EXPECT_EQ(0u, game->errors.lines()[0].find(expected)) << c.name;
@@ -119,9 +159,13 @@ TEST_F(BackgroundPictures, AFailureFinishedMeanwhileIsReportedAfterThePlayersNex
   Bytes bytes = testing::ReadBytes(picturesFile());
   bytes.back() ^= 0xFF;
   testing::WriteBytes(picturesFile(), bytes);
-  const std::unique_ptr<Game> game = start();
-  if (!game->state.GameLoaded) GTEST_SKIP() << "the worker was done before the start looked";
-  while (game->picturesLoading && !game->picturesLoading->finished()) std::this_thread::yield();
+  GatedLoader gated(folder.path());
+  const std::unique_ptr<Game> game = start(gated);
+  const GatedLoader::OpenOnExit opener{gated};
+  ASSERT_TRUE(game->state.GameLoaded);
+  EXPECT_FALSE(game->errors.FatalErrorFlag());
+  gated.open();
+  while (!game->picturesLoading->finished()) std::this_thread::yield();
   game->Perform([] {});  // an action that touches no picture
   ASSERT_EQ(1u, game->errors.lines().size());
   EXPECT_EQ(0u, game->errors.lines()[0].find("HIBA 1026: "));
@@ -130,7 +174,7 @@ TEST_F(BackgroundPictures, AFailureFinishedMeanwhileIsReportedAfterThePlayersNex
 TEST_F(BackgroundPictures, EndingTheGameOrTheProgramWhileTheWorkerRuns) {
   // The game ends at once: the worker is waited for, nothing is reported, nothing stays.
   {
-    const std::unique_ptr<Game> game = start();
+    const std::unique_ptr<Game> game = start(loader);
     ASSERT_TRUE(game->state.GameLoaded);
     Lifecycle(*game).Befejez();
     EXPECT_FALSE(game->picturesLoading);
@@ -139,7 +183,7 @@ TEST_F(BackgroundPictures, EndingTheGameOrTheProgramWhileTheWorkerRuns) {
   }
   // A new book replaces the running one, then the program goes with its worker running.
   {
-    const std::unique_ptr<Game> game = start();
+    const std::unique_ptr<Game> game = start(loader);
     dice.push({1, 1, 1, 1});
     Lifecycle(*game).Indit(NewGameChoice{.package = kSourcePackage, .bookNumber = 1, .bookCount = 1});
     ASSERT_TRUE(game->state.GameLoaded);
@@ -148,7 +192,7 @@ TEST_F(BackgroundPictures, EndingTheGameOrTheProgramWhileTheWorkerRuns) {
   // A picture kept after its game ended still reads its bytes.
   Picture kept;
   {
-    const std::unique_ptr<Game> game = start();
+    const std::unique_ptr<Game> game = start(loader);
     kept = game->state.ChapterPictures.at(0);
     Lifecycle(*game).Befejez();
   }
