@@ -45,6 +45,8 @@ void Lifecycle::KlikkKezdes() {
   // The equipment page is reset by Befejez, and again by the new game's start.
   TortenetAlaphelyzet();
   Befejez();
+  // A failure of the ended game's pictures was shown as it was reported; the program ends.
+  if (game_.errors.FatalErrorFlag()) return;
   Indit();
 }
 

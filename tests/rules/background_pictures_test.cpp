@@ -171,6 +171,24 @@ TEST_F(BackgroundPictures, AFailureFinishedMeanwhileIsReportedAfterThePlayersNex
   EXPECT_EQ(0u, game->errors.lines()[0].find("HIBA 1026: "));
 }
 
+TEST_F(BackgroundPictures, ADamagedBlockOfAGameEndedBeforeAnyPictureIsReportedAsItEndsOnce) {
+  Bytes bytes = testing::ReadBytes(picturesFile());
+  bytes.back() ^= 0xFF;
+  testing::WriteBytes(picturesFile(), bytes);
+  GatedLoader gated(folder.path());
+  const std::unique_ptr<Game> game = start(gated);
+  const GatedLoader::OpenOnExit opener{gated};
+  ASSERT_TRUE(game->state.GameLoaded);
+  gated.open();
+  ui.answer(true);  // "Biztos, hogy befejezed a játékot, és kezdesz egy" / "újat?"
+  game->Perform([&] { Lifecycle(*game).KlikkKezdes(); });
+  ASSERT_EQ(1u, game->errors.lines().size());
+  EXPECT_EQ(0u, game->errors.lines()[0].find("HIBA 1026: "));
+  EXPECT_EQ(1u, ui.eventsOf(Kind::Error).size());
+  EXPECT_TRUE(ui.eventsOf(Kind::NewGame).empty()) << "the program ends instead of starting another game";
+  EXPECT_FALSE(game->state.GameLoaded);
+}
+
 TEST_F(BackgroundPictures, EndingTheGameOrTheProgramWhileTheWorkerRuns) {
   // The game ends at once: the worker is waited for, nothing is reported, nothing stays.
   {
