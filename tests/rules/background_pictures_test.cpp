@@ -71,6 +71,13 @@ class BackgroundPictures : public ::testing::Test {
 
   fs::path picturesFile() const { return folder.path() / kSourcePackage / "DataK1.zrx"; }
 
+  // The stream's last byte (its check sum) changed: it inflates, and fails at the end.
+  void damageStream() const {
+    Bytes bytes = testing::ReadBytes(picturesFile());
+    bytes.back() ^= 0xFF;
+    testing::WriteBytes(picturesFile(), bytes);
+  }
+
   void rewritePayload(const std::function<void(Bytes&)>& change) const {
     ContainerParts parts = testing::ReadContainer(picturesFile(), false);
     change(parts.payload);
@@ -122,13 +129,7 @@ TEST_F(BackgroundPictures, ADamagedBlockIsReportedOnceByTheTimeAPictureIsWanted)
     int code;
   };
   const Case cases[] = {
-      {"damaged stream",
-       [&] {
-         Bytes bytes = testing::ReadBytes(picturesFile());
-         bytes.back() ^= 0xFF;
-         testing::WriteBytes(picturesFile(), bytes);
-       },
-       1026},
+      {"damaged stream", [&] { damageStream(); }, 1026},
       {"counts differ from the book's", [&] { rewritePayload([&](Bytes& b) { putInt32(b, 0, 4); }); }, 1036},
       {"a picture that is no JPEG", [&] { rewritePayload([](Bytes& b) { b[8 + 3 + 8 + 1] = 0; }); }, 1038},
   };
@@ -156,9 +157,7 @@ TEST_F(BackgroundPictures, ADamagedBlockIsReportedOnceByTheTimeAPictureIsWanted)
 }
 
 TEST_F(BackgroundPictures, AFailureFinishedMeanwhileIsReportedAfterThePlayersNextAction) {
-  Bytes bytes = testing::ReadBytes(picturesFile());
-  bytes.back() ^= 0xFF;
-  testing::WriteBytes(picturesFile(), bytes);
+  damageStream();
   GatedLoader gated(folder.path());
   const std::unique_ptr<Game> game = start(gated);
   const GatedLoader::OpenOnExit opener{gated};
@@ -172,9 +171,7 @@ TEST_F(BackgroundPictures, AFailureFinishedMeanwhileIsReportedAfterThePlayersNex
 }
 
 TEST_F(BackgroundPictures, ADamagedBlockOfAGameEndedBeforeAnyPictureIsReportedAsItEndsOnce) {
-  Bytes bytes = testing::ReadBytes(picturesFile());
-  bytes.back() ^= 0xFF;
-  testing::WriteBytes(picturesFile(), bytes);
+  damageStream();
   GatedLoader gated(folder.path());
   const std::unique_ptr<Game> game = start(gated);
   const GatedLoader::OpenOnExit opener{gated};
