@@ -16,6 +16,7 @@
 #include "floors.h"
 #include "jpeg_decoder.h"
 #include "large_book.h"
+#include "load_check.h"
 #include "navigation.h"
 #include "source_coding.h"
 
@@ -31,19 +32,7 @@ constexpr int kMemoryTransitions = 50;
 
 std::filesystem::path packageFolder(const LargeBook& book) { return book.programFolder() / kSourcePackage; }
 
-void loadWholeBook(const LargeBook& book) {
-  SourceCoding source(book.programFolder());
-  BookStores stores;
-  std::vector<std::vector<std::string>> texts;
-  std::vector<Picture> chapterPictures, decorPictures;
-  const BookShape& shape = book.shape();
-  if (source.LoadGameData(kSourcePackage, 1, stores) < 1 ||
-      source.LoadChapterTexts(kSourcePackage, 1, shape.lastChapter + 2, texts) < 1 ||
-      source.LoadChapterPictures(kSourcePackage, 1, shape.decorPictures, shape.chapterPictures, chapterPictures,
-                                 decorPictures) < 1)
-    throw std::runtime_error("the bench book does not load");
-  benchmark::DoNotOptimize(chapterPictures.data());
-}
+void loadWholeBook(const LargeBook& book) { benchmark::DoNotOptimize(LoadSynchronously(book).chapterPictures.data()); }
 
 void gameStart(benchmark::State& state, const LargeBook& book) {
   MeasurePair(state, [&] { loadWholeBook(book); }, [&] { benchmark::DoNotOptimize(GameStartFloor(packageFolder(book))); });
@@ -178,26 +167,33 @@ void pictureDecode(benchmark::State& state) {
   state.counters["p99_ms"] = Percentile(samples, 0.99);
 }
 
-// A "go" command of the text player against the engine step it makes plus 50 µs.
+// A "tovább <continuation>" command of the text player against the engine step it makes
+// plus 50 µs. A command that does not step fails the case: it would measure nothing.
 void textCommand(benchmark::State& state, const LargeBook& book) {
   EngineRun run(book.programFolder()), engine(book.programFolder());
-  const int last = book.shape().lastChapter;
+  run.step(1);
   double figureTotal = 0, floorTotal = 0;
   for (auto _ : state) {
-    const int next = run.game().state.CurrentChapter + 1;
-    if (next >= last) {
+    const std::vector<std::string>& offered = run.game().screen.ListBoxNext.items();
+    const int before = run.game().state.CurrentChapter;
+    if (offered.empty() || offered.front().find_first_not_of("0123456789") != std::string::npos) {
       state.PauseTiming();
-      run.step(1);
+      run.step(1);  // the book's end: back to its start
       state.ResumeTiming();
       continue;
     }
+    const std::string command = "tovább " + offered.front();
     const CpuClock clock;
-    run.session().execute("go");
+    run.session().execute(command);
     const double ms = clock.elapsedMs();
+    if (run.game().state.CurrentChapter == before) {
+      state.SkipWithError("the command did not step");
+      return;
+    }
     figureTotal += ms;
     state.SetIterationTime(ms / 1000);
     const CpuClock floorClock;
-    engine.step(next);
+    engine.step(run.game().state.CurrentChapter);
     floorTotal += floorClock.elapsedMs() + kCommandAllowanceMs;
   }
   const auto n = static_cast<double>(state.iterations());
@@ -240,6 +236,12 @@ void registerAll(BookShelf& shelf, const char* self) {
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "--memory-child") == 0) return zrx::bench::runMemoryChild(argv[2]);
   zrx::bench::BookShelf shelf;
+  try {
+    zrx::bench::CheckStartedGameMatchesSynchronousLoad(shelf.of(zrx::bench::kLargeBook));
+  } catch (const std::exception& failure) {
+    std::cerr << "zrx_bench: " << failure.what() << '\n';
+    return 1;
+  }
   zrx::bench::registerAll(shelf, "/proc/self/exe");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -60,7 +60,7 @@ int SourceCoding::LoadBookList(std::string_view package, int bookCount, std::vec
 
 int SourceCoding::readCovers(int bookCount, int itemCount, std::vector<Picture>& covers) {
   fileReader_.seek(kContainerBlockOffset);
-  const int unpacked = UnpackBlock(kMaxPayloadSize);
+  const int unpacked = UnpackBlock(MaxPicturesPayloadSize(bookCount));
   if (unpacked == 1) return -7;
   if (unpacked == 2) return -8;
   std::int32_t entries = 0;
@@ -70,7 +70,7 @@ int SourceCoding::readCovers(int bookCount, int itemCount, std::vector<Picture>&
   for (std::int32_t i = 0; i < entries; ++i) {
     std::int32_t number = 0;
     Picture cover;
-    if (!readPictureEntry(decoder, number, cover) || number < 1 || number > entries) return -5;
+    if (!readPictureEntry(payloadReader_, payload_, decoder, number, cover) || number < 1 || number > entries) return -5;
     covers[static_cast<std::size_t>(number - 1)] = std::move(cover);
   }
   return 0;

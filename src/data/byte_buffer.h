@@ -1,7 +1,12 @@
 #pragma once
 // An owned block of bytes that is never zero-filled: files are read and blocks inflated
 // straight into it. Its storage is shared, so that views into it (the pictures of an
-// inflated block) keep it alive after the loader that made it has let go.
+// inflated block) keep it alive after the loader that made it has let go. A large file is
+// mapped into memory instead of copied (file_access.h).
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -19,6 +24,14 @@ class ByteBuffer {
     buffer.size_ = size;
     return buffer;
   }
+  // `size` bytes of a private mapping of a file, unmapped when the last holder goes.
+  static ByteBuffer Mapped(std::uint8_t* bytes, std::size_t size) {
+    ByteBuffer buffer;
+    buffer.bytes_ = std::shared_ptr<std::uint8_t[]>(bytes, [size](std::uint8_t* p) { ::munmap(p, size); });
+    buffer.size_ = size;
+    buffer.mapped_ = true;
+    return buffer;
+  }
 
   std::uint8_t* data() { return bytes_.get(); }
   const std::uint8_t* data() const { return bytes_.get(); }
@@ -31,11 +44,20 @@ class ByteBuffer {
   void clear() {
     bytes_.reset();
     size_ = 0;
+    mapped_ = false;
+  }
+  // Lets the memory of bytes [0, end) go while the rest is still read: the pages of a mapped
+  // file are dropped (read again from the file if touched); other memory is kept.
+  void releaseUpTo(std::size_t end) const {
+    static const auto kPage = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t whole = std::min(end, size_) / kPage * kPage;
+    if (mapped_ && whole > 0) ::madvise(bytes_.get(), whole, MADV_DONTNEED);
   }
 
  private:
   std::shared_ptr<std::uint8_t[]> bytes_;
   std::size_t size_ = 0;
+  bool mapped_ = false;
 };
 
 }  // namespace zrx

@@ -1,4 +1,7 @@
 // Loading the chapter texts and pictures of the chosen book.
+#include <utility>
+
+#include "compressed_block.h"
 #include "container_format.h"
 #include "jpeg_decoder.h"
 #include "source_coding.h"
@@ -68,37 +71,64 @@ int SourceCoding::LoadChapterPictures(std::string_view package, int bookNumber, 
   decorPictures.clear();
   const int count = OpenPackageFile(kPicturesKind, bookNumber, package);
   if (count < 1) return count;
-  fileReader_.seek(kContainerBlockOffset);
-  const int unpacked = UnpackBlock(kMaxPayloadSize);
+  return readPicturesFile(std::exchange(file_, {}), count, decorCount, chapterPictureCount, chapterPictures,
+                          decorPictures);
+}
+
+std::shared_ptr<PictureLoad> SourceCoding::StartChapterPictures(std::string_view package, int bookNumber,
+                                                                int decorCount, int chapterPictureCount) {
+  const BufferRelease release{*this};
+  const int count = OpenPackageFile(kPicturesKind, bookNumber, package);
+  if (count < 1) return std::make_shared<PictureLoad>(count, std::vector<Picture>{}, std::vector<Picture>{});
+  return std::make_shared<PictureLoad>(
+      [file = std::exchange(file_, {}), count, decorCount, chapterPictureCount](
+          std::vector<Picture>& chapterPictures, std::vector<Picture>& decorPictures) mutable {
+        return readPicturesFile(std::exchange(file, {}), count, decorCount, chapterPictureCount, chapterPictures,
+                                decorPictures);
+      });
+}
+
+int SourceCoding::readPicturesFile(ByteBuffer file, int itemCount, int decorCount, int chapterPictureCount,
+                                   std::vector<Picture>& chapterPictures, std::vector<Picture>& decorPictures) {
+  ByteReader fileReader(file);
+  ByteBuffer payload;
+  const int unpacked =
+      fileReader.seek(kContainerBlockOffset) ? ReadCompressedBlock(fileReader, file, payload, MaxPicturesPayloadSize(decorCount + chapterPictureCount)) : 1;
+  // The pictures are views into the payload; the file is not needed any more.
+  fileReader = ByteReader();
+  file.clear();
   if (unpacked != 0) return unpacked == 1 ? -3 : -4;
 
+  ByteReader in(payload);
   std::int32_t total = 0, decor = 0;
-  if (!payloadReader_.readInt32(total) || !payloadReader_.readInt32(decor)) return -5;
+  if (!in.readInt32(total) || !in.readInt32(decor)) return -5;
   if (decorCount < 0 || chapterPictureCount < 0 || decor != decorCount ||
       static_cast<std::int64_t>(total) - decor != chapterPictureCount)
     return -6;
   JpegDecoder decoder;
-  const auto readInto = [this, &decoder](int howMany, std::vector<Picture>& list) {
+  const auto readInto = [&](int howMany, std::vector<Picture>& list) {
+    list.reserve(static_cast<std::size_t>(howMany));
     for (int i = 0; i < howMany; ++i) {
       std::int32_t ignoredNumber = 0;
       Picture picture;
-      if (!readPictureEntry(decoder, ignoredNumber, picture)) return false;
+      if (!readPictureEntry(in, payload, decoder, ignoredNumber, picture)) return false;
       list.push_back(std::move(picture));
     }
     return true;
   };
   if (!readInto(chapterPictureCount, chapterPictures) || !readInto(decorCount, decorPictures)) return -5;
-  return count;
+  return itemCount;
 }
 
-bool SourceCoding::readPictureEntry(JpegDecoder& decoder, std::int32_t& number, Picture& picture) {
+bool SourceCoding::readPictureEntry(ByteReader& in, const ByteBuffer& block, JpegDecoder& decoder,
+                                    std::int32_t& number, Picture& picture) {
   std::int32_t size = 0;
   std::span<const std::uint8_t> jpeg;
-  if (!payloadReader_.skip(3) || !payloadReader_.readInt32(number) || !payloadReader_.readInt32(size) ||
-      size < 0 || !payloadReader_.take(static_cast<std::size_t>(size), jpeg) || !decoder.hasValidHeader(jpeg))
+  if (!in.skip(3) || !in.readInt32(number) || !in.readInt32(size) || size < 0 ||
+      !in.take(static_cast<std::size_t>(size), jpeg) || !decoder.hasValidHeader(jpeg))
     return false;
   // A view, not a copy: the picture keeps the inflated block alive.
-  picture = Picture(payload_.storage(), jpeg);
+  picture = Picture(block.storage(), jpeg);
   return true;
 }
 

@@ -25,6 +25,11 @@ int ReadCompressedBlock(ByteReader& in, std::vector<std::uint8_t>& payload, std:
 // The same, inflated straight into a buffer that is not zero-filled first.
 int ReadCompressedBlock(ByteReader& in, ByteBuffer& payload, std::int32_t maxPayload);
 
+// The same from `file`, whose bytes `in` reads: the stream is inflated piece by piece and the
+// file's memory before the piece in hand is let go (ByteBuffer::releaseUpTo), so that a large
+// file and its payload are never both whole in memory.
+int ReadCompressedBlock(ByteReader& in, const ByteBuffer& file, ByteBuffer& payload, std::int32_t maxPayload);
+
 // Appends the block of `payload`, deflated at level 9; false when zlib fails.
 bool AppendCompressedBlock(ByteWriter& out, std::span<const std::uint8_t> payload, const FillerSource& filler);
 

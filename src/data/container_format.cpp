@@ -15,6 +15,13 @@ std::int32_t MaxTextsPayloadSize(std::int32_t chapterCount) {
   return static_cast<std::int32_t>(4 + chapters * (kEntryHead + kTextBudgetPerChapter) + kMaxChapterTextSize);
 }
 
+std::int32_t MaxPicturesPayloadSize(std::int32_t pictureCount) {
+  // The counts, then per picture an entry head and the largest picture.
+  constexpr std::int64_t kEntryHead = 3 + 4 + 4;
+  const std::int64_t size = 8 + std::max<std::int64_t>(pictureCount, 0) * (kEntryHead + kMaxPictureSize);
+  return static_cast<std::int32_t>(std::min<std::int64_t>(size, kMaxPayloadSize));
+}
+
 std::uintmax_t MaxCompressedSize(std::uintmax_t payloadSize) {
   // Stored blocks cost 5 bytes per 16 KiB; zlib adds its head and check sum.
   return payloadSize + 5 * (payloadSize / 16383 + 1) + 64;

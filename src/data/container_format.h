@@ -24,7 +24,9 @@ inline constexpr int kReservedNameEntries = 2;  // the reserved entry and the se
 
 // Declared sizes are trusted only up to a cap of their kind, checked before anything is
 // allocated or inflated. Each cap leaves a wide margin above the largest real book.
-inline constexpr std::int32_t kMaxPayloadSize = 256 * 1024 * 1024;  // pictures
+inline constexpr std::int32_t kMaxPayloadSize = 256 * 1024 * 1024;  // pictures, whatever their count
+// One picture of a pictures or covers file: a 1024x768 JPEG of the best quality is below 1 MiB.
+inline constexpr std::int32_t kMaxPictureSize = 4 * 1024 * 1024;
 inline constexpr std::int32_t kMaxDataPayloadSize = 16 * 1024 * 1024;  // records of a package
 inline constexpr std::int32_t kMaxChapterTextSize = 64 * 1024;
 // A texts file: its count, then per chapter an entry head and on average this much text.
@@ -37,6 +39,8 @@ inline constexpr std::int64_t kMaxInflateRatio = 1032;
 
 // The payload cap of a texts file of `chapterCount` chapters.
 std::int32_t MaxTextsPayloadSize(std::int32_t chapterCount);
+// The payload cap of a pictures or covers file of `pictureCount` pictures.
+std::int32_t MaxPicturesPayloadSize(std::int32_t pictureCount);
 // The largest stream that deflate makes of `payloadSize` bytes (stored blocks at worst).
 std::uintmax_t MaxCompressedSize(std::uintmax_t payloadSize);
 // The largest package file of a kind ("Data", "DataS", "DataK") that is read at all.

@@ -1,6 +1,7 @@
 #include "file_access.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,8 +35,26 @@ bool readAll(int fd, std::uint8_t* out, std::size_t size) {
   return true;
 }
 
-void allocate(std::vector<std::uint8_t>& out, std::size_t size) { out.resize(size); }
-void allocate(ByteBuffer& out, std::size_t size) { out = ByteBuffer::ForOverwrite(size); }
+// A file from this size on is mapped rather than copied: its pages come when they are read,
+// straight from the system's cache, and a reader can give back those it is done with.
+constexpr std::uintmax_t kMapFromSize = 1024 * 1024;
+
+bool fill(int fd, std::size_t size, std::vector<std::uint8_t>& out) {
+  out.resize(size);
+  return readAll(fd, out.data(), size);
+}
+
+bool fill(int fd, std::size_t size, ByteBuffer& out) {
+  if (size >= kMapFromSize) {
+    void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+    if (mapped != MAP_FAILED) {
+      out = ByteBuffer::Mapped(static_cast<std::uint8_t*>(mapped), size);
+      return true;
+    }
+  }
+  out = ByteBuffer::ForOverwrite(size);
+  return readAll(fd, out.data(), size);
+}
 
 template <typename Buffer>
 bool readWholeFile(const fs::path& path, std::uintmax_t maxBytes, Buffer& out) {
@@ -45,11 +64,7 @@ bool readWholeFile(const fs::path& path, std::uintmax_t maxBytes, Buffer& out) {
   if (fd < 0) return false;
   // The size is checked before a byte is allocated or read.
   const auto size = static_cast<std::uintmax_t>(status.st_size);
-  bool ok = size <= maxBytes;
-  if (ok) {
-    allocate(out, static_cast<std::size_t>(size));
-    ok = readAll(fd, out.data(), out.size());
-  }
+  const bool ok = size <= maxBytes && fill(fd, static_cast<std::size_t>(size), out);
   ::close(fd);
   if (!ok) out.clear();
   return ok;

@@ -12,7 +12,8 @@ namespace zrx {
 // Reads a regular file (not a link) of at most `maxBytes` bytes whole; false when it is
 // missing, a link or anything but a regular file, larger than that, or unreadable.
 bool ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out);
-// The same, straight into a buffer that is not zero-filled first (large package files).
+// The same, straight into a buffer that is not zero-filled first (package files); a large
+// file is mapped privately instead of copied, so it must not shrink while it is read.
 bool ReadWholeFile(const std::filesystem::path& path, std::uintmax_t maxBytes, ByteBuffer& out);
 
 // A regular file without the owner's write permission counts as read-only; a link never does.

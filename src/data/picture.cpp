@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include "jpeg_decoder.h"
+#include "picture_load.h"
 
 namespace zrx {
 
@@ -9,6 +10,8 @@ Picture::Picture(std::vector<std::uint8_t> jpeg) {
   jpeg_ = *owned;
   owner_ = std::move(owned);
 }
+
+std::span<const std::uint8_t> Picture::jpeg() const { return load_ ? load_->jpeg(list_, index_) : jpeg_; }
 
 bool HasValidJpegHeader(std::span<const std::uint8_t> jpeg) { return JpegDecoder().hasValidHeader(jpeg); }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "byte_io.h"
 #include "file_access.h"
 #include "picture.h"
+#include "picture_load.h"
 #include "record_codec.h"
 #include "record_store.h"
 
@@ -77,6 +79,10 @@ class SourceCoding {
   int LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
                           int chapterPictureCount, std::vector<Picture>& chapterPictures,
                           std::vector<Picture>& decorPictures);
+  // The same load with the file opened and checked at once (a failure there is the load's
+  // result at once), and its block inflated and read by a worker thread.
+  std::shared_ptr<PictureLoad> StartChapterPictures(std::string_view package, int bookNumber, int decorCount,
+                                                    int chapterPictureCount);
 
   // Size in bytes of "Source/Data0.zrx" when it was last opened.
   std::uintmax_t sourceDataFileSize() const { return sourceDataFileSize_; }
@@ -102,9 +108,14 @@ class SourceCoding {
   int readRecordGroups(const PackageHeader& header, BookStores& stores);
   int readChapterBlocks(const PackageHeader& header, int bookNumber, BookStores& stores);
   int readCovers(int bookCount, int itemCount, std::vector<Picture>& covers);
-  // One picture entry: 3 filler bytes, a number, a size and the JPEG bytes, whose header
-  // `decoder` checks.
-  bool readPictureEntry(JpegDecoder& decoder, std::int32_t& number, Picture& picture);
+  // The block of an opened pictures file: `itemCount`, or -3 / -4 unpacking, -6, -5. The
+  // file is let go as soon as it is inflated. Touches no member: a worker runs it.
+  static int readPicturesFile(ByteBuffer file, int itemCount, int decorCount, int chapterPictureCount,
+                              std::vector<Picture>& chapterPictures, std::vector<Picture>& decorPictures);
+  // One picture entry of `block`: 3 filler bytes, a number, a size and the JPEG bytes,
+  // whose header `decoder` checks.
+  static bool readPictureEntry(ByteReader& in, const ByteBuffer& block, JpegDecoder& decoder,
+                               std::int32_t& number, Picture& picture);
 
   std::filesystem::path programFolder_;
   ReadOnlyMarkRemover removeReadOnlyMark_;

@@ -3,11 +3,13 @@
 // SourceCoding (PackageBookLoader); tests and tools may fill the stores from memory.
 // Results follow the package loaders: a positive count on success, 0 or a negative code.
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "game_state.h"
 #include "picture.h"
+#include "picture_load.h"
 #include "record_store.h"
 
 namespace zrx {
@@ -21,6 +23,10 @@ class BookLoader {
   virtual int LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
                                   int chapterPictureCount, std::vector<Picture>& chapterPictures,
                                   std::vector<Picture>& decorPictures) = 0;
+  // The pictures as a load that the game may take later. Unless a loader does better,
+  // the load is done at once by LoadChapterPictures.
+  virtual std::shared_ptr<PictureLoad> StartChapterPictures(std::string_view package, int bookNumber,
+                                                            int decorCount, int chapterPictureCount);
 };
 
 // Reads books from the package folders beside the program.
@@ -33,6 +39,9 @@ class PackageBookLoader : public BookLoader {
   int LoadChapterPictures(std::string_view package, int bookNumber, int decorCount,
                           int chapterPictureCount, std::vector<Picture>& chapterPictures,
                           std::vector<Picture>& decorPictures) override;
+  // The pictures file is opened and checked at once, then inflated by a worker.
+  std::shared_ptr<PictureLoad> StartChapterPictures(std::string_view package, int bookNumber, int decorCount,
+                                                    int chapterPictureCount) override;
 
  private:
   std::filesystem::path programFolder_;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "book_code.h"
+#include "lifecycle.h"
 
 namespace zrx {
 
@@ -36,6 +37,7 @@ void Game::showDie(int count, int position, int face) {
 bool Game::Perform(const std::function<void()>& action) {
   try {
     action();
+    Lifecycle(*this).PicturesReady(false);
     return true;
   } catch (const BookCodeError& error) {
     ui_.BookCodeErrorBox(error.what());

@@ -5,6 +5,7 @@
 // code may make one where it needs it.
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "book_loader.h"
@@ -13,6 +14,7 @@
 #include "error_log.h"
 #include "game_hooks.h"
 #include "game_state.h"
+#include "picture_load.h"
 #include "record_store.h"
 #include "screen_model.h"
 #include "ui_port.h"
@@ -31,6 +33,9 @@ class Game {
   ScreenModel screen;
   ErrorLog errors;
   GameHooks hooks;
+  // The running book's pictures while a worker still loads them; the lists in `state`
+  // read through it. Its result is taken, and a failure reported, once (Lifecycle).
+  std::shared_ptr<PictureLoad> picturesLoading;
 
   UiPort& ui() { return ui_; }
   Dice& dice() { return dice_; }
@@ -47,6 +52,7 @@ class Game {
   // Runs one player action for a front end. A malformed book code abandons the action
   // where it arose (the state stays as far as it was changed), is shown in the error
   // message box, and the program goes on. False when the action was abandoned.
+  // Pictures that finished loading meanwhile are taken, a failure reported.
   bool Perform(const std::function<void()>& action);
 
  private:

@@ -45,6 +45,8 @@ void Lifecycle::KlikkKezdes() {
   // The equipment page is reset by Befejez, and again by the new game's start.
   TortenetAlaphelyzet();
   Befejez();
+  // A failure of the ended game's pictures was shown as it was reported; the program ends.
+  if (game_.errors.FatalErrorFlag()) return;
   Indit();
 }
 
@@ -119,18 +121,36 @@ bool Lifecycle::JatekInicializalas() {
     return false;
   }
   if (book.ChapterPictureCount != 0 || book.DecorPictureCount != 0) {
-    const int pictures = loader.LoadChapterPictures(state.SourceName, state.BookNumber,
-                                                    book.DecorPictureCount, book.ChapterPictureCount,
-                                                    state.ChapterPictures, state.DecorPictures);
-    if (pictures < 1) {
-      ReportResult(game_.errors, kChapterPictureErrors, pictures);
-      releaseBook();
-      return false;
+    std::shared_ptr<PictureLoad> load = loader.StartChapterPictures(
+        state.SourceName, state.BookNumber, book.DecorPictureCount, book.ChapterPictureCount);
+    if (load->finished()) {
+      // Done at once (or failed opening the file): taken now, as a load without a worker.
+      const int pictures = load->result();
+      if (pictures < 1) {
+        ReportResult(game_.errors, kChapterPictureErrors, pictures);
+        releaseBook();
+        return false;
+      }
+    } else {
+      game_.picturesLoading = load;
     }
+    state.ChapterPictures = PictureLoad::Pending(load, Picture::List::Chapter, book.ChapterPictureCount);
+    state.DecorPictures = PictureLoad::Pending(load, Picture::List::Decor, book.DecorPictureCount);
   }
   game_.screen.LabelTortenetNev.setText(book.SeriesTitle + " - " + book.Title);
   game_.screen.LabelNehezsegiFokozat.setText(DifficultyText(state.Difficulty));
   return true;
+}
+
+bool Lifecycle::PicturesReady(bool wait) {
+  const std::shared_ptr<PictureLoad> load = game_.picturesLoading;
+  if (!load || (!wait && !load->finished())) return true;
+  game_.picturesLoading.reset();
+  const int pictures = load->result();
+  if (pictures >= 1) return true;
+  ReportResult(game_.errors, kChapterPictureErrors, pictures);
+  game_.ui().ErrorWindow(game_.errors);
+  return false;
 }
 
 void Lifecycle::releaseBook() {
@@ -170,6 +190,8 @@ void Lifecycle::ValtozoInicializalas() {
 
 void Lifecycle::Befejez() {
   GameState& state = game_.state;
+  // A pictures load still running is waited for: its failure is reported, never lost.
+  PicturesReady(true);
   if (state.GameLoaded) releaseBook();
   if (state.settings.StepLogging) CallHook(game_.hooks.LepesekFajlbaMentese);
   state.GameLoaded = false;

@@ -32,6 +32,10 @@ class Lifecycle {
   void ValtozoInicializalas();
   // Ends the game: stores and lists released, window back to its idle layout.
   void Befejez();
+  // Takes the result of the book's pictures loading in the background: waits for it when
+  // `wait` is set, else only when it is done. A failure is reported with the pictures'
+  // error code, and the error window shown, once; false then. True while nothing failed.
+  bool PicturesReady(bool wait);
 
   // Death: the death window; its closing resets the tests-and-battles page and the
   // story display and ends the game.

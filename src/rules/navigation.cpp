@@ -39,6 +39,8 @@ void Navigation::FejezetPont() {
   nav.PageMarks = "000000";
   SzovegBetoltes();
   FejezetKepBetoltes();
+  // Pictures that failed to load in the background end the game here, as at its start.
+  if (game_.errors.FatalErrorFlag()) return;
   SpecialValtozas();
 }
 
@@ -60,6 +62,7 @@ void Navigation::SzovegBetoltes() {
 void Navigation::FejezetKepBetoltes() {
   const GameState& gs = game_.state;
   if (gs.CurrentChapter < 0) return;
+  if (!Lifecycle(game_).PicturesReady(true)) return;
   const int picture = game_.stores.chapters.Find(gs.CurrentChapter).PictureNumber;
   Control& image = game_.screen.Image1;
   if (picture != 0 && gs.CurrentBook.ChapterPictureCount != 0) {

@@ -1,8 +1,13 @@
 #include "compressed_block.h"
 
 #include "container_format.h"
+#include "file_access.h"
+#include "package_fixture.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zrx {
 namespace {
@@ -60,7 +65,42 @@ TEST(CompressedBlock, DeclaredSizesAreChecked) {
     Bytes payload;
     EXPECT_EQ(tc.expected, ReadCompressedBlock(in, payload, kMaxPayloadSize)) << tc.name;
     EXPECT_TRUE(payload.empty()) << tc.name;
+    // Inflated piece by piece, the block gives the same verdicts.
+    ByteBuffer file = ByteBuffer::ForOverwrite(tc.file.size());
+    std::copy(tc.file.begin(), tc.file.end(), file.data());
+    ByteReader pieces(file);
+    pieces.skip(16);
+    ByteBuffer inflated;
+    EXPECT_EQ(tc.expected, ReadCompressedBlock(pieces, file, inflated, kMaxPayloadSize)) << tc.name;
+    EXPECT_TRUE(inflated.empty()) << tc.name;
   }
+}
+
+TEST(CompressedBlock, ALargeFileIsMappedAndInflatedInPiecesToTheSameBytes) {
+  // Hardly compressible bytes, so that the stream spans several pieces of input.
+  Bytes payload(9 * 1024 * 1024);
+  std::uint32_t state = 2463534242u;
+  for (std::uint8_t& byte : payload) {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    byte = static_cast<std::uint8_t>(state);
+  }
+  const Bytes framed = framedBlock(payload);
+  const testing::TempFolder folder;
+  const auto path = folder.path() / "block.zrx";
+  testing::WriteBytes(path, framed);
+
+  ByteBuffer file;
+  ASSERT_TRUE(ReadWholeFile(path, framed.size(), file));
+  ByteReader in(file);
+  ASSERT_TRUE(in.skip(16));
+  ByteBuffer inflated;
+  ASSERT_EQ(kBlockRead, ReadCompressedBlock(in, file, inflated, kMaxPayloadSize));
+  EXPECT_TRUE(std::ranges::equal(payload, inflated.bytes()));
+  EXPECT_EQ(78u, in.remaining());
+  // The memory given back on the way is read again from the file when it is touched.
+  EXPECT_TRUE(std::ranges::equal(framed, file.bytes()));
 }
 
 }  // namespace

@@ -133,6 +133,9 @@ int loadPictures(SourceCoding& s) {
   return s.LoadChapterPictures("Source", 1, 1, 2, chapterPictures, decorPictures);
 }
 
+// The same load with its block inflated by a worker.
+int loadPicturesInBackground(SourceCoding& s) { return s.StartChapterPictures("Source", 1, 1, 2)->result(); }
+
 int loadGameData(SourceCoding& s, const char* package, int bookNumber = 1) {
   BookStores stores;
   return s.LoadGameData(package, bookNumber, stores);
@@ -154,6 +157,7 @@ const std::vector<Operation>& operations() {
        {{-11, -111}, {-10, -110}, {-2, -102}, {-1, -101}, {-3, -7}, {-4, -8}}},
       {"chapter texts", "Source", "DataS1.zrx", loadTexts, {}},
       {"chapter pictures", "Source", "DataK1.zrx", loadPictures, {}},
+      {"chapter pictures in the background", "Source", "DataK1.zrx", loadPicturesInBackground, {}},
   };
   return ops;
 }
@@ -305,14 +309,15 @@ TEST_F(PackageCorruption, ChapterTexts) {
 }
 
 TEST_F(PackageCorruption, ChapterPictures) {
-  runPayloadCases(*this, "Source", "DataK1.zrx",
-                  {{"total differs", [](Bytes& b) { putInt32(b, 0, 4); }, -6},
-                   {"decor count differs", [](Bytes& b) { putInt32(b, 4, 2); }, -6},
-                   {"counts cut", cutAt(6), -5},
-                   {"entry cut", [](Bytes& b) { b.resize(b.size() - 1); }, -5},
-                   {"picture is not a JPEG", [](Bytes& b) { b[8 + 3 + 8 + 1] = 0x00; }, -5},
-                   {"negative size", [](Bytes& b) { putInt32(b, 8 + 3 + 4, -9); }, -5}},
-                  loadPictures);
+  for (const auto& load : {loadPictures, loadPicturesInBackground})
+    runPayloadCases(*this, "Source", "DataK1.zrx",
+                    {{"total differs", [](Bytes& b) { putInt32(b, 0, 4); }, -6},
+                     {"decor count differs", [](Bytes& b) { putInt32(b, 4, 2); }, -6},
+                     {"counts cut", cutAt(6), -5},
+                     {"entry cut", [](Bytes& b) { b.resize(b.size() - 1); }, -5},
+                     {"picture is not a JPEG", [](Bytes& b) { b[8 + 3 + 8 + 1] = 0x00; }, -5},
+                     {"negative size", [](Bytes& b) { putInt32(b, 8 + 3 + 4, -9); }, -5}},
+                    load);
 }
 
 }  // namespace

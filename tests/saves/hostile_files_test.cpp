@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 using testing::ProgramFolder;
 
 constexpr long kMemoryBoundKiB = 64 * 1024;
-constexpr std::int32_t kBombSize = 64 * 1024 * 1024;  // four times the largest cap but pictures
+constexpr std::int32_t kBombSize = 64 * 1024 * 1024;  // above every cap of the files here
 const std::vector<std::uint8_t> kOutsideBytes = {'k', 'e', 'e', 'p'};
 
 // The program folder with the "Source" package of one book and an empty save index,
@@ -71,6 +71,17 @@ int loadTexts(const Installation& in) {
   return SourceCoding(in.program.path()).LoadChapterTexts("Source", 1, 5, texts);
 }
 
+int loadPictures(const Installation& in) {
+  std::vector<Picture> chapterPictures, decorPictures;
+  return SourceCoding(in.program.path()).LoadChapterPictures("Source", 1, 1, 2, chapterPictures, decorPictures);
+}
+
+int loadCovers(const Installation& in) {
+  std::vector<TBookRec> books;
+  std::vector<Picture> covers;
+  return SourceCoding(in.program.path()).LoadBookList("Source", 1, books, covers);
+}
+
 int loadGameData(const Installation& in) {
   BookStores stores;
   return SourceCoding(in.program.path()).LoadGameData("Source", 1, stores);
@@ -85,6 +96,14 @@ void editDataPayload(const Installation& in, const std::function<void(std::vecto
 
 void putInt32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// Plants in a package file a block that inflates to kBombSize bytes.
+std::function<void(Installation&)> packageBomb(const char* file, int nameEntries) {
+  return [file, nameEntries](Installation& in) {
+    testing::ReplacePackageBlock(in.source(file), testing::BlockSizesOffset(nameEntries),
+                                 testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
+  };
 }
 
 struct Case {
@@ -138,10 +157,7 @@ const Case kCases[] = {
      },
      -3},
     {"texts file inflating to 64 MiB (-3, code 1012)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("DataS1.zrx"), testing::BlockSizesOffset(-1),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("DataS1.zrx", -1),
      loadTexts, -3},
     {"a chapter text above 64 KiB (-5, code 1024)",
      [](Installation& in) {
@@ -155,11 +171,14 @@ const Case kCases[] = {
        testing::WriteBytes(in.source("DataS1.zrx"), *BuildContainer(parts));
      },
      loadTexts, -5},
+    {"pictures file of three pictures inflating to 64 MiB (-3, code 1025)",
+     packageBomb("DataK1.zrx", -1),
+     loadPictures, -3},
+    {"covers file of one cover inflating to 64 MiB (-7, code 225)",
+     packageBomb("DataK0.zrx", -1),
+     loadCovers, -7},
     {"records file inflating to 64 MiB (-3, code 1010)",
-     [](Installation& in) {
-       testing::ReplacePackageBlock(in.source("Data0.zrx"), testing::BlockSizesOffset(2),
-                                    testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
-     },
+     packageBomb("Data0.zrx", 2),
      loadGameData, -3},
     {"two thousand million opponent records (-6, code 1003)",
      [](Installation& in) { editDataPayload(in, [](auto& payload) { putInt32(payload, 3 + 109, 0x7FFFFFFF); }); },

@@ -7,18 +7,22 @@
 #include "page_signal.h"
 
 namespace zrx {
-namespace {
 
-enum class Kind { Text, Lines, NumberedList, Skip };
+enum class ShownKind { Text, Lines, NumberedList, Skip };
 
 // How one control is shown: its page, a caption (or the control holding its caption).
-struct Shown {
+struct ShownControl {
   std::string name;
   int page;
-  Kind kind;
+  ShownKind kind;
   std::string caption;
   std::string captionControl;
 };
+
+namespace {
+
+using Kind = ShownKind;
+using Shown = ShownControl;
 
 // The battle panel: opponents' rows, the player's row, the result lines. A value's caption
 // is its row's name followed by the caption control's text ("Ügyesség", "Támadóerő"...).
@@ -125,13 +129,6 @@ const std::vector<Shown>& table() {
   return shown;
 }
 
-const Shown* find(std::string_view name) {
-  for (const Shown& s : table()) {
-    if (s.name == name) return &s;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 const std::vector<std::string>& PageCaptions() {
@@ -155,29 +152,70 @@ std::string PendingReason(int kind) {
 }
 
 ScreenRenderer::ScreenRenderer(const ScreenModel& screen, std::ostream& out) : screen_(screen), out_(out) {
+  for (const auto& [name, control] : screen_.all()) slots_.push_back({.name = &name, .control = &control, .silent = silent(name)});
+  for (const Shown& shown : table()) {
+    const std::size_t slot = slotOf(shown.name);
+    tableSlots_.push_back(slot);
+    if (slot != kNoSlot) slots_[slot].shown = &shown;
+  }
+  pageControl_ = slotOf("PageControl1");
+  storyName_ = slotOf("LabelTortenetNev");
+  chapterLabel_ = slotOf("LabelFPont");
+  storyText_ = slotOf("RichEdit1");
+  nextList_ = slotOf("ListBoxNext");
+  nextEdit_ = slotOf("EditNext");
+  next1_ = slotOf("LabelNext1");
+  next2_ = slotOf("LabelNext2");
+  timer_ = slotOf("TimerAlarm");
+  for (int n = 1; n <= 17; ++n) {
+    offerBoxes_.push_back(slotOf("CheckBox" + std::to_string(n)));
+    offerPrices_.push_back(slotOf("LabelAr" + std::to_string(n)));
+  }
+  for (int n = 1; n <= 10; ++n) {
+    rowNames_.push_back(slotOf("FT_LabelTNev" + TwoDigits(n)));
+    rowCounts_.push_back(slotOf("FT_LabelDB" + TwoDigits(n)));
+  }
+  for (int n = 1; n <= 4; ++n) {
+    diceSlots_.emplace_back();
+    for (int k = 1; screen_.has("ImageDE" + std::to_string(n) + std::to_string(k)); ++k)
+      diceSlots_.back().push_back(slotOf("ImageDE" + std::to_string(n) + std::to_string(k)));
+  }
+  for (const Action& action : kActions) actionSlots_.push_back(slotOf(action.control));
   remember();
 }
 
-bool ScreenRenderer::changed(const std::string& name) const {
+std::size_t ScreenRenderer::slotOf(std::string_view name) const {
+  // The slots stand in the screen's name order.
+  const auto it = std::lower_bound(slots_.begin(), slots_.end(), name,
+                                   [](const Slot& slot, std::string_view n) { return *slot.name < n; });
+  return it != slots_.end() && *it->name == name ? static_cast<std::size_t>(it - slots_.begin()) : kNoSlot;
+}
+
+bool ScreenRenderer::changed(std::size_t slot) const {
   // The table names every control a window may have; a screen without one shows nothing of it.
-  if (!screen_.has(name)) return false;
-  const auto it = seen_.find(name);
-  return it == seen_.end() || it->second.version != screen_.control(name).version();
+  if (slot == kNoSlot) return false;
+  const Slot& s = slots_[slot];
+  return !s.seenOnce || s.seen.version != s.control->version();
 }
 
 void ScreenRenderer::remember() {
-  for (const auto& entry : screen_.all()) rememberControl(entry.first);
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot) rememberControl(slot);
   lastActions_ = availableActions();
 }
 
 void ScreenRenderer::forget(const std::vector<std::string>& names) {
-  for (const std::string& name : names) seen_.erase(name);
+  for (const std::string& name : names) {
+    if (const std::size_t slot = slotOf(name); slot != kNoSlot) slots_[slot].seenOnce = false;
+  }
 }
 
-void ScreenRenderer::rememberControl(const std::string& name) {
-  if (!screen_.has(name)) return;
-  const Control& control = screen_.control(name);
-  seen_[name] = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
+void ScreenRenderer::rememberControl(std::size_t slot) {
+  // A control whose version stands still shows what was remembered with that version.
+  if (slot == kNoSlot || !changed(slot)) return;
+  Slot& s = slots_[slot];
+  const Control& control = *s.control;
+  s.seen = {control.version(), control.text(), control.items(), control.visible(), control.enabled()};
+  s.seenOnce = true;
 }
 
 void ScreenRenderer::printList(const std::string& caption, const Control& control, bool numbered,
@@ -197,27 +235,27 @@ void ScreenRenderer::printList(const std::string& caption, const Control& contro
   }
 }
 
-void ScreenRenderer::printControl(const std::string& name, bool always) {
-  if (!screen_.has(name)) return;
-  const Control& control = screen_.control(name);
+void ScreenRenderer::printControl(std::size_t slot, bool always) {
+  if (slot == kNoSlot) return;
+  const Slot& s = slots_[slot];
+  const Control& control = *s.control;
   if (!control.visible()) return;
-  const Shown* shown = find(name);
+  const Shown* shown = s.shown;
   if (shown && shown->kind == Kind::Skip) return;
-  if (!shown && silent(name)) return;
-  std::string caption = !shown ? name : shown->caption;
+  if (!shown && s.silent) return;
+  std::string caption = !shown ? *s.name : shown->caption;
   if (shown && !shown->captionControl.empty() && screen_.has(shown->captionControl)) {
     caption += screen_.control(shown->captionControl).text();
   }
   const Kind kind = shown ? shown->kind : (control.items().empty() ? Kind::Text : Kind::Lines);
-  const auto it = seen_.find(name);
   if (kind == Kind::Text) {
     // A colour or an enabled state alone says nothing in text.
-    const bool news = always || it == seen_.end() || it->second.text != control.text() || !it->second.visible;
+    const bool news = always || !s.seenOnce || s.seen.text != control.text() || !s.seen.visible;
     if (news && !control.text().empty()) out_ << caption << ": " << control.text() << '\n';
     return;
   }
-  const bool itemsChanged = it == seen_.end() || it->second.items != control.items();
-  const auto note = notes_.find(name);
+  const bool itemsChanged = !s.seenOnce || s.seen.items != control.items();
+  const auto note = notes_.find(*s.name);
   if (always || (itemsChanged && !control.items().empty())) {
     printList(caption, control, kind == Kind::NumberedList, note == notes_.end() ? nullptr : &note->second);
   }
@@ -236,37 +274,38 @@ void ScreenRenderer::printSignal() {
 }
 
 void ScreenRenderer::printOfferRows(bool always) {
-  for (int n = 1; n <= 17; ++n) {
-    const std::string box = "CheckBox" + std::to_string(n), price = "LabelAr" + std::to_string(n);
-    const Control& check = screen_.control(box);
+  for (std::size_t i = 0; i < offerBoxes_.size(); ++i) {
+    const std::size_t box = offerBoxes_[i], price = offerPrices_[i];
+    if (box == kNoSlot || price == kNoSlot) continue;
+    const Control& check = *slots_[box].control;
     if (!(always || changed(box) || changed(price)) || !check.visible() || check.text().empty()) continue;
-    out_ << "  [" << (check.value() ? 'x' : ' ') << "] " << n << ". " << check.text();
-    const Control& cost = screen_.control(price);
+    out_ << "  [" << (check.value() ? 'x' : ' ') << "] " << i + 1 << ". " << check.text();
+    const Control& cost = *slots_[price].control;
     if (cost.visible() && !cost.text().empty()) out_ << " (ár: " << cost.text() << ")";
     out_ << '\n';
   }
-  for (int n = 1; n <= 10; ++n) {
-    const Control& name = screen_.control("FT_LabelTNev" + TwoDigits(n));
-    const Control& count = screen_.control("FT_LabelDB" + TwoDigits(n));
-    const bool rowChanged = changed("FT_LabelTNev" + TwoDigits(n)) ||
-                            changed("FT_LabelDB" + TwoDigits(n));
+  for (std::size_t i = 0; i < rowNames_.size(); ++i) {
+    const std::size_t nameSlot = rowNames_[i], countSlot = rowCounts_[i];
+    if (nameSlot == kNoSlot || countSlot == kNoSlot) continue;
+    const Control& name = *slots_[nameSlot].control;
+    const Control& count = *slots_[countSlot].control;
+    const bool rowChanged = changed(nameSlot) || changed(countSlot);
     if (!(always || rowChanged) || !name.visible() || name.text().empty()) continue;
-    out_ << "  " << n << ") " << name.text() << ": " << count.text() << " db\n";
+    out_ << "  " << i + 1 << ") " << name.text() << ": " << count.text() << " db\n";
   }
 }
 
 void ScreenRenderer::printDice() {
-  for (int n = 1; n <= 4; ++n) {
+  for (std::size_t n = 0; n < diceSlots_.size(); ++n) {
     std::vector<int> faces;
     bool any = false;
-    for (int k = 1; screen_.has("ImageDE" + std::to_string(n) + std::to_string(k)); ++k) {
-      const std::string name = "ImageDE" + std::to_string(n) + std::to_string(k);
-      const Control& image = screen_.control(name);
-      any = any || changed(name);
+    for (const std::size_t slot : diceSlots_[n]) {
+      const Control& image = *slots_[slot].control;
+      any = any || changed(slot);
       if (image.visible() && image.picture().source == PictureRef::Source::DiceFace) faces.push_back(image.picture().index);
     }
     if (!any || faces.empty()) continue;
-    out_ << "Kockák (" << n << " kockás dobás):";
+    out_ << "Kockák (" << n + 1 << " kockás dobás):";
     for (int face : faces) out_ << ' ' << face;
     out_ << '\n';
   }
@@ -274,10 +313,10 @@ void ScreenRenderer::printDice() {
 
 std::vector<std::string> ScreenRenderer::availableActions() const {
   std::vector<std::string> available;
-  for (const Action& action : kActions) {
-    if (!screen_.has(action.control)) continue;
-    const Control& control = screen_.control(action.control);
-    if (control.enabled() && control.visible()) available.emplace_back(action.command);
+  for (std::size_t i = 0; i < kActions.size(); ++i) {
+    if (actionSlots_[i] == kNoSlot) continue;
+    const Control& control = *slots_[actionSlots_[i]].control;
+    if (control.enabled() && control.visible()) available.emplace_back(kActions[i].command);
   }
   return available;
 }
@@ -293,34 +332,35 @@ void ScreenRenderer::printActions(bool always) {
 
 void ScreenRenderer::renderChanges() {
   const ScreenModel& s = screen_;
-  if (changed("PageControl1") && s.PageControl1.value() != 0) {
+  if (changed(pageControl_) && s.PageControl1.value() != 0) {
     const std::string& page = PageCaptions()[static_cast<std::size_t>(std::clamp(s.PageControl1.value(), 0, 6))];
     out_ << (quiet_ ? "Lap: " + page : "[Lap: " + page + "]") << '\n';
   }
-  if (changed("LabelTortenetNev")) printControl("LabelTortenetNev", false);
-  if ((changed("LabelFPont") || changed("RichEdit1")) && !s.LabelFPont.text().empty()) {
+  if (changed(storyName_)) printControl(storyName_, false);
+  if ((changed(chapterLabel_) || changed(storyText_)) && !s.LabelFPont.text().empty()) {
     printChapterHead();
     for (const std::string& line : s.RichEdit1.items()) out_ << line << '\n';
   }
-  for (const Shown& shown : table()) {
+  for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
+    const Shown& shown = table()[i];
     // The visited path only grows by the chapter point just told.
     if (quiet_ && shown.name == "MemoFP") continue;
-    if (shown.page != 0 && changed(shown.name)) printControl(shown.name, false);
+    if (shown.page != 0 && changed(tableSlots_[i])) printControl(tableSlots_[i], false);
   }
-  for (const auto& [name, control] : s.all()) {
-    if (!find(name) && changed(name)) printControl(name, false);
+  for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+    if (!slots_[slot].shown && changed(slot)) printControl(slot, false);
   }
   printOfferRows(false);
   printDice();
-  if (changed("ListBoxNext") || changed("EditNext")) {
+  if (changed(nextList_) || changed(nextEdit_)) {
     if (s.ListBoxNext.visible() && !s.ListBoxNext.items().empty()) printList("Lehetőségek", s.ListBoxNext, false);
   }
-  if (changed("EditNext") && s.EditNext.visible() && s.EditNext.text().empty()) {
+  if (changed(nextEdit_) && s.EditNext.visible() && s.EditNext.text().empty()) {
     out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";
   }
-  if (changed("LabelNext1")) printControl("LabelNext1", false);
-  if (changed("LabelNext2")) printControl("LabelNext2", false);
-  if (changed("TimerAlarm")) printSignal();
+  if (changed(next1_)) printControl(next1_, false);
+  if (changed(next2_)) printControl(next2_, false);
+  if (changed(timer_)) printSignal();
   printActions(false);
   remember();
 }
@@ -337,14 +377,14 @@ void ScreenRenderer::renderPage(int page) {
   const std::string& caption = PageCaptions()[static_cast<std::size_t>(std::clamp(page, 0, 6))];
   out_ << (quiet_ ? caption + " lap:" : "--- " + caption + " ---") << '\n';
   if (page == 0) {
-    printControl("LabelTortenetNev", true);
+    printControl(storyName_, true);
     printChapterHead();
     for (const std::string& line : screen_.RichEdit1.items()) out_ << line << '\n';
     if (screen_.ListBoxNext.visible()) printList("Lehetőségek", screen_.ListBoxNext, false);
     if (screen_.EditNext.visible()) out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";
   }
-  for (const Shown& shown : table()) {
-    if (shown.page == page && page != 0) printControl(shown.name, true);
+  for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
+    if (table()[i].page == page && page != 0) printControl(tableSlots_[i], true);
   }
   if (page == 2) printOfferRows(true);
   if (page == 4) out_ << "Saját információ sorszáma: " << screen_.SpinEditINFO.value() << '\n';
@@ -352,9 +392,9 @@ void ScreenRenderer::renderPage(int page) {
   printActions(true);
   lastActions_ = availableActions();
   // What the page showed is seen; changes elsewhere are still told after the command.
-  rememberControl("PageControl1");
-  for (const Shown& shown : table()) {
-    if (shown.page == page) rememberControl(shown.name);
+  rememberControl(pageControl_);
+  for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
+    if (table()[i].page == page) rememberControl(tableSlots_[i]);
   }
 }
 

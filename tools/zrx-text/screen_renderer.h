@@ -8,11 +8,15 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "screen_model.h"
 
 namespace zrx {
+
+// A line of the renderer's table of shown controls.
+struct ShownControl;
 
 // Page captions in page order ("Történet" .. "Speciális").
 const std::vector<std::string>& PageCaptions();
@@ -49,10 +53,23 @@ class ScreenRenderer {
     bool visible = true;
     bool enabled = true;
   };
+  // A control of the screen with what the renderer knows of it, found once: a command
+  // looks at every control, so it goes by position, never by name.
+  struct Slot {
+    const std::string* name = nullptr;
+    const Control* control = nullptr;
+    const ShownControl* shown = nullptr;  // its line in the table of shown controls, if any
+    bool silent = false;
+    bool seenOnce = false;  // `seen` holds what it showed last
+    Seen seen;
+  };
+  static constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 
-  bool changed(const std::string& name) const;
-  void rememberControl(const std::string& name);
-  void printControl(const std::string& name, bool always);
+  // The slot of a named control, kNoSlot when the screen has none.
+  std::size_t slotOf(std::string_view name) const;
+  bool changed(std::size_t slot) const;
+  void rememberControl(std::size_t slot);
+  void printControl(std::size_t slot, bool always);
   void printList(const std::string& caption, const Control& control, bool numbered, const LineNote* note = nullptr);
   void printSignal();
   // "=== 12 ===", or in quiet mode "FejezetPont: 12".
@@ -65,7 +82,12 @@ class ScreenRenderer {
 
   const ScreenModel& screen_;
   std::ostream& out_;
-  std::map<std::string, Seen, std::less<>> seen_;
+  std::vector<Slot> slots_;             // in the screen's name order
+  std::vector<std::size_t> tableSlots_;  // the table's controls, in table order (kNoSlot: not on this screen)
+  // Slots of the controls that a command looks at by name.
+  std::size_t pageControl_, storyName_, chapterLabel_, storyText_, nextList_, nextEdit_, next1_, next2_, timer_;
+  std::vector<std::size_t> offerBoxes_, offerPrices_, rowNames_, rowCounts_, actionSlots_;
+  std::vector<std::vector<std::size_t>> diceSlots_;  // per roll action 1..4, its face slots
   std::vector<std::string> lastActions_;
   bool quiet_ = false;
   std::map<std::string, LineNote, std::less<>> notes_;

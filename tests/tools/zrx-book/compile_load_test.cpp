@@ -78,6 +78,12 @@ TEST_P(CompiledPackage, LoadsTheTextsAndPicturesOfItsSource) {
       EXPECT_EQ(Picture(fileBytes(book.file.parent_path() / book.chapterPictureFiles[i])), chapterPictures[i]);
     }
     ASSERT_EQ(book.decorPictureFiles.size(), decorPictures.size());
+    // Inflated by a worker, the pictures are the same.
+    const std::shared_ptr<PictureLoad> load = coding.StartChapterPictures(
+        source.name, book.book.Number, book.book.DecorPictureCount, book.book.ChapterPictureCount);
+    ASSERT_GT(load->result(), 0);
+    EXPECT_EQ(chapterPictures, PictureLoad::Pending(load, Picture::List::Chapter, book.book.ChapterPictureCount));
+    EXPECT_EQ(decorPictures, PictureLoad::Pending(load, Picture::List::Decor, book.book.DecorPictureCount));
   }
   std::vector<TBookRec> books;
   std::vector<Picture> covers;
