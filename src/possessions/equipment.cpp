@@ -13,7 +13,12 @@ bool Equipment::holds(int item) const { return list().contains(item); }
 
 int Equipment::count(int item) const { return find(item).Count; }
 
-void Equipment::TargyDBSzamModositas(int item, int count) { game_.stores.items.SetCount(item, count); }
+void Equipment::TargyDBSzamModositas(int item, int count) {
+  game_.stores.items.SetCount(item, count);
+  // The details of the selected item show its count, which must not lag behind a payment.
+  const int selected = list().selectedIndex();
+  if (selected >= 0 && list().numberAt(selected) == item) KlikkFelszTargyLista();
+}
 
 void Equipment::appendHeld(int item) { list().append(item, find(item).Name); }
 

@@ -123,6 +123,10 @@ void Navigation::startSpecialChanges() {
   }
 }
 
+void Navigation::RecheckSaveAllowed() {
+  decideSaveAllowed(game_.stores.chapters.Find(game_.state.CurrentChapter));
+}
+
 void Navigation::decideSaveAllowed(const TChapterRec& chapter) {
   setSaveAllowed(SaveRefusalAt(game_.state, chapter) == SaveRefusal::None);
 }

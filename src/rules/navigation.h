@@ -35,6 +35,9 @@ class Navigation {
   void FejezetKepBetoltes();
   // Timed information, slot locks, and the special changes or the save permission.
   void SpecialValtozas();
+  // The save permission of the chapter point already entered, decided again: a save (or a
+  // declined overwrite) resets the counter it depends on.
+  void RecheckSaveAllowed();
   // Builds the continuations of CurrentChapter (or asks for a typed number).
   void TovabbLepesValasztas();
   // Appends the entry of one continuation code to NextChapterList.

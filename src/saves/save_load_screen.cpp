@@ -8,6 +8,7 @@
 #include "date_text.h"
 #include "game_transfer.h"
 #include "lifecycle.h"
+#include "navigation.h"
 #include "save_store.h"
 #include "win1250.h"
 
@@ -132,6 +133,7 @@ SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
     state.QuestionAnswer = game_.ui().QuestionFormKerdes("A megadott mentési név már létezik!", "Felülírod?");
     if (!state.QuestionAnswer) {
       state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterSave;
+      Navigation(game_).RecheckSaveAllowed();
       return SaveWindowNext::Stay;
     }
   }
@@ -145,6 +147,8 @@ SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
   const int result = StoreGame(folder_, index_, state.PlayerName, entry, ComposeGameLines(saved), existing, random_);
   if (reportIfFailed(result, kSaveErrors)) return SaveWindowNext::Close;
   state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterSave;
+  // The save button must not offer another save before the settings' interval has passed.
+  Navigation(game_).RecheckSaveAllowed();
   return SaveWindowNext::Close;
 }
 

@@ -41,6 +41,23 @@ TEST_F(EquipmentPage, DetailsOfTheSelectedItem) {
   EXPECT_EQ("Mágikus Tárgy", game.screen.MemoFT_Leir.items()[5]);
 }
 
+TEST_F(EquipmentPage, DetailsFollowTheCountOfTheSelectedItem) {
+  const auto countLine = [this] {
+    for (const std::string& line : game.screen.MemoFT_Leir.items())
+      if (line.rfind("DarabSzám", 0) == 0) return line;
+    return std::string("(none)");
+  };
+  selectItem("020");
+  equipment.KlikkFelszTargyLista();
+  ASSERT_EQ("DarabSzám: 2 -- Pénzérték: 0", countLine());
+  equipment.gainItem(7, 1);
+  EXPECT_EQ("DarabSzám: 2 -- Pénzérték: 0", countLine()) << "another item's count";
+  equipment.loseItem(20, 1);
+  EXPECT_EQ("DarabSzám: 1 -- Pénzérték: 0", countLine());
+  equipment.gainItem(20, 3);
+  EXPECT_EQ("DarabSzám: 4 -- Pénzérték: 0", countLine());
+}
+
 TEST_F(EquipmentPage, NoDetailsWithoutSelectionOrGame) {
   game.screen.MemoFT_Leir.setItems({"régi"});
   game.screen.ListBox_FT.setSelection(-1);

@@ -7,6 +7,7 @@
 
 #include "game_transfer.h"
 #include "lifecycle.h"
+#include "navigation.h"
 #include "package_fixture.h"
 #include "save_game_fixture.h"
 
@@ -180,6 +181,35 @@ TEST_F(SaveLoadScreenTest, DeclinedOverwriteWritesNothingButSetsTheCounter) {
             ui.eventsOf(Kind::Question).at(0).lines);
   EXPECT_EQ(3, game.state.navigation.ChaptersSinceSave);
   EXPECT_EQ(index, readIndex());
+}
+
+TEST_F(SaveLoadScreenTest, SaveButtonFollowsTheCounterASaveResets) {
+  playToTheMiddle();
+  writeIndex();
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  struct Case {
+    const char* what;
+    int interval;
+    bool declineOverwrite;
+    bool enabledAfter;
+  };
+  for (const Case& c : {Case{"saved, interval not yet reached", 13, false, false},
+                        Case{"declined overwrite counts as a save", 13, true, false},
+                        Case{"the shortest interval is reached at once", 3, false, true}}) {
+    SCOPED_TRACE(c.what);
+    game.state.settings.SaveInterval = c.interval;
+    game.state.navigation.ChaptersSinceSave = 40;
+    Navigation(game).FejezetPont();
+    ASSERT_TRUE(game.state.SaveAllowed);
+    ASSERT_TRUE(game.screen.BitBtn3.enabled());
+
+    ui.answer(!c.declineOverwrite);
+    saveAs(c.declineOverwrite ? "Közepe" : "Másik");
+    EXPECT_EQ(c.enabledAfter, game.state.SaveAllowed);
+    for (const Control* control : {&game.screen.BitBtn3, &game.screen.LabelMenu13, &game.screen.LabelMenuGyors13}) {
+      EXPECT_EQ(c.enabledAfter, control->enabled());
+    }
+  }
 }
 
 TEST_F(SaveLoadScreenTest, AcceptedOverwriteKeepsTheLineAndTheFileName) {

@@ -27,6 +27,7 @@ class DialogsTest : public QObject {
   void questionAnswersYesOrNo();
   void questionClosesOnlyByItsButtons();
   void noticeHasOneCentredButton();
+  void longLinesAreShownWhole();
   void commentStripFadesToItsOpacityAndClosesOnAClick();
   void quitConfirmationNoGoesOn();
   void quitConfirmationYesSaysGoodbyeThenConfirms();
@@ -88,6 +89,19 @@ void DialogsTest::noticeHasOneCentredButton() {
   QCOMPARE(notice.yesButton()->x() + notice.yesButton()->width() / 2, notice.width() / 2);
   notice.yesButton()->click();
   QVERIFY(!notice.isVisible());
+}
+
+void DialogsTest::longLinesAreShownWhole() {
+  testing::ShellFixture fixture;
+  const QString longest = "Nem megengedett karakterek vannak a névben!";
+  const QString longer = "A kijelölt Mentés könyve már nincs meg a Forrás csomagban!";
+  TFormQuestion notice(fixture.program(), TFormQuestion::Kind::Notice, longest, longer, nullptr);
+  for (const char* name : {"Label1", "Label2"}) {
+    const QLabel* label = notice.findChild<QLabel*>(name);
+    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+  }
+  TFormQuestion shortOne(fixture.program(), TFormQuestion::Kind::Notice, "Egy", "Kettő", nullptr);
+  QCOMPARE(shortOne.findChild<QLabel*>("Label1")->font().pointSize(), 11);
 }
 
 void DialogsTest::commentStripFadesToItsOpacityAndClosesOnAClick() {

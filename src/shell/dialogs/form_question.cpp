@@ -1,5 +1,6 @@
 #include "dialogs/form_question.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,14 +11,21 @@
 namespace zrx {
 namespace {
 
+constexpr int kLinePointSize = 11;
+constexpr int kSmallestLinePointSize = 7;
+
 QLabel* centredLine(const QString& text, int y, const char* name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setGeometry(12, y, TFormQuestion::kQuestionSize.width() - 24, 24);
   label->setAlignment(Qt::AlignCenter);
   QFont font = label->font();
-  font.setPointSize(11);
   font.setBold(true);
+  // A line longer than the window is drawn smaller rather than cut off at both ends.
+  for (int size = kLinePointSize; size >= kSmallestLinePointSize; --size) {
+    font.setPointSize(size);
+    if (QFontMetrics(font).horizontalAdvance(text) <= label->width()) break;
+  }
   label->setFont(font);
   return label;
 }

@@ -52,6 +52,8 @@ TFormSaveLoad::TFormSaveLoad(Program& program, SaveWindowMode mode, QWidget* par
   editMentesNev_->setGeometry(21, 69, 300, 24);
   labelMentesNev_->setBuddy(editMentesNev_);
   connect(editMentesNev_, &QLineEdit::textChanged, this, [this](const QString& text) { onTyped(text); });
+  // Enter after the typed name saves, as a click on "Mentés" does.
+  connect(editMentesNev_, &QLineEdit::returnPressed, this, [this] { LabelMentesClick(); });
   labelMentesNev_->setVisible(save);
   editMentesNev_->setVisible(save);
 

@@ -76,6 +76,7 @@ class SaveLoadTest : public QObject {
   Q_OBJECT
  private slots:
   void savesUnderANewName();
+  void enterInTheNameFieldSaves();
   void typingAnExistingNameSelectsItAndOverwrites();
   void refusesNamesWithRefusedCharacters_data();
   void refusesNamesWithRefusedCharacters();
@@ -116,6 +117,23 @@ void SaveLoadTest::savesUnderANewName() {
   QCOMPARE(load.list()->count(), 1);
   QVERIFY(load.list()->item(0)->text().startsWith("Első mentés | "));
   QVERIFY(load.list()->item(0)->text().endsWith(" | " + QString::fromStdString(game.state().CurrentBook.Title)));
+}
+
+void SaveLoadTest::enterInTheNameFieldSaves() {
+  RunningGame game;
+  TFormSaveLoad window(game.program(), SaveWindowMode::Save);
+  QVERIFY(shown(window));
+  QTest::keyClick(window.nameField(), Qt::Key_Return);
+  QVERIFY2(window.ready() && window.isVisible(), "no name, nothing to save");
+
+  QTest::keyClicks(window.nameField(), "Gyors");
+  QTest::keyClick(window.nameField(), Qt::Key_Return);
+  QVERIFY(!window.ready());
+  QTRY_VERIFY(!window.isVisible());
+  QCOMPARE(window.result(), int(QDialog::Accepted));
+  TFormSaveLoad load(game.program(), SaveWindowMode::Load);
+  QVERIFY(load.readSaves());
+  QCOMPARE(rowOf(load, "Gyors"), 0);
 }
 
 void SaveLoadTest::typingAnExistingNameSelectsItAndOverwrites() {
