@@ -111,8 +111,8 @@ struct NamesBlock::Block {
 };
 
 NamesBlock::NamesBlock(fs::path programFolder, const Clock& clock, FillerSource filler,
-                       ReadOnlyMarkRemover removeReadOnlyMark)
-    : source_(std::move(programFolder), std::move(removeReadOnlyMark)),
+                       ReadOnlyMarkRemover removeReadOnlyMark, PackageFileReader readFile)
+    : source_(std::move(programFolder), std::move(removeReadOnlyMark), std::move(readFile)),
       clock_(clock),
       filler_(std::move(filler)) {}
 

@@ -36,8 +36,10 @@ enum NameWriteMode { kWriteNameOnly = 0, kWriteSettingsOnly = 2, kWriteNameAndSe
 
 class NamesBlock {
  public:
+  // The file is read through `readFile` and written to the file system.
   NamesBlock(std::filesystem::path programFolder, const Clock& clock, FillerSource filler,
-             ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
+             ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark,
+             PackageFileReader readFile = ReadPackageFile);
 
   // Reads the block; fills the lists and `names` (newest first). The item count
   // of the file, or -3 / -4 bad settings line, -5 bad timestamp, -6 unreadable

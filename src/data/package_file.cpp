@@ -49,7 +49,7 @@ int SourceCoding::OpenPackageFile(std::string_view kind, int number, std::string
   std::error_code ec;
   if (!fs::exists(fs::symlink_status(path, ec))) return -11;
   if (IsReadOnly(path) && !removeReadOnlyMark_(path)) return -10;
-  if (!ReadWholeFile(path, MaxPackageFileSize(kind), file_)) {
+  if (!readFile_(path, MaxPackageFileSize(kind), file_)) {
     file_.clear();
     return -2;
   }

@@ -33,8 +33,15 @@ std::vector<std::string> FindPackageFolders(const fs::path& programFolder) {
   return folders;
 }
 
-SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeReadOnlyMark)
-    : programFolder_(std::move(programFolder)), removeReadOnlyMark_(std::move(removeReadOnlyMark)) {}
+bool ReadPackageFile(const fs::path& path, std::uintmax_t maxBytes, ByteBuffer& out) {
+  return ReadWholeFile(path, maxBytes, out);
+}
+
+SourceCoding::SourceCoding(fs::path programFolder, ReadOnlyMarkRemover removeReadOnlyMark,
+                           PackageFileReader readFile)
+    : programFolder_(std::move(programFolder)),
+      removeReadOnlyMark_(std::move(removeReadOnlyMark)),
+      readFile_(std::move(readFile)) {}
 
 void SourceCoding::releaseBuffers() {
   fileReader_ = ByteReader();

@@ -35,10 +35,16 @@ std::vector<std::string> FindPackageFolders(const std::filesystem::path& program
 // Removes the read-only mark of a file; false when it cannot.
 using ReadOnlyMarkRemover = std::function<bool(const std::filesystem::path&)>;
 
+// Reads a package file of at most `maxBytes` bytes whole; false when it cannot. The
+// program reads the file system (ReadPackageFile); the fuzz targets serve bytes from memory.
+using PackageFileReader = std::function<bool(const std::filesystem::path&, std::uintmax_t maxBytes, ByteBuffer& out)>;
+bool ReadPackageFile(const std::filesystem::path& path, std::uintmax_t maxBytes, ByteBuffer& out);
+
 class SourceCoding {
  public:
   explicit SourceCoding(std::filesystem::path programFolder,
-                        ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
+                        ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark,
+                        PackageFileReader readFile = ReadPackageFile);
 
   // Opens "<package>/<kind><number>.zrx", reads it whole and checks its container header.
   // Item count (0..255), or -1 header mismatch, -2 read failure, -10 read-only, -11 missing.
@@ -119,6 +125,7 @@ class SourceCoding {
 
   std::filesystem::path programFolder_;
   ReadOnlyMarkRemover removeReadOnlyMark_;
+  PackageFileReader readFile_;
   ByteBuffer file_;     // the open file, whole
   ByteReader fileReader_;
   ByteBuffer payload_;  // the inflated block; pictures are views into it

@@ -2,9 +2,10 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <map>
+#include <utility>
 
 namespace zrx {
 namespace {
@@ -12,15 +13,24 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr const char* kCodePageName = "WINDOWS-1250";
 
-// The code page as a table, built once; afterwards conversion is a lookup.
+// The code page as a table, built once; afterwards conversion is a lookup. ASCII is
+// itself in every case, so only the upper half needs the sorted reverse table.
 struct CodePage {
   std::array<char32_t, 256> toUnicode{};
-  std::map<char32_t, unsigned char> fromUnicode;
+  std::array<std::pair<char32_t, unsigned char>, 128> fromUnicode{};
   bool complete = false;
 
   void set(int byte, char32_t cp) {
     toUnicode[static_cast<std::size_t>(byte)] = cp;
-    fromUnicode.emplace(cp, static_cast<unsigned char>(byte));
+    if (byte >= 0x80) fromUnicode[static_cast<std::size_t>(byte - 0x80)] = {cp, static_cast<unsigned char>(byte)};
+  }
+
+  // The byte of a code point; nullopt when the code page cannot hold it.
+  std::optional<unsigned char> byteOf(char32_t cp) const {
+    if (cp < 0x80) return static_cast<unsigned char>(cp);
+    const auto it = std::lower_bound(fromUnicode.begin(), fromUnicode.end(), std::pair{cp, static_cast<unsigned char>(0)});
+    if (it == fromUnicode.end() || it->first != cp) return std::nullopt;
+    return it->second;
   }
 };
 
@@ -49,6 +59,7 @@ CodePage buildCodePage(const char* charset) {
     page.set(b, convertByte(cd, b).value_or(static_cast<char32_t>(b)));
   }
   iconv_close(cd);
+  std::sort(page.fromUnicode.begin(), page.fromUnicode.end());
   page.complete = true;
   return page;
 }
@@ -107,21 +118,21 @@ std::string Win1250ToUtf8(std::string_view bytes) {
 }
 
 std::optional<std::string> Utf8ToWin1250(std::string_view utf8) {
-  const auto& table = codePage().fromUnicode;
+  const CodePage& page = codePage();
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) {
     const auto cp = nextCodePoint(utf8, pos);
     if (!cp) return std::nullopt;
-    const auto it = table.find(*cp);
-    if (it == table.end()) return std::nullopt;
-    out += static_cast<char>(it->second);
+    const auto byte = page.byteOf(*cp);
+    if (!byte) return std::nullopt;
+    out += static_cast<char>(*byte);
   }
   return out;
 }
 
 std::string Utf8ToWin1250Lossy(std::string_view utf8) {
-  const auto& table = codePage().fromUnicode;
+  const CodePage& page = codePage();
   std::string out;
   for (std::size_t pos = 0; pos < utf8.size();) {
     const auto cp = nextCodePoint(utf8, pos);
@@ -130,8 +141,7 @@ std::string Utf8ToWin1250Lossy(std::string_view utf8) {
       out += '?';
       continue;
     }
-    const auto it = table.find(*cp);
-    out += it == table.end() ? '?' : static_cast<char>(it->second);
+    out += static_cast<char>(page.byteOf(*cp).value_or('?'));
   }
   return out;
 }
@@ -154,7 +164,14 @@ std::string Utf8Cut(std::string_view utf8, std::size_t maxChars) {
   return std::string(utf8);
 }
 
-bool FitsWin1250(std::string_view utf8) { return Utf8ToWin1250(utf8).has_value(); }
+bool FitsWin1250(std::string_view utf8) {
+  const CodePage& page = codePage();
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const auto cp = nextCodePoint(utf8, pos);
+    if (!cp || !page.byteOf(*cp)) return false;
+  }
+  return true;
+}
 
 bool CodePageAvailable() { return codePage().complete; }
 

@@ -10,11 +10,16 @@
 namespace zrx {
 namespace fs = std::filesystem;
 
+bool ReadSaveFile(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out) {
+  return ReadWholeFile(path, maxBytes, out);
+}
+
 SaveFolder::SaveFolder(const fs::path& programFolder, FillerSource filler,
-                       ReadOnlyMarkRemover removeReadOnlyMark)
+                       ReadOnlyMarkRemover removeReadOnlyMark, SaveFileReader readFile)
     : folder_(programFolder / kSaveFolderName),
       filler_(std::move(filler)),
-      removeReadOnlyMark_(std::move(removeReadOnlyMark)) {}
+      removeReadOnlyMark_(std::move(removeReadOnlyMark)),
+      readFile_(std::move(readFile)) {}
 
 fs::path SaveFolder::filePath(std::string_view name, std::string_view extension) const {
   return folder_ / (std::string(name) + "." + std::string(extension));
@@ -51,7 +56,7 @@ int SaveFolder::Read(std::vector<std::string>& lines, std::string_view name,
   if (ec) return -2;
   if (size > kMaxSaveFileBytes) return -3;
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, kMaxSaveFileBytes, bytes)) return -2;
+  if (!readFile_(path, kMaxSaveFileBytes, bytes)) return -2;
   std::string text;
   const int rc = UnpackSaveContainer(bytes, text);
   if (rc != 0) return rc;

@@ -1,7 +1,9 @@
 #pragma once
 // The save folder "Save" in the program's folder: reading and writing its coded
 // text files (the index "Save.zrx" and the game files "<name>.zrm").
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,13 +18,20 @@ inline constexpr std::string_view kIndexName = "Save";
 inline constexpr std::string_view kIndexExtension = "zrx";
 inline constexpr std::string_view kGameExtension = "zrm";
 
+// Reads a save file of at most `maxBytes` bytes whole; false when it cannot. The program
+// reads the file system (ReadSaveFile); the fuzz targets serve bytes from memory.
+using SaveFileReader =
+    std::function<bool(const std::filesystem::path&, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out)>;
+bool ReadSaveFile(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out);
+
 class SaveFolder {
  public:
   // `filler` gives the container's random bytes; `removeReadOnlyMark` clears the mark
   // of a read-only file before it is read.
   explicit SaveFolder(const std::filesystem::path& programFolder,
                       FillerSource filler = RandomFillerSource(),
-                      ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark);
+                      ReadOnlyMarkRemover removeReadOnlyMark = RemoveReadOnlyMark,
+                      SaveFileReader readFile = ReadSaveFile);
 
   const std::filesystem::path& folder() const { return folder_; }
   std::filesystem::path filePath(std::string_view name, std::string_view extension) const;
@@ -49,6 +58,7 @@ class SaveFolder {
   std::filesystem::path folder_;
   FillerSource filler_;
   ReadOnlyMarkRemover removeReadOnlyMark_;
+  SaveFileReader readFile_;
 };
 
 }  // namespace zrx

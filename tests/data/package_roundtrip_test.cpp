@@ -227,6 +227,30 @@ TEST(OpenPackageFile, ReadOnlyMarkIsRemovedOrReported) {
   EXPECT_NE(fs::perms::none, fs::status(data).permissions() & fs::perms::owner_write);
 }
 
+TEST(OpenPackageFile, ReadsThroughTheGivenReaderWithTheKindsCap) {
+  TempFolder program, other;
+  WriteTestPackage(program.path(), MakePackage("Kaland", 1));
+  WriteTestPackage(other.path(), MakePackage("Kaland", 3));
+  const std::vector<std::uint8_t> threeBooks = ReadBytes(other.path() / "Kaland" / "Data0.zrx");
+  std::vector<std::pair<fs::path, std::uintmax_t>> asked;
+  const auto fromMemory = [&](bool serves) {
+    return [&, serves](const fs::path& path, std::uintmax_t maxBytes, ByteBuffer& out) {
+      asked.emplace_back(path, maxBytes);
+      if (!serves) return false;
+      out = ByteBuffer::ForOverwrite(threeBooks.size());
+      std::copy(threeBooks.begin(), threeBooks.end(), out.data());
+      return true;
+    };
+  };
+  // The disk holds one book; the reader's bytes count three.
+  EXPECT_EQ(3, SourceCoding(program.path(), RemoveReadOnlyMark, fromMemory(true)).OpenPackageFile("Data", 0, "Kaland"));
+  EXPECT_EQ(-2, SourceCoding(program.path(), RemoveReadOnlyMark, fromMemory(false)).OpenPackageFile("Data", 0, "Kaland"));
+  // A file that is not in the folder is never asked for.
+  EXPECT_EQ(-11, SourceCoding(program.path(), RemoveReadOnlyMark, fromMemory(true)).OpenPackageFile("DataS", 9, "Kaland"));
+  const std::pair<fs::path, std::uintmax_t> expected{program.path() / "Kaland" / "Data0.zrx", MaxPackageFileSize("Data")};
+  EXPECT_EQ((std::vector{expected, expected}), asked);
+}
+
 TEST(OpenPackageFile, RecordsTheSizeOfTheSourceDataFile) {
   TempFolder program;
   WriteTestPackage(program.path(), MakePackage("Source", 1));

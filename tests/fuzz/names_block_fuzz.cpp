@@ -1,6 +1,7 @@
-// The names block of a fuzzer's bytes inside a valid "Data" file: read; when it reads,
-// record a name, record it again, delete it, reading after each step. The package data
-// after the names must stay byte for byte as it was, and the names must read back.
+// The names block of a fuzzer's bytes inside a valid "Data" file: read from memory; when
+// it reads, the file goes to disk and a name is recorded, recorded again and deleted,
+// reading after each step. The package data after the names must stay byte for byte as
+// it was, and the names must read back.
 #include <algorithm>
 #include <cstdint>
 
@@ -8,6 +9,7 @@
 #include "fixed_clock.h"
 #include "fuzz_folder.h"
 #include "key_coding.h"
+#include "memory_files.h"
 #include "names_block.h"
 #include "package_fixture.h"
 
@@ -42,12 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::uint8_t> bytes(original.begin(), original.begin() + zrx::kContainerBlockOffset);
   bytes.insert(bytes.end(), data, data + size);
   bytes.insert(bytes.end(), original.begin() + static_cast<long>(blockOffset), original.end());
-  zrx::fuzz::PlaceInput(file, bytes);
+  static zrx::fuzz::MemoryFiles memory;
+  memory.put(file, bytes);
 
   const zrx::test::FixedClock clock;
-  zrx::NamesBlock block(zrx::fuzz::ProgramFolder(), clock, [] { return std::uint8_t{0x5A}; });
+  zrx::NamesBlock block(zrx::fuzz::ProgramFolder(), clock, [] { return std::uint8_t{0x5A}; }, zrx::RemoveReadOnlyMark,
+                        memory.packageReader());
   std::vector<std::string> names;
   if (block.ReadNames(names) >= 0) {
+    // Writing replaces the file on disk: from here on the block reads what it wrote.
+    memory.forget(file);
+    zrx::fuzz::PlaceInput(file, bytes);
     const std::vector<std::uint8_t> tail = packageData(file);
     const std::string name = "Fuzz Ödön";
     if (block.WriteName(&names, name, zrx::kWriteNameOnly, "") < 0) Finding("a readable block could not take a name");
@@ -58,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (block.DeleteName(names, name) < 0) Finding("deleting a name failed");
     if (packageData(file) != tail) Finding("deleting a name changed the package data");
     if (block.ReadNames(names) < 0) Finding("the block no longer reads after a delete");
+    zrx::testing::WriteBytes(file, original);
   }
-  zrx::testing::WriteBytes(file, original);
   return 0;
 }

@@ -146,6 +146,31 @@ TEST(SaveFolderFiles, ReadOnlyFilesAreReadAfterTheirMarkIsRemoved) {
             std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write);
 }
 
+TEST(SaveFolderFiles, ReadsThroughTheGivenReaderWithTheSaveCap) {
+  ProgramFolder program;
+  SaveFolder folder(program.path(), CountingFiller());
+  ASSERT_EQ(0, folder.Write({"a lemezen"}, "ABCDEFGHIJ", "zrm"));
+  const std::vector<std::uint8_t> inMemory = PackSaveContainer(*Utf8ToWin1250("a memóriában\r\n"), CountingFiller());
+  std::vector<std::uintmax_t> caps;
+  const auto reader = [&](bool serves) {
+    return [&, serves](const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& out) {
+      EXPECT_EQ(folder.filePath("ABCDEFGHIJ", "zrm"), path);
+      caps.push_back(maxBytes);
+      if (serves) out = inMemory;
+      return serves;
+    };
+  };
+  std::vector<std::string> lines;
+  ASSERT_EQ(0, SaveFolder(program.path(), CountingFiller(), RemoveReadOnlyMark, reader(true))
+                   .Read(lines, "ABCDEFGHIJ", "zrm"));
+  EXPECT_EQ(std::vector<std::string>{"a memóriában"}, lines);
+  EXPECT_EQ(-2, SaveFolder(program.path(), CountingFiller(), RemoveReadOnlyMark, reader(false))
+                    .Read(lines, "ABCDEFGHIJ", "zrm"));
+  EXPECT_EQ(-11, SaveFolder(program.path(), CountingFiller(), RemoveReadOnlyMark, reader(true))
+                     .Read(lines, "NOSUCHFILE", "zrm"));
+  EXPECT_EQ((std::vector<std::uintmax_t>{kMaxSaveFileBytes, kMaxSaveFileBytes}), caps);
+}
+
 TEST(SaveFolderFiles, TextOutsideTheCodePageIsNotWritten) {
   ProgramFolder program;
   SaveFolder folder(program.path(), CountingFiller());
