@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <stdexcept>
 
@@ -66,9 +67,11 @@ PackageBook MakeBook(int number, int lastChapter, int chapterPictures, int decor
                  .Description2 = "Második",
                  .Description3 = ""};
   for (int chapter = -1; chapter <= lastChapter; ++chapter) {
-    const std::string next = chapter < lastChapter ? "00" + std::to_string(chapter + 1) : "GGG";
+    // Continuation codes are three hexadecimal digits.
+    char next[16] = "GGG";
+    if (chapter < lastChapter) std::snprintf(next, sizeof next, "%03X", chapter + 1);
     book.chapters.push_back({.Number = chapter,
-                             .NextChapters = next.substr(next.size() - 3),
+                             .NextChapters = next,
                              .Conditions = "",
                              .SpecialChange1 = chapter == 1 ? "E+01" : "",
                              .PictureNumber = static_cast<std::uint8_t>(chapter > 0 && chapter <= chapterPictures
