@@ -25,4 +25,22 @@ int ChaptersUntilSave(const GameState& state) {
   return state.settings.SaveInterval - state.navigation.ChaptersSinceSave;
 }
 
+std::string SaveRefusalNotice(const GameState& state, const TChapterRec& chapter) {
+  if (state.SaveAllowed) return "";
+  std::string reason;
+  switch (SaveRefusalAt(state, chapter)) {
+    case SaveRefusal::Difficulty: reason = "\"Normál\" nehézségi fokozaton nincs mentés"; break;
+    case SaveRefusal::StoryStart: reason = "a Szabályok és a Háttértörténet alatt nincs mentés"; break;
+    case SaveRefusal::Changes: reason = "ennek a FejezetPontnak különleges változásai vannak"; break;
+    case SaveRefusal::Battle: reason = "ezen a FejezetPonton csata van"; break;
+    case SaveRefusal::Conditions: reason = "ennek a FejezetPontnak a továbblépései feltételekhez kötöttek"; break;
+    case SaveRefusal::TooSoon:
+      reason = "még " + std::to_string(ChaptersUntilSave(state)) +
+               " FejezetPontot kell megtenned a legutóbbi mentés vagy betöltés óta";
+      break;
+    case SaveRefusal::None: reason = "a FejezetPont nem engedi"; break;
+  }
+  return "Itt most nem lehet menteni: " + reason + ".";
+}
+
 }  // namespace zrx

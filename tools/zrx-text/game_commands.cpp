@@ -28,23 +28,6 @@ std::optional<std::size_t> chooseSave(Session& session, const SaveLoadScreen& sc
   return position;
 }
 
-// Why the chapter point refuses a save, in the player's words.
-std::string saveRefusalText(const Game& game) {
-  const GameState& state = game.state;
-  switch (SaveRefusalAt(state, game.stores.chapters.Find(state.CurrentChapter))) {
-    case SaveRefusal::Difficulty: return "\"Normál\" nehézségi fokozaton nincs mentés";
-    case SaveRefusal::StoryStart: return "a Szabályok és a Háttértörténet alatt nincs mentés";
-    case SaveRefusal::Changes: return "ennek a FejezetPontnak különleges változásai vannak";
-    case SaveRefusal::Battle: return "ezen a FejezetPonton csata van";
-    case SaveRefusal::Conditions: return "ennek a FejezetPontnak a továbblépései feltételekhez kötöttek";
-    case SaveRefusal::TooSoon:
-      return "még " + std::to_string(ChaptersUntilSave(state)) + " FejezetPontot kell megtenned a legutóbbi "
-             "mentés vagy betöltés óta";
-    case SaveRefusal::None: break;
-  }
-  return "a FejezetPont nem engedi";
-}
-
 }  // namespace
 
 bool CmdNewGame(Session& session, const CommandArgs& args) {
@@ -73,7 +56,7 @@ bool CmdSave(Session& session, const CommandArgs& args) {
   Game& game = session.game();
   if (!NeedGame(session)) return false;
   if (!game.state.SaveAllowed) {
-    session.out() << "Itt most nem lehet menteni: " << saveRefusalText(game) << ".\n";
+    session.out() << SaveRefusalNotice(game.state, game.stores.chapters.Find(game.state.CurrentChapter)) << '\n';
     return false;
   }
   SaveLoadScreen screen(game, SaveWindowMode::Save, session.saveRandom());

@@ -46,6 +46,8 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
     : TFormZRXBase(program, parent, kMainDesignSize), game_(program.game()), views_(program.game().screen) {
   setObjectName("FormMain");
   setHead("ZRX");
+  // The save button's reason for being off is shown even while another window has the focus.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   buildLayout();
   bindWindowControls();
   connect(&program, &Program::settingsApplied, this, [this] {

@@ -42,6 +42,9 @@ class TFormMain : public TFormZRXBase {
   void runMenu(int code);
   // The help of the control under a right-button press; false when it has none.
   bool GlobalMouseDown(QWidget* pressed);
+  // Hovering the disabled save button during a game tells why saving is not possible;
+  // false when there is nothing to tell.
+  bool explainRefusedSave(const QPoint& where);
   // `MainFormKurzorBeallitas`: every control's cursor as the settings ask.
   void MainFormKurzorBeallitas();
 

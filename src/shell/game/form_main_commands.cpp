@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
@@ -13,6 +14,7 @@
 #include "game/menu_table.h"
 #include "game/right_click_help.h"
 #include "lifecycle.h"
+#include "save_permission.h"
 #include "start/program.h"
 #include "start/window_opener.h"
 
@@ -72,6 +74,13 @@ void TFormMain::openWindow(int code) {
   refresh();
 }
 
+bool TFormMain::explainRefusedSave(const QPoint& where) {
+  if (!game_.state.GameLoaded || game_.state.SaveAllowed) return false;
+  const TChapterRec& chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
+  QToolTip::showText(where, ToQString(SaveRefusalNotice(game_.state, chapter)), this);
+  return true;
+}
+
 bool TFormMain::GlobalMouseDown(QWidget* pressed) {
   const bool noContinuations = game_.screen.ListBoxNext.items().empty();
   for (QWidget* w = pressed; w && w != this; w = w->parentWidget()) {
@@ -111,6 +120,9 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return TFormZRXBase::eventFilter(watched, event);
   }
   switch (event->type()) {
+    case QEvent::ToolTip:
+      if (widget->objectName() == "BitBtn3" && explainRefusedSave(static_cast<QHelpEvent*>(event)->globalPos())) return true;
+      break;
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (menu_->openMenu() >= 0 && !menu_->containsGlobal(mouse->globalPosition().toPoint())) menu_->closeAll();

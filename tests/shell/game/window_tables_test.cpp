@@ -1,11 +1,14 @@
 // The game window's tables: the menu codes and keys to what they open or do, the
 // right-click help per control, the page-signal table and the blink colours, the menu
 // panels and their keys, and the victory window's colour cycle.
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "dialogs/form_comment.h"
 #include "game.h"
@@ -302,6 +305,28 @@ class WindowTablesTest : public QObject {
     QCOMPARE(*confirmations, 1);
     QVERIFY(rig.window().isVisible());
     QVERIFY(!rig.program().quitConfirmed());
+  }
+
+  void disabledSaveButtonTellsWhy() {
+    const struct {
+      bool game;
+      int difficulty;
+      QString tip;  // empty: none
+    } cases[] = {{false, 0, ""},
+                 {true, 1, "Itt most nem lehet menteni: \"Normál\" nehézségi fokozaton nincs mentés."},
+                 {true, 0, "Itt most nem lehet menteni: a Szabályok és a Háttértörténet alatt nincs mentés."}};
+    for (const auto& c : cases) {
+      auto pips = std::make_unique<PipQueue>();
+      pips->push({5, 4, 3, 6, 2, 3});
+      GameWindowRig rig(std::move(pips));
+      if (c.game) rig.startGame("Source", 1, c.difficulty);
+      auto* save = rig.find<QPushButton>("BitBtn3");
+      QVERIFY(!save->isEnabled());
+      QToolTip::hideText();
+      QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), save->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(save, &hover);
+      QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip);
+    }
   }
 };
 
