@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   zlib1g-dev libdeflate-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libyaml-cpp-dev libcli11-dev libgraphviz-dev
