@@ -9,6 +9,7 @@ packages=(
   libyaml-cpp-dev libcli11-dev libgraphviz-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   librsvg2-bin imagemagick fonts-linuxlibertine
+  libarchive-dev nettle-dev shared-mime-info
   xvfb xauth xdotool
   desktop-file-utils appstream
   clang libclang-rt-14-dev strace

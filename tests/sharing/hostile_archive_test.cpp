@@ -1,0 +1,153 @@
+// Archives from a stranger: each is refused with its own verdict, and the program folder is
+// exactly as it was (no package, no temporary folder, no stray file).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "archive_reader.h"
+#include "byte_io.h"
+#include "key_coding.h"
+#include "package_fixture.h"
+#include "package_stage.h"
+#include "raw_archive.h"
+#include "sha256.h"
+#include "temp_folder.h"
+
+namespace zrx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RawEntry;
+using Entries = std::vector<RawEntry>;
+using Kind = RawEntry::Kind;
+
+// Gives `entry` new bytes and makes the manifest agree with them, so that only the
+// package's content is wrong.
+void replaceTruthfully(Entries& entries, const std::string& name, std::vector<std::uint8_t> bytes) {
+  PackageManifest manifest = testing::ManifestOf(entries);
+  for (ManifestFile& file : manifest.files) {
+    if (file.name != name) continue;
+    file.size = bytes.size();
+    file.sha256 = Sha256Hex(bytes);
+  }
+  testing::EntryNamed(entries, name).bytes = std::move(bytes);
+  testing::SetManifest(entries, manifest);
+}
+
+void renamePackage(Entries& entries, const std::string& name) {
+  PackageManifest manifest = testing::ManifestOf(entries);
+  manifest.packageName = name;
+  testing::SetManifest(entries, manifest);
+}
+
+void declareExtraFiles(Entries& entries, int count) {
+  PackageManifest manifest = testing::ManifestOf(entries);
+  for (int i = 0; i < count; ++i)
+    manifest.files.push_back({.name = "DataS" + std::to_string(i % 99 + 1) + ".zrx", .size = 1, .sha256 = std::string(64, 'a')});
+  testing::SetManifest(entries, manifest);
+}
+
+// A pictures file whose block claims to inflate to far more than any package needs: a few
+// KiB of zeros that would become 64 MiB.
+std::vector<std::uint8_t> inflationBomb(const std::string& package) {
+  ContainerParts parts{.packageName = package, .fileCode = "K01", .itemCount = 1};
+  parts.payload.assign(64 * 1024 * 1024, 0);
+  return BuildContainer(parts).value();
+}
+
+struct Case {
+  const char* name;
+  std::function<void(Entries&)> bend;
+  ImportVerdict verdict;
+};
+
+const Case kCases[] = {
+    {"manifest not first", [](Entries& e) { std::swap(e[0], e[1]); }, ImportVerdict::BadManifest},
+    {"manifest malformed", [](Entries& e) { e[0].bytes = {'z', 'r', 'x', '\n'}; }, ImportVerdict::BadManifest},
+    {"parent folder", [](Entries& e) { e[1].name = "../Data0.zrx"; }, ImportVerdict::UnsafePath},
+    {"absolute path", [](Entries& e) { e[1].name = "/tmp/Data0.zrx"; }, ImportVerdict::UnsafePath},
+    {"sub-folder", [](Entries& e) { e[1].name = "x/Data0.zrx"; }, ImportVerdict::UnsafePath},
+    {"symbolic link", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Symlink, .linkTarget = "/etc/passwd"}); },
+     ImportVerdict::Link},
+    {"hard link", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Hardlink, .linkTarget = "/etc/passwd"}); },
+     ImportVerdict::Link},
+    {"device", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::CharDevice}); },
+     ImportVerdict::NotRegularFile},
+    {"folder", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Folder}); },
+     ImportVerdict::NotRegularFile},
+    {"duplicate name", [](Entries& e) { e.push_back(e[1]); }, ImportVerdict::Duplicate},
+    {"case-colliding names", [](Entries& e) { e.push_back(e[1]); e.back().name = "DATA0.ZRX"; }, ImportVerdict::CaseCollision},
+    {"undeclared file", [](Entries& e) { e.push_back({.name = "DataS7.zrx", .bytes = {1, 2, 3}}); }, ImportVerdict::UndeclaredFile},
+    {"unknown file name", [](Entries& e) {
+       PackageManifest m = testing::ManifestOf(e);
+       m.files.push_back({.name = "run.sh", .size = 3, .sha256 = Sha256Hex(std::vector<std::uint8_t>{1, 2, 3})});
+       testing::SetManifest(e, m);
+       e.push_back({.name = "run.sh", .bytes = {1, 2, 3}});
+     }, ImportVerdict::UnknownFile},
+    {"missing file", [](Entries& e) { e.pop_back(); }, ImportVerdict::MissingFile},
+    {"name of five characters", [](Entries& e) { renamePackage(e, "Rövid"); }, ImportVerdict::BadPackageName},
+    {"name with a separator", [](Entries& e) { renamePackage(e, "Ka/and"); }, ImportVerdict::BadPackageName},
+    {"name Source", [](Entries& e) { renamePackage(e, "Source"); }, ImportVerdict::ReservedName},
+    {"name SOURCE", [](Entries& e) { renamePackage(e, "SOURCE"); }, ImportVerdict::ReservedName},
+    {"name Other", [](Entries& e) { renamePackage(e, "Other"); }, ImportVerdict::ReservedName},
+    {"301 files", [](Entries& e) { declareExtraFiles(e, 301 - static_cast<int>(e.size() - 1)); }, ImportVerdict::TooManyFiles},
+    {"file above its cap", [](Entries& e) {
+       PackageManifest m = testing::ManifestOf(e);
+       m.files[0].size = kMaxImportFileSize + 1;
+       testing::SetManifest(e, m);
+     }, ImportVerdict::TooLarge},
+    {"entry longer than the manifest says", [](Entries& e) { e[1].bytes.resize(e[1].bytes.size() + 4 * 1024 * 1024, 7); },
+     ImportVerdict::SizeMismatch},
+    {"entry shorter than the manifest says", [](Entries& e) { e[1].bytes.pop_back(); }, ImportVerdict::SizeMismatch},
+    {"manifest lies about a hash", [](Entries& e) { e[1].bytes[30] ^= 1; }, ImportVerdict::HashMismatch},
+    {"inflation bomb", [](Entries& e) { replaceTruthfully(e, "DataK1.zrx", inflationBomb("Kaland")); }, ImportVerdict::TooLarge},
+    {"loaders refuse a file", [](Entries& e) {
+       std::vector<std::uint8_t> bytes = testing::EntryNamed(e, "DataS2.zrx").bytes;
+       bytes.resize(bytes.size() - 10);
+       replaceTruthfully(e, "DataS2.zrx", bytes);
+     }, ImportVerdict::PackageRefused},
+    {"manifest lies about a title", [](Entries& e) {
+       PackageManifest m = testing::ManifestOf(e);
+       m.books[1].title = "Más könyv";
+       testing::SetManifest(e, m);
+     }, ImportVerdict::BooksMismatch},
+    {"manifest lies about a cover", [](Entries& e) {
+       PackageManifest m = testing::ManifestOf(e);
+       m.books[0].coverSize = 0;
+       m.books[0].coverSha256.clear();
+       testing::SetManifest(e, m);
+     }, ImportVerdict::BooksMismatch},
+};
+
+TEST(HostileArchive, EachIsRefusedAndLeavesTheProgramFolderAsItWas) {
+  testing::TempFolder source;
+  const Entries valid = testing::PackedPackageEntries(source.path(), "Kaland");
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    testing::TempFolder program;
+    testing::WriteTestPackage(program.path(), testing::MakePackage("Kaland", 1));  // an installed older copy
+    const std::vector<std::string> before = testing::FolderSnapshot(program.path());
+    Entries entries = valid;
+    c.bend(entries);
+    ArchiveContents contents = ReadPackageArchive(testing::WriteRawArchive(entries));
+    ImportVerdict verdict = contents.verdict;
+    if (verdict == ImportVerdict::Accepted) {
+      PackageStage stage(program.path(), std::move(contents));
+      verdict = stage.review().verdict;
+      EXPECT_EQ(stage.install(), ImportVerdict::InstallFailed);
+    }
+    EXPECT_EQ(verdict, c.verdict) << VerdictNotice(verdict);
+    EXPECT_FALSE(VerdictNotice(verdict).empty());
+    EXPECT_EQ(testing::FolderSnapshot(program.path()), before);
+  }
+}
+
+TEST(HostileArchive, BytesThatAreNoArchiveAreUnreadable) {
+  for (const std::vector<std::uint8_t>& bytes :
+       {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>(10000, 0x5a), std::vector<std::uint8_t>{'P', 'K', 3, 4}}) {
+    EXPECT_EQ(ReadPackageArchive(bytes).verdict, ImportVerdict::Unreadable);
+  }
+}
+
+}  // namespace
+}  // namespace zrx
