@@ -1,4 +1,4 @@
-// zrx-book: compiles book sources into package folders, checks them, draws their graph.
+// zrx-book: compiles book sources into package folders or archives to share, checks them, draws their graph.
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -22,6 +22,11 @@ int main(int argc, char** argv) try {
   auto* graph = app.add_subcommand("graph", "print the chapter graph of a book (Graphviz dot)");
   graph->add_option("BOOK", bookFile, "the book file (YAML)")->required()->check(CLI::ExistingFile);
 
+  std::string archiveFile;
+  auto* pack = app.add_subcommand("pack", "check and compile a package and pack it into one file to share (.zrxcs)");
+  pack->add_option("PACKAGE", packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
+  pack->add_option("OUT", archiveFile, "the archive to write")->required();
+
   std::string programDir;
   auto* saves = app.add_subcommand("saves", "lay the empty save folder of a new installation (keeps saved games)");
   saves->add_option("PROGRAMDIR", programDir, "the program folder")->required();
@@ -41,6 +46,7 @@ int main(int argc, char** argv) try {
   CLI11_PARSE(app, argc, argv);
   if (*playtest) return zrx::book::RunPlaytest(play, std::cout, std::cerr);
   if (*saves) return zrx::book::RunSaves(programDir, std::cerr);
+  if (*pack) return zrx::book::RunPack(packageFile, archiveFile, std::cout, std::cerr);
   if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr, strict);
   if (*check) return zrx::book::RunCheck(packageFile, std::cerr, strict);
   return zrx::book::RunGraph(bookFile, std::cout, std::cerr);
