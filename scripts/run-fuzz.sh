@@ -7,7 +7,7 @@ set -euo pipefail
 build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")/.." && pwd)
-targets=(package_loaders names_block save_files book_source)
+targets=(package_loaders names_block save_files book_source archive_reader)
 # The YAML parser's work grows with the input: book sources are kept short so that the
 # book target runs thousands of inputs a second (a whole small book fits in 2 KiB).
 max_len() { [[ $1 == book_source ]] && echo 2048 || echo 16384; }

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "archive_writer.h"
 #include "fixed_clock.h"
 #include "game_file.h"
 #include "names_block.h"
@@ -83,6 +85,14 @@ void saveSeeds(const fs::path& out) {
   writeSeed(out, "game-text", 3, bytesOf(gameText));
 }
 
+// A package archive as the packer writes it, of the package written for the other seeds.
+void archiveSeeds(const fs::path& out, const fs::path& program) {
+  zrx::testing::WriteTestPackage(program, zrx::testing::MakePackage("Kaland", 2));
+  fs::create_directories(out);
+  if (zrx::WritePackageArchive(program / "Kaland", "0.705.10", out / "package.zrxcs") != zrx::kArchiveWritten)
+    throw std::runtime_error("cannot pack the seed package");
+}
+
 // A whole book that checks clean in under a kilobyte: the book target runs with short
 // inputs, and this one reaches the compiler from the start.
 constexpr const char* kCompactBook = R"(Title: A kis kapu
@@ -120,6 +130,7 @@ int main(int argc, char** argv) try {
   packageSeeds(out / "package_loaders", program.path());
   namesSeeds(out / "names_block", program.path());
   saveSeeds(out / "save_files");
+  archiveSeeds(out / "archive_reader", program.path());
   fs::create_directories(out / "book_source");
   for (const auto& entry : fs::recursive_directory_iterator(argv[2])) {
     if (entry.path().extension() == ".yaml" && entry.path().filename() != "source.yaml")
