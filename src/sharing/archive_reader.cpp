@@ -56,15 +56,19 @@ class Reader {
   }
 
  private:
-  ArchiveContents refuse(ImportVerdict verdict, std::string culprit) {
+  void mark(ImportVerdict verdict, std::string culprit) {
     out_.verdict = verdict;
     out_.culprit = std::move(culprit);
     out_.files.clear();
+  }
+
+  ArchiveContents refuse(ImportVerdict verdict, std::string culprit) {
+    mark(verdict, std::move(culprit));
     return std::move(out_);
   }
 
   bool fail(ImportVerdict verdict, std::string culprit) {
-    refuse(verdict, std::move(culprit));
+    mark(verdict, std::move(culprit));
     return false;
   }
 

@@ -59,64 +59,65 @@ struct Case {
   const char* name;
   std::function<void(Entries&)> bend;
   ImportVerdict verdict;
+  const char* culprit;  // the entry, file or name the notice is about
 };
 
 const Case kCases[] = {
-    {"manifest not first", [](Entries& e) { std::swap(e[0], e[1]); }, ImportVerdict::BadManifest},
-    {"manifest malformed", [](Entries& e) { e[0].bytes = {'z', 'r', 'x', '\n'}; }, ImportVerdict::BadManifest},
-    {"parent folder", [](Entries& e) { e[1].name = "../Data0.zrx"; }, ImportVerdict::UnsafePath},
-    {"absolute path", [](Entries& e) { e[1].name = "/tmp/Data0.zrx"; }, ImportVerdict::UnsafePath},
-    {"sub-folder", [](Entries& e) { e[1].name = "x/Data0.zrx"; }, ImportVerdict::UnsafePath},
+    {"manifest not first", [](Entries& e) { std::swap(e[0], e[1]); }, ImportVerdict::BadManifest, "zrx-csomag.txt"},
+    {"manifest malformed", [](Entries& e) { e[0].bytes = {'z', 'r', 'x', '\n'}; }, ImportVerdict::BadManifest, "zrx-csomag.txt"},
+    {"parent folder", [](Entries& e) { e[1].name = "../Data0.zrx"; }, ImportVerdict::UnsafePath, "../Data0.zrx"},
+    {"absolute path", [](Entries& e) { e[1].name = "/tmp/Data0.zrx"; }, ImportVerdict::UnsafePath, "/tmp/Data0.zrx"},
+    {"sub-folder", [](Entries& e) { e[1].name = "x/Data0.zrx"; }, ImportVerdict::UnsafePath, "x/Data0.zrx"},
     {"symbolic link", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Symlink, .linkTarget = "/etc/passwd"}); },
-     ImportVerdict::Link},
+     ImportVerdict::Link, "Data0.zrx"},
     {"hard link", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Hardlink, .linkTarget = "/etc/passwd"}); },
-     ImportVerdict::Link},
+     ImportVerdict::Link, "Data0.zrx"},
     {"device", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::CharDevice}); },
-     ImportVerdict::NotRegularFile},
+     ImportVerdict::NotRegularFile, "Data0.zrx"},
     {"folder", [](Entries& e) { e.insert(e.begin() + 1, {.name = "Data0.zrx", .kind = Kind::Folder}); },
-     ImportVerdict::NotRegularFile},
-    {"duplicate name", [](Entries& e) { e.push_back(e[1]); }, ImportVerdict::Duplicate},
-    {"case-colliding names", [](Entries& e) { e.push_back(e[1]); e.back().name = "DATA0.ZRX"; }, ImportVerdict::CaseCollision},
-    {"undeclared file", [](Entries& e) { e.push_back({.name = "DataS7.zrx", .bytes = {1, 2, 3}}); }, ImportVerdict::UndeclaredFile},
+     ImportVerdict::NotRegularFile, "Data0.zrx/"},
+    {"duplicate name", [](Entries& e) { e.push_back(e[1]); }, ImportVerdict::Duplicate, "Data0.zrx"},
+    {"case-colliding names", [](Entries& e) { e.push_back(e[1]); e.back().name = "DATA0.ZRX"; }, ImportVerdict::CaseCollision, "DATA0.ZRX"},
+    {"undeclared file", [](Entries& e) { e.push_back({.name = "DataS7.zrx", .bytes = {1, 2, 3}}); }, ImportVerdict::UndeclaredFile, "DataS7.zrx"},
     {"unknown file name", [](Entries& e) {
        PackageManifest m = testing::ManifestOf(e);
        m.files.push_back({.name = "run.sh", .size = 3, .sha256 = Sha256Hex(std::vector<std::uint8_t>{1, 2, 3})});
        testing::SetManifest(e, m);
        e.push_back({.name = "run.sh", .bytes = {1, 2, 3}});
-     }, ImportVerdict::UnknownFile},
-    {"missing file", [](Entries& e) { e.pop_back(); }, ImportVerdict::MissingFile},
-    {"name of five characters", [](Entries& e) { renamePackage(e, "Rövid"); }, ImportVerdict::BadPackageName},
-    {"name with a separator", [](Entries& e) { renamePackage(e, "Ka/and"); }, ImportVerdict::BadPackageName},
-    {"name Source", [](Entries& e) { renamePackage(e, "Source"); }, ImportVerdict::ReservedName},
-    {"name SOURCE", [](Entries& e) { renamePackage(e, "SOURCE"); }, ImportVerdict::ReservedName},
-    {"name Other", [](Entries& e) { renamePackage(e, "Other"); }, ImportVerdict::ReservedName},
-    {"301 files", [](Entries& e) { declareExtraFiles(e, 301 - static_cast<int>(e.size() - 1)); }, ImportVerdict::TooManyFiles},
+     }, ImportVerdict::UnknownFile, "run.sh"},
+    {"missing file", [](Entries& e) { e.pop_back(); }, ImportVerdict::MissingFile, "DataS2.zrx"},
+    {"name of five characters", [](Entries& e) { renamePackage(e, "Rövid"); }, ImportVerdict::BadPackageName, "Rövid"},
+    {"name with a separator", [](Entries& e) { renamePackage(e, "Ka/and"); }, ImportVerdict::BadPackageName, "Ka/and"},
+    {"name Source", [](Entries& e) { renamePackage(e, "Source"); }, ImportVerdict::ReservedName, "Source"},
+    {"name SOURCE", [](Entries& e) { renamePackage(e, "SOURCE"); }, ImportVerdict::ReservedName, "SOURCE"},
+    {"name Other", [](Entries& e) { renamePackage(e, "Other"); }, ImportVerdict::ReservedName, "Other"},
+    {"301 files", [](Entries& e) { declareExtraFiles(e, 301 - static_cast<int>(e.size() - 1)); }, ImportVerdict::TooManyFiles, ""},
     {"file above its cap", [](Entries& e) {
        PackageManifest m = testing::ManifestOf(e);
        m.files[0].size = kMaxImportFileSize + 1;
        testing::SetManifest(e, m);
-     }, ImportVerdict::TooLarge},
+     }, ImportVerdict::TooLarge, "Data0.zrx"},
     {"entry longer than the manifest says", [](Entries& e) { e[1].bytes.resize(e[1].bytes.size() + 4 * 1024 * 1024, 7); },
-     ImportVerdict::SizeMismatch},
-    {"entry shorter than the manifest says", [](Entries& e) { e[1].bytes.pop_back(); }, ImportVerdict::SizeMismatch},
-    {"manifest lies about a hash", [](Entries& e) { e[1].bytes[30] ^= 1; }, ImportVerdict::HashMismatch},
-    {"inflation bomb", [](Entries& e) { replaceTruthfully(e, "DataK1.zrx", inflationBomb("Kaland")); }, ImportVerdict::TooLarge},
+     ImportVerdict::SizeMismatch, "Data0.zrx"},
+    {"entry shorter than the manifest says", [](Entries& e) { e[1].bytes.pop_back(); }, ImportVerdict::SizeMismatch, "Data0.zrx"},
+    {"manifest lies about a hash", [](Entries& e) { e[1].bytes[30] ^= 1; }, ImportVerdict::HashMismatch, "Data0.zrx"},
+    {"inflation bomb", [](Entries& e) { replaceTruthfully(e, "DataK1.zrx", inflationBomb("Kaland")); }, ImportVerdict::TooLarge, "DataK1.zrx"},
     {"loaders refuse a file", [](Entries& e) {
        std::vector<std::uint8_t> bytes = testing::EntryNamed(e, "DataS2.zrx").bytes;
        bytes.resize(bytes.size() - 10);
        replaceTruthfully(e, "DataS2.zrx", bytes);
-     }, ImportVerdict::PackageRefused},
+     }, ImportVerdict::PackageRefused, "DataS2.zrx"},
     {"manifest lies about a title", [](Entries& e) {
        PackageManifest m = testing::ManifestOf(e);
        m.books[1].title = "Más könyv";
        testing::SetManifest(e, m);
-     }, ImportVerdict::BooksMismatch},
+     }, ImportVerdict::BooksMismatch, "Más könyv"},
     {"manifest lies about a cover", [](Entries& e) {
        PackageManifest m = testing::ManifestOf(e);
        m.books[0].coverSize = 0;
        m.books[0].coverSha256.clear();
        testing::SetManifest(e, m);
-     }, ImportVerdict::BooksMismatch},
+     }, ImportVerdict::BooksMismatch, "Próbakönyv 1"},
 };
 
 TEST(HostileArchive, EachIsRefusedAndLeavesTheProgramFolderAsItWas) {
@@ -131,12 +132,15 @@ TEST(HostileArchive, EachIsRefusedAndLeavesTheProgramFolderAsItWas) {
     c.bend(entries);
     ArchiveContents contents = ReadPackageArchive(testing::WriteRawArchive(entries));
     ImportVerdict verdict = contents.verdict;
+    std::string culprit = contents.culprit;
     if (verdict == ImportVerdict::Accepted) {
       PackageStage stage(program.path(), std::move(contents));
       verdict = stage.review().verdict;
+      culprit = stage.review().culprit;
       EXPECT_EQ(stage.install(), ImportVerdict::InstallFailed);
     }
     EXPECT_EQ(verdict, c.verdict) << VerdictNotice(verdict);
+    EXPECT_EQ(culprit, c.culprit);
     EXPECT_FALSE(VerdictNotice(verdict).empty());
     EXPECT_EQ(testing::FolderSnapshot(program.path()), before);
   }

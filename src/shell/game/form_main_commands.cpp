@@ -13,6 +13,7 @@
 #include "game/main_menu.h"
 #include "game/menu_table.h"
 #include "game/right_click_help.h"
+#include "import/import_requests.h"
 #include "lifecycle.h"
 #include "save_permission.h"
 #include "start/program.h"
@@ -38,10 +39,9 @@ void TFormMain::runMenu(int code) {
     case MenuAction::EndGame:
       if (running) perform([this] { Lifecycle(game_).KlikkBefejezes(); });
       break;
-    case MenuAction::Import:
+    case MenuAction::Import: OpenImportWindow(program()); break;
     case MenuAction::Editor:
-      // The import window and the book editor come with the book tools; until then the
-      // command has nothing to open.
+      // The book editor comes with the book tools; until then the command has nothing to open.
       break;
     case MenuAction::Settings:
       openWindow(entry->windowCode);

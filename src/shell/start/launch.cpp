@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "import/import_requests.h"
 #include "program_folder.h"
 #include "start/program.h"
 #include "start/screenshots.h"
@@ -23,7 +24,9 @@ int Launch(QApplication& app, const LaunchOptions& options) {
   if (options.screensFolder) return WriteScreens(folder, *options.screensFolder);
 
   SingleInstance instance(SingleInstance::serverNameFor(folder));
-  if (!instance.claim()) return 0;
+  const QString importFile =
+      options.importFile ? QString::fromStdString(std::filesystem::absolute(*options.importFile).string()) : QString();
+  if (!instance.claim(importFile)) return 0;
 
   Program program(folder);
   program.createStartWindows();
@@ -33,7 +36,12 @@ int Launch(QApplication& app, const LaunchOptions& options) {
   });
   // The welcome window's checks run inside the message loop, so that an error window or
   // a notice that ends the program can end it.
+  QObject::connect(&instance, &SingleInstance::importRequested, &program,
+                   [&program](const QString& file) { OpenImportWindow(program, file.toStdString()); });
   QTimer::singleShot(0, program.welcome(), [&program] { program.welcome()->start(); });
+  if (options.importFile) {
+    QTimer::singleShot(0, program.welcome(), [&program, importFile] { OpenImportWindow(program, importFile.toStdString()); });
+  }
   return app.exec();
 }
 

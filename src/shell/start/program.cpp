@@ -1,5 +1,7 @@
 #include "start/program.h"
 
+#include "import/import_requests.h"
+
 #include <QApplication>
 
 #include "dialogs/form_error.h"
@@ -54,6 +56,7 @@ void Program::createStartWindows() {
   resources_->load();
   welcome_ = new TFormWelcome(*this);
   main_ = new TFormMain(*this);
+  AcceptArchiveDrops(*this, *main_);
   error_ = new TFormError(*this);
 }
 

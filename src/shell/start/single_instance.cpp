@@ -24,12 +24,13 @@ QString SingleInstance::serverNameFor(const std::filesystem::path& programFolder
   return QString("zrx-%1-%2").arg(getuid()).arg(folderHash);
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(const QString& importFile) {
   {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (socket.waitForConnected(kConnectTimeoutMs)) {
       socket.write(QByteArray(kRestoreMessage) + '\n');
+      if (!importFile.isEmpty()) socket.write(QByteArray(kImportMessage) + importFile.toUtf8() + '\n');
       socket.waitForBytesWritten(kConnectTimeoutMs);
       socket.disconnectFromServer();
       return false;
@@ -43,7 +44,11 @@ bool SingleInstance::claim() {
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (socket->canReadLine() && socket->readLine().trimmed() == kRestoreMessage) emit restoreRequested();
+        while (socket->canReadLine()) {
+          const QByteArray line = socket->readLine().chopped(1);
+          if (line == kRestoreMessage) emit restoreRequested();
+          else if (line.startsWith(kImportMessage)) emit importRequested(QString::fromUtf8(line.mid(sizeof kImportMessage - 1)));
+        }
       });
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }
