@@ -33,7 +33,23 @@ desktop-file-validate "$prefix/share/applications/hu.zrx.ZRX.desktop" || fail "d
 appstreamcli validate --no-net --strict "$prefix/share/metainfo/hu.zrx.ZRX.metainfo.xml" || fail "appstreamcli validate"
 # The tree check also finds the desktop entry that the metadata launches.
 appstreamcli validate-tree --no-net --strict "$prefix" || fail "appstreamcli validate-tree"
-grep -qx 'Exec=zrx' "$prefix/share/applications/hu.zrx.ZRX.desktop" || fail "the desktop entry does not start zrx"
+grep -qx 'Exec=zrx %f' "$prefix/share/applications/hu.zrx.ZRX.desktop" || fail "the desktop entry does not start zrx"
+
+# The package archive's file type: the desktop entry opens it, and the MIME database built
+# from the installed definition (in a copy, the prefix stays as installed) knows it by its
+# name and by its first bytes.
+grep -qx 'MimeType=application/x-zrx-package;' "$prefix/share/applications/hu.zrx.ZRX.desktop" ||
+  fail "the desktop entry does not open package archives"
+if [ -f "$prefix/share/mime/packages/hu.zrx.ZRX.xml" ]; then
+  mkdir -p "$work/mime/packages"
+  cp "$prefix/share/mime/packages/hu.zrx.ZRX.xml" "$work/mime/packages/"
+  env XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work" update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || fail "update-mime-database: $(cat "$work/mime.log")"
+  [ ! -s "$work/mime.log" ] || fail "update-mime-database warns: $(cat "$work/mime.log")"
+  grep -q '^50:application/x-zrx-package:\*\.zrxcs$' "$work/mime/globs2" || fail "no glob for *.zrxcs"
+  grep -qa 'zrx-csomag.txt' "$work/mime/magic" || fail "no magic for package archives"
+else
+  fail "the MIME type of package archives is not installed"
+fi
 
 # Every file under the prefix with its kind, mode, size and checksum.
 snapshot() {
