@@ -11,7 +11,20 @@ namespace fs = std::filesystem;
 namespace {
 
 // A name that is never a package folder (those have six characters).
+constexpr char kStagePrefix[] = ".zrx-import-";
 constexpr char kStagePattern[] = ".zrx-import-XXXXXX";
+
+// Stages that a program ended mid-import left behind. One program runs per folder and one
+// import at a time, so none of them is in use.
+void removeStaleStages(const fs::path& programFolder) {
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(programFolder, ec)) {
+    std::error_code ignored;
+    if (entry.path().filename().string().starts_with(kStagePrefix) && entry.is_directory(ignored) &&
+        !entry.is_symlink(ignored))
+      fs::remove_all(entry.path(), ignored);
+  }
+}
 
 fs::path makeStageRoot(const fs::path& programFolder) {
   std::string pattern = (programFolder / kStagePattern).string();
@@ -48,6 +61,7 @@ PackageStage::PackageStage(fs::path programFolder, ArchiveContents contents)
     : programFolder_(std::move(programFolder)), manifest_(contents.manifest) {
   review_ = CheckPayloadCaps(contents);
   if (review_.verdict != ImportVerdict::Accepted) return;
+  removeStaleStages(programFolder_);
   stageRoot_ = makeStageRoot(programFolder_);
   if (stageRoot_.empty() || !writeFiles(stageRoot_ / manifest_.packageName, contents)) {
     review_ = {.verdict = ImportVerdict::InstallFailed};

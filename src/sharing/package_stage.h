@@ -14,6 +14,7 @@ namespace zrx {
 class PackageStage {
  public:
   // Writes the files of an archive the reader accepted; the archive's bytes are let go.
+  // Temporary folders of an import that a killed program left behind are removed first.
   PackageStage(std::filesystem::path programFolder, ArchiveContents contents);
   ~PackageStage();
   PackageStage(const PackageStage&) = delete;

@@ -70,6 +70,8 @@ TEST(PackageArchive, ReplacesAnInstalledPackageWhole) {
 TEST(PackageArchive, AStageLeftWithoutInstallingLeavesNothing) {
   Packed packed(testing::MakePackage("Kaland", 1));
   testing::TempFolder program;
+  // What a program killed in the middle of an import left behind goes with the next import.
+  testing::WriteTestPackage(program.path() / ".zrx-import-Ab12Cd", testing::MakePackage("Kaland", 1));
   {
     PackageStage stage(program.path(), ReadPackageArchive(packed.archive));
     EXPECT_EQ(stage.review().verdict, ImportVerdict::Accepted);

@@ -83,6 +83,7 @@ TFormImport::TFormImport(Program& program, QWidget* parent) : TFormZRXBase(progr
   labelValasztas_ = MakeCommandLabel(program, kChooseCaption, this);
   labelValasztas_->setObjectName("LabelValasztas");
   labelValasztas_->setGeometry(20, 62, 200, 22);
+  labelValasztas_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   connect(labelValasztas_, &LinkLabel::clicked, this, [this] { LabelValasztasClick(); });
   labelCsomag_ = makeLine(this, "LabelCsomag", QRect(20, 90, 300, 22));
   labelMeret_ = makeLine(this, "LabelMeret", QRect(330, 90, width - 310, 22));
