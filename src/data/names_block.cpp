@@ -50,6 +50,19 @@ void putCount(std::vector<std::uint8_t>& file, std::int32_t count) {
   std::copy(coded.begin(), coded.end(), file.begin() + kContainerBlockOffset);
 }
 
+// Where the names block of a data file ends; 0 when it is cut short. Its entries are coded by
+// their place in the block, so a whole block moves between files unchanged.
+std::size_t namesBlockEnd(std::span<const std::uint8_t> file) {
+  ByteReader in(file);
+  std::int32_t count = 0;
+  if (!in.seek(kContainerBlockOffset) || !in.readCodedInt32(CodingKey::kShort, kContainerBlockOffset, count))
+    return 0;
+  if (count < kReservedNameEntries || count > kMaxNameCount ||
+      static_cast<std::size_t>(count) > in.remaining() / kNameEntrySize)
+    return 0;
+  return entryOffset(count + 1);
+}
+
 bool isSettingsDigit(char c) { return c >= '0' && c <= '6'; }
 
 }  // namespace
@@ -96,6 +109,16 @@ std::vector<std::uint8_t> InitialNamesBlock(std::string_view settingsLine, doubl
   std::copy(reserved.begin(), reserved.end(), block.begin() + 4);
   std::copy(settings.begin(), settings.end(), block.begin() + 4 + kNameEntrySize);
   return block;
+}
+
+std::optional<std::vector<std::uint8_t>> CarryNamesBlock(std::span<const std::uint8_t> fresh,
+                                                         std::span<const std::uint8_t> old) {
+  const std::size_t freshEnd = namesBlockEnd(fresh), oldEnd = namesBlockEnd(old);
+  if (freshEnd == 0 || oldEnd == 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes(fresh.begin(), fresh.begin() + kContainerBlockOffset);
+  bytes.insert(bytes.end(), old.begin() + kContainerBlockOffset, old.begin() + static_cast<std::ptrdiff_t>(oldEnd));
+  bytes.insert(bytes.end(), fresh.begin() + static_cast<std::ptrdiff_t>(freshEnd), fresh.end());
+  return bytes;
 }
 
 int CheckName(std::string_view name) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,12 @@ void CodeNameRecord(int entry, std::span<std::uint8_t, kNameRecordSize> record, 
 
 // A fresh block: the count 2, the reserved entry and the settings line.
 std::vector<std::uint8_t> InitialNamesBlock(std::string_view settingsLine, double timestamp);
+
+// `fresh` (a "Source" data file of a newer installation) with the names block of `old` (the
+// player's copy) in place of its own: the player's names and settings line, byte for byte.
+// nullopt when either file's block is cut short.
+std::optional<std::vector<std::uint8_t>> CarryNamesBlock(std::span<const std::uint8_t> fresh,
+                                                         std::span<const std::uint8_t> old);
 
 // 0 when a player may use the name; -1 empty; -2 it holds one of \ / : * ? " < > | '
 int CheckName(std::string_view name);

@@ -10,18 +10,6 @@ namespace fs = std::filesystem;
 namespace zrx {
 namespace {
 
-// The package folders of an installation: every folder of exactly six characters.
-bool isPackageFolder(const fs::directory_entry& entry) {
-  return entry.is_directory() && entry.path().filename().string().size() == 6;
-}
-
-// Installed files may be read-only; the user's copies are the program's to rewrite.
-void makeWritable(const fs::path& folder) {
-  std::error_code ec;
-  for (const fs::directory_entry& file : fs::recursive_directory_iterator(folder, ec))
-    fs::permissions(file.path(), fs::perms::owner_write, fs::perm_options::add, ec);
-}
-
 // Copies a package under a name that is no package folder and renames it into place, so
 // that a copy cut short (a full disk) is done again at the next start, not kept half.
 bool copyPackage(const fs::path& from, const fs::path& to) {
@@ -29,7 +17,7 @@ bool copyPackage(const fs::path& from, const fs::path& to) {
   std::error_code ec;
   fs::remove_all(partial, ec);
   fs::copy(from, partial, fs::copy_options::recursive, ec);
-  if (!ec) makeWritable(partial);
+  if (!ec) MakeWritable(partial);
   if (!ec) fs::rename(partial, to, ec);
   return !ec;
 }
@@ -43,7 +31,7 @@ bool layOut(const fs::path& installed, const fs::path& user) {
   fs::create_directories(user, ec);
   if (ec) return false;
   for (const fs::directory_entry& entry : fs::directory_iterator(installed, ec)) {
-    if (!isPackageFolder(entry)) continue;
+    if (!IsPackageFolder(entry)) continue;
     const fs::path target = user / entry.path().filename();
     if (std::error_code probe; fs::exists(target, probe) || probe) continue;
     if (!copyPackage(entry.path(), target)) return false;
@@ -52,7 +40,7 @@ bool layOut(const fs::path& installed, const fs::path& user) {
   fs::create_directories(user / "Save", ec);
   if (!ec && fs::is_directory(installed / "Save", ec)) {
     fs::copy(installed / "Save", user / "Save", fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
-    makeWritable(user / "Save");
+    MakeWritable(user / "Save");
   }
   if (!ec) fs::create_directories(user / "Other", ec);
   return !ec;
@@ -60,12 +48,28 @@ bool layOut(const fs::path& installed, const fs::path& user) {
 
 }  // namespace
 
+bool IsPackageFolder(const fs::directory_entry& entry) {
+  return entry.is_directory() && entry.path().filename().string().size() == 6;
+}
+
+void MakeWritable(const fs::path& folder) {
+  std::error_code ec;
+  for (const fs::directory_entry& file : fs::recursive_directory_iterator(folder, ec))
+    fs::permissions(file.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+fs::path InstalledPackages(const ProgramFolderInputs& inputs) {
+  if (inputs.option) return {};
+  std::error_code ec;
+  if (fs::is_directory(inputs.executableFolder / kSourcePackage, ec)) return {};
+  const fs::path installed = inputs.executableFolder.parent_path() / "share" / "zrx";
+  return fs::is_directory(installed / kSourcePackage, ec) ? installed : fs::path();
+}
+
 fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
   if (inputs.option) return *inputs.option;
-  std::error_code ec;
-  if (fs::is_directory(inputs.executableFolder / kSourcePackage, ec)) return inputs.executableFolder;
-  const fs::path installed = inputs.executableFolder.parent_path() / "share" / "zrx";
-  if (!fs::is_directory(installed / kSourcePackage, ec)) return inputs.executableFolder;
+  const fs::path installed = InstalledPackages(inputs);
+  if (installed.empty()) return inputs.executableFolder;
   const fs::path user = inputs.userDataHome / "zrx";
   return layOut(installed, user) ? user : fs::path();
 }

@@ -18,6 +18,16 @@ struct ProgramFolderInputs {
 // installed files are never written. Empty when no folder can be laid out.
 std::filesystem::path DecideProgramFolder(const ProgramFolderInputs& inputs);
 
+// The installed packages (<prefix>/share/zrx) when the program folder is the per-user folder
+// laid out from them; empty otherwise.
+std::filesystem::path InstalledPackages(const ProgramFolderInputs& inputs);
+
+// The package folders of an installation: every folder of exactly six characters.
+bool IsPackageFolder(const std::filesystem::directory_entry& entry);
+
+// Installed files may be read-only; the user's copies are the program's to rewrite.
+void MakeWritable(const std::filesystem::path& folder);
+
 // The user's data home from the environment: $XDG_DATA_HOME when set and absolute, else
 // $HOME/.local/share.
 std::filesystem::path UserDataHome();

@@ -50,30 +50,52 @@ std::vector<std::uint8_t> BuildTarArchive(const std::vector<ArchiveFileEntry>& e
   return bytes;
 }
 
-int WritePackageArchive(const fs::path& packageFolder, std::string_view programVersion, const fs::path& archivePath) {
+int DescribePackageFolder(const fs::path& packageFolder, std::string_view programVersion, PackageManifest& manifest,
+                          std::vector<ArchiveFileEntry>& files) {
   const std::string name = packageFolder.filename().string();
-  if (IsReservedPackageName(name) || !IsSafePackageName(name)) return kArchiveNameRefused;
   SourceCoding source(packageFolder.parent_path());
   int bookCount = 0;
   std::vector<TBookRec> books;
   std::vector<Picture> covers;
   if (source.CheckPackage(name, bookCount) < 0 || source.LoadBookList(name, bookCount, books, covers) < 0)
     return kArchivePackageInvalid;
-
-  PackageManifest manifest{.packageName = name, .programVersion = std::string(programVersion)};
+  manifest = {.packageName = name, .programVersion = std::string(programVersion)};
   for (const TBookRec& book : books) manifest.books.push_back(DescribeBook(book, covers));
-  std::vector<ArchiveFileEntry> entries(1);
   for (const std::string& file : PackageFileNames(books)) {
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(packageFolder / file, kMaxImportFileSize, bytes)) return kArchivePackageInvalid;
     manifest.files.push_back({.name = file, .size = bytes.size(), .sha256 = Sha256Hex(bytes)});
-    entries.push_back({.name = file, .bytes = std::move(bytes)});
+    files.push_back({.name = file, .bytes = std::move(bytes)});
   }
+  return kArchiveWritten;
+}
+
+int WritePackageArchive(const fs::path& packageFolder, std::string_view programVersion, const fs::path& archivePath) {
+  const std::string name = packageFolder.filename().string();
+  if (IsReservedPackageName(name) || !IsSafePackageName(name)) return kArchiveNameRefused;
+  PackageManifest manifest;
+  std::vector<ArchiveFileEntry> entries(1);
+  if (const int described = DescribePackageFolder(packageFolder, programVersion, manifest, entries);
+      described != kArchiveWritten)
+    return described;
   const auto text = ComposeManifest(manifest);
   if (!text) return kArchivePackageInvalid;
   entries.front() = {.name = kManifestEntryName, .bytes = std::vector<std::uint8_t>(text->begin(), text->end())};
   const std::vector<std::uint8_t> bytes = BuildTarArchive(entries);
   if (bytes.empty() || !ReplaceFileAtomically(archivePath, bytes)) return kArchiveWriteFailed;
+  return kArchiveWritten;
+}
+
+int WriteFolderManifest(const fs::path& packageFolder, std::string_view programVersion) {
+  PackageManifest manifest;
+  std::vector<ArchiveFileEntry> files;
+  if (const int described = DescribePackageFolder(packageFolder, programVersion, manifest, files);
+      described != kArchiveWritten)
+    return described;
+  const auto text = ComposeManifest(manifest);
+  if (!text) return kArchivePackageInvalid;
+  if (!ReplaceFileAtomically(packageFolder / kManifestEntryName, std::vector<std::uint8_t>(text->begin(), text->end())))
+    return kArchiveWriteFailed;
   return kArchiveWritten;
 }
 

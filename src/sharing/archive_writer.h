@@ -15,6 +15,8 @@ enum ArchiveWriteResult {
   kArchiveWriteFailed = -3,
 };
 
+struct PackageManifest;
+
 // The file extension of a package archive.
 inline constexpr char kArchiveExtension[] = ".zrxcs";
 
@@ -28,6 +30,15 @@ struct ArchiveFileEntry {
   std::string name;
   std::vector<std::uint8_t> bytes;
 };
+
+// The manifest of a compiled package folder, with the package files it lists; kArchiveWritten,
+// or kArchivePackageInvalid when the loaders refuse the package.
+int DescribePackageFolder(const std::filesystem::path& packageFolder, std::string_view programVersion,
+                          PackageManifest& manifest, std::vector<ArchiveFileEntry>& files);
+
+// Writes the manifest into the package folder itself, as the build does for the packages it
+// installs: the player's copy carries it, and a start compares it with the installed one.
+int WriteFolderManifest(const std::filesystem::path& packageFolder, std::string_view programVersion);
 // The archive bytes of these entries, in order; empty when libarchive fails.
 std::vector<std::uint8_t> BuildTarArchive(const std::vector<ArchiveFileEntry>& entries);
 

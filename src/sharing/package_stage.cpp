@@ -26,12 +26,6 @@ void removeStaleStages(const fs::path& programFolder) {
   }
 }
 
-fs::path makeStageRoot(const fs::path& programFolder) {
-  std::string pattern = (programFolder / kStagePattern).string();
-  if (mkdtemp(pattern.data()) == nullptr) return {};
-  return pattern;
-}
-
 // Creates the file anew (never through a link or over another file) and flushes it to disk.
 bool writeNewFile(const fs::path& path, std::span<const std::uint8_t> bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -57,12 +51,18 @@ bool writeFiles(const fs::path& folder, ArchiveContents& contents) {
 
 }  // namespace
 
+fs::path MakeStageRoot(const fs::path& programFolder) {
+  std::string pattern = (programFolder / kStagePattern).string();
+  if (mkdtemp(pattern.data()) == nullptr) return {};
+  return pattern;
+}
+
 PackageStage::PackageStage(fs::path programFolder, ArchiveContents contents)
     : programFolder_(std::move(programFolder)), manifest_(contents.manifest) {
   review_ = CheckPayloadCaps(contents);
   if (review_.verdict != ImportVerdict::Accepted) return;
   removeStaleStages(programFolder_);
-  stageRoot_ = makeStageRoot(programFolder_);
+  stageRoot_ = MakeStageRoot(programFolder_);
   if (stageRoot_.empty() || !writeFiles(stageRoot_ / manifest_.packageName, contents)) {
     review_ = {.verdict = ImportVerdict::InstallFailed};
     return;

@@ -11,6 +11,10 @@
 
 namespace zrx {
 
+// A new temporary folder inside the program folder, never taken for a package; an import
+// removes those that a killed program left behind. Empty when it cannot be made.
+std::filesystem::path MakeStageRoot(const std::filesystem::path& programFolder);
+
 class PackageStage {
  public:
   // Writes the files of an archive the reader accepted; the archive's bytes are let go.

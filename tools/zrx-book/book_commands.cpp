@@ -65,9 +65,13 @@ int RunCheck(const std::filesystem::path& packageFile, std::ostream& err, bool s
 }
 
 int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::path& outDir, std::ostream& out,
-             std::ostream& err, bool strict) {
+             std::ostream& err, bool strict, bool manifest) {
   auto package = checkedPackage(packageFile, err, strict);
   if (!package || !writeCompiled(*package, outDir, err)) return 1;
+  if (manifest && WriteFolderManifest(outDir / package->name, kProgramVersion) != kArchiveWritten) {
+    err << (outDir / package->name).string() << ": the manifest could not be written\n";
+    return 1;
+  }
   out << (outDir / package->name).string() << ": " << package->books.size() << " book(s) written\n";
   return 0;
 }

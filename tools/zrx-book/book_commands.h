@@ -7,8 +7,9 @@ namespace zrx::book {
 
 // With `strict`, every warning counts as an error.
 int RunCheck(const std::filesystem::path& packageFile, std::ostream& err, bool strict = false);
+// With `manifest`, the package folder also gets the manifest of its files (for installation).
 int RunBuild(const std::filesystem::path& packageFile, const std::filesystem::path& outDir, std::ostream& out,
-             std::ostream& err, bool strict = false);
+             std::ostream& err, bool strict = false, bool manifest = false);
 // Checks and compiles a package and packs it into one archive file for sharing.
 int RunPack(const std::filesystem::path& packageFile, const std::filesystem::path& archive, std::ostream& out,
             std::ostream& err);

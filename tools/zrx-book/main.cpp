@@ -16,6 +16,8 @@ int main(int argc, char** argv) try {
   build->add_option("PACKAGE", packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
   build->add_option("OUTDIR", outDir, "folder that receives the package folder")->required();
   build->add_flag("--strict", strict, "treat every warning as an error");
+  bool manifest = false;
+  build->add_flag("--manifest", manifest, "also write the manifest of the package files (for installation)");
   auto* check = app.add_subcommand("check", "check every book of a package");
   check->add_option("PACKAGE", packageFile, "the package file (YAML)")->required()->check(CLI::ExistingFile);
   check->add_flag("--strict", strict, "treat every warning as an error");
@@ -47,7 +49,7 @@ int main(int argc, char** argv) try {
   if (*playtest) return zrx::book::RunPlaytest(play, std::cout, std::cerr);
   if (*saves) return zrx::book::RunSaves(programDir, std::cerr);
   if (*pack) return zrx::book::RunPack(packageFile, archiveFile, std::cout, std::cerr);
-  if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr, strict);
+  if (*build) return zrx::book::RunBuild(packageFile, outDir, std::cout, std::cerr, strict, manifest);
   if (*check) return zrx::book::RunCheck(packageFile, std::cerr, strict);
   return zrx::book::RunGraph(bookFile, std::cout, std::cerr);
 } catch (const std::exception& e) {

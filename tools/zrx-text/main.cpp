@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "program_folder.h"
+#include "bundled_update.h"
 #include "session.h"
 #include "output_buffers.h"
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) try {
   CLI11_PARSE(app, argc, argv);
 
   zrx::SessionOptions options;
-  options.programFolder = zrx::DecideProgramFolder(
+  options.programFolder = zrx::PrepareProgramFolder(
       {.option = folder.empty() ? std::nullopt : std::optional<std::filesystem::path>(folder),
        .executableFolder = zrx::ExecutableFolder(argv[0]),
        .userDataHome = zrx::UserDataHome()});

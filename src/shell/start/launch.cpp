@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "import/import_requests.h"
-#include "program_folder.h"
+#include "bundled_update.h"
 #include "start/program.h"
 #include "start/screenshots.h"
 #include "start/single_instance.h"
@@ -15,7 +15,7 @@
 namespace zrx {
 
 int Launch(QApplication& app, const LaunchOptions& options) {
-  const std::filesystem::path folder = DecideProgramFolder(
+  const std::filesystem::path folder = PrepareProgramFolder(
       {.option = options.folder, .executableFolder = options.executableFolder, .userDataHome = UserDataHome()});
   if (folder.empty()) {
     std::fputs("A program mappája nem hozható létre.\n", stderr);
