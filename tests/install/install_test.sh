@@ -99,6 +99,32 @@ done
 # With $XDG_DATA_HOME set, nothing lands in the home folder.
 [ -z "$(ls -A "$work/xdg-home")" ] || fail "files were written into \$HOME: $(ls -A "$work/xdg-home")"
 
+# Update on start: a player's copy of Source that an earlier program laid out (no manifest, a
+# book file of another build) with two names and a saved game is brought to the installed
+# version at the next start, with the names and the saved game intact.
+old=$work/old-data
+mkdir -p "$work/old-home"
+older() { env HOME="$work/old-home" XDG_DATA_HOME="$old" "$prefix/bin/zrx-text" --seed 7; }
+printf '%s\n' Íjász kilépés igen | older >/dev/null
+saved=$(printf '%s\n' Vándor 'új Source 2 Könnyű' 'tovább 0' 1 2 tárgyak 'kiválaszt 1' igen 5 \
+  41 szerencse 52 41 szerencse 52 41 szerencse 52 41 szerencse 52 'mentés Kikötő' kilépés igen igen | older)
+grep -qF "Mentve: Kikötő" <<<"$saved" || fail "update: the game was not saved"
+copy=$old/zrx/Source
+rm -f "$copy/zrx-csomag.txt"
+printf 'older build' >>"$copy/DataS1.zrx"
+saves=$(cd "$old/zrx" && find Save Other -printf '%p %s\n' | LC_ALL=C sort && find Save -type f -exec sha256sum {} + | LC_ALL=C sort)
+updated=$(printf '%s\n' Vándor mentések kilépés igen | older)
+grep -qF "Ismert játékosok: Vándor, Íjász" <<<"$updated" || fail "update: the player's names were not kept"
+grep -qF "1) Kikötő" <<<"$updated" || fail "update: the saved game is not listed"
+for file in "$prefix"/share/zrx/Source/*; do
+  name=$(basename "$file")
+  [ "$name" = Data0.zrx ] || cmp -s "$file" "$copy/$name" || fail "update: Source/$name is not the installed one"
+done
+after=$(cd "$old/zrx" && find Save Other -printf '%p %s\n' | LC_ALL=C sort && find Save -type f -exec sha256sum {} + | LC_ALL=C sort)
+[ "$saves" = "$after" ] || fail "update: Save/ or Other/ changed"
+[ -z "$(find "$old/zrx" -maxdepth 1 -name '.*')" ] || fail "update: a temporary folder was left behind"
+[ $failures = 0 ] || { echo "--- update: saving ---"; echo "$saved"; echo "--- update: next start ---"; echo "$updated"; }
+
 snapshot >"$work/after"
 diff "$work/before" "$work/after" || fail "files under the prefix changed"
 
