@@ -10,6 +10,7 @@
 #include "error_log.h"
 #include "new_game_screen.h"
 #include "package_fixture.h"
+#include "package_manifest.h"
 #include "package_stage.h"
 #include "temp_folder.h"
 
@@ -53,6 +54,24 @@ TEST(PackCommand, ABundledPackageImportsAsTheBuildWritesIt) {
   ASSERT_TRUE(selection.LoadPackage(static_cast<int>(place - packages.begin())));
   ASSERT_EQ(selection.books().size(), 1u);
   EXPECT_EQ(selection.books()[0].Title, "A rézsárkány");
+}
+
+// The manifest that the build installs beside a package is the one its archive carries, so a
+// start compares an installed package with the player's copy as an import would.
+TEST(PackCommand, TheBuildWritesTheManifestOfTheArchiveIntoThePackageFolder) {
+  zrx::testing::TempFolder built;
+  std::ostringstream out, err;
+  ASSERT_EQ(0, RunBuild(kBooks / "mondak.yaml", built.path(), out, err, false, true)) << err.str();
+  const fs::path archive = built.path() / "Mondak.zrxcs";
+  ASSERT_EQ(0, RunPack(kBooks / "mondak.yaml", archive, out, err)) << err.str();
+  const ArchiveContents contents = ReadPackageArchive(archive);
+  ASSERT_EQ(contents.verdict, ImportVerdict::Accepted) << contents.culprit;
+
+  const std::vector<std::uint8_t> text = zrx::testing::ReadBytes(built.path() / "Mondak" / kManifestEntryName);
+  const auto written = ParseManifest(std::string(text.begin(), text.end()));
+  ASSERT_TRUE(written.has_value());
+  EXPECT_EQ(*written, contents.manifest);
+  EXPECT_EQ(written->files.size() + 1, filesOf(built.path() / "Mondak").size());  // all but itself
 }
 
 TEST(PackCommand, ThePlayersOwnPackageIsNotPacked) {
