@@ -80,11 +80,9 @@ std::vector<std::string> UpdateBundledPackages(const fs::path& installed, const 
   return replaced;
 }
 
-fs::path PrepareProgramFolder(const ProgramFolderInputs& inputs) {
-  const fs::path folder = DecideProgramFolder(inputs);
+void UpdateBundledCopies(const ProgramFolderInputs& inputs, const fs::path& programFolder) {
   const fs::path installed = InstalledPackages(inputs);
-  if (!folder.empty() && !installed.empty()) UpdateBundledPackages(installed, folder);
-  return folder;
+  if (!programFolder.empty() && !installed.empty()) UpdateBundledPackages(installed, programFolder);
 }
 
 }  // namespace zrx

@@ -19,8 +19,9 @@ namespace zrx {
 std::vector<std::string> UpdateBundledPackages(const std::filesystem::path& installed,
                                                const std::filesystem::path& programFolder);
 
-// The program folder that DecideProgramFolder gives, with the copies of the installed packages
-// brought up to date when it is the per-user folder of an installed program.
-std::filesystem::path PrepareProgramFolder(const ProgramFolderInputs& inputs);
+// Updates the copies in `programFolder` (as DecideProgramFolder gave it for `inputs`) when it is
+// the per-user folder of an installed program; a folder given by option or beside the program
+// is a developer's and stays as it is.
+void UpdateBundledCopies(const ProgramFolderInputs& inputs, const std::filesystem::path& programFolder);
 
 }  // namespace zrx

@@ -194,20 +194,22 @@ TEST_F(BundledUpdate, OnlyTheFolderOfAnInstalledProgramIsUpdated) {
   const fs::path bin = temp.path() / "bin";
   fs::create_directories(bin);
   const ProgramFolderInputs inputs{.executableFolder = bin, .userDataHome = temp.path() / "home"};
-  const fs::path folder = PrepareProgramFolder(inputs);
+  const fs::path folder = DecideProgramFolder(inputs);
   ASSERT_EQ(folder, temp.path() / "home" / "zrx");
   install("Source", 2, "1.1");
-  ASSERT_EQ(PrepareProgramFolder(inputs), folder);
+  UpdateBundledCopies(inputs, folder);
   int bookCount = 0;
   EXPECT_GE(SourceCoding(folder).CheckPackage("Source", bookCount), 0);
   EXPECT_EQ(bookCount, 2);
-  // A folder given by option is the developer's: it is never laid out anew.
+  // A folder given by option, or the one beside the program, is the developer's: it is never
+  // laid out anew.
   const fs::path chosen = temp.path() / "chosen";
   testing::WriteTestPackage(chosen, testing::MakePackage("Source", 1));
-  const std::vector<std::string> before = testing::FolderSnapshot(chosen);
-  ASSERT_EQ(PrepareProgramFolder({.option = chosen, .executableFolder = bin, .userDataHome = temp.path() / "home"}),
-            chosen);
-  EXPECT_EQ(testing::FolderSnapshot(chosen), before);
+  testing::WriteTestPackage(bin, testing::MakePackage("Source", 1));
+  const std::vector<std::string> before = testing::FolderSnapshot(temp.path());
+  UpdateBundledCopies({.option = chosen, .executableFolder = bin, .userDataHome = temp.path() / "home"}, chosen);
+  UpdateBundledCopies({.executableFolder = bin, .userDataHome = temp.path() / "home"}, bin);
+  EXPECT_EQ(testing::FolderSnapshot(temp.path()), before);
 }
 
 }  // namespace

@@ -29,14 +29,16 @@ int main(int argc, char** argv) try {
   CLI11_PARSE(app, argc, argv);
 
   zrx::SessionOptions options;
-  options.programFolder = zrx::PrepareProgramFolder(
-      {.option = folder.empty() ? std::nullopt : std::optional<std::filesystem::path>(folder),
-       .executableFolder = zrx::ExecutableFolder(argv[0]),
-       .userDataHome = zrx::UserDataHome()});
+  const zrx::ProgramFolderInputs inputs{
+      .option = folder.empty() ? std::nullopt : std::optional<std::filesystem::path>(folder),
+      .executableFolder = zrx::ExecutableFolder(argv[0]),
+      .userDataHome = zrx::UserDataHome()};
+  options.programFolder = zrx::DecideProgramFolder(inputs);
   if (options.programFolder.empty()) {
     std::cerr << "A program mappája nem hozható létre.\n";
     return 1;
   }
+  zrx::UpdateBundledCopies(inputs, options.programFolder);
   options.seed = seed;
   options.manualDice = dice == "manual";
   options.script = !script.empty() || isatty(STDIN_FILENO) == 0;

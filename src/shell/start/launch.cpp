@@ -15,8 +15,9 @@
 namespace zrx {
 
 int Launch(QApplication& app, const LaunchOptions& options) {
-  const std::filesystem::path folder = PrepareProgramFolder(
-      {.option = options.folder, .executableFolder = options.executableFolder, .userDataHome = UserDataHome()});
+  const ProgramFolderInputs inputs{
+      .option = options.folder, .executableFolder = options.executableFolder, .userDataHome = UserDataHome()};
+  const std::filesystem::path folder = DecideProgramFolder(inputs);
   if (folder.empty()) {
     std::fputs("A program mappája nem hozható létre.\n", stderr);
     return 1;
@@ -27,6 +28,9 @@ int Launch(QApplication& app, const LaunchOptions& options) {
   const QString importFile =
       options.importFile ? QString::fromStdString(std::filesystem::absolute(*options.importFile).string()) : QString();
   if (!instance.claim(importFile)) return 0;
+  // Only the one running program updates the packages, so that no game has its book
+  // replaced under it.
+  UpdateBundledCopies(inputs, folder);
 
   Program program(folder);
   program.createStartWindows();
