@@ -11,6 +11,7 @@
 #include "lifecycle.h"
 #include "navigation.h"
 #include "save_store.h"
+#include "saved_statistics.h"
 #include "win1250.h"
 
 namespace zrx {
@@ -196,6 +197,8 @@ SaveWindowNext SaveLoadScreen::SaveGame(const std::string& name) {
   const int result = StoreGame(folder_, index_, state.PlayerName, entry, ComposeGameLines(saved), existing, random_);
   // The running game goes on: the player may save elsewhere later or play on.
   if (tellIfNotWritten(result, kSaveFailures, "A mentés")) return SaveWindowNext::Stay;
+  const std::size_t stored = existing >= 0 ? static_cast<std::size_t>(existing) : index_.entries.size() - 1;
+  WriteStatistics(folder_, index_.entries[stored].fileName, state.tally, game_.clock().now());
   state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterSave;
   // The save button must not offer another save before the settings' interval has passed.
   Navigation(game_).RecheckSaveAllowed();
@@ -214,6 +217,7 @@ SaveWindowNext SaveLoadScreen::LoadGame(std::size_t position) {
   }
   Lifecycle(game_).Befejez();
   if (!ApplySavedGame(game_, saved)) return SaveWindowNext::Close;
+  ReadStatistics(folder_, index_.entries[position].fileName, game_.clock().now(), game_.state.tally);
   game_.state.GameLoaded = true;
   return SaveWindowNext::Loaded;
 }
@@ -227,7 +231,9 @@ bool SaveLoadScreen::ConfirmDelete(std::size_t position) {
 
 SaveWindowNext SaveLoadScreen::DeleteGame(std::size_t position) {
   if (!opened_ || position >= index_.entries.size()) return SaveWindowNext::Stay;
-  tellIfNotWritten(zrx::DeleteGame(folder_, index_, position), kDeleteFailures, "A törlés");
+  const std::string fileName = index_.entries[position].fileName;
+  const int result = zrx::DeleteGame(folder_, index_, position);
+  if (!tellIfNotWritten(result, kDeleteFailures, "A törlés")) RemoveStatistics(folder_, fileName);
   return SaveWindowNext::Stay;
 }
 

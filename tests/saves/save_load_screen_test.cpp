@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 
@@ -10,6 +11,7 @@
 #include "game_transfer.h"
 #include "lifecycle.h"
 #include "navigation.h"
+#include "saved_statistics.h"
 #include "package_fixture.h"
 #include "save_game_fixture.h"
 
@@ -87,6 +89,75 @@ TEST_F(SaveLoadScreenTest, RoundTripRestoresTheSavedGame) {
   EXPECT_EQ(2000, game.stores.infos.Find(30).Time) << "2000 is restored unchanged";
   EXPECT_EQ("7", game.screen.LabelFPont.text());
   EXPECT_EQ("Szöveg 7", game.screen.RichEdit1.items().at(0));
+}
+
+TEST_F(SaveLoadScreenTest, StatisticsTravelBesideTheGameFileAndGoWithIt) {
+  playToTheMiddle();
+  writeIndex();
+  GameTally& tally = game.state.tally;
+  tally = GameTally{.BattlesWon = 2, .BattlesFled = 1, .BattlesLost = 0, .RoundsFought = 9, .LuckTests = 4,
+                    .LuckTestsPassed = 3, .DiceThrown = 31, .ItemsGained = 5, .ItemsLost = 1};
+  constexpr long long kPlayed = 3725;  // 1:02:05
+  tally.StartedAt = FromDayCount(ToDayCount(clock.now()) - kPlayed / 86400.0).value();
+  const GameTally saved = tally;
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  SaveIndex index;
+  ASSERT_EQ(0, SearchIndex(folder, "Anna", index));
+  const fs::path statistics = folder.filePath(index.entries[0].fileName, kStatisticsExtension);
+  EXPECT_TRUE(fs::exists(statistics));
+
+  const auto load = [this] {
+    Lifecycle(game).Befejez();
+    SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+    EXPECT_TRUE(screen.Open());
+    EXPECT_EQ(SaveWindowNext::Loaded, screen.LoadGame(0));
+  };
+  const auto playedSeconds = [this] {
+    return std::llround((ToDayCount(clock.now()) - ToDayCount(game.state.tally.StartedAt)) * 86400.0);
+  };
+  load();
+  GameTally expected = saved;
+  expected.StartedAt = tally.StartedAt;
+  EXPECT_EQ(expected, tally);
+  EXPECT_EQ(kPlayed, playedSeconds());
+
+  // A save of an earlier version has no statistics file: it loads with empty statistics.
+  fs::remove(statistics);
+  load();
+  expected = GameTally{};
+  expected.StartedAt = tally.StartedAt;
+  EXPECT_EQ(expected, tally);
+  EXPECT_EQ(0, playedSeconds());
+
+  tally.BattlesWon = 7;
+  ui.answer(true);  // overwrite
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  EXPECT_TRUE(fs::exists(statistics));
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  ASSERT_EQ(SaveWindowNext::Stay, screen.DeleteGame(0));
+  EXPECT_FALSE(fs::exists(statistics)) << "deleted with the game";
+}
+
+TEST(SavedStatisticsLines, OnlyAWellFormedLineIsApplied) {
+  const DateTime now{2024, 3, 5, 7, 8, 9, 0};
+  GameTally tally{.BattlesWon = 1, .DiceThrown = 12};
+  tally.StartedAt = FromDayCount(ToDayCount(now) - 61 / 86400.0).value();
+  const auto lines = ComposeStatisticsLines(tally, now);
+  EXPECT_EQ((std::vector<std::string>{"1|0|0|0|0|0|12|0|0|61"}), lines);
+  const std::vector<std::string> refused[] = {
+      {}, {"1|0|0|0|0|0|12|0|0"}, {"1|0|0|0|0|0|12|0|0|61|5"}, {"1|0|0|0|0|0|x|0|0|61"},
+      {"1|0|0|0|0|0|-1|0|0|61"}, {"1|0|0|0|0|0|12|0|0|61", "2"}, {"1|0|0|0|0|0|99999999999|0|0|61"}};
+  for (const auto& bad : refused) {
+    GameTally untouched{.LuckTests = 4};
+    EXPECT_FALSE(ApplyStatisticsLines(bad, now, untouched)) << (bad.empty() ? "" : bad[0]);
+    EXPECT_EQ(GameTally{.LuckTests = 4}, untouched);
+  }
+  GameTally restored;
+  ASSERT_TRUE(ApplyStatisticsLines(lines, now, restored));
+  EXPECT_EQ(1, restored.BattlesWon);
+  EXPECT_EQ(12, restored.DiceThrown);
+  EXPECT_EQ(lines, ComposeStatisticsLines(restored, now));
 }
 
 TEST_F(SaveLoadScreenTest, OpeningRemovesWhatACrashLeftButNotOrphanGameFiles) {
@@ -234,7 +305,8 @@ TEST_F(SaveLoadScreenTest, AcceptedOverwriteKeepsTheLineAndTheFileName) {
   ASSERT_EQ(4u, second.size());
   EXPECT_EQ("Anna|2024.03.06. 10:00:00|Közepe|" + fileName + "|Source|Próba könyv|2|8", second[2]);
   EXPECT_EQ(first[3], second[3]);
-  EXPECT_EQ(3u, static_cast<std::size_t>(std::distance(fs::directory_iterator(program.savePath()),
+  // The index, two game files and the statistics beside each.
+  EXPECT_EQ(5u, static_cast<std::size_t>(std::distance(fs::directory_iterator(program.savePath()),
                                                         fs::directory_iterator())));
 }
 
