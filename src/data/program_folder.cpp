@@ -60,14 +60,23 @@ bool layOut(const fs::path& installed, const fs::path& user) {
 
 }  // namespace
 
-fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
-  if (inputs.option) return *inputs.option;
+ProgramFolderPlan PlanProgramFolder(const ProgramFolderInputs& inputs) {
+  if (inputs.option) return {*inputs.option, {}};
   std::error_code ec;
-  if (fs::is_directory(inputs.executableFolder / kSourcePackage, ec)) return inputs.executableFolder;
+  if (fs::is_directory(inputs.executableFolder / kSourcePackage, ec)) return {inputs.executableFolder, {}};
   const fs::path installed = inputs.executableFolder.parent_path() / "share" / "zrx";
-  if (!fs::is_directory(installed / kSourcePackage, ec)) return inputs.executableFolder;
-  const fs::path user = inputs.userDataHome / "zrx";
-  return layOut(installed, user) ? user : fs::path();
+  if (!fs::is_directory(installed / kSourcePackage, ec)) return {inputs.executableFolder, {}};
+  return {inputs.userDataHome / "zrx", installed};
+}
+
+bool LayOutProgramFolder(const ProgramFolderPlan& plan) {
+  if (plan.installed.empty()) return true;
+  return layOut(plan.installed, plan.folder);
+}
+
+fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
+  const ProgramFolderPlan plan = PlanProgramFolder(inputs);
+  return LayOutProgramFolder(plan) ? plan.folder : fs::path();
 }
 
 fs::path UserDataHome() {

@@ -7,7 +7,9 @@
 #include "dice/own_dice.h"
 #include "game/form_main.h"
 #include "install_engine.h"
+#include "lifecycle.h"
 #include "resources/resources.h"
+#include "start/restore_watcher.h"
 #include "start/window_opener.h"
 #include "start/window_registry.h"
 #include "style/window_services.h"
@@ -54,6 +56,7 @@ void Program::createStartWindows() {
   resources_->load();
   welcome_ = new TFormWelcome(*this);
   main_ = new TFormMain(*this);
+  new RestoreWatcher(*this, *main_);
   error_ = new TFormError(*this);
 }
 
@@ -68,6 +71,13 @@ void Program::endProgram() {
   } else {
     QApplication::quit();
   }
+}
+
+void Program::endAsQuit() {
+  quitConfirmed_ = true;
+  if (game_->state.GameLoaded) game_->Perform([this] { Lifecycle(*game_).Befejez(); });
+  // Every event loop ends, a modal window's too; the windows go with the program.
+  QCoreApplication::exit(0);
 }
 
 void Program::showErrorWindow() {
@@ -90,6 +100,11 @@ void Program::restoreAndRaise() {
   if (front->isMinimized()) front->showNormal();
   front->raise();
   front->activateWindow();
+  // An open dialog stays above its window, or the program looks frozen.
+  if (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog != front) {
+    dialog->raise();
+    dialog->activateWindow();
+  }
 }
 
 }  // namespace zrx
