@@ -38,7 +38,8 @@ bool layOut(const fs::path& installed, const fs::path& user) {
   }
   if (ec) return false;
   fs::create_directories(user / "Save", ec);
-  if (!ec && fs::is_directory(installed / "Save", ec)) {
+  // A missing installed save folder is no error: the user's folder just starts empty.
+  if (std::error_code probe; !ec && fs::is_directory(installed / "Save", probe)) {
     fs::copy(installed / "Save", user / "Save", fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
     MakeWritable(user / "Save");
   }
@@ -66,12 +67,22 @@ fs::path InstalledPackages(const ProgramFolderInputs& inputs) {
   return fs::is_directory(installed / kSourcePackage, ec) ? installed : fs::path();
 }
 
-fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
-  if (inputs.option) return *inputs.option;
+ProgramFolderPlan PlanProgramFolder(const ProgramFolderInputs& inputs) {
+  if (inputs.option) return {*inputs.option, {}};
   const fs::path installed = InstalledPackages(inputs);
-  if (installed.empty()) return inputs.executableFolder;
-  const fs::path user = inputs.userDataHome / "zrx";
-  return layOut(installed, user) ? user : fs::path();
+  if (installed.empty()) return {inputs.executableFolder, {}};
+  return {inputs.userDataHome / "zrx", installed};
+}
+
+bool LayOutProgramFolder(const ProgramFolderPlan& plan) {
+  if (plan.installed.empty()) return true;
+  return layOut(plan.installed, plan.folder);
+}
+
+fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
+  const ProgramFolderPlan plan = PlanProgramFolder(inputs);
+  return LayOutProgramFolder(plan) ? plan.folder : fs::path();
+}
 }
 
 fs::path UserDataHome() {

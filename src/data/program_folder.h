@@ -28,6 +28,17 @@ bool IsPackageFolder(const std::filesystem::directory_entry& entry);
 // Installed files may be read-only; the user's copies are the program's to rewrite.
 void MakeWritable(const std::filesystem::path& folder);
 
+// The same decision in two steps, so that a single-instance lock can be taken in the
+// folder before the first start lays it out: `folder` is the program folder, `installed`
+// the installed packages to copy into it (empty when nothing is laid out).
+struct ProgramFolderPlan {
+  std::filesystem::path folder;
+  std::filesystem::path installed;
+};
+ProgramFolderPlan PlanProgramFolder(const ProgramFolderInputs& inputs);
+// For a per-user folder, copies what it lacks; false when that fails.
+bool LayOutProgramFolder(const ProgramFolderPlan& plan);
+
 // The user's data home from the environment: $XDG_DATA_HOME when set and absolute, else
 // $HOME/.local/share.
 std::filesystem::path UserDataHome();

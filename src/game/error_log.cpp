@@ -6,7 +6,6 @@
 
 #include "atomic_file.h"
 #include "date_text.h"
-#include "win1250.h"
 
 namespace zrx {
 namespace {
@@ -62,38 +61,55 @@ const Category* categoryOf(int code) {
   return nullptr;
 }
 
-// Codes below 1000 are padded to four digits.
-std::string codeText(int code) {
+// The save files' codes: the player's own files, never part of an installation.
+bool isPlayersOwnFile(int code) { return code >= 301 && code <= 329; }
+
+constexpr std::string_view kReinstallAdvice = " Kérjük, telepítse újra a programot";
+
+}  // namespace
+
+std::string ErrorCodeText(int code) {
   std::string digits = std::to_string(code);
   if (code >= 0 && digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
   return digits;
 }
 
-}  // namespace
-
 std::string ErrorLine(int code) {
   const Category* category = categoryOf(code);
   if (category == nullptr) return {};
-  return "HIBA " + codeText(code) + category->firstPart + category->secondPart;
+  return "HIBA " + ErrorCodeText(code) + category->firstPart + category->secondPart;
+}
+
+std::string ReportedErrorLine(int code, std::string_view file) {
+  std::string line = ErrorLine(code);
+  if (line.empty()) return line;
+  if (isPlayersOwnFile(code)) {
+    const std::size_t advice = line.find(kReinstallAdvice);
+    if (advice != std::string::npos) line.erase(advice);
+    if (line.back() != '!') line += '!';
+  }
+  if (!file.empty()) line += " Fájl: " + std::string(file);
+  return line;
 }
 
 std::string ErrorLogFileName(const DateTime& moment) {
   return "HibaLog_(" + DatumAtalakitas(0, moment) + ").txt";
 }
 
-bool ReportResult(ErrorLog& errors, std::span<const ResultCode> table, int result) {
+bool ReportResult(ErrorLog& errors, std::span<const ResultCode> table, int result, std::string_view file) {
   for (const ResultCode& row : table) {
     if (row.result == result) {
-      errors.HibaHozzairas(row.code);
+      errors.HibaHozzairas(row.code, file);
       return true;
     }
   }
   return false;
 }
 
-void ErrorLog::HibaHozzairas(int code) {
-  std::string line = ErrorLine(code);
+void ErrorLog::HibaHozzairas(int code, std::string_view file) {
+  std::string line = ReportedErrorLine(code, file);
   if (!line.empty()) lines_.push_back(std::move(line));
+  codes_.push_back(code);
   ++counter_;
 }
 
@@ -109,7 +125,7 @@ bool ErrorLog::writeLogFile(const std::filesystem::path& programFolder, const Da
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   std::string text;
-  for (const std::string& line : lines_) text += Utf8ToWin1250Lossy(line) + "\r\n";
+  for (const std::string& line : lines_) text += line + "\n";
   // Whole or not at all: a full disk leaves the earlier log of the day, never an empty one.
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   return ReplaceFileAtomically(folder / ErrorLogFileName(moment), std::span(bytes, text.size()));

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "container_format.h"
 #include "source_coding.h"
 
 namespace zrx {
@@ -20,6 +21,28 @@ constexpr std::array<ResultCode, 4> kCheckErrorsSource = {{{-11, 201}, {-10, 202
 constexpr std::array<ResultCode, 15> kBookListErrors = {{
     {-1, 210}, {-2, 212}, {-3, 223}, {-4, 224}, {-5, 213}, {-6, 220}, {-7, 225}, {-8, 226},
     {-10, 209}, {-11, 208}, {-12, 218}, {-101, 216}, {-102, 217}, {-110, 215}, {-111, 214}}};
+
+// Why a folder that is reported nowhere was left out, by its check result.
+struct LeftOutReason {
+  int result;
+  const char* reason;
+};
+constexpr std::array<LeftOutReason, 5> kLeftOutReasons = {{
+    {-100, "nincs benne könyv, vagy egy másik csomag fájlja"},
+    {-11, "hiányzik a Data0.zrx fájlja"},
+    {-10, "a Data0.zrx írásvédett, és a jelölése nem vehető le"},
+    {-2, "a Data0.zrx nem olvasható"},
+    {-1, "a Data0.zrx nem ehhez a csomaghoz tartozik"},
+}};
+
+std::string leftOutLine(const std::string& folder, int result) {
+  for (const LeftOutReason& row : kLeftOutReasons) {
+    if (row.result == result) return "Kihagyott csomag: " + folder + " (" + row.reason + ")";
+  }
+  return "Kihagyott csomag: " + folder;
+}
+
+std::string dataFileOf(const std::string& folder) { return folder + "/" + PackageFileName(kDataKind, 0); }
 
 constexpr const char* kNoDescription = "(nincs leírás)";
 constexpr std::string_view kNotAvailable = "(NA)";
@@ -72,10 +95,11 @@ NewGameSelection::NewGameSelection(std::filesystem::path programFolder, ErrorLog
 bool NewGameSelection::Open() {
   packages_.clear();
   bookCounts_.clear();
+  leftOut_.clear();
   std::error_code ec;
   std::filesystem::directory_iterator listing(programFolder_, ec);
   if (ec) {
-    errors_.HibaHozzairas(kFolderUnlistable);
+    errors_.HibaHozzairas(kFolderUnlistable, programFolder_.filename().string());
     return false;
   }
   for (const std::string& folder : FindPackageFolders(programFolder_)) {
@@ -84,7 +108,7 @@ bool NewGameSelection::Open() {
       bookCounts_.push_back(*books);
     }
   }
-  if (packages_.empty() && !errors_.FatalErrorFlag()) errors_.HibaHozzairas(kNoPackage);
+  if (packages_.empty()) errors_.HibaHozzairas(kNoPackage);
   return !errors_.FatalErrorFlag();
 }
 
@@ -92,9 +116,10 @@ std::optional<int> NewGameSelection::ForrasValidalas(const std::string& folder) 
   int bookCount = 0;
   const int result = SourceCoding(programFolder_).CheckPackage(folder, bookCount);
   if (result > -1) return bookCount;
-  if (!ReportResult(errors_, kCheckErrorsAnyFolder, result) && folder == kSourceFolder) {
-    ReportResult(errors_, kCheckErrorsSource, result);
-  }
+  const std::string file = dataFileOf(folder);
+  const bool reported = ReportResult(errors_, kCheckErrorsAnyFolder, result, file) ||
+                        (folder == kSourceFolder && ReportResult(errors_, kCheckErrorsSource, result, file));
+  if (!reported) leftOut_.push_back(leftOutLine(folder, result));
   return std::nullopt;
 }
 
@@ -107,7 +132,7 @@ bool NewGameSelection::LoadPackage(int position) {
   const int result = SourceCoding(programFolder_).LoadBookList(packages_[at], bookCounts_[at], books_, covers_);
   if (result < 1) {
     // A zero result has no code; the book list is simply unusable then.
-    ReportResult(errors_, kBookListErrors, result);
+    ReportResult(errors_, kBookListErrors, result, packages_[at]);
     books_.clear();
     covers_.clear();
     return false;

@@ -39,11 +39,14 @@ class NewGameSelection {
   NewGameSelection(std::filesystem::path programFolder, ErrorLog& errors);
 
   // Lists the packages: every six-character folder that passes the package check.
-  // Reports 207 when the folder cannot be listed, 206 when no package is found, and the
-  // check's codes. False when an error was reported.
+  // Reports 207 when the folder cannot be listed, the check's codes, and 206 whenever no
+  // package is listed (also after another code). False when an error was reported.
   bool Open();
   const std::vector<std::string>& packages() const { return packages_; }
   const std::vector<int>& packageBookCounts() const { return bookCounts_; }
+  // The folders that failed the check without an error report, each as a line that says
+  // which one was left out and why; the screen shows them below its introduction.
+  const std::vector<std::string>& leftOutLines() const { return leftOut_; }
 
   // Loads the book list of the package at `position` (0-based) with its covers; reports the
   // book list's codes. False when an error was reported or the position is not listed.
@@ -65,6 +68,7 @@ class NewGameSelection {
   ErrorLog& errors_;
   std::vector<std::string> packages_;
   std::vector<int> bookCounts_;
+  std::vector<std::string> leftOut_;
   int loaded_ = -1;
   std::vector<TBookRec> books_;
   std::vector<Picture> covers_;

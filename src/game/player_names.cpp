@@ -1,5 +1,6 @@
 #include "player_names.h"
 
+#include <algorithm>
 #include <array>
 
 #include "error_log.h"
@@ -45,8 +46,12 @@ NameVerdict CheckPlayerName(const std::string& typed, std::string& name) {
   const std::string cut = trimmed(Utf8Cut(typed, kPlayerNameMax));
   if (cut.empty()) return NameVerdict::Empty;
   if (CheckName(cut) == -2) return NameVerdict::Forbidden;
-  // The names file holds Windows-1250: a name it cannot hold is refused, never mangled.
-  if (!FitsWin1250(cut)) return NameVerdict::NotWritable;
+  // The names file holds Windows-1250 lines: a name it cannot hold is refused, never
+  // mangled, and so is a control character (Tab, a line break) that would split or hide it.
+  const bool control = std::any_of(cut.begin(), cut.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+  });
+  if (control || !FitsWin1250(cut)) return NameVerdict::NotWritable;
   name = cut;
   return NameVerdict::Accepted;
 }

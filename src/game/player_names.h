@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,9 @@ inline constexpr std::size_t kPlayerNameMax = 20;
 // The code of a names file that cannot be read (vital-file category), also given when
 // the system lacks the Windows-1250 converter that every file of the program needs.
 inline constexpr int kNoCodePageCode = 1;
+
+// The file that holds the names block, as error lines name it.
+inline constexpr std::string_view kNamesFile = "Source/Data0.zrx";
 
 // Checks a typed name; on acceptance `name` holds it, cut to the field's length and trimmed.
 NameVerdict CheckPlayerName(const std::string& typed, std::string& name);

@@ -41,7 +41,17 @@ int SaveFolder::Write(const std::vector<std::string>& lines, std::string_view na
   if (!text) return -1;
   const auto bytes = PackSaveContainer(*text, filler_);
   if (bytes.empty()) return -2;
-  return ReplaceFileAtomically(filePath(name, extension), bytes) ? 0 : -2;
+  return WriteBytes(bytes, name, extension) ? 0 : -2;
+}
+
+bool SaveFolder::ReadBytes(std::string_view name, std::string_view extension,
+                           std::vector<std::uint8_t>& bytes) const {
+  return readFile_(filePath(name, extension), kMaxSaveFileBytes, bytes);
+}
+
+bool SaveFolder::WriteBytes(const std::vector<std::uint8_t>& bytes, std::string_view name,
+                            std::string_view extension) const {
+  return ReplaceFileAtomically(filePath(name, extension), bytes);
 }
 
 int SaveFolder::Read(std::vector<std::string>& lines, std::string_view name,

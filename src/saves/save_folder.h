@@ -48,6 +48,12 @@ class SaveFolder {
   int Read(std::vector<std::string>& lines, std::string_view name,
            std::string_view extension) const;
 
+  // The file's coded bytes as they lie on disk, and writing such bytes back in its place
+  // (atomically); false when that fails.
+  bool ReadBytes(std::string_view name, std::string_view extension, std::vector<std::uint8_t>& bytes) const;
+  bool WriteBytes(const std::vector<std::uint8_t>& bytes, std::string_view name,
+                  std::string_view extension) const;
+
   // Removes the temporary files ("*.tmp") that an interrupted write left in the folder.
   void RemoveStaleTemporaries() const;
 

@@ -40,6 +40,14 @@ int takeLine(std::string_view line, std::size_t lineIndex, std::string_view play
 
 }  // namespace
 
+bool ReadIndexLine(std::string_view line, std::string& player, SaveEntry& entry) {
+  const auto fields = splitFields(line, kIndexFields);
+  if (fields.size() < kIndexFields || !IsValidSaveFileName(fields[3])) return false;
+  player = fields[0];
+  entry = SaveEntry{0, fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]};
+  return true;
+}
+
 int SaveIndex::FindSaveName(std::string_view saveName) const {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (entries[i].saveName == saveName) return static_cast<int>(i);

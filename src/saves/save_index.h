@@ -51,6 +51,9 @@ int SearchIndex(const SaveFolder& folder, std::string_view player, SaveIndex& in
 // 0, or -2 when the folder or the index could not be written.
 int LayEmptySaveIndex(const std::filesystem::path& programFolder);
 
+// Reads a complete index line (eight fields, a valid file name); false when it is not one.
+bool ReadIndexLine(std::string_view line, std::string& player, SaveEntry& entry);
+
 // Joins the eight fields of an index line.
 std::string ComposeIndexLine(std::string_view player, const SaveEntry& entry);
 

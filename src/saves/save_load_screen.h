@@ -1,8 +1,9 @@
 #pragma once
 // The engine side of the save window (TFormSaveLoad): its lists, the checks of a typed
-// save name, and the save, load and delete actions that its timers run. Every file
-// failure is reported through the error log with the window's code; the window then
-// closes, and the error window ends the program.
+// save name, and the save, load and delete actions that its timers run. A save or delete
+// that cannot be written is told to the player and the game goes on; a damaged index is
+// set aside and rebuilt. Other file failures are reported through the error log with the
+// window's code; the window then closes, and the error window ends the program.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,6 +30,8 @@ inline constexpr std::string_view kForbiddenNameCharacters = "\\/:*?\"'<>|";
 // Chapters-since-save after a save (also a declined overwrite) and after a load.
 inline constexpr std::uint8_t kChaptersSinceSaveAfterSave = 3;
 inline constexpr std::uint8_t kChaptersSinceSaveAfterLoad = 2;
+
+struct WriteFailure;
 
 class SaveLoadScreen {
  public:
@@ -70,7 +73,11 @@ class SaveLoadScreen {
   SaveWindowNext DeleteGame(std::size_t position);
 
  private:
-  bool reportIfFailed(int result, std::span<const ResultCode> table);
+  bool reportIfFailed(int result, std::span<const ResultCode> table, const std::string& file);
+  // The notice of a failed write; true when `result` is a failure.
+  bool tellIfNotWritten(int result, std::span<const WriteFailure> table, const char* what);
+  // Sets a damaged index aside, rebuilds it and tells so; false when that failed.
+  bool repairIndex();
 
   Game& game_;
   SaveWindowMode mode_;

@@ -36,8 +36,19 @@ int StoreGame(const SaveFolder& folder, SaveIndex& index, std::string_view playe
   gameLines.push_back(entry.fileName);
 
   if (const int rc = folderState(folder); rc != 0) return rc;
+  // An overwritten game file gets its old bytes back when the index cannot follow, so
+  // that the index and the files stay as they were.
+  std::vector<std::uint8_t> previous;
+  const bool hadPrevious = existing >= 0 && folder.ReadBytes(entry.fileName, kGameExtension, previous);
   if (folder.Write(gameLines, entry.fileName, kGameExtension) != 0) return -3;
-  if (folder.Write(updated.lines, kIndexName, kIndexExtension) != 0) return -4;
+  if (folder.Write(updated.lines, kIndexName, kIndexExtension) != 0) {
+    if (hadPrevious) {
+      folder.WriteBytes(previous, entry.fileName, kGameExtension);
+    } else {
+      folder.Remove(entry.fileName, kGameExtension);
+    }
+    return -4;
+  }
   index = std::move(updated);
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "date_text.h"
-#include "win1250.h"
 
 namespace zrx {
 namespace {
@@ -57,6 +56,30 @@ TEST(ErrorLog, CountsEveryReportAndAddsLinesForKnownCodes) {
   EXPECT_EQ(std::string("HIBA 1036") + kIdentifier, log.lines()[1]);
 }
 
+TEST(ErrorLog, ReportedLinesNameTheFileAndGiveNoReinstallAdviceForSaves) {
+  struct Case {
+    int code;
+    const char* file;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {7, "", std::string("HIBA 0007") + kSource},
+      {1018, "Source/Data1.zrx", std::string("HIBA 1018") + kVital + " Fájl: Source/Data1.zrx"},
+      {304, "Save/Save.zrx", "HIBA 0304: Hibás forrásfájlt találtunk! Fájl: Save/Save.zrx"},
+      {327, "", "HIBA 0327: Egy létfontosságú fájl nem található vagy nem olvasható!"},
+      {314, "Save", "HIBA 0314: Egy rendszerfájl módosítása nem  sikerült! Fájl: Save"},
+      {329, "Save/QQQQQQQQQQ.zrm", "HIBA 0329: Hibás azonosító található a programban! Fájl: Save/QQQQQQQQQQ.zrm"},
+      {50, "Save/Save.zrx", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected, ReportedErrorLine(c.code, c.file)) << "code " << c.code;
+    ErrorLog log;
+    log.HibaHozzairas(c.code, c.file);
+    EXPECT_EQ(std::vector<int>{c.code}, log.codes());
+    EXPECT_EQ(c.expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.expected}, log.lines());
+  }
+}
+
 TEST(ErrorLog, CloseIntervalGrowsWithEveryTwoErrors) {
   // errors -> milliseconds; half the count rounds to even.
   const std::pair<int, int> cases[] = {{0, 10000}, {1, 10000}, {2, 14000}, {3, 18000},
@@ -104,11 +127,11 @@ class ErrorLogFile : public ::testing::Test {
   std::filesystem::path folder_;
 };
 
-TEST_F(ErrorLogFile, WritesTheLinesInWindows1250UnderOther) {
+TEST_F(ErrorLogFile, WritesTheLinesInUtf8UnderOther) {
   ErrorLog log;
   log.HibaHozzairas(7);
   log.HibaHozzairas(99);
-  log.HibaHozzairas(201);
+  log.HibaHozzairas(201, "Source/Data0.zrx");
   const DateTime moment{2024, 3, 5, 7, 8, 9, 0};
   ASSERT_TRUE(log.writeLogFile(folder_, moment));
 
@@ -117,10 +140,9 @@ TEST_F(ErrorLogFile, WritesTheLinesInWindows1250UnderOther) {
   std::ifstream in(file, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
-  const std::string expected = Utf8ToWin1250Lossy(std::string("HIBA 0007") + kSource) + "\r\n" +
-                               Utf8ToWin1250Lossy(std::string("HIBA 0201") + kVital) + "\r\n";
-  EXPECT_EQ(expected, bytes.str());
-  EXPECT_EQ(std::string("HIBA 0007") + kSource, Win1250ToUtf8(bytes.str().substr(0, bytes.str().find('\r'))));
+  const std::string expected = std::string("HIBA 0007") + kSource + "\n" + "HIBA 0201" + kVital +
+                               " Fájl: Source/Data0.zrx\n";
+  EXPECT_EQ(expected, bytes.str()) << "UTF-8, one line per reported line";
 }
 
 TEST_F(ErrorLogFile, UnwritableFolderIsReportedAsFalse) {

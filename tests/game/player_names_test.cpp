@@ -87,6 +87,11 @@ TEST(PlayerNameCheck, RefusesAndCuts) {
       {"Ka'land", NameVerdict::Forbidden, ""},
       {"Ka|land", NameVerdict::Forbidden, ""},
       {"Kaland 日本", NameVerdict::NotWritable, ""},
+      {"Ka\tland", NameVerdict::NotWritable, ""},
+      {"Ka\nland", NameVerdict::NotWritable, ""},
+      {"Kaland\r", NameVerdict::NotWritable, ""},
+      {"Ka\x01land", NameVerdict::NotWritable, ""},
+      {"Ka\x7fland", NameVerdict::NotWritable, ""},
       {"  Kalandor ", NameVerdict::Accepted, "Kalandor"},
       {"Árvíztűrő tükörfúrógép ötven", NameVerdict::Accepted, "Árvíztűrő tükörfúróg"},
   };

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 
+#include "atomic_file.h"
+#include "date_text.h"
 #include "game_transfer.h"
 #include "lifecycle.h"
 #include "navigation.h"
+#include "saved_statistics.h"
 #include "package_fixture.h"
 #include "save_game_fixture.h"
 
@@ -85,6 +89,75 @@ TEST_F(SaveLoadScreenTest, RoundTripRestoresTheSavedGame) {
   EXPECT_EQ(2000, game.stores.infos.Find(30).Time) << "2000 is restored unchanged";
   EXPECT_EQ("7", game.screen.LabelFPont.text());
   EXPECT_EQ("Szöveg 7", game.screen.RichEdit1.items().at(0));
+}
+
+TEST_F(SaveLoadScreenTest, StatisticsTravelBesideTheGameFileAndGoWithIt) {
+  playToTheMiddle();
+  writeIndex();
+  GameTally& tally = game.state.tally;
+  tally = GameTally{.BattlesWon = 2, .BattlesFled = 1, .BattlesLost = 0, .RoundsFought = 9, .LuckTests = 4,
+                    .LuckTestsPassed = 3, .DiceThrown = 31, .ItemsGained = 5, .ItemsLost = 1};
+  constexpr long long kPlayed = 3725;  // 1:02:05
+  tally.StartedAt = FromDayCount(ToDayCount(clock.now()) - kPlayed / 86400.0).value();
+  const GameTally saved = tally;
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  SaveIndex index;
+  ASSERT_EQ(0, SearchIndex(folder, "Anna", index));
+  const fs::path statistics = folder.filePath(index.entries[0].fileName, kStatisticsExtension);
+  EXPECT_TRUE(fs::exists(statistics));
+
+  const auto load = [this] {
+    Lifecycle(game).Befejez();
+    SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+    EXPECT_TRUE(screen.Open());
+    EXPECT_EQ(SaveWindowNext::Loaded, screen.LoadGame(0));
+  };
+  const auto playedSeconds = [this] {
+    return std::llround((ToDayCount(clock.now()) - ToDayCount(game.state.tally.StartedAt)) * 86400.0);
+  };
+  load();
+  GameTally expected = saved;
+  expected.StartedAt = tally.StartedAt;
+  EXPECT_EQ(expected, tally);
+  EXPECT_EQ(kPlayed, playedSeconds());
+
+  // A save of an earlier version has no statistics file: it loads with empty statistics.
+  fs::remove(statistics);
+  load();
+  expected = GameTally{};
+  expected.StartedAt = tally.StartedAt;
+  EXPECT_EQ(expected, tally);
+  EXPECT_EQ(0, playedSeconds());
+
+  tally.BattlesWon = 7;
+  ui.answer(true);  // overwrite
+  ASSERT_EQ(SaveWindowNext::Close, saveAs("Közepe"));
+  EXPECT_TRUE(fs::exists(statistics));
+  SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+  ASSERT_TRUE(screen.Open());
+  ASSERT_EQ(SaveWindowNext::Stay, screen.DeleteGame(0));
+  EXPECT_FALSE(fs::exists(statistics)) << "deleted with the game";
+}
+
+TEST(SavedStatisticsLines, OnlyAWellFormedLineIsApplied) {
+  const DateTime now{2024, 3, 5, 7, 8, 9, 0};
+  GameTally tally{.BattlesWon = 1, .DiceThrown = 12};
+  tally.StartedAt = FromDayCount(ToDayCount(now) - 61 / 86400.0).value();
+  const auto lines = ComposeStatisticsLines(tally, now);
+  EXPECT_EQ((std::vector<std::string>{"1|0|0|0|0|0|12|0|0|61"}), lines);
+  const std::vector<std::string> refused[] = {
+      {}, {"1|0|0|0|0|0|12|0|0"}, {"1|0|0|0|0|0|12|0|0|61|5"}, {"1|0|0|0|0|0|x|0|0|61"},
+      {"1|0|0|0|0|0|-1|0|0|61"}, {"1|0|0|0|0|0|12|0|0|61", "2"}, {"1|0|0|0|0|0|99999999999|0|0|61"}};
+  for (const auto& bad : refused) {
+    GameTally untouched{.LuckTests = 4};
+    EXPECT_FALSE(ApplyStatisticsLines(bad, now, untouched)) << (bad.empty() ? "" : bad[0]);
+    EXPECT_EQ(GameTally{.LuckTests = 4}, untouched);
+  }
+  GameTally restored;
+  ASSERT_TRUE(ApplyStatisticsLines(lines, now, restored));
+  EXPECT_EQ(1, restored.BattlesWon);
+  EXPECT_EQ(12, restored.DiceThrown);
+  EXPECT_EQ(lines, ComposeStatisticsLines(restored, now));
 }
 
 TEST_F(SaveLoadScreenTest, OpeningRemovesWhatACrashLeftButNotOrphanGameFiles) {
@@ -232,29 +305,21 @@ TEST_F(SaveLoadScreenTest, AcceptedOverwriteKeepsTheLineAndTheFileName) {
   ASSERT_EQ(4u, second.size());
   EXPECT_EQ("Anna|2024.03.06. 10:00:00|Közepe|" + fileName + "|Source|Próba könyv|2|8", second[2]);
   EXPECT_EQ(first[3], second[3]);
-  EXPECT_EQ(3u, static_cast<std::size_t>(std::distance(fs::directory_iterator(program.savePath()),
+  // The index, two game files and the statistics beside each.
+  EXPECT_EQ(5u, static_cast<std::size_t>(std::distance(fs::directory_iterator(program.savePath()),
                                                         fs::directory_iterator())));
 }
 
-TEST_F(SaveLoadScreenTest, OpeningReportsTheFolderAndIndexErrors) {
+TEST_F(SaveLoadScreenTest, OpeningReportsAMissingFolderOrIndex) {
   struct Case {
     const char* name;
     std::function<void()> prepare;
     int code;
+    const char* file;
   };
   const Case cases[] = {
-      {"no save folder", [this] { fs::remove_all(program.savePath()); }, 301},
-      {"no index", [] {}, 302},
-      {"sentinel off by one character",
-       [this] {
-         ASSERT_EQ(0, folder.Write({"SOURCE|2000.01.01.00:00:00|SOURCE|SOURCE|SOURCE|SOURCE|0|1"}, kIndexName,
-                                   kIndexExtension));
-       },
-       306},
-      {"line without separator", [this] { writeIndex({"Anna"}); }, 307},
-      {"own line with too few fields", [this] { writeIndex({"Anna|d|n|AAAAAAAAAA"}); }, 308},
-      {"traversal file name", [this] { writeIndex({"Béla|d|n|../../x|Source|T|0|1"}); }, 308},
-      {"damaged index", [this] { std::ofstream(folder.filePath(kIndexName, kIndexExtension)) << "x"; }, 304},
+      {"no save folder", [this] { fs::remove_all(program.savePath()); }, 301, "Save"},
+      {"no index", [] {}, 302, "Save/Save.zrx"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -264,7 +329,81 @@ TEST_F(SaveLoadScreenTest, OpeningReportsTheFolderAndIndexErrors) {
     c.prepare();
     SaveLoadScreen screen(game, SaveWindowMode::Save, random);
     EXPECT_FALSE(screen.Open());
-    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
+    EXPECT_EQ(std::vector<int>{c.code}, game.errors.codes());
+    EXPECT_EQ((std::vector<std::string>{ReportedErrorLine(c.code, c.file)}), game.errors.lines());
+  }
+}
+
+TEST_F(SaveLoadScreenTest, DamagedIndexIsSetAsideAndRebuiltFromTheGamesThatRead) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::vector<std::string>& goodLines)> damage;
+    bool namesKept;  // the readable lines of the damaged index still give the save names
+  };
+  const Case cases[] = {
+      {"sentinel off by one character",
+       [this](const auto& good) {
+         auto lines = good;
+         lines[0].back() = '1';
+         ASSERT_EQ(0, folder.Write(lines, kIndexName, kIndexExtension));
+       },
+       true},
+      {"line without separator",
+       [this](const auto& good) {
+         auto lines = good;
+         lines.push_back("Anna");
+         ASSERT_EQ(0, folder.Write(lines, kIndexName, kIndexExtension));
+       },
+       true},
+      {"traversal file name",
+       [this](const auto& good) {
+         auto lines = good;
+         lines.push_back("Béla|d|n|../../x|Source|T|0|1");
+         ASSERT_EQ(0, folder.Write(lines, kIndexName, kIndexExtension));
+       },
+       true},
+      {"container unreadable", [this](const auto&) { std::ofstream(folder.filePath(kIndexName, kIndexExtension)) << "x"; },
+       false},
+  };
+  playToTheMiddle();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(program.savePath());
+    fs::create_directory(program.savePath());
+    writeIndex({"Béla|2024.01.01. 00:00:00|Övé|BBBBBBBBBB|Source|Próba könyv|0|3"});
+    const int chapter = CaptureSavedGame(game).currentChapter;
+    ASSERT_EQ(SaveWindowNext::Close, saveAs("Első"));
+    ASSERT_EQ(SaveWindowNext::Close, saveAs("Második"));
+    const auto goodLines = readIndex();
+    // A game file that no longer reads is left out of the rebuilt index, and stays.
+    std::ofstream(folder.filePath("ZZZZZZZZZZ", kGameExtension)) << "broken";
+    c.damage(goodLines);
+    std::ifstream damagedIn(folder.filePath(kIndexName, kIndexExtension), std::ios::binary);
+    const std::string damagedBytes((std::istreambuf_iterator<char>(damagedIn)), {});
+    game.errors = ErrorLog{};
+    ui.clearEvents();
+
+    SaveLoadScreen screen(game, SaveWindowMode::Load, random);
+    ASSERT_TRUE(screen.Open()) << "Betöltés works again";
+    EXPECT_FALSE(game.errors.FatalErrorFlag());
+    ASSERT_EQ(1u, ui.eventsOf(Kind::Info).size());
+    const auto notice = ui.eventsOf(Kind::Info)[0].lines;
+    const std::string asideName = "Save_hibas_(" + DatumAtalakitas(0, clock.now()) + ").zrx";
+    EXPECT_EQ("A mentések listája (Save/Save.zrx) megsérült, félretettük: Save/" + asideName, notice[0]);
+    EXPECT_EQ("Az új lista 2 olvasható mentett játékból készült.", notice[1]);
+
+    std::ifstream asideIn(program.savePath() / asideName, std::ios::binary);
+    EXPECT_EQ(damagedBytes, std::string((std::istreambuf_iterator<char>(asideIn)), {})) << "set aside unchanged";
+    EXPECT_TRUE(fs::exists(folder.filePath("ZZZZZZZZZZ", kGameExtension)));
+    ASSERT_EQ(2u, screen.entries().size());
+    for (std::size_t i = 0; i < 2; ++i) {
+      const std::string expectedName =
+          c.namesKept ? (i == 0 ? "Első" : "Második") : "Visszaállítva " + screen.entries()[i].fileName;
+      EXPECT_EQ(expectedName, screen.entries()[i].saveName);
+      EXPECT_EQ(std::to_string(chapter), screen.entries()[i].chapter);
+    }
+    EXPECT_EQ(SaveWindowNext::Loaded, screen.LoadGame(1));
+    EXPECT_EQ(chapter, game.state.CurrentChapter);
   }
 }
 
@@ -314,29 +453,50 @@ TEST_F(SaveLoadScreenTest, ListAndDetailsLines) {
   EXPECT_EQ(-1, screen.FindTypedName("Övé"));
 }
 
-TEST_F(SaveLoadScreenTest, SaveReportsAMissingFolderOrIndex) {
+TEST_F(SaveLoadScreenTest, SaveThatCannotBeWrittenIsToldAndTheGameGoesOn) {
   struct Case {
     const char* name;
-    std::function<void()> remove;
-    int code;
+    std::function<void()> block;
+    std::string notice;
   };
+  // Running as root, permission bits stop no write: a folder stands where a file is wanted.
   const Case cases[] = {
-      {"index removed", [this] { fs::remove(folder.filePath(kIndexName, kIndexExtension)); }, 313},
-      {"folder removed", [this] { fs::remove_all(program.savePath()); }, 312},
+      {"index removed", [this] { fs::remove(folder.filePath(kIndexName, kIndexExtension)); },
+       "HIBA 0313: Save/Save.zrx nem található"},
+      {"folder removed", [this] { fs::remove_all(program.savePath()); }, "HIBA 0312: Save nem található"},
+      {"game file not writable",
+       [this] { fs::create_directories(TemporaryPathFor(folder.filePath("QQQQQQQQQQ", kGameExtension))); },
+       "HIBA 0314: Save nem írható"},
+      {"index not writable",
+       [this] { fs::create_directories(TemporaryPathFor(folder.filePath(kIndexName, kIndexExtension))); },
+       "HIBA 0315: Save/Save.zrx nem írható"},
   };
   playToTheMiddle();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    fs::remove_all(program.savePath());
     fs::create_directories(program.savePath());
     writeIndex();
+    const auto indexBefore = readIndex();
     game.errors = ErrorLog{};
+    ui.clearEvents();
     game.state.navigation.ChaptersSinceSave = 40;
-    SaveLoadScreen screen(game, SaveWindowMode::Save, random);
+    ScriptedRandom named(ScriptForName("QQQQQQQQQQ"));
+    SaveLoadScreen screen(game, SaveWindowMode::Save, named);
     ASSERT_TRUE(screen.Open());
-    c.remove();
-    EXPECT_EQ(SaveWindowNext::Close, screen.SaveGame("Közepe"));
-    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
-    EXPECT_EQ(40, game.state.navigation.ChaptersSinceSave) << "no counter after an error";
+    c.block();
+    EXPECT_EQ(SaveWindowNext::Stay, screen.SaveGame("Közepe"));
+    EXPECT_FALSE(game.errors.FatalErrorFlag()) << "the program goes on";
+    EXPECT_TRUE(game.state.GameLoaded);
+    EXPECT_EQ((std::vector<zrx::test::UiEvent>{
+                  {Kind::Info, {"A mentés nem sikerült, a játék folytatódik!", c.notice}}}),
+              ui.events());
+    EXPECT_EQ(40, game.state.navigation.ChaptersSinceSave) << "no counter after a failed save";
+    EXPECT_TRUE(screen.entries().empty());
+    if (fs::exists(folder.filePath(kIndexName, kIndexExtension))) {
+      EXPECT_EQ(indexBefore, readIndex());
+    }
+    EXPECT_FALSE(fs::exists(folder.filePath("QQQQQQQQQQ", kGameExtension))) << "no game file without its line";
   }
 }
 
@@ -380,7 +540,7 @@ TEST_F(SaveLoadScreenTest, LoadChecksTheFileBeforeTheRunningGameChanges) {
       EXPECT_EQ(7, game.state.CurrentChapter);
     } else {
       EXPECT_EQ(SaveWindowNext::Close, next);
-      EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines());
+      EXPECT_EQ(std::vector<int>{c.code}, game.errors.codes());
       EXPECT_EQ(9, game.state.CurrentChapter);
       EXPECT_TRUE(game.state.GameLoaded) << "the running game is left as it was";
     }
@@ -393,7 +553,9 @@ TEST_F(SaveLoadScreenTest, MissingGameFileIsReported) {
   SaveLoadScreen screen(game, SaveWindowMode::Load, random);
   ASSERT_TRUE(screen.Open());
   EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
-  EXPECT_EQ((std::vector<std::string>{ErrorLine(319)}), game.errors.lines());
+  EXPECT_EQ((std::vector<std::string>{"HIBA 0319: Egy létfontosságú fájl nem található vagy nem olvasható! "
+                                      "Fájl: Save/AAAAAAAAAA.zrm"}),
+            game.errors.lines());
 }
 
 TEST_F(SaveLoadScreenTest, SaveOfABookThePackageNoLongerHas) {
@@ -419,7 +581,7 @@ TEST_F(SaveLoadScreenTest, SaveOfABookThePackageNoLongerHas) {
     SaveLoadScreen screen(game, SaveWindowMode::Load, random);
     ASSERT_TRUE(screen.Open());
     EXPECT_EQ(SaveWindowNext::Close, screen.LoadGame(0));
-    EXPECT_EQ((std::vector<std::string>{ErrorLine(c.code)}), game.errors.lines()) << "reported by the game start";
+    EXPECT_EQ(std::vector<int>{c.code}, game.errors.codes()) << "reported by the game start";
     EXPECT_FALSE(game.state.GameLoaded);
     EXPECT_TRUE(game.state.navigation.VisitedPath.empty()) << "nothing after the game start is applied";
   }
@@ -446,9 +608,17 @@ TEST_F(SaveLoadScreenTest, DeleteAsksThenRemovesTheSave) {
   EXPECT_EQ("Második", screen.entries()[0].saveName);
   EXPECT_EQ(3u, readIndex().size());
 
-  fs::remove(folder.filePath(kIndexName, kIndexExtension));
-  EXPECT_EQ(SaveWindowNext::Close, screen.DeleteGame(0));
-  EXPECT_EQ((std::vector<std::string>{ErrorLine(327)}), game.errors.lines());
+  // A delete that cannot be written is told; the save, its line and its file stay.
+  fs::create_directories(TemporaryPathFor(folder.filePath(kIndexName, kIndexExtension)));
+  const std::string kept = screen.entries()[0].fileName;
+  EXPECT_EQ(SaveWindowNext::Stay, screen.DeleteGame(0));
+  EXPECT_FALSE(game.errors.FatalErrorFlag());
+  EXPECT_EQ((std::vector<std::string>{"A törlés nem sikerült, a játék folytatódik!",
+                                      "HIBA 0328: Save/Save.zrx nem írható"}),
+            ui.eventsOf(Kind::Info).back().lines);
+  EXPECT_EQ(1u, screen.entries().size());
+  EXPECT_EQ(3u, readIndex().size());
+  EXPECT_TRUE(fs::exists(folder.filePath(kept, kGameExtension)));
 }
 
 }  // namespace

@@ -137,12 +137,18 @@ TEST_F(SaveStoreTest, FailedIndexWriteLeavesThePreviousIndex) {
   // A folder where the replacement is written first makes the index write fail.
   fs::create_directory(TemporaryPathFor(folder.filePath(kIndexName, kIndexExtension)));
 
+  const auto filesBefore = std::distance(fs::directory_iterator(program.savePath()), fs::directory_iterator());
   EXPECT_EQ(-4, store("Második", 14, random));
   EXPECT_EQ(before, indexLines());
   EXPECT_EQ(1u, index.entries.size());
   EXPECT_EQ(-4, store("Első", 30, random));
   EXPECT_EQ(before, indexLines());
   EXPECT_EQ("12", index.entries[0].chapter);
+  EXPECT_EQ(filesBefore, std::distance(fs::directory_iterator(program.savePath()), fs::directory_iterator()))
+      << "no new game file without its line";
+  SavedGame kept;
+  ASSERT_EQ(0, ReadGame(folder, index.entries[0], "Anna", kept));
+  EXPECT_EQ(12, kept.currentChapter) << "the overwritten game file has its old content back";
   EXPECT_EQ(-3, DeleteGame(folder, index, 0));
   EXPECT_EQ(before, indexLines());
   EXPECT_TRUE(fs::exists(folder.filePath(index.entries[0].fileName, kGameExtension)))

@@ -1,4 +1,5 @@
 // The dialogs and the error window, driven as a player would.
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -14,6 +15,8 @@
 #include "dialogs/form_question.h"
 #include "dialogs/qt_ui_port.h"
 #include "error_log.h"
+#include "game/form_main.h"
+#include "start/program.h"
 #include "shell_fixture.h"
 #include "style/glyph_button.h"
 #include "style/link_label.h"
@@ -217,6 +220,23 @@ void DialogsTest::errorWindowWritesTheLogAndEndsTheProgram() {
   std::string line;
   std::getline(log, line);
   QVERIFY(line.starts_with("HIBA 0103"));
+
+  // Ending after the error window asks nothing more: no "Biztosan kilépsz?" whose answer
+  // would be ignored.
+  QObject scope;
+  QString asked;
+  auto* poll = new QTimer(&scope);
+  QObject::connect(poll, &QTimer::timeout, [&asked] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    asked = modal->metaObject()->className();
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+      if (button->text() == " Nem ") button->click();
+    }
+  });
+  poll->start(5);
+  QVERIFY(program.mainWindow()->close());
+  QCOMPARE(asked, QString());
 }
 
 void DialogsTest::bookCodeErrorGoesToTheMessageBox() {

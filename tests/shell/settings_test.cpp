@@ -58,6 +58,7 @@ class SettingsTest : public QObject {
   void savingWithoutChangesWritesNothing();
   void defaultsGiveTheDefaultLine();
   void renameRecordsTheNewName();
+  void emptyNameFieldSavesTheOtherChangesOrSaysWhy();
   void deletingTheCurrentNameIsRefused();
   void deletingAnotherNameAsksFirst();
   void unsavedChangesAsk_data();
@@ -130,6 +131,27 @@ void SettingsTest::defaultsGiveTheDefaultLine() {
   QVERIFY(program.settings().fadeIn());
   program.applySettings(SettingsLine::Parse(testing::kQuietSettings));
   open.window.hide();
+}
+
+void SettingsTest::emptyNameFieldSavesTheOtherChangesOrSaysWhy() {
+  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  Program& program = fixture.program();
+  program.setPlayerName("Kalandor");
+  OpenSettings open(program);
+  TFormSettings& window = open.window;
+  window.nameField()->setEditText("");
+  QStringList asked;
+  answerQuestions({" OK "}, asked);
+  window.saveButton()->click();
+  QCOMPARE(asked, QStringList{"Üres a név mező, ezért a neved nem változik."});
+  QVERIFY(!window.actionTimer()->isActive());
+
+  window.group(4)->button(3)->click();  // "Piros"
+  window.saveButton()->click();
+  QTRY_VERIFY(window.saveButton()->isEnabled());
+  QCOMPARE(storedLine(fixture, program), std::string("1010300110"));
+  QCOMPARE(program.playerName(), std::string("Kalandor"));
+  window.hide();
 }
 
 void SettingsTest::renameRecordsTheNewName() {

@@ -1,26 +1,45 @@
 // Start-up: the platform check, opening windows by code, and the single instance.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <fstream>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include "game/form_main.h"
 #include "shell_fixture.h"
 #include "start/platform_check.h"
 #include "start/single_instance.h"
 #include "start/window_opener.h"
+#include "temp_folder.h"
 #include "style/glyph_button.h"
 
 using namespace zrx;
 
 namespace {
 
-QString uniqueServerName() {
-  return QString("zrx-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
+// A server of its own in the test's folder, away from any running program's.
+QString serverIn(const std::filesystem::path& folder) {
+  return QString::fromStdString((folder / "instance").string());
+}
+
+// The name a program of earlier versions listened on, in the shared temporary folder.
+QString oldServerName(const std::filesystem::path& folder) {
+  const QByteArray key = QByteArray::fromStdString(std::filesystem::weakly_canonical(folder).string());
+  return QString("zrx-%1-%2").arg(getuid()).arg(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(12));
+}
+
+bool listening(const QString& serverName) {
+  QLocalSocket probe;
+  probe.connectToServer(serverName);
+  return probe.waitForConnected(200);
 }
 
 QProcessEnvironment offscreen() {
@@ -38,9 +57,13 @@ class StartTest : public QObject {
   void platformCheck();
   void formNyitasOpensByCode();
   void minimisingASubWindowMinimisesTheProgram();
+  void restoringTheGameWindowReopensTheMinimisedWindowOnce();
   void anErrorKeepsTheInstallationWindowsShut();
   void secondInstanceAsksTheFirstToRestore();
   void staleServerIsReplaced();
+  void serverIsNeverInTheSharedTemporaryFolder();
+  void plantedSocketDoesNotStopTheProgramAndTerminationLeavesNothing();
+  void twoStartsTogetherLeaveExactlyOneRunning();
   void secondProgramEndsAndAsksTheRunningOne();
   void secondProgramEndsWhileTheFirstRuns();
 };
@@ -116,6 +139,37 @@ void StartTest::minimisingASubWindowMinimisesTheProgram() {
   program.mainWindow()->hide();
 }
 
+void StartTest::restoringTheGameWindowReopensTheMinimisedWindowOnce() {
+  testing::ShellFixture fixture;
+  Program& program = fixture.program();
+  program.createStartWindows();
+  QWidget* main = program.mainWindow();
+  main->show();
+  int opened = 0;
+  bool minimise = true;
+  program.opener().registerWindow(kWindowIntro, [&opened, &minimise](Program& owner, QWidget* parent) {
+    ++opened;
+    auto window = std::make_unique<TFormZRXBase>(owner, parent, QSize(300, 200));
+    QTimer::singleShot(0, window.get(), [w = window.get(), minimise] {
+      (minimise ? w->minimiseGlyph() : w->closeGlyph())->click();
+    });
+    return window;
+  });
+  program.opener().registerRestoreAction(kWindowIntro, [&program] { program.opener().FormNyitas(kWindowIntro); });
+  program.opener().FormNyitas(kWindowIntro);
+  QVERIFY(main->isMinimized());
+  minimise = false;
+  // The window manager's restore, not a second start.
+  main->setWindowState(Qt::WindowNoState);
+  QTRY_COMPARE(opened, 2);
+  QCOMPARE(program.game().state.PendingWindow, 0);  // reset once the reopened window closed
+  main->showMinimized();
+  main->setWindowState(Qt::WindowNoState);
+  QTest::qWait(100);
+  QCOMPARE(opened, 2);
+  main->hide();
+}
+
 void StartTest::anErrorKeepsTheInstallationWindowsShut() {
   testing::ShellFixture fixture;
   Program& program = fixture.program();
@@ -131,31 +185,93 @@ void StartTest::anErrorKeepsTheInstallationWindowsShut() {
 }
 
 void StartTest::secondInstanceAsksTheFirstToRestore() {
-  const QString name = uniqueServerName();
-  SingleInstance first(name);
+  testing::TempFolder folder;
+  const QString name = serverIn(folder.path());
+  SingleInstance first(folder.path(), name);
   QVERIFY(first.claim());
+  QVERIFY(std::filesystem::exists(SingleInstance::lockFileFor(folder.path())));
   QSignalSpy restore(&first, &SingleInstance::restoreRequested);
-  SingleInstance second(name);
+  SingleInstance second(folder.path(), name);
   QVERIFY(!second.claim());
   QVERIFY(restore.wait(5000));
+  QCOMPARE(PeerUserId(-1), -1L);
 }
 
 void StartTest::staleServerIsReplaced() {
-  const QString name = uniqueServerName();
-  // What a crashed instance leaves: the socket file with nobody listening.
-  const QString socketFile = QDir::tempPath() + "/" + name;
-  { std::ofstream(socketFile.toStdString()) << ""; }
-  QVERIFY(QFile::exists(socketFile));
-  SingleInstance instance(name);
+  testing::TempFolder folder;
+  const QString name = serverIn(folder.path());
+  // What a killed instance leaves: the socket file with nobody listening.
+  { std::ofstream(name.toStdString()) << ""; }
+  QVERIFY(QFile::exists(name));
+  SingleInstance instance(folder.path(), name);
   QVERIFY(instance.claim());
-  QLocalSocket probe;
-  probe.connectToServer(name);
-  QVERIFY(probe.waitForConnected(2000));
+  QVERIFY(listening(name));
+}
+
+void StartTest::serverIsNeverInTheSharedTemporaryFolder() {
+  testing::TempFolder folder;
+  const QString name = SingleInstance::serverNameFor(folder.path());
+  // The user's runtime folder, or the program folder when there is none to trust.
+  const QString parent = QFileInfo(name).absolutePath();
+  const QString programFolder = QString::fromStdString(std::filesystem::weakly_canonical(folder.path()).string());
+  QVERIFY2(parent == qEnvironmentVariable("XDG_RUNTIME_DIR") || parent == programFolder, qPrintable(name));
+  QVERIFY(parent != QDir::tempPath());
+}
+
+void StartTest::plantedSocketDoesNotStopTheProgramAndTerminationLeavesNothing() {
+  testing::ShellFixture fixture;
+  // Another user's server under the name earlier versions used.
+  QLocalServer planted;
+  QLocalServer::removeServer(oldServerName(fixture.folder()));
+  QVERIFY(planted.listen(oldServerName(fixture.folder())));
+  const QString name = SingleInstance::serverNameFor(fixture.folder());
+  QProcess program;
+  program.setProcessEnvironment(offscreen());
+  program.start(ZRX_BINARY, {"--folder", QString::fromStdString(fixture.folder().string())});
+  QVERIFY(program.waitForStarted());
+  QTRY_VERIFY_WITH_TIMEOUT(listening(name), 10000);
+  QCOMPARE(program.state(), QProcess::Running);
+
+  for (const auto& [signalName, number] : {std::pair{"SIGTERM", SIGTERM}, std::pair{"SIGINT", SIGINT}}) {
+    if (program.state() != QProcess::Running) {
+      program.start(ZRX_BINARY, {"--folder", QString::fromStdString(fixture.folder().string())});
+      QVERIFY(program.waitForStarted());
+      QTRY_VERIFY_WITH_TIMEOUT(listening(name), 10000);
+    }
+    ::kill(static_cast<pid_t>(program.processId()), number);
+    QVERIFY2(program.waitForFinished(10000), signalName);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(!QFile::exists(name), signalName);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(fixture.folder())) {
+      QVERIFY2(entry.path().extension() != ".tmp", entry.path().c_str());
+    }
+  }
+}
+
+void StartTest::twoStartsTogetherLeaveExactlyOneRunning() {
+  testing::ShellFixture fixture;
+  const QStringList arguments = {"--folder", QString::fromStdString(fixture.folder().string())};
+  QProcess first;
+  QProcess second;
+  for (QProcess* start : {&first, &second}) start->setProcessEnvironment(offscreen());
+  first.start(ZRX_BINARY, arguments);
+  second.start(ZRX_BINARY, arguments);
+  QVERIFY(first.waitForStarted());
+  QVERIFY(second.waitForStarted());
+  QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning, 20000);
+  QProcess& ended = first.state() == QProcess::NotRunning ? first : second;
+  QProcess& running = &ended == &first ? second : first;
+  QCOMPARE(ended.exitCode(), 0);
+  QTest::qWait(500);
+  QCOMPARE(running.state(), QProcess::Running);
+  running.terminate();
+  QVERIFY(running.waitForFinished(10000));
 }
 
 void StartTest::secondProgramEndsAndAsksTheRunningOne() {
   testing::ShellFixture fixture;
-  SingleInstance first(SingleInstance::serverNameFor(fixture.folder()));
+  SingleInstance first(fixture.folder(), SingleInstance::serverNameFor(fixture.folder()));
   QVERIFY(first.claim());
   QSignalSpy restore(&first, &SingleInstance::restoreRequested);
   QProcess second;

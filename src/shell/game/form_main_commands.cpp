@@ -159,7 +159,8 @@ bool TFormMain::canClose() {
   // `FormClose`: refused while fading in; then the quit confirmation. A minimised
   // confirmation minimised the program and comes back on restore.
   if (!TFormZRXBase::canClose()) return false;
-  program().opener().FormNyitas(kWindowBye);
+  // After the error window the program ends without a question whose answer would be ignored.
+  if (!program().quitConfirmed()) program().opener().FormNyitas(kWindowBye);
   if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;
   if (game_.state.GameLoaded) perform([this] { Lifecycle(game_).Befejez(); });
   program().endProgram();

@@ -112,6 +112,10 @@ TFormNewGame::~TFormNewGame() = default;
 bool TFormNewGame::listPackages() {
   const QString minimised = program().takeReturnText();
   if (!selection_->Open() || program().game().errors.FatalErrorFlag()) return false;
+  // A package left out is named with its reason below the introduction.
+  std::vector<std::string> lines = NewGameIntroLines();
+  lines.insert(lines.end(), selection_->leftOutLines().begin(), selection_->leftOutLines().end());
+  showLines(lines);
   for (const std::string& package : selection_->packages()) mainComboBox1_->addItem(QString::fromStdString(package));
   mainComboBox1_->setCurrentIndex(-1);
   restoreChoices(minimised);

@@ -9,7 +9,9 @@
 #include "dice/own_dice.h"
 #include "game/form_main.h"
 #include "install_engine.h"
+#include "lifecycle.h"
 #include "resources/resources.h"
+#include "start/restore_watcher.h"
 #include "start/window_opener.h"
 #include "start/window_registry.h"
 #include "style/window_services.h"
@@ -57,6 +59,7 @@ void Program::createStartWindows() {
   welcome_ = new TFormWelcome(*this);
   main_ = new TFormMain(*this);
   AcceptArchiveDrops(*this, *main_);
+  new RestoreWatcher(*this, *main_);
   error_ = new TFormError(*this);
 }
 
@@ -71,6 +74,13 @@ void Program::endProgram() {
   } else {
     QApplication::quit();
   }
+}
+
+void Program::endAsQuit() {
+  quitConfirmed_ = true;
+  if (game_->state.GameLoaded) game_->Perform([this] { Lifecycle(*game_).Befejez(); });
+  // Every event loop ends, a modal window's too; the windows go with the program.
+  QCoreApplication::exit(0);
 }
 
 void Program::showErrorWindow() {
@@ -93,6 +103,11 @@ void Program::restoreAndRaise() {
   if (front->isMinimized()) front->showNormal();
   front->raise();
   front->activateWindow();
+  // An open dialog stays above its window, or the program looks frozen.
+  if (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog != front) {
+    dialog->raise();
+    dialog->activateWindow();
+  }
 }
 
 }  // namespace zrx

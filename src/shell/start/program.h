@@ -70,6 +70,9 @@ class Program : public QObject {
   void setQuitConfirmed() { quitConfirmed_ = true; }
   // Sets the quit-confirmed flag and closes the welcome window, which ends the program.
   void endProgram();
+  // Ends the program the way a confirmed "Kilépés" does (a running game is ended first),
+  // without asking: a termination signal asks for it.
+  void endAsQuit();
 
   // The return text of a minimised window: what it showed, for the reopened window.
   void setReturnText(const QString& text) { returnText_ = text; }

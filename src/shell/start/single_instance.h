@@ -1,6 +1,8 @@
 #pragma once
-// One running program per user and program folder. The first start listens on a local
-// server; a later start finds it, asks it to restore and raise its window, and ends.
+// One running program per user and program folder. The first start holds a lock on a file
+// of the program folder and listens on a local server in the user's runtime folder; a later
+// start cannot take the lock, asks the running program to restore and raise its window,
+// and ends.
 #include <QObject>
 #include <QString>
 #include <filesystem>
@@ -17,27 +19,39 @@ inline constexpr char kImportMessage[] = "ZRXImport ";
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
-  explicit SingleInstance(QString serverName, QObject* parent = nullptr);
+  SingleInstance(std::filesystem::path programFolder, QString serverName, QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // The server name of a user and a program folder.
+  // The server of a program folder: a socket in $XDG_RUNTIME_DIR (a folder only its user
+  // can enter), else in the program folder itself; never in the shared temporary folder.
   static QString serverNameFor(const std::filesystem::path& programFolder);
+  // The lock file in the program folder.
+  static std::filesystem::path lockFileFor(const std::filesystem::path& programFolder);
 
-  // True when this is the first instance (it now listens); false when a running instance
-  // took the restore message (and `importFile`, when given). A server left behind by a
-  // crashed instance is removed and this start goes on as the first.
+  // True when this is the first instance: it holds the lock (taken before anything of the
+  // folder is written) and listens. False when another start holds the lock; the running
+  // program has then been asked to restore (and to import `importFile`, when given).
+  // Whatever socket lies at the server's name while the lock is ours is a leftover and is
+  // replaced.
   bool claim(const QString& importFile = QString());
 
  signals:
-  // A later start asked the running program to come to the front.
+  // A later start of the same user asked the running program to come to the front.
   void restoreRequested();
   // A later start passed on a package archive to import.
   void importRequested(const QString& file);
 
  private:
+  void listen();
+  void askTheRunningProgram(const QString& importFile) const;
 
+  std::filesystem::path lockFile_;
   QString serverName_;
+  int lockFd_ = -1;
   QLocalServer* server_ = nullptr;
 };
+
+// The user id at the other end of a connected local socket; -1 when it cannot be told.
+long PeerUserId(qintptr socketDescriptor);
 
 }  // namespace zrx

@@ -38,14 +38,24 @@ int WindowOpener::FormNyitas(int code) {
 
 int WindowOpener::FormNyitas(int code, const Factory& factory) {
   GameState& state = program_.game().state;
+  // A window opened from another one hands `PendingWindow` back to it when it closes.
+  const int outer = state.PendingWindow == 1 ? 1 : 0;
   state.PendingWindow = 1;
-  if (needsSoundInstallation(code) && program_.game().errors.FatalErrorFlag()) return 0;
+  if (needsSoundInstallation(code) && program_.game().errors.FatalErrorFlag()) {
+    state.PendingWindow = outer;
+    return 0;
+  }
   std::unique_ptr<TFormZRXBase> window = factory(program_, program_.frontWindow());
   if (!window) return 0;
   window->setWindowCode(code);
   program_.services().AblakPozBeallitas(*window);
   const int result = window->exec();
-  if (state.PendingWindow >= 2) program_.minimiseProgram();
+  if (state.PendingWindow >= 2) {
+    program_.minimiseProgram();
+  } else {
+    // A closed window leaves nothing to reopen on a later restore.
+    state.PendingWindow = outer;
+  }
   return result;
 }
 

@@ -121,7 +121,7 @@ QWidget* TFormSettings::buildPanel(const int* digits, int count, bool withName) 
 
 bool TFormSettings::load() {
   if (const int code = names_->ReadNames(NamesReader::Settings)) {
-    program().game().errors.HibaHozzairas(code);
+    program().game().errors.HibaHozzairas(code, kNamesFile);
     return false;
   }
   stored_ = SettingsLine::Parse(names_->settingsLine());
@@ -158,20 +158,23 @@ bool TFormSettings::changed() const {
 
 void TFormSettings::BitBtn1Click() {
   const std::string typed = comboBox1_->currentText().toStdString();
-  const bool rename = typed != program().playerName();
-  if (rename) {
-    std::string name;
-    const NameVerdict verdict = CheckPlayerName(typed, name);
-    if (verdict == NameVerdict::Empty) return;
-    if (verdict != NameVerdict::Accepted) {
-      for (const auto& [line1, line2] : NameNotices(verdict))
-        TFormQuestion::inform(program(), QString::fromStdString(line1), QString::fromStdString(line2));
-      return;
-    }
-    pendingName_ = QString::fromStdString(name);
+  std::string name;
+  // An empty name field renames nobody; the other changes are still saved.
+  const NameVerdict verdict = typed == program().playerName() ? NameVerdict::Empty : CheckPlayerName(typed, name);
+  if (verdict != NameVerdict::Empty && verdict != NameVerdict::Accepted) {
+    for (const auto& [line1, line2] : NameNotices(verdict))
+      TFormQuestion::inform(program(), QString::fromStdString(line1), QString::fromStdString(line2));
+    return;
   }
+  const bool rename = verdict == NameVerdict::Accepted;
+  if (rename) pendingName_ = QString::fromStdString(name);
   const bool settings = chosen() != stored_;
-  if (!rename && !settings) return;
+  if (!rename && !settings) {
+    if (typed != program().playerName()) {
+      TFormQuestion::inform(program(), "Üres a név mező, ezért a neved nem változik.", "Más változás nincs, így nincs mit menteni.");
+    }
+    return;
+  }
   pending_ = rename && settings ? kRenameAndSettings : rename ? kRenameOnly : kSettingsOnly;
   setBusy(true);
   timer_->start();
@@ -210,7 +213,7 @@ void TFormSettings::runPending() {
     }
   }
   if (code != 0) {
-    owner.game().errors.HibaHozzairas(code);
+    owner.game().errors.HibaHozzairas(code, kNamesFile);
     setBusy(false);
     owner.showErrorWindow();
     return;

@@ -119,7 +119,7 @@ void TFormWelcome::start() {
   if (resourceError_ != Resources::kNone) {
     game.errors.HibaHozzairas(16 + resourceError_);
   } else if (const int code = names_->ReadNames(NamesReader::Welcome)) {
-    game.errors.HibaHozzairas(code);
+    game.errors.HibaHozzairas(code, kNamesFile);
   }
   if (game.errors.FatalErrorFlag()) {
     program().showErrorWindow();
@@ -160,7 +160,7 @@ void TFormWelcome::signIn() {
 void TFormWelcome::TimerBezaroTimer() {
   Game& game = program().game();
   if (const int code = names_->Record(game.state.PlayerName)) {
-    game.errors.HibaHozzairas(code);
+    game.errors.HibaHozzairas(code, kNamesFile);
     program().showErrorWindow();
     return;
   }

@@ -49,6 +49,9 @@ TEST(NewGameScreenTest, ListsOnlyPackagesThatPassTheCheck) {
   EXPECT_EQ((std::vector<std::string>{"Masik1", "Source"}), screen.packages());
   EXPECT_EQ((std::vector<int>{2, 1}), screen.packageBookCounts());
   EXPECT_FALSE(errors.FatalErrorFlag());
+  EXPECT_EQ((std::vector<std::string>{"Kihagyott csomag: Harmad (a Data0.zrx nem ehhez a csomaghoz tartozik)"}),
+            screen.leftOutLines())
+      << "the five-character folder is no package folder at all";
 }
 
 TEST(NewGameScreenTest, NotAvailableBookCannotBeChosen) {
@@ -78,25 +81,32 @@ TEST(NewGameScreenTest, ErrorCodes) {
     const char* name;
     std::function<void(const std::filesystem::path&)> prepare;
     std::filesystem::path subfolder;
-    int code;
+    std::vector<int> codes;
+    std::string firstLineEnd;  // the file the first line names
   };
   const Case cases[] = {
-      {"no package", [](const std::filesystem::path&) {}, "", 206},
-      {"folder missing", [](const std::filesystem::path&) {}, "nincs", 207},
+      {"no package", [](const std::filesystem::path&) {}, "", {206}, "programot"},
+      {"folder missing", [](const std::filesystem::path&) {}, "nincs", {207}, "Fájl: nincs"},
+      // No package listed: 206 follows the other code.
       {"Source names another package",
-       [](const std::filesystem::path& p) { WriteTestPackage(p, MakePackage("Masik1", 1), "Source"); }, "", 203},
+       [](const std::filesystem::path& p) { WriteTestPackage(p, MakePackage("Masik1", 1), "Source"); }, "", {203, 206},
+       "Fájl: Source/Data0.zrx"},
       {"Source without its data file",
-       [](const std::filesystem::path& p) { std::filesystem::create_directories(p / "Source"); }, "", 201},
+       [](const std::filesystem::path& p) { std::filesystem::create_directories(p / "Source"); }, "", {201, 206},
+       "Fájl: Source/Data0.zrx"},
   };
   for (const Case& c : cases) {
     TempFolder folder;
     c.prepare(folder.path());
+    SCOPED_TRACE(c.name);
     ErrorLog errors;
     NewGameSelection screen(folder.path() / c.subfolder, errors);
     EXPECT_FALSE(screen.Open()) << c.name;
-    EXPECT_EQ(1, errors.counter()) << c.name;
-    EXPECT_THAT(errors.lines().empty() ? "" : errors.lines().front(), ::testing::HasSubstr(std::to_string(c.code)))
+    EXPECT_EQ(c.codes, errors.codes()) << c.name;
+    EXPECT_THAT(errors.lines().empty() ? "" : errors.lines().front(),
+                ::testing::HasSubstr(std::to_string(c.codes.front())))
         << c.name;
+    EXPECT_THAT(errors.lines().empty() ? "" : errors.lines().front(), ::testing::EndsWith(c.firstLineEnd));
   }
 }
 
