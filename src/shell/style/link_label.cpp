@@ -8,7 +8,6 @@ namespace zrx {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QAbstractButton(parent) {
   setText(text);
-  setAccessibleName(text);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
 }

@@ -60,7 +60,11 @@ bool isControl(const QWidget& widget) {
       qobject_cast<const QAbstractSpinBox*>(&widget) || qobject_cast<const QTabBar*>(&widget)) {
     return true;
   }
-  if (qobject_cast<const QLineEdit*>(&widget)) return qobject_cast<QComboBox*>(widget.parentWidget()) == nullptr;
+  if (qobject_cast<const QLineEdit*>(&widget)) {
+    // The editor inside a combo or spin box is read as part of its box.
+    const QWidget* box = widget.parentWidget();
+    return !qobject_cast<const QComboBox*>(box) && !qobject_cast<const QAbstractSpinBox*>(box);
+  }
   const bool ours = QByteArray(widget.metaObject()->className()).startsWith("zrx::");
   return ours && !widget.isWindow() && widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
 }
@@ -113,7 +117,8 @@ QStringList faultsOf(QWidget& window) {
     const QString caption = captionOf(*widget);
     if (roleless(node->role())) faults << describe(*widget) + ": no role";
     if (name.isEmpty()) faults << describe(*widget) + ": no name";
-    if (!caption.isEmpty() && name.simplified() != caption) {
+    // A name may add what the caption leaves to the eye ("Kiválaszt: Ork"), after the caption.
+    if (!caption.isEmpty() && name.simplified() != caption && !name.startsWith(caption + ": ")) {
       faults << describe(*widget) + ": named \"" + name + "\" but reads \"" + caption + "\"";
     }
     if (isPressable(*widget) && widget->isEnabled() && !hasPress(*node)) {
