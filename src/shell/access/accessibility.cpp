@@ -39,7 +39,7 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     return new ButtonInterface(arrow, [arrow] { return ArrowName(*arrow); });
   }
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return new ButtonInterface(button, [button] { return button->accessibleName(); });
+    return new ButtonInterface(button);
   }
   return nullptr;
 }

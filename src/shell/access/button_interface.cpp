@@ -22,11 +22,10 @@ QAbstractButton* ButtonInterface::button() const { return static_cast<QAbstractB
 QString ButtonInterface::text(QAccessible::Text t) const {
   switch (t) {
     case QAccessible::Name: {
+      if (nameOf_) return nameOf_();
       // The caption wins over a name set once: captions change with the game.
       const QString caption = SpokenCaption(button()->text());
-      if (!caption.isEmpty()) return caption;
-      if (nameOf_) return nameOf_();
-      return widget()->accessibleName();
+      return caption.isEmpty() ? widget()->accessibleName() : caption;
     }
     case QAccessible::Description: return AccessibleDescriptionOf(*widget());
     case QAccessible::Accelerator: return button()->shortcut().toString(QKeySequence::NativeText);

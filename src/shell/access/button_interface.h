@@ -11,7 +11,8 @@ namespace zrx {
 
 class ButtonInterface : public QAccessibleWidget {
  public:
-  // `nameOf` gives the name when the button shows no caption of its own (a drawn glyph).
+  // `nameOf` gives the name of a button whose caption does not say enough (the arrow);
+  // without it the name is the caption, else the name set on the widget (a glyph).
   ButtonInterface(QAbstractButton* button, std::function<QString()> nameOf = {});
 
   QString text(QAccessible::Text t) const override;

@@ -21,7 +21,7 @@ QString DiceFaceName(int face) {
   return face >= 1 && face <= 6 ? QString("Kocka: %1").arg(face) : QString("Kocka: üres");
 }
 
-QString ArrowName(const QWidget& arrow) {
+QString ArrowName(const QAbstractButton& arrow) {
   const QWidget* area = arrow.parentWidget();
   QStringList hints;
   for (const char* name : {"LabelNext1", "LabelNext2"}) {
@@ -36,7 +36,8 @@ QString ArrowName(const QWidget& arrow) {
   if (target.isEmpty() && area) {
     if (const auto* edit = area->findChild<QLineEdit*>("EditNext")) target = edit->text().trimmed();
   }
-  return target.isEmpty() ? QString("Tovább") : "Tovább: " + target;
+  const QString caption = arrow.text();
+  return target.isEmpty() ? caption : caption + ": " + target;
 }
 
 }  // namespace zrx

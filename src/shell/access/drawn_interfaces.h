@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <functional>
 
+class QAbstractButton;
+
 namespace zrx {
 
 class DrawnInterface : public QAccessibleWidget {
@@ -16,8 +18,9 @@ class DrawnInterface : public QAccessibleWidget {
 
 // A die of the dice panel: "Kocka: 4"; an empty face "Kocka: üres".
 QString DiceFaceName(int face);
-// What the story page's arrow takes: "Tovább: " and the page it signals ("Felszerelési
-// Tárgyak"), else the continuation chosen in the list, else the typed number.
-QString ArrowName(const QWidget& arrow);
+// What the story page's arrow takes, after its caption: "Tovább: " and the page it
+// signals ("Felszerelési Tárgyak"), else the continuation chosen in the list, else the
+// typed number.
+QString ArrowName(const QAbstractButton& arrow);
 
 }  // namespace zrx

@@ -1,0 +1,120 @@
+// What the accessibility interfaces of the program's own controls say and do: names that
+// follow the game, descriptions from the right-click help, rows pressed through the tree,
+// and the end-of-game windows closed by the keyboard.
+#include <QAccessible>
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <functional>
+
+#include "game/dice_face_view.h"
+#include "game/game_windows.h"
+#include "page_signal.h"
+#include "window_test_support.h"
+
+using namespace zrx;
+using namespace zrx::testing;
+
+namespace {
+
+QAccessibleInterface* nodeOf(QWidget* widget) {
+  QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+  if (node == nullptr) qFatal("%s has no accessibility interface", qPrintable(widget->objectName()));
+  return node;
+}
+
+QAccessibleInterface* rowNamed(QAccessibleInterface& list, const QString& name) {
+  for (int i = 0; i < list.childCount(); ++i) {
+    if (list.child(i)->text(QAccessible::Name) == name) return list.child(i);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+using EndWindowMaker = std::function<QDialog*(Program&)>;
+Q_DECLARE_METATYPE(EndWindowMaker)
+Q_DECLARE_METATYPE(Qt::Key)
+
+class ControlInterfacesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void diceFacesReadTheirPips_data() {
+    QTest::addColumn<int>("face");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("four") << 4 << "Kocka: 4";
+    QTest::newRow("six") << 6 << "Kocka: 6";
+    QTest::newRow("not rolled") << 0 << "Kocka: üres";
+  }
+
+  void diceFacesReadTheirPips() {
+    QFETCH(int, face);
+    QFETCH(QString, name);
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    DiceFaceView die("DK1Kocka1");
+    die.setFace(face);
+    QAccessibleInterface* node = nodeOf(&die);
+    QCOMPARE(node->role(), QAccessible::Graphic);
+    QCOMPARE(node->text(QAccessible::Name), name);
+  }
+
+  // The arrow says where it leads; a command tells its right-click help; a press on a
+  // continuation's row takes that continuation, and the row became current and selected.
+  void storyPageThroughTheTree() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    rig.startGame("Source", 1, 0);
+    QVERIFY(rig.chooseContinuation("0"));
+    auto* list = rig.find<QListWidget>("ListBoxNext");
+    QAccessibleInterface* rows = nodeOf(list);
+    QCOMPARE(rows->role(), QAccessible::List);
+    QCOMPARE(rows->text(QAccessible::Name), QString("Továbbhaladási lehetőségek"));
+    QAccessibleInterface* one = rowNamed(*rows, "1");
+    QVERIFY(one != nullptr);
+    QCOMPARE(rows->indexOfChild(one), 0);
+    one->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    QVERIFY(one->state().selected);
+    QCOMPARE(nodeOf(rig.find<QAbstractButton>("NyilRajz"))->text(QAccessible::Name), QString("Tovább: 1"));
+    one->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    rig.tick();
+    QCOMPARE(rig.find<QLabel>("LabelFPont")->text(), QString("1"));
+
+    // Chapter point 1 waits on the equipment page: the arrow names that page.
+    rig.tick();
+    QCOMPARE(nodeOf(rig.find<QAbstractButton>("NyilRajz"))->text(QAccessible::Name),
+             QString("Tovább: Felszerelési Tárgyak"));
+    rig.openPage(kTestsPage);
+    QCOMPARE(nodeOf(rig.find<QAbstractButton>("LabelSzProba"))->text(QAccessible::Description),
+             QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
+                     "egy Forduló után, vagy Csatában kötelezően, továbblépés vizsgálatnál, "
+                     "egy értéked megváltozásánál, és még Menekülésnél is."));
+  }
+
+  void endWindowsCloseByKey_data() {
+    QTest::addColumn<EndWindowMaker>("make");
+    QTest::addColumn<Qt::Key>("key");
+    const EndWindowMaker death = [](Program& program) { return new TFormDeath(program, nullptr); };
+    const EndWindowMaker victory = [](Program& program) { return new TFormWIN(program, nullptr); };
+    QTest::newRow("death, Escape") << death << Qt::Key_Escape;
+    QTest::newRow("death, Enter") << death << Qt::Key_Return;
+    QTest::newRow("victory, Escape") << victory << Qt::Key_Escape;
+    QTest::newRow("victory, Enter") << victory << Qt::Key_Enter;
+  }
+
+  void endWindowsCloseByKey() {
+    QFETCH(EndWindowMaker, make);
+    QFETCH(Qt::Key, key);
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    std::unique_ptr<QDialog> window(make(rig.program()));
+    window->show();
+    QVERIFY(!nodeOf(window.get())->text(QAccessible::Name).isEmpty());
+    QTest::keyClick(window.get(), Qt::Key_Space);  // not a closing key
+    QVERIFY(window->isVisible());
+    QTest::keyClick(window.get(), key);
+    QVERIFY(!window->isVisible());
+  }
+};
+
+QTEST_MAIN(ControlInterfacesTest)
+#include "control_interfaces_test.moc"
