@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "access/accessible_names.h"
+#include "access/announcer.h"
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "game.h"
@@ -52,6 +53,7 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
   setAttribute(Qt::WA_AlwaysShowToolTips);
   buildLayout();
   bindWindowControls();
+  new Announcer(views_, game_.screen, this);
   // A screen reader hears the right-click help as the control's description.
   SetAccessibleHelp(this, [this](const QString& name) {
     const std::optional<HelpLines> help =
