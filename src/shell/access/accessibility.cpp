@@ -4,7 +4,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QTextDocumentFragment>
 
 #include "access/accessible_names.h"
 #include "access/button_interface.h"
@@ -20,6 +22,16 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
   if (className == "QListWidget") return new ListInterface(static_cast<QListWidget*>(widget));
+  if (className == "QLabel") {
+    // An empty label says nothing; Qt's own would borrow the title of its group box.
+    auto* label = static_cast<QLabel*>(widget);
+    const bool picture = !label->pixmap().isNull() && label->text().isEmpty();
+    return new DrawnInterface(label, picture ? QAccessible::Graphic : QAccessible::StaticText, [label] {
+      if (!label->accessibleName().isEmpty()) return label->accessibleName();
+      const QString text = label->text();
+      return (Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text).trimmed();
+    });
+  }
   if (!className.startsWith("zrx::")) return nullptr;
   if (className == "zrx::DiceFaceView") {
     auto* die = static_cast<DiceFaceView*>(widget);

@@ -107,7 +107,16 @@ QStringList faultsOf(QWidget& window) {
   QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
   if (top == nullptr || top->text(QAccessible::Name).isEmpty()) faults << describe(window) + ": window without a name";
   for (QWidget* widget : window.findChildren<QWidget*>()) {
-    if (widget->window() != &window || !widget->isVisible() || !isControl(*widget)) continue;
+    if (widget->window() != &window || !widget->isVisible()) continue;
+    const auto* label = qobject_cast<QLabel*>(widget);
+    if (label && label->text().trimmed().isEmpty() && label->pixmap().isNull()) {
+      // An empty cell is silent, not named after its neighbourhood.
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+      const QString said = node ? node->text(QAccessible::Name) : QString();
+      if (!said.isEmpty() && label->accessibleName().isEmpty()) faults << describe(*widget) + ": empty but reads " + said;
+      continue;
+    }
+    if (!isControl(*widget)) continue;
     QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
     if (node == nullptr) {
       faults << describe(*widget) + ": not in the accessibility tree";
