@@ -12,6 +12,7 @@
 #include "access/button_interface.h"
 #include "access/drawn_interfaces.h"
 #include "access/list_interfaces.h"
+#include "access/menu_interfaces.h"
 #include "game/dice_face_view.h"
 #include "game/picture_view.h"
 
@@ -21,6 +22,10 @@ namespace {
 QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
+  // The drawn menu's parts are asked for by their most derived class only.
+  if (className == QString::fromLatin1(object->metaObject()->className())) {
+    if (QAccessibleInterface* menu = MenuInterfaceFor(object)) return menu;
+  }
   if (className == "QListWidget") return new ListInterface(static_cast<QListWidget*>(widget));
   if (className == "QLabel") {
     // An empty label says nothing; Qt's own would borrow the title of its group box.

@@ -10,6 +10,8 @@
 
 #include "game/dice_face_view.h"
 #include "game/game_windows.h"
+#include "game/main_menu.h"
+#include "game/menu_table.h"
 #include "page_signal.h"
 #include "window_test_support.h"
 
@@ -36,6 +38,7 @@ QAccessibleInterface* rowNamed(QAccessibleInterface& list, const QString& name) 
 using EndWindowMaker = std::function<QDialog*(Program&)>;
 Q_DECLARE_METATYPE(EndWindowMaker)
 Q_DECLARE_METATYPE(Qt::Key)
+Q_DECLARE_METATYPE(QAccessible::Role)
 
 class ControlInterfacesTest : public QObject {
   Q_OBJECT
@@ -89,6 +92,45 @@ class ControlInterfacesTest : public QObject {
              QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
                      "egy Forduló után, vagy Csatában kötelezően, továbblépés vizsgálatnál, "
                      "egy értéked megváltozásánál, és még Menekülésnél is."));
+  }
+
+  void menuReadsAsMenus_data() {
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("bar") << "PanelMainMenu" << QAccessible::MenuBar << "Menü" << "";
+    QTest::newRow("title") << "LabelMainMenu1" << QAccessible::MenuItem << "Játék" << "";
+    QTest::newRow("panel") << "PanelMenu2" << QAccessible::PopupMenu << "Egyéb" << "";
+    QTest::newRow("item with key") << "LabelMenu11" << QAccessible::MenuItem << "Kezdés" << "F2";
+    QTest::newRow("help item") << "LabelMenu32" << QAccessible::MenuItem << "Játékszabályok" << "F1";
+    QTest::newRow("item without key") << "LabelMenu17" << QAccessible::MenuItem << "Kilépés a Programból" << "";
+  }
+
+  void menuReadsAsMenus() {
+    QFETCH(QString, part);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    QAccessibleInterface* node = nodeOf(rig.find<QWidget>(part));
+    QCOMPARE(node->role(), role);
+    QCOMPARE(node->text(QAccessible::Name), name);
+    QCOMPARE(node->text(QAccessible::Accelerator), key);
+  }
+
+  // "Saját dobókockák" is a check item: its mark is its checked state, not a key.
+  void ownDiceItemIsChecked() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    QAccessibleInterface* node = nodeOf(rig.window().menu().item(kOwnDiceMenuCode));
+    QCOMPARE(node->text(QAccessible::Name), QString("Saját dobókockák"));
+    QVERIFY(node->state().checkable);
+    QLabel* mark = rig.window().menu().shortcutLabel(kOwnDiceMenuCode);
+    for (const bool on : {true, false}) {
+      mark->setText(on ? QString::fromUtf8("✔") : QString());
+      QCOMPARE(bool(node->state().checked), on);
+      QVERIFY(node->text(QAccessible::Accelerator).isEmpty());
+    }
   }
 
   void endWindowsCloseByKey_data() {
