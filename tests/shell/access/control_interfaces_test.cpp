@@ -11,6 +11,7 @@
 #include "game/dice_face_view.h"
 #include "game/game_windows.h"
 #include "game/main_menu.h"
+#include "game/signal_tab_bar.h"
 #include "game/menu_table.h"
 #include "page_signal.h"
 #include "window_test_support.h"
@@ -83,10 +84,17 @@ class ControlInterfacesTest : public QObject {
     rig.tick();
     QCOMPARE(rig.find<QLabel>("LabelFPont")->text(), QString("1"));
 
-    // Chapter point 1 waits on the equipment page: the arrow names that page.
+    // Chapter point 1 waits on the equipment page: the arrow names that page, and the
+    // blinking tab says that it waits until the page is opened.
     rig.tick();
     QCOMPARE(nodeOf(rig.find<QAbstractButton>("NyilRajz"))->text(QAccessible::Name),
              QString("Tovább: Felszerelési Tárgyak"));
+    rig.tick();
+    QAccessibleInterface* tabs = nodeOf(&rig.window().tabRow());
+    QCOMPARE(tabs->child(kEquipmentPage)->text(QAccessible::Description), QString("vár rád"));
+    QVERIFY(tabs->child(kSheetPage)->text(QAccessible::Description).isEmpty());
+    rig.openPage(kEquipmentPage);
+    QVERIFY(tabs->child(kEquipmentPage)->text(QAccessible::Description).isEmpty());
     rig.openPage(kTestsPage);
     QCOMPARE(nodeOf(rig.find<QAbstractButton>("LabelSzProba"))->text(QAccessible::Description),
              QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
