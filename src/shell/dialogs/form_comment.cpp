@@ -10,6 +10,7 @@ namespace zrx {
 TFormComment::TFormComment(Program& program, const QStringList& lines, QWidget* parent)
     : TFormZRXBase(program, parent, kCommentSize) {
   setObjectName("FormComment");
+  setWindowTitle("Segítség");
   setFadeTarget(kCommentOpacity);
   setAccessibleDescription(lines.join(" "));
   hideCaptionRow();

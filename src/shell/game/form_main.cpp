@@ -8,6 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "access/accessible_names.h"
+#include "access/announcer.h"
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "game.h"
@@ -16,6 +18,7 @@
 #include "game/main_menu.h"
 #include "game/page_context.h"
 #include "game/page_signal_ticker.h"
+#include "game/right_click_help.h"
 #include "game/signal_tab_bar.h"
 #include "lifecycle.h"
 #include "page_signal.h"
@@ -50,6 +53,19 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
   setAttribute(Qt::WA_AlwaysShowToolTips);
   buildLayout();
   bindWindowControls();
+  new Announcer(views_, game_.screen, this);
+  // A screen reader hears the right-click help as the control's description.
+  SetAccessibleHelp(this, [this](const QString& name) {
+    const std::optional<HelpLines> help =
+        RightClickHelp(ToStdString(name), game_.state.Difficulty, game_.screen.ListBoxNext.items().empty());
+    QStringList lines;
+    if (help) {
+      for (const std::string& line : *help) {
+        if (!line.empty()) lines << ToQString(SingleAmpersands(line));
+      }
+    }
+    return lines.join(' ');
+  });
   connect(&program, &Program::settingsApplied, this, [this] {
     applyStoryTextStyle();
     MainFormKurzorBeallitas();

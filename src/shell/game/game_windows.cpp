@@ -1,6 +1,7 @@
 #include "game/game_windows.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -18,6 +19,11 @@ namespace zrx {
 namespace {
 
 constexpr int kCaptionRow = 36;
+
+// The keys that close the end-of-game windows, for a player without a mouse.
+bool IsDismissKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
 
 QLabel* centred(const QString& text, const QString& name, int pointSize, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -68,6 +74,8 @@ TFormParValaszt::TFormParValaszt(Program& program, const std::string& header,
     line->setAlignment(Qt::AlignCenter);
     QPushButton* button = MakeZrxButton(" Kiválaszt ", this);
     button->setObjectName(QString("ButtonKivalaszt%1").arg(number));
+    // Heard one after the other, the buttons are told apart by their opponents.
+    button->setAccessibleName("Kiválaszt: " + line->text());
     connect(button, &QPushButton::clicked, this, [this, number] {
       chosen_ = number;
       accept();
@@ -110,9 +118,18 @@ bool TFormDeath::canClose() { return closing_ && TFormZRXBase::canClose(); }
 
 void TFormDeath::mouseDoubleClickEvent(QMouseEvent*) { finish(); }
 
+void TFormDeath::keyPressEvent(QKeyEvent* event) {
+  if (IsDismissKey(*event)) {
+    finish();
+    return;
+  }
+  TFormZRXBase::keyPressEvent(event);
+}
+
 TFormWIN::TFormWIN(Program& program, QWidget* parent)
     : TFormZRXBase(program, parent, QSize(520, 260)), colourTimer_(new QTimer(this)), closeTimer_(new QTimer(this)) {
   setObjectName("FormWIN");
+  setWindowTitle("Győzelem");
   setHead("");
   hideCaptionButtons(*this);
   if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
@@ -158,6 +175,14 @@ bool TFormWIN::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return TFormZRXBase::eventFilter(watched, event);
+}
+
+void TFormWIN::keyPressEvent(QKeyEvent* event) {
+  if (IsDismissKey(*event)) {
+    finish();
+    return;
+  }
+  TFormZRXBase::keyPressEvent(event);
 }
 
 void TFormWIN::finish() {

@@ -29,8 +29,8 @@ class TFormParValaszt : public TFormZRXBase {
   int chosen_ = 0;
 };
 
-// "MEGHALTÁL!" with the skull; closes after ten seconds or on a double click, refuses
-// every other close.
+// "MEGHALTÁL!" with the skull; closes after ten seconds, on a double click or on Escape or
+// Enter, refuses every other close.
 class TFormDeath : public TFormZRXBase {
   Q_OBJECT
  public:
@@ -41,6 +41,7 @@ class TFormDeath : public TFormZRXBase {
  protected:
   bool canClose() override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void finish();
@@ -48,8 +49,8 @@ class TFormDeath : public TFormZRXBase {
   bool closing_ = false;
 };
 
-// Three bands whose colours advance every 150 ms; closes after twelve seconds or on a
-// double click on a band, refuses every other close.
+// Three bands whose colours advance every 150 ms; closes after twelve seconds, on a
+// double click on a band or on Escape or Enter, refuses every other close.
 class TFormWIN : public TFormZRXBase {
   Q_OBJECT
  public:
@@ -66,6 +67,7 @@ class TFormWIN : public TFormZRXBase {
  protected:
   bool canClose() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void paintBands();

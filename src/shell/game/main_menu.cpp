@@ -64,8 +64,10 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
   auto* row = new QHBoxLayout(titleRow);
   row->setContentsMargins(6, 0, 6, 0);
   for (int menu = 0; menu < kMenuCount; ++menu) {
-    auto* title = new LinkLabel(ToQString(MenuTitles()[static_cast<std::size_t>(menu)]), titleRow);
+    // Named before its caption is set: accessibility tells a title by its name.
+    auto* title = new LinkLabel(QString(), titleRow);
     title->setObjectName(QString("LabelMainMenu%1").arg(menu + 1));
+    title->setText(ToQString(MenuTitles()[static_cast<std::size_t>(menu)]));
     title->setColours(Qt::white, QColor(255, 255, 160));
     title->setBold(true);
     title->setFocusPolicy(Qt::NoFocus);

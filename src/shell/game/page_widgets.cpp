@@ -72,6 +72,8 @@ QListWidget* BoundList(PageContext& context, const std::string& name, std::funct
                        std::function<void()> onDoubleClick, QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setObjectName(ToQString(name));
+  // A focused list shows it plainly; the platform's look shows nothing.
+  list->setStyleSheet("QListWidget:focus { border: 2px solid #000080; }");
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
   Control& model = context.game.screen.control(name);
   // The keyboard moves the current row as a click would.

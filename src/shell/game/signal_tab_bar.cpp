@@ -16,6 +16,8 @@ void SignalTabBar::setTabColour(int index, const QColor& colour) {
   if (tabColour(index) == colour) return;
   if (colour.isValid()) colours_[index] = colour;
   else colours_.erase(index);
+  // The blinking is told to a screen reader too: a tab's tip is its accessible description.
+  setTabToolTip(index, colour.isValid() ? QString("vár rád") : QString());
   update(tabRect(index));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "access/accessibility.h"
 #include "dialogs/form_error.h"
 #include "dialogs/qt_ui_port.h"
 #include "dice/own_dice.h"
@@ -30,6 +31,7 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       resources_(std::make_unique<Resources>()),
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {
+  InstallAccessibility();
   InstallEngine(*game_);
   RegisterWindows(*this);
   ApplySettings(settings_, game_->state.settings);

@@ -42,7 +42,6 @@ void TZRX_FrameColorButton::SzinBeallitas(const Colours& colours, const QColor& 
 
 void TZRX_FrameColorButton::SzovegBeallitas(const QString& caption) {
   setText(caption);
-  setAccessibleName(caption.trimmed());
   redraw(lit_);
 }
 

@@ -8,7 +8,6 @@ namespace zrx {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QAbstractButton(parent) {
   setText(text);
-  setAccessibleName(text);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
 }
@@ -42,12 +41,14 @@ void LinkLabel::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   painter.drawText(rect(), static_cast<int>(alignment_), text());
   if (hasFocus()) {
-    // A dotted line under the text shows the keyboard focus.
+    // A solid frame round the text shows the keyboard focus; a dotted underline was too
+    // faint to find.
     const QFontMetrics metrics(font());
     const QRect box = QStyle::alignedRect(layoutDirection(), alignment_,
                                           QSize(metrics.horizontalAdvance(text()), metrics.height()), rect());
-    painter.setPen(QPen(currentColour(), 1, Qt::DotLine));
-    painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
+    painter.setPen(QPen(currentColour(), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(-1, 0, 1, 0).intersected(rect().adjusted(1, 1, -1, -1)));
   }
 }
 

@@ -16,7 +16,6 @@ constexpr const char* kButtonStyle =
 QPushButton* MakeZrxButton(const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setStyleSheet(kButtonStyle);
-  button->setAccessibleName(caption.trimmed());
   button->setMinimumHeight(28);
   return button;
 }

@@ -1,0 +1,104 @@
+#include "access/list_interfaces.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+
+namespace zrx {
+
+ListInterface::ListInterface(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+
+ListInterface::~ListInterface() {
+  for (QAccessible::Id id : std::as_const(rows_)) QAccessible::deleteAccessibleInterface(id);
+}
+
+QListWidget* ListInterface::list() const { return static_cast<QListWidget*>(widget()); }
+
+int ListInterface::childCount() const { return list()->count(); }
+
+QAccessibleInterface* ListInterface::child(int index) const {
+  if (index < 0 || index >= list()->count()) return nullptr;
+  // One interface per row, kept for the list's life: a screen reader holds on to it.
+  auto found = rows_.constFind(index);
+  if (found != rows_.constEnd()) return QAccessible::accessibleInterface(*found);
+  auto* row = new ListRowInterface(list(), index);
+  rows_.insert(index, QAccessible::registerAccessibleInterface(row));
+  return row;
+}
+
+int ListInterface::indexOfChild(const QAccessibleInterface* child) const {
+  const auto* row = dynamic_cast<const ListRowInterface*>(child);
+  return row && row->list() == list() && row->isValid() ? row->row() : -1;
+}
+
+QAccessibleInterface* ListInterface::childAt(int x, int y) const {
+  const QPoint at = list()->viewport()->mapFromGlobal(QPoint(x, y));
+  const QModelIndex index = list()->indexAt(at);
+  return index.isValid() ? child(index.row()) : nullptr;
+}
+
+QAccessibleInterface* ListInterface::focusChild() const {
+  return list()->hasFocus() ? child(list()->currentRow()) : nullptr;
+}
+
+bool ListRowInterface::isValid() const { return !list_.isNull() && row_ < list_->count(); }
+
+QWindow* ListRowInterface::window() const { return list_ ? list_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* ListRowInterface::parent() const { return QAccessible::queryAccessibleInterface(list_); }
+
+QString ListRowInterface::text(QAccessible::Text t) const {
+  if (!isValid()) return {};
+  const QListWidgetItem* item = list_->item(row_);
+  if (t == QAccessible::Name) return item->text();
+  if (t == QAccessible::Description) return item->toolTip();
+  return {};
+}
+
+QRect ListRowInterface::rect() const {
+  if (!isValid()) return {};
+  const QRect local = list_->visualItemRect(list_->item(row_));
+  return QRect(list_->viewport()->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State ListRowInterface::state() const {
+  QAccessible::State s;
+  if (!isValid()) {
+    s.invalid = true;
+    return s;
+  }
+  s.selectable = true;
+  s.focusable = true;
+  s.selected = list_->item(row_)->isSelected();
+  s.focused = list_->hasFocus() && list_->currentRow() == row_;
+  s.active = list_->currentRow() == row_;
+  s.disabled = !list_->isEnabled();
+  s.invisible = !list_->isVisible();
+  return s;
+}
+
+void* ListRowInterface::interface_cast(QAccessible::InterfaceType type) {
+  return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+}
+
+QStringList ListRowInterface::actionNames() const {
+  if (!isValid() || !list_->isEnabled()) return {};
+  return {pressAction(), setFocusAction()};
+}
+
+void ListRowInterface::doAction(const QString& actionName) {
+  if (!isValid() || !list_->isEnabled()) return;
+  list_->setFocus(Qt::OtherFocusReason);
+  list_->setCurrentRow(row_);
+  if (actionName != pressAction()) return;
+  // The row acts as a player's Enter on it would.
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(list_, &enter);
+}
+
+QStringList ListRowInterface::keyBindingsForAction(const QString& actionName) const {
+  if (actionName == pressAction()) return {QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)};
+  return {};
+}
+
+}  // namespace zrx
