@@ -45,12 +45,12 @@ std::size_t characteristicChange(const CodeReader& r, CodeCheck& c) {
     case 'O': return c.baseValue(r.numberAt(7, 2)), c.relation(r, 9), r.digitAt(11), amount(12), 14;
     case 'S': return c.oneOf(r, 7, "SB", "S (lucky) or B (unlucky)"), amount(8), 10;
     case 'P': return amount(7), c.chapter(r.numberAt(10, 3)), 12;
-    case 'I': return amount(7), c.info(r.numberAt(10, 3)), c.oneOf(r, 13, "+-", "a sign"), 13;
-    case 'T': return amount(7), c.item(r.numberAt(10, 3)), c.oneOf(r, 13, "+-", "a sign"), 13;
+    case 'I': return amount(7), c.readInfo(r.numberAt(10, 3)), c.oneOf(r, 13, "+-", "a sign"), 13;
+    case 'T': return amount(7), c.readItem(r.numberAt(10, 3)), c.oneOf(r, 13, "+-", "a sign"), 13;
     case 'B': {
       const char t = r.charAt(7);
       const int number = r.numberAt(8, 3);
-      t == 'T' ? c.item(number) : c.info(number);
+      t == 'T' ? c.readItem(number) : c.readInfo(number);
       r.charAt(11);
       r.numberAt(12, 2);
       c.oneOf(r, 14, "AF", "A or F");
@@ -64,11 +64,12 @@ std::size_t characteristicChange(const CodeReader& r, CodeCheck& c) {
 std::size_t criterion(const CodeReader& r, std::size_t pos, CodeCheck& c) {
   c.oneOf(r, pos, "ST", "S (pieces of an item) or T (items of a kind)");
   if (r.charAt(pos) == 'S') {
-    c.item(r.numberAt(pos + 1, 3));
+    c.readItem(r.numberAt(pos + 1, 3));
     if (r.sliceAt(pos + 4, 2) != "MM") r.numberAt(pos + 4, 2);
     return 6;
   }
   c.oneOf(r, pos + 1, "EMN", "a kind (E, M or N)");
+  c.readItemKind(r.charAt(pos + 1));
   r.numberAt(pos + 2, 2);
   return 4;
 }
@@ -76,15 +77,16 @@ std::size_t criterion(const CodeReader& r, std::size_t pos, CodeCheck& c) {
 std::size_t itemChange(const CodeReader& r, CodeCheck& c) {
   if (r.charAt(3) == 'N') return c.item(r.numberAt(4, 3)), r.charAt(7), r.numberAt(8, 3), 10;
   const auto item = [&](std::size_t pos) { c.item(r.numberAt(pos, 3)); return std::size_t{3}; };
+  const auto taken = [&](std::size_t pos) { c.readItem(r.numberAt(pos, 3)); return std::size_t{3}; };
   const auto itemPieces = [&](std::size_t pos) { item(pos), r.digitAt(pos + 3); return std::size_t{4}; };
   const auto itemPrice = [&](std::size_t pos) { item(pos), r.numberAt(pos + 3, 3); return std::size_t{6}; };
   switch (r.charAt(4)) {
     case 'P': return item(5), r.charAt(8), r.numberAt(9, 3), c.chapter(r.numberAt(12, 3)), 14;
     case 'E': return c.oneOf(r, 5, "C", "C"), item(6), 8;
-    case 'X': return item(5), item(8), c.oneOf(r, 11, "S", "S"), 11;
+    case 'X': return taken(5), item(8), c.oneOf(r, 11, "S", "S"), 11;
     case 'M': return 4;
     case 'H': {
-      item(5);
+      taken(5);
       const std::string_view rel = r.sliceAt(8, 2);
       if (rel != "==" && rel != "!=" && rel != ">>" && rel != "<<" && rel != ">=" && rel != "<=") {
         c.warning("has \"" + std::string(rel) + "\" at position 8, which is no relation of this command");
@@ -93,9 +95,9 @@ std::size_t itemChange(const CodeReader& r, CodeCheck& c) {
     }
     case 'O': return entryList(r, 5, itemPieces);
     case 'V': return r.digitAt(5), entryList(r, 6, itemPieces);
-    case 'B': return entryList(r, 5, itemPrice);
-    case 'F':
-    case 'L': return r.numberAt(5, 2), entryList(r, 7, item);
+    case 'B': return c.readBuying(), entryList(r, 5, itemPrice);
+    case 'F': return r.numberAt(5, 2), entryList(r, 7, item);
+    case 'L': return r.numberAt(5, 2), entryList(r, 7, taken);
     case 'K': {
       std::size_t end = 4 + criterion(r, 5, c);
       if (r.charAt(end + 1) != '#') end += 1 + criterion(r, end + 2, c);
@@ -104,7 +106,7 @@ std::size_t itemChange(const CodeReader& r, CodeCheck& c) {
     case 'T': {
       const int wanted = r.digitAt(5), given = r.digitAt(6);
       r.digitAt(7);
-      for (int i = 0; i < wanted + given; ++i) item(8 + 3 * i);
+      for (int i = 0; i < wanted + given; ++i) i < wanted ? taken(8 + 3 * i) : item(8 + 3 * i);
       return 7 + 3 * (wanted + given);
     }
     default: return c.warning("has no item command letter at position 4"), wholeChange(r);
@@ -116,10 +118,10 @@ std::size_t infoChange(const CodeReader& r, CodeCheck& c) {
   switch (r.charAt(3)) {
     case 'N': return sign(4), c.info(r.numberAt(5, 3)), 7;
     case 'P': return c.chapter(r.numberAt(4, 3)), sign(7), c.info(r.numberAt(8, 3)), 10;
-    case 'E': return c.info(r.numberAt(4, 3)), sign(7), c.oneOf(r, 8, "HU", "H (end) or U (skip)"), 8;
+    case 'E': return c.readInfo(r.numberAt(4, 3)), sign(7), c.oneOf(r, 8, "HU", "H (end) or U (skip)"), 8;
     case 'I': return c.operatorAt(r, 4), r.numberAt(5, 2), c.info(r.numberAt(7, 3)), 9;
     case 'T':
-      return r.charAt(4), c.item(r.numberAt(5, 3)), c.info(r.numberAt(8, 3)), sign(11), sign(12), 12;
+      return r.charAt(4), c.readItem(r.numberAt(5, 3)), c.info(r.numberAt(8, 3)), sign(11), sign(12), 12;
     default: return c.warning("has no information command letter at position 3"), wholeChange(r);
   }
 }

@@ -66,6 +66,29 @@ void CodeCheck::magicSkill(int number) {
   if (!index_.magicSkills.contains(number)) missing("spell or skill", number);
 }
 
+void CodeCheck::readItem(int number) {
+  item(number);
+  if (index_.reads) index_.reads->items.insert(number);
+}
+void CodeCheck::readInfo(int number) {
+  info(number);
+  if (index_.reads) index_.reads->infos.insert(number);
+}
+void CodeCheck::readMagicSkill(int number) {
+  magicSkill(number);
+  if (index_.reads) index_.reads->magicSkills.insert(number);
+}
+void CodeCheck::readItemKind(char kind) {
+  if (index_.reads) index_.reads->itemKinds.insert(kind);
+}
+void CodeCheck::readSpellCount() {
+  if (index_.reads) index_.reads->spellCount = true;
+}
+
+void CodeCheck::readBuying() {
+  if (index_.reads) index_.reads->buying = true;
+}
+
 void CodeCheck::oneOf(const CodeReader& r, std::size_t pos, std::string_view allowed, const char* what) {
   const char c = r.charAt(pos);
   if (allowed.find(c) == std::string_view::npos) {

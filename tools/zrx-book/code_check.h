@@ -11,10 +11,20 @@
 
 namespace zrx::book {
 
+// What the codes of a book read (conditions, conditional changes, what a player must hand
+// over): the records through which holding something can matter.
+struct RecordReads {
+  std::set<int> items, infos, magicSkills;
+  std::set<char> itemKinds;  // items handed over by kind: E unique, M magic, N any
+  bool spellCount = false;   // a condition counts the spells known
+  bool buying = false;       // something is for sale: valuables can be sold to pay
+};
+
 // The record numbers a book defines (its package's records, as the game loads them).
 struct BookIndex {
   std::set<int> chapters, items, infos, opponents, baseValues, magicSkills;
   std::set<int> hiddenInfos;  // InfoFlag 1
+  RecordReads* reads = nullptr;  // when set, the checks note what the codes read
 };
 
 BookIndex IndexBook(const SourceBook& book);
@@ -36,6 +46,13 @@ class CodeCheck {
   void opponent(int number);
   void baseValue(int number);
   void magicSkill(int number);
+  // The same checks for a record the code reads (tests, compares, takes away).
+  void readItem(int number);
+  void readInfo(int number);
+  void readMagicSkill(int number);
+  void readItemKind(char kind);
+  void readSpellCount();
+  void readBuying();
 
   // A character outside `allowed` does nothing in the engine: a warning.
   void oneOf(const CodeReader& r, std::size_t pos, std::string_view allowed, const char* what);
@@ -69,5 +86,7 @@ void CheckItemUseCode(const std::string& code, CodeCheck& check);
 void CheckInfoCode(const std::string& code, CodeCheck& check);
 // The chapter points that a chapter text names as "(n)" against its continuations.
 void CheckTextMentions(const SourceBook& book, const SourceChapter& chapter, Diagnostics& diags);
+// A line of a chapter text that breaks inside a sentence.
+void CheckTextLineBreaks(const SourceBook& book, const SourceChapter& chapter, Diagnostics& diags);
 
 }  // namespace zrx::book

@@ -47,7 +47,7 @@ void characteristicItem(const CodeReader& r, CodeCheck& check) {
   r.charAt(9);
   r.digitAt(10);
   check.oneOf(r, 11, "+-", "a sign");
-  check.info(r.numberAt(12, 3));
+  check.readInfo(r.numberAt(12, 3));
   extra(r, 14, check);
 }
 
@@ -77,7 +77,7 @@ void parityOrContest(const CodeReader& r, CodeCheck& check) {
 // Three-digit item numbers from `from` to the end; a cut-off last one is too short.
 void itemList(const CodeReader& r, std::size_t from, CodeCheck& check) {
   r.requireLength(from + 2);
-  for (std::size_t pos = from; pos <= r.size(); pos += 3) check.item(r.numberAt(pos, 3));
+  for (std::size_t pos = from; pos <= r.size(); pos += 3) check.readItem(r.numberAt(pos, 3));
 }
 
 void conditionItem(const CodeReader& r, CodeCheck& check) {
@@ -103,27 +103,27 @@ void conditionItem(const CodeReader& r, CodeCheck& check) {
       return extra(r, 6, check);
     case 'I':
       r.charAt(2);
-      check.info(r.numberAt(3, 3));
+      check.readInfo(r.numberAt(3, 3));
       return extra(r, 5, check);
     case 'K': {
       const int count = r.digitAt(2);
       if (count != 2 && count != 3) check.warning("lists " + std::to_string(count) + " items (K2 or K3 work)");
-      for (int i = 0; i < count; ++i) check.item(r.numberAt(3 + 3 * i, 3));
+      for (int i = 0; i < count; ++i) check.readItem(r.numberAt(3 + 3 * i, 3));
       return extra(r, 2 + 3 * count, check);
     }
     case 'Y':
       r.digitAt(2);
       return itemList(r, 3, check);
     case 'T':
-      check.item(r.numberAt(2, 3));
+      check.readItem(r.numberAt(2, 3));
       check.relation(r, 5);
       r.numberAt(7, 3);
       return extra(r, 9, check);
     case 'P':
       check.oneOf(r, 2, "12", "1 or 2");
-      if (r.charAt(2) == '1') return check.relation(r, 3), r.numberAt(5, 2), extra(r, 6, check);
+      if (r.charAt(2) == '1') return check.readSpellCount(), check.relation(r, 3), r.numberAt(5, 2), extra(r, 6, check);
       r.charAt(3);
-      check.magicSkill(r.numberAt(4, 3));
+      check.readMagicSkill(r.numberAt(4, 3));
       return extra(r, 6, check);
     case 'V':
       return characteristicItem(r, check);

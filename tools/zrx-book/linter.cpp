@@ -121,6 +121,7 @@ struct BookLint {
     CheckBattleCode(c.rec.BattleCode, battle);
     CheckSpecialChanges(c.rec, c.lines, index, diags, file);
     CheckTextMentions(book, c, diags);
+    CheckTextLineBreaks(book, c, diags);
   }
 
   void graph() {

@@ -43,7 +43,9 @@ int main(int argc, char** argv) try {
       ->check(CLI::Range(0, 2));
   playtest->add_option("--json", play.json, "also write the report as JSON into FILE");
   playtest->add_option("--dot", play.dot, "also write the chapter graph coloured by visits (Graphviz) into FILE");
-  playtest->add_flag("--expect-win", play.expectWin, "fail when a difficulty is never won");
+  playtest->add_flag("--expect-win", play.expectWin, "fail when a difficulty is never won or a doom region is found");
+  playtest->add_flag("--strict", play.strict, "fail on warnings too (repeating rewards, records never used)");
+  playtest->add_option("--jobs", play.jobs, "runs played side by side on this many cores")->check(CLI::Range(1, 64));
 
   CLI11_PARSE(app, argc, argv);
   if (*playtest) return zrx::book::RunPlaytest(play, std::cout, std::cerr);

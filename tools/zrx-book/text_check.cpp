@@ -3,6 +3,7 @@
 // continuation that the text never names is a way the reader cannot know of, unless
 // its chapter point is marked hidden on purpose.
 #include <set>
+#include <string_view>
 
 #include "code_check.h"
 #include "linter.h"
@@ -24,7 +25,35 @@ std::set<int> mentions(const std::vector<std::string>& text) {
   return out;
 }
 
+// Whether a line ends where a sentence may: after ".", "!", "?", ":" or "…", closing
+// quotes and brackets aside.
+bool endsSentence(std::string_view line) {
+  while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+  for (bool stripped = true; stripped;) {
+    stripped = false;
+    for (const std::string_view closing : {"\"", "'", ")", "»", "”", "’"}) {
+      if (line.ends_with(closing)) {
+        line.remove_suffix(closing.size());
+        stripped = true;
+      }
+    }
+  }
+  if (line.ends_with("…")) return true;
+  return !line.empty() && std::string_view(".!?:").find(line.back()) != std::string_view::npos;
+}
+
 }  // namespace
+
+void CheckTextLineBreaks(const SourceBook& book, const SourceChapter& chapter, Diagnostics& diags) {
+  // The game keeps every line break of the source: a paragraph belongs on one line.
+  for (std::size_t i = 0; i + 1 < chapter.text.size(); ++i) {
+    if (chapter.text[i].empty() || chapter.text[i + 1].empty() || endsSentence(chapter.text[i])) continue;
+    diags.warning(book.fileName(), chapter.lines.of("Text") + 1 + static_cast<int>(i),
+                  "the text of chapter point " + std::to_string(chapter.rec.Number) +
+                      " breaks a line inside a sentence, which the game shows as it stands (write each paragraph "
+                      "on one line)");
+  }
+}
 
 void CheckTextMentions(const SourceBook& book, const SourceChapter& chapter, Diagnostics& diags) {
   // A chapter point still without its text is not judged by it.

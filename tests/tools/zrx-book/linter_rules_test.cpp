@@ -106,6 +106,9 @@ TEST(LinterRules, EachFaultIsReportedWithItsLine) {
        Severity::Warning, 18, "the text of chapter point 1 names \"(3)\", which is none of its continuations"},
       {"continuation the text never names", "  - {Number: 1, Next: [2], Text: \"Továbbmész.\"}\n", Severity::Warning,
        18, "chapter point 1 offers 2 but its text never names \"(2)\""},
+      {"a line that breaks inside a sentence",
+       "  - Number: 1\n    Next: [2]\n    Text: |\n      Az ösvény a láp felé\n      kanyarodik (2).\n", Severity::Warning,
+       21, "the text of chapter point 1 breaks a line inside a sentence"},
   };
   for (const Case& c : cases) {
     const Diagnostics diags = lint(c.chapters + end);
@@ -168,6 +171,9 @@ TEST(LinterRules, TextAndContinuationsAgree) {
        "  - {Number: 1, Next: [3, 2], Conditions: \"X3\", Text: \"Írd be a számot!\"}\n"
        "  - {Number: 3, Next: [2]}\n"},
       {"brackets that hold more than a number", "  - {Number: 1, Next: [2], Text: \"Előre (2) (2 pont) ()\"}\n"},
+      {"lines that end where sentences end",
+       "  - Number: 1\n    Next: [2]\n    Text: |\n      – Menj! – mondja. „Siess…”\n      Elindulsz (2).\n\n"
+       "      Mögötted a kapu (ki tudja, meddig)\n\n      zárva marad: ennyi.\n"},
   };
   for (const Agreeing& c : cases) {
     const Diagnostics diags = lint(c.chapters + std::string(kEnd));

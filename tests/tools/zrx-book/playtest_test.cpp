@@ -10,6 +10,7 @@
 #include "cached_book_loader.h"
 #include "lifecycle.h"
 #include "package_fixture.h"
+#include "played.h"
 #include "playtest_command.h"
 #include "save_index.h"
 #include "session.h"
@@ -29,19 +30,8 @@ TChapterRec chapter(int number, const std::string& next, const std::string& cond
   return {.Number = number, .BattleCode = battle, .NextChapters = next, .Conditions = conditions};
 }
 
-struct Played {
-  int status = 0;
-  std::string report, errors;
-};
-
 Played playtest(const PackageContent& content, int runs = 120, bool expectWin = false) {
-  PlaytestOptions options{.packageFile = "proba.yaml", .runs = runs, .seed = 11, .expectWin = expectWin};
-  std::ostringstream out, err;
-  Played played;
-  played.status = RunPlaytestOn(content, options, out, err);
-  played.report = out.str();
-  played.errors = err.str();
-  return played;
+  return Play(content, {.packageFile = "proba.yaml", .runs = runs, .seed = 11, .expectWin = expectWin});
 }
 
 TEST(Playtest, NamesTheChapterPointNoStateReaches) {

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "doom_regions.h"
 #include "playtest_stats.h"
 #include "records.h"
+#include "unused_records.h"
 
 namespace zrx::playtest {
 
@@ -18,6 +20,8 @@ struct ReportContext {
   std::vector<TChapterRec> chapters;
   int runs = 0;
   std::uint32_t seed = 0;
+  std::vector<DoomRegion> doomRegions;
+  std::vector<UnusedRecord> unused;
 };
 
 // The one-line shell command that replays a run in zrx-text: builds the package into a

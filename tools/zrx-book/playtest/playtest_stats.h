@@ -44,9 +44,17 @@ struct Finding {
   std::vector<std::string> script;
 };
 
+// How the runs that entered a chapter point ended, with the first of them.
+struct ChapterFate {
+  int runs = 0, won = 0, died = 0;
+  Finding first;
+};
+
 class PlaytestStats {
  public:
   void add(const RunResult& run);
+  // Adds the tallies of runs played after those of this object, as if added one by one.
+  void merge(const PlaytestStats& later);
 
   const std::array<DifficultyTally, 3>& difficulties() const { return difficulties_; }
   const std::map<int, long long>& visits() const { return visits_; }
@@ -57,9 +65,18 @@ class PlaytestStats {
   const std::vector<Finding>& findings() const { return findings_; }
   // Whether a run ended in a stall, a loop, a malformed code or an error-log code.
   bool anyProblem() const { return !findings_.empty(); }
+  // Loops that runs went round with no way out offered until they died ("problem" lists them).
+  const std::vector<Finding>& doomLoops() const { return doomLoops_; }
+  // Chapter points entered again whose changes raised something again, with the first such run.
+  const std::map<int, Finding>& repeatedRewards() const { return repeatedRewards_; }
+  const std::map<int, ChapterFate>& fates() const { return fates_; }
+  const std::set<int>& heldItems() const { return heldItems_; }
+  const std::set<int>& heldInfos() const { return heldInfos_; }
+  const std::set<int>& heldMagic() const { return heldMagic_; }
 
  private:
   void addFinding(const RunResult& run);
+  void addWatched(const RunResult& run);
 
   std::array<DifficultyTally, 3> difficulties_{};
   std::map<int, long long> visits_;
@@ -68,6 +85,10 @@ class PlaytestStats {
   std::map<std::string, int> deathCauses_;
   std::map<std::pair<int, int>, BattleTally> battles_;
   std::vector<Finding> findings_;
+  std::vector<Finding> doomLoops_;
+  std::map<int, Finding> repeatedRewards_;
+  std::map<int, ChapterFate> fates_;
+  std::set<int> heldItems_, heldInfos_, heldMagic_;
 };
 
 }  // namespace zrx::playtest

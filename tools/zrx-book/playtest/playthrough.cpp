@@ -1,6 +1,7 @@
 #include "playthrough.h"
 
 #include "battle_odds.h"
+#include "characteristics.h"
 #include "install_engine.h"
 #include "lifecycle.h"
 #include "offers.h"
@@ -41,6 +42,26 @@ Progress progressOf(const Game& game, const RandomPlayer& player) {
           s.tests, s.conditions, s.changes, s.offers, s.battle, s.values, player.offerMarks()};
 }
 
+// Whether a characteristic of the book that kills at its limit stands there: the game then
+// offers only its end, which the player takes as the way a life ends.
+bool atFatalLimit(Game& game) {
+  const MainValues& v = game.state.values;
+  const Characteristics characteristics(game);
+  std::vector<int> numbers = {1, 2, 3};
+  for (int slot = 1; slot <= game.state.CurrentBook.SpecialValueCount; ++slot) {
+    numbers.push_back(characteristics.specialSlotNumber(slot));
+  }
+  for (const int number : numbers) {
+    const TBaseValueRec& rec = game.stores.baseValues.Find(number);
+    if (rec.Number == kAbsentRecord || rec.LimitFatal != 1) continue;
+    const int current = number == 1 ? v.Skill : number == 2 ? v.Stamina : number == 3 ? v.Luck : rec.Current;
+    const int start = number == 1 ? v.SkillStart : number == 2 ? v.StaminaStart : number == 3 ? v.LuckStart : rec.Start;
+    const int minimum = number == 1 ? v.SkillMin : number == 2 ? v.StaminaMin : number == 3 ? v.LuckMin : rec.Minimum;
+    if (rec.CountsUp == 1 ? current >= start : current <= minimum) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader& loader, const NewGameChoice& choice,
@@ -71,13 +92,17 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   }
   player_.reset(std::bernoulli_distribution(kSavingRuns)(choices_));
   tracking_ = false;
+  limitReached_ = false;
   visited_ = 0;
   chapter_ = -1;
   NewGameChoice choice = choice_;
   choice.difficulty = difficulty;
   ui_.reset(choice);
+  watch_.reset();
+  watch_.beforeAction(game_, result);
   game_.Perform([this] { Lifecycle(game_).KlikkKezdes(); });
   noteEntries(result);
+  watch_.afterAction(game_, "", result);
 
   Progress last = progressOf(game_, player_);
   int idle = 0;
@@ -97,9 +122,12 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
     }
     const bool inBattle = BattleAtHand(game_);
     const std::string opponent = game_.state.battle.CurrentOpponent.Name;
+    watch_.beforeAction(game_, result);
     const bool tried = player_.play(actions);
     noteEntries(result);
+    watch_.afterAction(game_, script_.back(), result);
     followBattle(result);
+    if (game_.state.GameLoaded) limitReached_ = atFatalLimit(game_);
     if (finished(result, inBattle, opponent)) break;
     const Progress now = progressOf(game_, player_);
     // Only an action meant to move the game on counts: using a possession may rightly change nothing.
@@ -113,6 +141,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
     }
   }
   result.endChapter = result.path.empty() ? -1 : result.path.back();
+  watch_.finish(result);
   result.script = script_;
   // A run that stopped in the middle ends the way the player ends a game, pages reset.
   ui_.answerYes();
@@ -141,7 +170,8 @@ bool Playthrough::finished(RunResult& result, bool inBattleBefore, const std::st
     return true;
   }
   if (!game_.state.GameLoaded) {
-    result.end = RunEnd::End;
+    result.end = limitReached_ ? RunEnd::Death : RunEnd::End;
+    if (limitReached_) result.deathCause = "jellemző határa";
     return true;
   }
   return false;

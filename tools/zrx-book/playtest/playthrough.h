@@ -13,6 +13,7 @@
 #include "random_player.h"
 #include "run_result.h"
 #include "run_sources.h"
+#include "run_watch.h"
 
 namespace zrx::playtest {
 
@@ -35,6 +36,8 @@ class Playthrough {
               const std::string& settingsLine, const PlaythroughLimits& limits);
   // Plays one run with `seed` into `result` (cleared first).
   void run(std::uint32_t seed, int difficulty, RunResult& result);
+  // Starts counting simulated odds afresh, as a new play-tester would.
+  void forgetSimulations() { simulated_.clear(); }
 
  private:
   bool finished(RunResult& result, bool inBattleBefore, const std::string& opponentBefore);
@@ -52,10 +55,12 @@ class Playthrough {
   PlaytestUi ui_;
   Game game_;
   RandomPlayer player_;
+  RunWatch watch_;
   std::map<std::pair<int, int>, int> simulated_;  // simulated predictions per (chapter, opponent)
   std::size_t visited_ = 0;  // length of the visited path after the last action
   int chapter_ = -1;         // the chapter point after the last action
   bool tracking_ = false;  // a battle of this run is being followed
+  bool limitReached_ = false;  // a characteristic that kills at its limit stood there after the last action
 };
 
 }  // namespace zrx::playtest

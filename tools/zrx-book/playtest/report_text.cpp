@@ -98,13 +98,46 @@ void writeBattles(const PlaytestStats& stats, std::ostream& out) {
   }
 }
 
+void writeFirstMet(const Finding& f, const ReportContext& context, std::ostream& out) {
+  out << "    first met: seed " << f.seed << ", " << DifficultyName(f.difficulty) << ", path:";
+  for (const int chapter : f.path) out << ' ' << chapter;
+  out << "\n    replay: " << ReplayCommand(context, f) << '\n';
+}
+
 void writeFindings(const PlaytestStats& stats, const ReportContext& context, std::ostream& out) {
   out << "Problems: " << stats.findings().size() << '\n';
   for (const Finding& f : stats.findings()) {
     out << "  " << RunEndName(f.kind) << " at chapter point " << f.chapter << " (" << f.count << " runs): " << f.problem
-        << "\n    first met: seed " << f.seed << ", " << DifficultyName(f.difficulty) << ", path:";
-    for (const int chapter : f.path) out << ' ' << chapter;
-    out << "\n    replay: " << ReplayCommand(context, f) << '\n';
+        << '\n';
+    writeFirstMet(f, context, out);
+  }
+}
+
+void writeDoom(const PlaytestStats& stats, const ReportContext& context, std::ostream& out) {
+  out << "Doom regions: " << stats.doomLoops().size() + context.doomRegions.size() << '\n';
+  for (const Finding& loop : stats.doomLoops()) {
+    out << "  loop " << loop.problem << ": left only by dying, " << loop.count
+        << " runs went round it with no way out offered\n";
+    writeFirstMet(loop, context, out);
+  }
+  for (const DoomRegion& region : context.doomRegions) {
+    out << "  chapter points";
+    for (const int chapter : region.chapters) out << ' ' << chapter;
+    out << ": not won from, every one of the " << region.runs << " runs that entered died\n";
+    writeFirstMet(region.first, context, out);
+  }
+}
+
+void writeWarnings(const PlaytestStats& stats, const ReportContext& context, std::ostream& out) {
+  out << "Repeating rewards: " << stats.repeatedRewards().size() << '\n';
+  for (const auto& [chapter, reward] : stats.repeatedRewards()) {
+    out << "  warning: chapter point " << chapter << " gives again on every entry (" << reward.count
+        << " runs): " << reward.problem << '\n';
+    writeFirstMet(reward, context, out);
+  }
+  out << "Never used: " << context.unused.size() << '\n';
+  for (const UnusedRecord& u : context.unused) {
+    out << "  warning: " << u.kind << ' ' << u.number << " \"" << u.name << "\" is held but no code reads it\n";
   }
 }
 
@@ -134,6 +167,8 @@ void WriteTextReport(const PlaytestStats& stats, const ReportContext& context, s
   writeDeaths(stats, out);
   writeBattles(stats, out);
   writeFindings(stats, context, out);
+  writeDoom(stats, context, out);
+  writeWarnings(stats, context, out);
 }
 
 }  // namespace zrx::playtest

@@ -2,6 +2,7 @@
 // What one play-through did: how it ended, the chapter points it entered, its battles,
 // and what went wrong. One object is reused for every run, so memory stays flat.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,12 @@ struct BattleRecord {
   bool exact = false;
 };
 
+// A chapter point entered again whose changes raised something again: "Hírnév +3, Gyógyír +1".
+struct RepeatedReward {
+  int chapter = 0;
+  std::string gains;
+};
+
 struct RunResult {
   std::uint32_t seed = 0;
   int difficulty = 0;
@@ -33,8 +40,18 @@ struct RunResult {
   std::vector<BattleRecord> battles;
   std::vector<std::string> script;  // the zrx-text commands after sign-in that replay the run
   int steps = 0;
+  std::vector<RepeatedReward> repeatedRewards;
+  // The chapter points (ascending) of the loop the run died in, going round with no way
+  // out offered at any of them; empty when it did not.
+  std::vector<int> trappedLoop;
+  std::set<int> heldItems, heldInfos, heldMagic;  // what the run held at some chapter point
 
   void clear() {
+    repeatedRewards.clear();
+    trappedLoop.clear();
+    heldItems.clear();
+    heldInfos.clear();
+    heldMagic.clear();
     path.clear();
     battles.clear();
     script.clear();
