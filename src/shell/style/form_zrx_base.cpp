@@ -144,8 +144,9 @@ void TFormZRXBase::showEvent(QShowEvent* event) {
 }
 
 void TFormZRXBase::FormActivate() {
-  if (!isVisible()) return;
-  if (program_.settings().pointerCentring()) QCursor::setPos(mapToGlobal(QPoint(width() / 2, height() / 2)));
+  // With the setting off the pointer stays exactly where the player left it (no nudge).
+  if (!isVisible() || !program_.settings().pointerCentring()) return;
+  QCursor::setPos(mapToGlobal(QPoint(width() / 2, height() / 2)));
   // Once pending events have run, one pixel down: the control under the pointer sees it move.
   QTimer::singleShot(0, this, [] { QCursor::setPos(QCursor::pos() + QPoint(0, 1)); });
 }

@@ -100,7 +100,7 @@ void TZRX_FrameRichEdit::AlapraHozas(int focusId) {
   focusId_ = focusId;
   math_.PixelPerSorKiszamol(lineCount(), height());
   // A text a few pixels taller than the frame still gets its one line to scroll.
-  if (math_.scrollableLines() < 1 && richEditScroll_->verticalScrollBar()->maximum() > 0) {
+  if (math_.scrollableLines() < 1 && richEditScroll_->document()->size().height() > height()) {
     math_.PixelPerSorKiszamol(math_.linesPerPage() + 1, height());
   }
   showCurrentLine();

@@ -121,7 +121,7 @@ class KeyboardPlayTest : public QObject {
     const ModalRecorder modals;
     int rounds = 0;
     while (fight->isEnabled() && rounds < 20) {
-      QCOMPARE(QApplication::focusWidget(), fight);
+      QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(fight));
       QCOMPARE(fight->toolTip(), QString());
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       rig.tick();
