@@ -9,6 +9,7 @@
 // the hooks filled by InstallBattleHooks.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game.h"
 
@@ -92,6 +93,9 @@ class Battle {
   void wonRoundEnd();
   void applyLostRoundItems(int lifeWound);
   void applyWonRoundItems(int lifeDamage);
+  // The result line that names the items in use which changed the round's wound by `total`
+  // (positive: more); `who` is "" for the player or "Ellenfeled " for the opponent.
+  std::string itemChangeLine(const std::vector<std::string>& items, int total, std::string_view who) const;
   // One "CV" or "CN" code: the change of life it makes (negative heals the wound).
   int itemLifeChange(std::string_view code, int remainingWound);
   // One die shown among the single-die pictures, its pips added to the one-die label.

@@ -33,10 +33,14 @@ void Battle::CsataVege(BattleOutcome outcome) {
   }
   b.RoundRollPending = false;
   b.BattleRunning = false;
-  for (Control* field : {&panel.LabelEredmeny2, &panel.Szorny(1, "Ugyesseg"), &panel.Szorny(1, "Eletero"),
-                         &panel.Szorny(1, "Tamadoero"), &panel.LabelJatekosUgyesseg, &panel.LabelJatekosEletero,
-                         &panel.LabelJatekosTamadoero}) {
+  for (Control* field : {&panel.LabelEredmeny2, &panel.LabelEredmeny3, &panel.Szorny(1, "Ugyesseg"),
+                         &panel.Szorny(1, "Eletero"), &panel.Szorny(1, "Tamadoero"), &panel.LabelJatekosUgyesseg,
+                         &panel.LabelJatekosEletero, &panel.LabelJatekosTamadoero}) {
     field->setText("");
+  }
+  // The other opponents of a group leave with the battle: no old values stay on the panel.
+  for (int row = 2; row <= 3; ++row) {
+    for (const char* part : {"Nev", "Ugyesseg", "Dobas", "Tamadoero"}) panel.Szorny(row, part).setText("");
   }
   b.OpponentQueue.clear();
   setFightEnabled(false);

@@ -24,6 +24,7 @@ void Battle::KlikkCsata() {
     for (int k = 1; k <= (n == 1 ? 3 : 2); ++k) s.ImageDE(n, k).setVisible(false);
   }
   s.LabelSZPEredmenyErtek.setText("");
+  s.battle.LabelEredmeny3.setText("");
   b.BattleRunning = true;
   b.OpponentChanged = false;
 

@@ -253,7 +253,8 @@ void Battle::refreshPanel() {
   }
   for (Control* c : {&panel.LabelJatekosUgyesseg, &panel.LabelJatekosEletero, &panel.LabelJatekosTamadoero,
                      &panel.LabelJatekosUgyessegCim, &panel.LabelJatekosEleteroCim,
-                     &panel.LabelJatekosTamadoeroCim, &panel.LabelEredmeny1, &panel.LabelEredmeny2}) {
+                     &panel.LabelJatekosTamadoeroCim, &panel.LabelEredmeny1, &panel.LabelEredmeny2,
+                     &panel.LabelEredmeny3}) {
     c->setVisible(true);
   }
   showPlayerValues();

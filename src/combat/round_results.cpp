@@ -1,6 +1,7 @@
 // The won and the lost round, in their normal form and after a luck test; wound sizes
 // and the wound tallies.
 #include <algorithm>
+#include <cstdlib>
 
 #include "battle.h"
 #include "battle_math.h"
@@ -93,29 +94,53 @@ void Battle::lostRoundNormal() {
 
 void Battle::applyLostRoundItems(int lifeWound) {
   MainValues& v = game_.state.values;
+  std::vector<std::string> changers;
+  int total = 0;
   for (const std::string& number : game_.state.equipment.EquipmentList) {
-    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
+    const std::string& code = item.UseCode;
     if (code.size() < 2 || code[0] != 'C' || code[1] != 'V') continue;
     const int change = itemLifeChange(code, lifeWound);
     if (change == 0) continue;
     v.Stamina -= change;
     SebesulesMeres(change, 1);
+    changers.push_back(item.Name);
+    total += change;
     // Healing shrinks the wound: several items never give back more than it took.
     if (change < 0) lifeWound += change;
   }
+  game_.screen.battle.LabelEredmeny3.setText(itemChangeLine(changers, total, ""));
 }
 
 void Battle::applyWonRoundItems(int lifeDamage) {
   TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
+  std::vector<std::string> changers;
+  int total = 0;
   for (const std::string& number : game_.state.equipment.EquipmentList) {
-    const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
+    const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
+    const std::string& code = item.UseCode;
     if (code.size() < 2 || code[0] != 'C' || code[1] != 'N') continue;
     const int change = itemLifeChange(code, lifeDamage);
     if (change == 0) continue;
     opponent.Stamina -= change;
     SebzesMeres(change, 1);
+    changers.push_back(item.Name);
+    total += change;
     if (change < 0) lifeDamage += change;
   }
+  game_.screen.battle.LabelEredmeny3.setText(itemChangeLine(changers, total, "Ellenfeled "));
+}
+
+std::string Battle::itemChangeLine(const std::vector<std::string>& items, int total, std::string_view who) const {
+  if (items.empty() || total == 0) return "";
+  std::string names;
+  for (const std::string& name : items) names += (names.empty() ? "" : ", ") + name;
+  const std::string points = std::to_string(std::abs(total)) + " " + lifeName();
+  const bool player = who.empty();
+  if (total < 0) {
+    return names + ": " + std::string(who) + points + " ponttal kevesebbet " + (player ? "veszítesz!" : "veszít!");
+  }
+  return names + ": " + std::string(who) + "további " + points + " pontot " + (player ? "veszítesz!" : "veszít!");
 }
 
 int Battle::itemLifeChange(std::string_view code, int remainingWound) {

@@ -83,7 +83,6 @@ fs::path DecideProgramFolder(const ProgramFolderInputs& inputs) {
   const ProgramFolderPlan plan = PlanProgramFolder(inputs);
   return LayOutProgramFolder(plan) ? plan.folder : fs::path();
 }
-}
 
 fs::path UserDataHome() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && fs::path(xdg).is_absolute()) return xdg;

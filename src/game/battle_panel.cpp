@@ -29,6 +29,7 @@ BattlePanel::BattlePanel(ControlTable& controls)
       LabelJatekosTamadoeroCim(added(controls, "LabelJatekosTamadoeroCim")),
       LabelEredmeny1(added(controls, "LabelEredmeny1")),
       LabelEredmeny2(added(controls, "LabelEredmeny2")),
+      LabelEredmeny3(added(controls, "LabelEredmeny3")),
       controls_(controls) {
   for (const char* part : kRowOneParts) added(controls, std::string("LabelSzorny") + part + "1");
   for (int row = 2; row <= 3; ++row) {

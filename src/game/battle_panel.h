@@ -38,6 +38,7 @@ class BattlePanel {
   Control& LabelJatekosTamadoeroCim;
   Control& LabelEredmeny1;  // first result line
   Control& LabelEredmeny2;  // second result line
+  Control& LabelEredmeny3;  // what the items in use changed in the round's wound (empty: nothing)
 
  private:
   ControlTable& controls_;

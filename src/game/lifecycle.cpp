@@ -39,7 +39,7 @@ void Lifecycle::KlikkKezdes() {
     return;
   }
   game_.state.QuestionAnswer =
-      game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?");
+      game_.ui().confirmDiscard("Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   // The equipment page is reset by Befejez, and again by the new game's start.
@@ -52,7 +52,7 @@ void Lifecycle::KlikkKezdes() {
 
 void Lifecycle::KlikkBefejezes() {
   if (!game_.state.GameLoaded) return;
-  game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes("Biztos, hogy befejezed a játékot?", "");
+  game_.state.QuestionAnswer = game_.ui().confirmDiscard("Biztos, hogy befejezed a játékot?", "");
   if (!game_.state.QuestionAnswer) return;
   CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
   // Befejez resets the equipment page and closes any offer on it.

@@ -25,6 +25,11 @@ class UiPort {
 
   // Yes/no question under the head "Kérdés"; true for " Igen ".
   virtual bool QuestionFormKerdes(const std::string& line1, const std::string& line2) = 0;
+  // The same question where " Igen " throws the running game away: a front end gives the
+  // focus to " Nem ", so that a stray Enter keeps the game.
+  virtual bool confirmDiscard(const std::string& line1, const std::string& line2) {
+    return QuestionFormKerdes(line1, line2);
+  }
   // Notice under the head "Információ" with one " OK " button.
   virtual void QuestionFormInfo(const std::string& line1, const std::string& line2) = 0;
   // The fading comment strip (not modal).

@@ -50,6 +50,10 @@ void Offers::FelszTargyElokeszites(int layout) {
       for (int row = 1; row <= kQuantityRows; ++row) TargyValasztoKitolt("", "", row);
       disableCommand(s.LabelTargyFelvetel);
       disableCommand(s.LabelTargyKivalasztas);
+      // A closed offer leaves no empty frame or headers behind (a shop's prices included).
+      s.GroupBox1.setVisible(false);
+      s.LabelAr(0).setVisible(false);
+      s.FT_LabelFejlec1.setVisible(false);
       return;
     case 1:
     case 2:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "hungarian_article.h"
 #include "possession_texts.h"
 #include "win1250.h"
 
@@ -53,7 +54,8 @@ void OwnNotes::KlikkSajatInfoBeiras() {
   }
   const int slot = chosenSlot();
   game_.state.knowledge.OwnNotes[static_cast<std::size_t>(slot)] = note;
-  game_.ui().QuestionFormInfo("Eltároltad a " + std::to_string(slot) + ". Saját", "Információdat!");
+  game_.ui().QuestionFormInfo("Eltároltad " + ArticleBefore(slot) + " " + std::to_string(slot) + ". Saját",
+                              "Információdat!");
   game_.screen.Memo_SI.clearItems();
   game_.screen.SpinEditINFO.setValue(1);
   game_.screen.LabelSajatInfoBeir.setEnabled(false);

@@ -110,6 +110,26 @@ TEST_F(BattleEnd, FlightFromFourAsksThePlainQuestion) {
   EXPECT_EQ(9, v().Luck);
 }
 
+TEST_F(BattleEnd, FlightLeavesNoOpponentValuesOnThePanel) {
+  setPlayer(10, 4, 9);
+  fight(fleeable());
+  // What the rows of a group's other opponents showed during the battle.
+  BattlePanel& panel = game.screen.battle;
+  for (int row = 2; row <= 3; ++row) {
+    for (const char* part : {"Nev", "Ugyesseg", "Dobas", "Tamadoero"}) panel.Szorny(row, part).setText("7");
+  }
+  ui.answer(true);
+  ui.answer(false);
+  battle().KlikkElmenekules();
+  ASSERT_TRUE(b().LastBattleFled);
+  for (int row = 2; row <= 3; ++row) {
+    for (const char* part : {"Nev", "Ugyesseg", "Dobas", "Tamadoero"}) {
+      EXPECT_EQ("", panel.Szorny(row, part).text()) << part << row;
+    }
+  }
+  EXPECT_EQ("", panel.Szorny(1, "Eletero").text());
+}
+
 TEST_F(BattleEnd, FlightWithoutLuckToSpareAsksNoLuckQuestion) {
   setPlayer(10, 10, 1);
   fight(fleeable());

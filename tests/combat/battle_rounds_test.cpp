@@ -159,15 +159,17 @@ TEST_F(BattleRound, EquipmentChangesTheLifeWounds) {
     int stamina, opponentStamina;
     const char* playerTally;
     const char* opponentTally;
+    const char* note;  // the result line that tells what the item changed
   };
   const Case cases[] = {
-      {"CVN+3", kLost, 20, 30, "0002", ""},             // the wound of 2 shrinks at most to nothing
-      {"CVN+1", kLost, 19, 30, "0102", ""},
-      {"CVN-2", kLost, 16, 30, "0402", ""},
-      {"CVD-236", {6, 6, 1, 1, 4}, 16, 30, "0402", ""},
-      {"CVD-236", {6, 6, 1, 1, 1}, 18, 30, "0202", ""},
-      {"CNN-1", kWon, 20, 27, "", "0302"},
-      {"CND+116", {1, 1, 6, 6, 3}, 20, 29, "", "0102"},
+      // the wound of 2 shrinks at most to nothing
+      {"CVN+3", kLost, 20, 30, "0002", "", "Tárgy 9: 2 Életerő ponttal kevesebbet veszítesz!"},
+      {"CVN+1", kLost, 19, 30, "0102", "", "Tárgy 9: 1 Életerő ponttal kevesebbet veszítesz!"},
+      {"CVN-2", kLost, 16, 30, "0402", "", "Tárgy 9: további 2 Életerő pontot veszítesz!"},
+      {"CVD-236", {6, 6, 1, 1, 4}, 16, 30, "0402", "", "Tárgy 9: további 2 Életerő pontot veszítesz!"},
+      {"CVD-236", {6, 6, 1, 1, 1}, 18, 30, "0202", "", ""},
+      {"CNN-1", kWon, 20, 27, "", "0302", "Tárgy 9: Ellenfeled további 1 Életerő pontot veszít!"},
+      {"CND+116", {1, 1, 6, 6, 3}, 20, 29, "", "0102", "Tárgy 9: Ellenfeled 1 Életerő ponttal kevesebbet veszít!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
@@ -183,6 +185,7 @@ TEST_F(BattleRound, EquipmentChangesTheLifeWounds) {
     EXPECT_EQ(c.opponentStamina, b().CurrentOpponent.Stamina);
     EXPECT_EQ(c.playerTally, b().PlayerLifeWounds);
     EXPECT_EQ(c.opponentTally, b().OpponentLifeDamage);
+    EXPECT_EQ(c.note, game.screen.battle.LabelEredmeny3.text());
   }
 }
 

@@ -102,6 +102,10 @@ TEST_F(OffersTest, LayoutsArrangeThePage) {
   EXPECT_FALSE(s.LabelTargyFelvetel.enabled());
   EXPECT_EQ(Colour::Navy, s.LabelTargyKivalasztas.colour());
   EXPECT_EQ(3, s.FT_Elrendezes.value()) << "the plain offer page keeps the shortened list";
+  // No empty frame or header of the closed offer stays on the page.
+  EXPECT_FALSE(s.GroupBox1.visible());
+  EXPECT_FALSE(s.LabelAr(0).visible());
+  EXPECT_FALSE(s.FT_LabelFejlec1.visible());
   offers.FelszTargyAlaphelyzet();
   EXPECT_FALSE(s.GroupBox1.visible());
   EXPECT_FALSE(s.FT_LabelFejlec1.visible());

@@ -1,7 +1,10 @@
 // The window style: dialog placement, the rich text's scroll arithmetic, the fade-in and
 // the focus protocol between the custom controls.
 #include <QAccessible>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -32,7 +35,11 @@ class StyleTest : public QObject {
   void shortTextKeepsTheThumbAtTheTop();
   void pagesAndThumbDrag();
   void arrowRepeatsAfterItsDelay();
+  void wheelPartsOfANotchAddUp_data();
+  void wheelPartsOfANotchAddUp();
   void faderRefusesAClose();
+  void activationMovesThePointer_data();
+  void activationMovesThePointer();
   void focusProtocolLeavesOneControlFocused();
   void colourButtonLightsOverItsDrawing();
   void glyphsAreNamedButtons();
@@ -52,6 +59,8 @@ void StyleTest::placementOverTheMainWindow_data() {
   QTest::newRow("flush with the bottom edge") << QRect(100, 600, 400, 300) << QSize(200, 300) << QPoint(200, 468);
   // Halves round to even: 101 / 2 = 50.5 -> 50 and 51 / 2 = 25.5 -> 26.
   QTest::newRow("halves to even") << QRect(100, 100, 101, 101) << QSize(51, 51) << QPoint(124, 124);
+  // Taller than the screen: the caption row stays on it.
+  QTest::newRow("taller than the screen") << QRect(100, 500, 800, 600) << QSize(400, 900) << QPoint(300, 0);
 }
 
 void StyleTest::placementOverTheMainWindow() {
@@ -64,6 +73,8 @@ void StyleTest::placementOverTheMainWindow() {
 void StyleTest::placementOnTheDesktopCentre() {
   QCOMPARE(PositionOnDesktopCentre(QRect(0, 0, 1024, 768), QSize(536, 416)), QPoint(244, 176));
   QCOMPARE(PositionOnDesktopCentre(QRect(0, 0, 1025, 769), QSize(536, 416)), QPoint(244, 176));  // 244.5 -> 244
+  // 1920 x 1080 at a scale factor of 2, less a 40-pixel panel: the main window keeps its caption.
+  QCOMPARE(PositionOnDesktopCentre(QRect(0, 20, 960, 520), QSize(800, 600)), QPoint(80, 20));
 }
 
 void StyleTest::scrollArithmetic_data() {
@@ -151,6 +162,64 @@ void StyleTest::arrowRepeatsAfterItsDelay() {
   frame.arrowReleased();
   QVERIFY(!frame.scrollTimer()->isActive());
   QCOMPARE(frame.scrollTimer()->interval(), 450);
+}
+
+void StyleTest::wheelPartsOfANotchAddUp_data() {
+  QTest::addColumn<QPoint>("angle");
+  QTest::addColumn<QPoint>("pixels");
+  QTest::addColumn<int>("events");
+  QTest::addColumn<int>("lines");
+  QTest::newRow("a notch") << QPoint(0, -120) << QPoint() << 1 << 1;
+  QTest::newRow("thirds of a notch") << QPoint(0, -40) << QPoint() << 7 << 2;
+  QTest::newRow("touchpad pixels") << QPoint() << QPoint(0, -6) << 9 << 3;
+  QTest::newRow("upwards at the top") << QPoint(0, 40) << QPoint() << 6 << 0;
+}
+
+void StyleTest::wheelPartsOfANotchAddUp() {
+  QFETCH(QPoint, angle);
+  QFETCH(QPoint, pixels);
+  QFETCH(int, events);
+  QFETCH(int, lines);
+  testing::ShellFixture fixture;
+  TZRX_FrameRichEdit frame(nullptr);
+  QString text;
+  for (int i = 0; i < 80; ++i) text += QString("Sor %1\n").arg(i);
+  frame.setPlainText(text);
+  frame.AlapraHozas(1);
+  for (int i = 0; i < events; ++i) {
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), pixels, angle, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(frame.focusGetter(), &wheel);
+  }
+  QCOMPARE(frame.scroll().currentLine(), lines);
+}
+
+void StyleTest::activationMovesThePointer_data() {
+  QTest::addColumn<QString>("settings");
+  QTest::addColumn<bool>("centred");
+  QTest::newRow("centring on") << "1010000100" << true;
+  QTest::newRow("centring off") << "1010000110" << false;
+}
+
+void StyleTest::activationMovesThePointer() {
+  QFETCH(QString, settings);
+  QFETCH(bool, centred);
+  testing::ShellFixture fixture(settings.toStdString());
+  TFormZRXBase window(fixture.program());
+  window.move(100, 100);
+  const QPoint start(40, 30);
+  QCursor::setPos(start);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  // The centre, then one pixel down; or where the pointer was.
+  const QPoint expected =
+      centred ? window.mapToGlobal(QPoint(window.width() / 2, window.height() / 2)) + QPoint(0, 1) : start;
+  QTRY_COMPARE(QCursor::pos(), expected);
+  QTest::qWait(20);
+  QCOMPARE(QCursor::pos(), expected);  // and there it stays
+  window.hide();
+  QCursor::setPos(0, 0);  // out of the way of the windows of the next tests
 }
 
 void StyleTest::faderRefusesAClose() {

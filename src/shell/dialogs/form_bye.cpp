@@ -39,7 +39,10 @@ TFormBye::TFormBye(Program& program, QWidget* parent) : TFormZRXBase(program, pa
   no_ = MakeZrxButton(" Nem ", this);
   no_->setObjectName("ButtonNem");
   no_->setGeometry(kByeSize.width() / 2 + 10, 112, 100, 30);
-  yes_->setDefault(true);
+  // Quitting ends a running game: then the cautious answer holds the focus.
+  QPushButton* focused = program.game().state.GameLoaded ? no_ : yes_;
+  focused->setDefault(true);
+  focused->setFocus();
 
   timer_ = new QTimer(this);
   timer_->setSingleShot(true);

@@ -68,10 +68,12 @@ void TFormQuestion::answerWith(bool yes) {
 
 bool TFormQuestion::canClose() { return TFormZRXBase::canClose() && closedByButton_; }
 
-bool TFormQuestion::ask(Program& program, const QString& line1, const QString& line2) {
+bool TFormQuestion::ask(Program& program, const QString& line1, const QString& line2, Focus focus) {
   TFormQuestion window(program, Kind::Question, line1, line2, program.frontWindow());
   program.services().AblakPozBeallitas(window);
-  window.yes_->setFocus();
+  QPushButton* focused = focus == Focus::Yes ? window.yes_ : window.no_;
+  focused->setDefault(true);
+  focused->setFocus();
   window.exec();
   program.game().state.QuestionAnswer = window.answer();
   return window.answer();

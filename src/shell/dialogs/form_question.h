@@ -16,8 +16,11 @@ class TFormQuestion : public TFormZRXBase {
 
   TFormQuestion(Program& program, Kind kind, const QString& line1, const QString& line2, QWidget* parent);
 
+  // Which answer holds the focus (and Enter) when the window opens.
+  enum class Focus { Yes, No };
+
   // `QuestionFormKerdes` and `QuestionFormInfo`: show the window modally; true for " Igen ".
-  static bool ask(Program& program, const QString& line1, const QString& line2);
+  static bool ask(Program& program, const QString& line1, const QString& line2, Focus focus = Focus::Yes);
   static void inform(Program& program, const QString& line1, const QString& line2);
 
   bool answer() const { return answer_; }

@@ -22,6 +22,10 @@ bool QtUiPort::QuestionFormKerdes(const std::string& line1, const std::string& l
   return TFormQuestion::ask(program_, q(line1), q(line2));
 }
 
+bool QtUiPort::confirmDiscard(const std::string& line1, const std::string& line2) {
+  return TFormQuestion::ask(program_, q(line1), q(line2), TFormQuestion::Focus::No);
+}
+
 void QtUiPort::QuestionFormInfo(const std::string& line1, const std::string& line2) {
   TFormQuestion::inform(program_, q(line1), q(line2));
 }

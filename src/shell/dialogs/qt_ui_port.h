@@ -11,6 +11,7 @@ class QtUiPort : public UiPort {
   explicit QtUiPort(Program& program) : program_(program) {}
 
   bool QuestionFormKerdes(const std::string& line1, const std::string& line2) override;
+  bool confirmDiscard(const std::string& line1, const std::string& line2) override;
   void QuestionFormInfo(const std::string& line1, const std::string& line2) override;
   void CommentFormMegjelenites(const std::string& line1, const std::string& line2,
                                const std::string& line3) override;

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTextEdit>
 
+#include "style/legible_colours.h"
 #include "style/link_label.h"
 #include "game/right_click_help.h"
 
@@ -54,7 +55,7 @@ void RenderLabel(QLabel* label, const Control& control) {
 void RenderLink(LinkLabel* link, const Control& control, const QColor& fallback) {
   if (!control.text().empty()) link->setText(ToQString(SingleAmpersands(control.text())));
   // A command that cannot be used now is greyed.
-  link->setColours(control.enabled() ? ColourOf(control.colour(), fallback) : QColor(128, 128, 128),
+  link->setColours(control.enabled() ? ColourOf(control.colour(), fallback) : DisabledTextColour(),
                    control.enabled() ? QColor(0, 0, 255) : QColor());
   RenderState(link, control);
 }
@@ -99,7 +100,8 @@ void RenderLineEdit(QLineEdit* edit, const Control& control) {
 
 void RenderCheck(QCheckBox* box, const Control& control) {
   const QSignalBlocker blocker(box);
-  box->setText(ToQString(SingleAmpersands(control.text())));
+  // A check box reads "&" as a mnemonic: every "&" to be shown is doubled for it.
+  box->setText(ToQString(SingleAmpersands(control.text())).replace('&', "&&"));
   box->setChecked(control.value() != 0);
   RenderState(box, control);
   // A box without an item is no choice.

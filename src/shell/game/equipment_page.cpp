@@ -14,6 +14,7 @@
 #include "style/link_label.h"
 #include "offers.h"
 #include "game/page_context.h"
+#include "game/own_item_picking.h"
 #include "game/page_widgets.h"
 
 namespace zrx {
@@ -109,6 +110,7 @@ QWidget* BuildEquipmentPage(PageContext& context) {
                       context, "ListBox_FT", [&game] { Equipment(game).KlikkFelszTargyLista(); },
                       [&game] { Equipment(game).DuplaKlikkFelszTargyLista(); }, page),
                   2);
+  held->addWidget(OwnItemPickingLine(page));
   held->addWidget(BoundMemo(context, "MemoFT_Leir", page), 1);
   layout->addLayout(held, 1);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -15,7 +16,9 @@
 #include "game.h"
 #include "game/arrow_button.h"
 #include "game/control_render.h"
+#include "game/focus_keeper.h"
 #include "game/main_menu.h"
+#include "game/own_item_picking.h"
 #include "game/page_context.h"
 #include "game/page_signal_ticker.h"
 #include "game/right_click_help.h"
@@ -23,6 +26,7 @@
 #include "lifecycle.h"
 #include "page_signal.h"
 #include "start/program.h"
+#include "style/legible_colours.h"
 #include "style/link_label.h"
 #include "style/window_services.h"
 #include "welcome/form_welcome.h"
@@ -49,9 +53,15 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
     : TFormZRXBase(program, parent, kMainDesignSize), game_(program.game()), views_(program.game().screen) {
   setObjectName("FormMain");
   setHead("ZRX");
-  // The save button's reason for being off is shown even while another window has the focus.
+  // The reasons of greyed actions are shown even while another window has the focus.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   buildLayout();
+  // A dialog's push buttons press themselves on an Enter that no control took; here Enter
+  // belongs to the focused control alone, never to "KEZDÉS" and its questions.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
   bindWindowControls();
   new Announcer(views_, game_.screen, this);
   // A screen reader hears the right-click help as the control's description.
@@ -174,8 +184,12 @@ int TFormMain::refresh() {
   // A render that opens a modal window may come back here; one pass at a time.
   if (rendering_) return 0;
   rendering_ = true;
+  const QPointer<QWidget> focused = QApplication::focusWidget();
   const int rendered = views_.renderChanged();
   ticker_->sync();
+  KeepFocusOnPage(focused, *pages_);
+  explainWaitingActions();
+  ShowOwnItemPicking(*this, game_);
   rendering_ = false;
   return rendered;
 }
@@ -191,7 +205,10 @@ void TFormMain::applyStoryTextStyle() {
   f.setPointSize(program().settings().storyTextPoints());
   story->setFont(f);
   QPalette palette = story->palette();
-  palette.setColor(QPalette::Text, StoryTextColour(program().settings().storyTextColour()));
+  const QColor text = StoryTextColour(program().settings().storyTextColour());
+  palette.setColor(QPalette::Text, text);
+  // The light colours ("Sárga", "Cián") are read on a dark page.
+  palette.setColor(QPalette::Base, StoryBackground(text));
   story->setPalette(palette);
 }
 

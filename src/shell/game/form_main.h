@@ -4,6 +4,7 @@
 // engine action through the dispatcher (perform), then the controls that changed repaint.
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "control_views.h"
 #include "style/form_zrx_base.h"
@@ -42,9 +43,9 @@ class TFormMain : public TFormZRXBase {
   void runMenu(int code);
   // The help of the control under a right-button press; false when it has none.
   bool GlobalMouseDown(QWidget* pressed);
-  // Hovering the disabled save button during a game tells why saving is not possible;
-  // false when there is nothing to tell.
-  bool explainRefusedSave(const QPoint& where);
+  // Every action that waits (the greyed save button, the next round, flight, taking the
+  // offered items, a continuation waiting for a test) tells why in its tooltip.
+  void explainWaitingActions();
   // `MainFormKurzorBeallitas`: every control's cursor as the settings ask.
   void MainFormKurzorBeallitas();
 
@@ -66,6 +67,10 @@ class TFormMain : public TFormZRXBase {
   void openWindow(int code);
   void onPageChanged(int page);
   void applyStoryTextStyle();
+  // F4 where saving is refused: the reason, as the save button's tooltip gives it.
+  void tellRefusedSave();
+  // A command whose window this version does not have yet.
+  void tellNotYetThere(const std::string& what);
   bool handleKeyRelease(int key);
 
   Game& game_;

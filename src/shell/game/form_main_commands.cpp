@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QToolTip>
+#include <QPushButton>
 
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "game.h"
+#include "game/action_reasons.h"
 #include "game/control_render.h"
 #include "game/form_main.h"
 #include "game/main_menu.h"
@@ -35,14 +36,13 @@ void TFormMain::runMenu(int code) {
     case MenuAction::Load: openWindow(entry->windowCode); break;
     case MenuAction::Save:
       if (running && game_.state.SaveAllowed) openWindow(entry->windowCode);
+      else if (running) tellRefusedSave();
       break;
     case MenuAction::EndGame:
       if (running) perform([this] { Lifecycle(game_).KlikkBefejezes(); });
       break;
     case MenuAction::Import: OpenImportWindow(program()); break;
-    case MenuAction::Editor:
-      // The book editor comes with the book tools; until then the command has nothing to open.
-      break;
+    case MenuAction::Editor: tellNotYetThere("A Történet Szerkesztő"); break;
     case MenuAction::Settings:
       openWindow(entry->windowCode);
       MainFormKurzorBeallitas();
@@ -74,11 +74,23 @@ void TFormMain::openWindow(int code) {
   refresh();
 }
 
-bool TFormMain::explainRefusedSave(const QPoint& where) {
-  if (!game_.state.GameLoaded || game_.state.SaveAllowed) return false;
+void TFormMain::tellRefusedSave() {
   const TChapterRec& chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
-  QToolTip::showText(where, ToQString(SaveRefusalNotice(game_.state, chapter)), this);
-  return true;
+  const std::string notice = SaveRefusalNotice(game_.state, chapter);
+  // "Itt most nem lehet menteni:" on the first line, the reason on the second.
+  const std::size_t colon = notice.find(": ");
+  if (colon == std::string::npos) game_.ui().QuestionFormInfo(notice, "");
+  else game_.ui().QuestionFormInfo(notice.substr(0, colon + 1), notice.substr(colon + 2));
+}
+
+void TFormMain::tellNotYetThere(const std::string& what) {
+  game_.ui().QuestionFormInfo(what + " még nem érhető el", "a program ezen változatában.");
+}
+
+void TFormMain::explainWaitingActions() {
+  for (const char* name : {"BitBtn3", "BitBtn5", "LabelMenekules", "LabelTargyFelvetel", "ListBoxNext"}) {
+    if (auto* control = findChild<QWidget*>(name)) ExplainAction(*control, ToQString(ActionWaitReason(game_, name)));
+  }
 }
 
 bool TFormMain::GlobalMouseDown(QWidget* pressed) {
@@ -120,15 +132,15 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return TFormZRXBase::eventFilter(watched, event);
   }
   switch (event->type()) {
-    case QEvent::ToolTip:
-      if (widget->objectName() == "BitBtn3" && explainRefusedSave(static_cast<QHelpEvent*>(event)->globalPos())) return true;
-      break;
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (menu_->openMenu() >= 0 && !menu_->containsGlobal(mouse->globalPosition().toPoint())) menu_->closeAll();
       if (mouse->button() == Qt::RightButton && GlobalMouseDown(widget)) return true;
       break;
     }
+    case QEvent::ContextMenu:
+      // A right-click shows the program's help strip alone, never Qt's own menu of a text box.
+      return true;
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->isAutoRepeat()) break;
@@ -140,6 +152,13 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       }
       // Escape acts on its release, once; the dialog's own Escape would ask a second time.
       if (key->key() == Qt::Key_Escape) return true;
+      // None of the buttons is a dialog default, so Enter presses the focused one here.
+      auto* button = qobject_cast<QPushButton*>(widget);
+      if (button && button->isEnabled() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        pressedKey_ = 0;
+        button->click();
+        return true;
+      }
       break;
     }
     case QEvent::KeyRelease: {

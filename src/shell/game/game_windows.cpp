@@ -163,8 +163,7 @@ void TFormWIN::paintBands() {
   for (std::size_t i = 0; i < bands_.size(); ++i) {
     QPalette palette = bands_[i]->palette();
     palette.setColor(QPalette::Window, colours[i]);
-    // Navy letters on the light colours, white on the dark ones.
-    palette.setColor(QPalette::WindowText, colours[i].lightness() > 140 ? QColor(0, 0, 128) : QColor(Qt::white));
+    palette.setColor(QPalette::WindowText, VictoryBandText(colours[i]));
     bands_[i]->setPalette(palette);
   }
 }

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "game/control_render.h"
+#include "style/legible_colours.h"
 #include "style/link_label.h"
 #include "game/menu_table.h"
 
@@ -45,7 +47,7 @@ void MenuItemLabel::setHighlighted(bool highlighted) {
 }
 
 void MenuItemLabel::colour() {
-  if (!isEnabled()) setColours(QColor(128, 128, 128));
+  if (!isEnabled()) setColours(DisabledTextColour());
   else setColours(highlighted_ ? QColor(Qt::white) : QColor(0, 0, 128));
 }
 
@@ -103,6 +105,12 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
     itemsOf(menu).push_back({entry.code, label, shortcut});
     connect(label, &LinkLabel::clicked, this, [this, code = entry.code] { choose(code); });
     label->installEventFilter(new HoverFilter(label, [this, row] { MenuSzinezes(row); }));
+  }
+  // Each panel is at least its classic height and never shorter than its items need.
+  for (int menu = 0; menu < kMenuCount; ++menu) {
+    QFrame* panel = panels_[static_cast<std::size_t>(menu)];
+    panel->ensurePolished();  // the items' fonts as they will be drawn
+    panel->setFixedHeight(std::max(kMenuPanelHeights[static_cast<std::size_t>(menu)], panel->layout()->sizeHint().height()));
   }
 }
 

@@ -45,9 +45,10 @@ const MenuEntry* MenuEntryByCode(int code);
 // The item whose shortcut is this Qt key; nullptr for none.
 const MenuEntry* MenuEntryByKey(int key);
 
-// Titles of the three menus and the heights of their drop-down panels.
+// Titles of the three menus and the least heights of their drop-down panels (a panel
+// grows when its items need more).
 inline constexpr int kMenuCount = 3;
 const std::array<std::string, kMenuCount>& MenuTitles();
-inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 92, 105};
+inline constexpr std::array<int, kMenuCount> kMenuPanelHeights = {140, 70, 105};
 
 }  // namespace zrx

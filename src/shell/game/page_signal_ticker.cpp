@@ -77,7 +77,8 @@ void PageSignalTicker::TimerAlarmTimer() {
   if (kind_ < 0) return;  // handed over on the page already open
   tick_ = NextTick(tick_);
   if (tick_ == 1) showHints(kind_);
-  tabs_->setTabColour(SignalPage(kind_), TickColour(tick_));
+  const std::optional<SignalView> view = SignalViewOfKind(kind_);
+  if (view && view->blinksTab) tabs_->setTabColour(view->page, TickColour(tick_));
 }
 
 void PageSignalTicker::showHints(int kind) {

@@ -21,7 +21,7 @@ std::optional<SignalView> SignalViewOfKind(int kind) {
     case kStoryPage:
       return SignalView{kStoryPage, {"", ""}, SignalOpening::StoryChecks};
     case kMagicSkillsPage:
-      return SignalView{kMagicSkillsPage, {"Varázslatok", "Képességek"}, SignalOpening::Nothing};
+      return SignalView{kMagicSkillsPage, {"Varázslatok", "Képességek"}, SignalOpening::Nothing, false};
     default:
       return std::nullopt;
   }

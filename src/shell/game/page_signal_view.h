@@ -16,6 +16,7 @@ struct SignalView {
   int page;                           // tab index 0..6
   std::array<std::string, 2> labels;  // LabelNext1 / LabelNext2; empty for none
   SignalOpening opening;
+  bool blinksTab = true;              // the magic and skills signal names its page but paints no tab
 };
 
 // The view of a PendingKind 0..20; nullopt for a kind that signals nothing.

@@ -1,10 +1,12 @@
 #include "game/page_widgets.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "game/control_render.h"
 #include "style/link_label.h"
@@ -33,11 +35,19 @@ class EnterFilter : public QObject {
   std::function<void()> onEnter_;
 };
 
+// A label is never squeezed below its font's full height: accents on capitals ("Ü", "Ő")
+// reach above the font's ascent in some fonts and would be cut off.
+void keepFullHeight(QLabel* label) {
+  const QFontMetrics metrics(label->font());
+  label->setMinimumHeight(std::max(metrics.height(), metrics.boundingRect("ÁÉÍÓÖŐÚÜŰ").height()) + 2);
+}
+
 }  // namespace
 
 QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(ToQString(name));
+  keepFullHeight(label);
   context.views.bind(name, [label](const Control& c) { RenderLabel(label, c); });
   return label;
 }
@@ -45,6 +55,7 @@ QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* paren
 QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName) {
   auto* label = new QLabel(text, parent);
   if (!objectName.isEmpty()) label->setObjectName(objectName);
+  keepFullHeight(label);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, kNavy);
   label->setPalette(palette);

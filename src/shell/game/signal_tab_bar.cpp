@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "game/page_signal_view.h"
+#include "style/legible_colours.h"
 
 namespace zrx {
 
@@ -53,7 +54,7 @@ void SignalTabBar::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(i == currentIndex());
     painter.setFont(f);
-    painter.setPen(signal.isValid() ? QColor(Qt::white) : (isTabEnabled(i) ? QColor(0, 0, 128) : QColor(128, 128, 128)));
+    painter.setPen(signal.isValid() ? QColor(Qt::white) : (isTabEnabled(i) ? QColor(0, 0, 128) : DisabledTextColour()));
     painter.drawText(r, Qt::AlignCenter, tabText(i));
     if (hasFocus() && i == currentIndex()) {
       painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DotLine));

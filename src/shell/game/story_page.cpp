@@ -2,14 +2,17 @@
 // with the number field, the arrow labels and the two links.
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "game/arrow_button.h"
+#include "game/book_cover.h"
 #include "game/control_render.h"
 #include "start/deployment.h"
 #include "style/link_label.h"
@@ -21,7 +24,7 @@
 namespace zrx {
 namespace {
 
-const Picture* pictureOf(const Game& game, const PictureRef& ref) {
+const Picture* pictureOf(const Game& game, const PictureRef& ref, BookCover& cover) {
   const auto pick = [&ref](const std::vector<Picture>& pictures) -> const Picture* {
     if (ref.index < 0 || ref.index >= static_cast<int>(pictures.size())) return nullptr;
     return &pictures[static_cast<std::size_t>(ref.index)];
@@ -29,9 +32,24 @@ const Picture* pictureOf(const Game& game, const PictureRef& ref) {
   switch (ref.source) {
     case PictureRef::Source::ChapterPicture: return pick(game.state.ChapterPictures);
     case PictureRef::Source::DecorPicture: return pick(game.state.DecorPictures);
-    default: return nullptr;  // the new-game screen's cover is not kept by the game
+    case PictureRef::Source::Cover:
+      return cover.find(game.programFolder(), game.state.SourceName, ref.index + 1);
+    default: return nullptr;
   }
 }
+
+// The number field of a typed continuation. Its Enter is the answer and ends here: passed
+// on, it would reach the window's buttons as well.
+class NumberField : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QLineEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
+  }
+};
 
 QWidget* storyColumn(PageContext& context, QWidget* page) {
   auto* column = new QWidget(page);
@@ -62,7 +80,7 @@ void addChoiceArea(PageContext& context, QWidget* column, QVBoxLayout* layout) {
   list->setMinimumHeight(90);
   layout->addWidget(list, 1);
 
-  auto* edit = new QLineEdit(column);
+  auto* edit = new NumberField(column);
   edit->setObjectName("EditNext");
   context.views.bind("EditNext", [edit](const Control& c) { RenderLineEdit(edit, c); });
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&context, &game](const QString& typed) {
@@ -96,8 +114,9 @@ QWidget* choiceColumn(PageContext& context, QWidget* page) {
   auto* picture = new PictureView("Image1", column);
   picture->setFixedHeight(200);
   const Game& game = context.game;
-  context.views.bind("Image1", [picture, &game](const Control& c) {
-    picture->setPicture(pictureOf(game, c.picture()));
+  auto cover = std::make_shared<BookCover>();
+  context.views.bind("Image1", [picture, &game, cover](const Control& c) {
+    picture->setPicture(pictureOf(game, c.picture(), *cover));
     picture->setVisible(c.visible());
   });
   layout->addWidget(picture);

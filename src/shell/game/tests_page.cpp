@@ -116,7 +116,7 @@ QWidget* battlePanel(PageContext& context, QWidget* parent) {
          frame);
   grid->setColumnStretch(0, 1);
   layout->addLayout(grid);
-  for (const char* result : {"LabelEredmeny1", "LabelEredmeny2"}) {
+  for (const char* result : {"LabelEredmeny1", "LabelEredmeny2", "LabelEredmeny3"}) {
     QLabel* line = BoundLabel(context, result, frame);
     line->setStyleSheet("font-weight: bold;");
     layout->addWidget(line);

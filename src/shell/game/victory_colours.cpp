@@ -1,5 +1,7 @@
 #include "game/victory_colours.h"
 
+#include "style/legible_colours.h"
+
 namespace zrx {
 namespace {
 
@@ -17,6 +19,10 @@ BandColours VictoryBandColours(int state) {
     case 5: return {kBlue, kYellow, kLime};
     default: return {kFuchsia, kBlue, kYellow};
   }
+}
+
+QColor VictoryBandText(const QColor& band) {
+  return BestTextOn(band, {QColor(Qt::white), QColor(0, 0, 128), QColor(Qt::black)});
 }
 
 }  // namespace zrx

@@ -1,6 +1,7 @@
 #include "screens/action_label.h"
 
 #include "start/program.h"
+#include "style/legible_colours.h"
 #include "style/link_label.h"
 #include "style/window_services.h"
 
@@ -27,7 +28,7 @@ LinkLabel* MakeCommandLabel(Program& program, const QString& caption, QWidget* p
   auto* label = new LinkLabel(caption, parent);
   label->setPointSize(11);
   label->setAlignment(Qt::AlignCenter);
-  label->setDisabledColour(QColor(128, 128, 128));
+  label->setDisabledColour(DisabledTextColour());
   ShowCommandReady(program, *label, caption);
   return label;
 }

@@ -13,6 +13,7 @@
 #include "start/program.h"
 #include "style/focus_event.h"
 #include "style/frames.h"
+#include "style/legible_colours.h"
 #include "style/glyph_button.h"
 #include "style/window_services.h"
 
@@ -55,6 +56,9 @@ TFormZRXBase::TFormZRXBase(Program& program, QWidget* parent, QSize designSize)
   setFixedSize(designSize);
   QPalette body = palette();
   body.setColor(QPalette::Window, SkyBlue());
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    body.setColor(QPalette::Disabled, role, DisabledTextColour());
+  }
   setPalette(body);
   setAutoFillBackground(true);
 
@@ -137,13 +141,14 @@ void TFormZRXBase::showEvent(QShowEvent* event) {
     finishFade();
   }
   QDialog::showEvent(event);
-  if (program_.settings().pointerCentring()) QTimer::singleShot(0, this, [this] { centrePointer(); });
 }
 
-void TFormZRXBase::centrePointer() {
-  if (!isVisible()) return;
-  // One pixel below the centre, so that the control under the pointer sees it move.
-  QCursor::setPos(mapToGlobal(QPoint(width() / 2, height() / 2 + 1)));
+void TFormZRXBase::FormActivate() {
+  // With the setting off the pointer stays exactly where the player left it (no nudge).
+  if (!isVisible() || !program_.settings().pointerCentring()) return;
+  QCursor::setPos(mapToGlobal(QPoint(width() / 2, height() / 2)));
+  // Once pending events have run, one pixel down: the control under the pointer sees it move.
+  QTimer::singleShot(0, this, [] { QCursor::setPos(QCursor::pos() + QPoint(0, 1)); });
 }
 
 void TFormZRXBase::TimerFaderTimer() {
@@ -179,6 +184,7 @@ void TFormZRXBase::paintEvent(QPaintEvent* event) {
 }
 
 bool TFormZRXBase::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) QTimer::singleShot(0, this, [this] { FormActivate(); });
   if (event->type() == FocusTakenEvent::eventType()) {
     const int id = static_cast<FocusTakenEvent*>(event)->focusId();
     focusedControlId_ = id;

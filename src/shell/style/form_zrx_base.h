@@ -75,7 +75,9 @@ class TFormZRXBase : public QDialog {
 
  private:
   void TimerFaderTimer();
-  void centrePointer();
+  // `FormActivate`: on every activation the pointer goes to the window's centre when the
+  // setting asks for it, then one pixel down (where the platform lets a program move it).
+  void FormActivate();
 
   Program& program_;
   QLabel* imageIcon_;

@@ -10,11 +10,14 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace zrx {
 namespace {
 
 constexpr int kBarWidth = 16;
+// A wheel's notch in eighths of a degree.
+constexpr int kNotch = 120;
 
 void drawArrow(QPainter& painter, const QRect& box, bool up) {
   painter.setPen(QPen(QColor(12, 34, 86), 1));
@@ -86,12 +89,20 @@ int TZRX_FrameRichEdit::lineCount() const {
   int lines = 0;
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
     lines += block.layout() != nullptr ? std::max(1, block.layout()->lineCount()) : 1;
-  return lines;
+  // Paragraph margins and headings make a laid-out page taller than its lines counted at
+  // the fixed line height: the range then comes from the laid-out height, so that the
+  // last line is within reach. Plain text at the default size keeps the counted lines.
+  const int laidOut = static_cast<int>(std::ceil(document->size().height() / math_.lineHeight()));
+  return std::max(lines, laidOut);
 }
 
 void TZRX_FrameRichEdit::AlapraHozas(int focusId) {
   focusId_ = focusId;
   math_.PixelPerSorKiszamol(lineCount(), height());
+  // A text a few pixels taller than the frame still gets its one line to scroll.
+  if (math_.scrollableLines() < 1 && richEditScroll_->document()->size().height() > height()) {
+    math_.PixelPerSorKiszamol(math_.linesPerPage() + 1, height());
+  }
   showCurrentLine();
 }
 
@@ -101,7 +112,10 @@ void TZRX_FrameRichEdit::KomponensReset() {
 }
 
 void TZRX_FrameRichEdit::showCurrentLine() {
-  richEditScroll_->verticalScrollBar()->setValue(static_cast<int>(math_.currentLine() * math_.lineHeight()));
+  QScrollBar* bar = richEditScroll_->verticalScrollBar();
+  // The last line shows the text's end, whatever the rounding of the lines per page.
+  const bool atEnd = math_.scrollableLines() > 0 && math_.currentLine() >= math_.scrollableLines();
+  bar->setValue(atEnd ? bar->maximum() : static_cast<int>(math_.currentLine() * math_.lineHeight()));
   bar_->setThumbTop(math_.thumbTop());
 }
 
@@ -156,7 +170,13 @@ void TZRX_FrameRichEdit::thumbDragged(int pixelsFromStart, bool started) {
 
 bool TZRX_FrameRichEdit::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel) {
-    const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+    // A high-resolution wheel or a touchpad sends parts of a notch: they add up.
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    int delta = wheel->angleDelta().y();
+    if (delta == 0) delta = static_cast<int>(wheel->pixelDelta().y() * kNotch / math_.lineHeight());
+    wheelRest_ += delta;
+    const int notches = wheelRest_ / kNotch;
+    wheelRest_ -= notches * kNotch;
     math_.scrollBy(-notches);
     showCurrentLine();
     return true;
@@ -168,6 +188,8 @@ bool TZRX_FrameRichEdit::eventFilter(QObject* watched, QEvent* event) {
       case Qt::Key_PageDown: math_.scrollPage(1); break;
       case Qt::Key_Up: math_.scrollLine(-1); break;
       case Qt::Key_Down: math_.scrollLine(1); break;
+      case Qt::Key_Home: math_.scrollBy(-math_.currentLine()); break;
+      case Qt::Key_End: math_.scrollBy(math_.scrollableLines() - math_.currentLine()); break;
       default: return false;
     }
     showCurrentLine();

@@ -65,6 +65,7 @@ class TZRX_FrameRichEdit : public QWidget, public FocusParticipant {
   bool hasFocus_ = false;
   int repeatDirection_ = 0;
   int dragStartLine_ = 0;
+  int wheelRest_ = 0;  // wheel movement short of a notch, kept for the next event
 };
 
 // The drawn scroll bar: up arrow, track, thumb and down arrow, 16 pixels wide.

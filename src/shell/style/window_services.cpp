@@ -19,7 +19,10 @@ int placeOnAxis(int screenStart, int screenLength, int mainStart, int mainLength
   const int centre = mainStart + RoundHalfEven(mainLength / 2.0);
   const int half = RoundHalfEven(windowLength / 2.0);
   if (centre - screenStart < half) return screenStart + 1;
-  if (centre - half + windowLength > screenStart + screenLength) return screenStart + screenLength - windowLength;
+  // A window larger than the screen keeps its caption row on it.
+  if (centre - half + windowLength > screenStart + screenLength) {
+    return std::max(screenStart, screenStart + screenLength - windowLength);
+  }
   return centre - half;
 }
 
@@ -45,8 +48,10 @@ QPoint PositionOverMainWindow(const QRect& screen, const QRect& mainWindow, cons
 }
 
 QPoint PositionOnDesktopCentre(const QRect& screen, const QSize& window) {
-  return {screen.x() + RoundHalfEven((screen.width() - window.width()) / 2.0),
-          screen.y() + RoundHalfEven((screen.height() - window.height()) / 2.0)};
+  // A window larger than the screen (a high scale factor) starts at its top left corner,
+  // so that the caption row stays on the screen.
+  return {screen.x() + std::max(0, RoundHalfEven((screen.width() - window.width()) / 2.0)),
+          screen.y() + std::max(0, RoundHalfEven((screen.height() - window.height()) / 2.0))};
 }
 
 void WindowServices::AblakPozBeallitas(QWidget& window) const {

@@ -1,6 +1,9 @@
 // The fixed-text windows: their heads and texts, the rules topics, closing by "Bezárás" and
 // Escape, and the hand-over between the introduction and the rules through the menu.
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QTextBrowser>
 #include <functional>
@@ -24,6 +27,14 @@ Make maker() {
 }
 
 QString shownText(const TFormFixedText& window) { return window.richText()->text()->toPlainText(); }
+
+// Whether the bottom of the text's last line is in view.
+bool lastLineInView(const TZRX_FrameRichEdit& frame) {
+  QTextBrowser* browser = frame.text();
+  QTextDocument* document = browser->document();
+  const QRectF last = document->documentLayout()->blockBoundingRect(document->lastBlock());
+  return last.bottom() <= browser->verticalScrollBar()->value() + browser->viewport()->height() + 0.5;
+}
 
 // Runs a menu item of the game window; the text windows it opens are left by their link
 // `links` times, then the last is closed by "Bezárás" or Escape. Returns the heads seen.
@@ -63,6 +74,8 @@ class TextWindowsTest : public QObject {
   void closesByItsLabelAndEscape_data();
   void closesByItsLabelAndEscape();
   void introductionAndRulesHandOverThroughTheMenu();
+  void everyTextReachesItsLastLine_data();
+  void everyTextReachesItsLastLine();
 };
 
 void TextWindowsTest::opensWithItsHeadAndText_data() {
@@ -156,3 +169,32 @@ void TextWindowsTest::introductionAndRulesHandOverThroughTheMenu() {
 
 QTEST_MAIN(TextWindowsTest)
 #include "text_windows_test.moc"
+
+void TextWindowsTest::everyTextReachesItsLastLine_data() {
+  QTest::addColumn<Make>("make");
+  QTest::addColumn<int>("topic");
+  QTest::newRow("intro") << maker<TFormIntro>() << 0;
+  for (int topic = 0; topic < 5; ++topic) QTest::addRow("rules %d", topic) << maker<TFormRules>() << topic;
+  QTest::newRow("thanks") << maker<TFormThanks>() << 0;
+  QTest::newRow("info") << maker<TFormInfo>() << 0;
+  QTest::newRow("repair") << maker<TFormRepair>() << 0;
+}
+
+void TextWindowsTest::everyTextReachesItsLastLine() {
+  QFETCH(Make, make);
+  QFETCH(int, topic);
+  testing::ShellFixture fixture;
+  const std::unique_ptr<TFormFixedText> window = make(fixture.program());
+  window->show();
+  window->showTopic(topic);
+  TZRX_FrameRichEdit& frame = *window->richText();
+  const bool longerThanTheFrame = !lastLineInView(frame);
+  for (int page = 0; page < 100 && !lastLineInView(frame); ++page) QTest::keyClick(frame.focusGetter(), Qt::Key_PageDown);
+  QVERIFY(lastLineInView(frame));
+  if (!longerThanTheFrame) return;
+  QTest::keyClick(frame.focusGetter(), Qt::Key_Home);
+  QVERIFY(!lastLineInView(frame));
+  QTest::keyClick(frame.focusGetter(), Qt::Key_End);
+  QVERIFY(lastLineInView(frame));
+  QCOMPARE(frame.scrollBar()->thumbTop(), frame.scroll().thumbTopMax());
+}

@@ -14,6 +14,7 @@
 #include "game/control_render.h"
 #include "game/game_windows.h"
 #include "game/page_signal_ticker.h"
+#include "game/picture_view.h"
 #include "game/page_signal_view.h"
 #include "game/signal_tab_bar.h"
 #include "page_signal.h"
@@ -62,7 +63,11 @@ class PlayThroughTest : public QObject {
     QVERIFY(rig.game().state.GameLoaded);
     QCOMPARE(rig.find<QLabel>("LabelFPont")->text(), QString("Szabályok"));
     QCOMPARE(rig.find<QLabel>("LabelNehezsegiFokozat")->text(), QString("Könnyű"));
+    // The chosen book's cover shows with the rules text and the background story.
+    auto* picture = rig.find<PictureView>("Image1");
+    QVERIFY(picture->hasPicture() && !picture->decodedSize().isEmpty());
     go(rig, "0", "Háttértörténet");
+    QVERIFY(picture->hasPicture() && !picture->decodedSize().isEmpty());
     go(rig, "1", "1");
 
     // The Guild's armoury: the equipment tab blinks green and blue, its name beside the arrow.
@@ -126,10 +131,16 @@ class PlayThroughTest : public QObject {
 
     // The witch's exchange: an own item offered, then the quantities.
     rig.openPage(kEquipmentPage);
+    // The page says what the witch takes, and that nothing is offered yet.
+    auto* progress = rig.find<QLabel>("LabelCsereAllas");
+    QVERIFY(progress->isVisible());
+    QVERIFY2(progress->text().startsWith("A csere ezeket fogadja el: ") && progress->text().contains("Eddig felajánlva: semmi"),
+             qPrintable(progress->text()));
     QVERIFY(rig.clickListRow("ListBox_FT", 7));
     // Offered for exchange: two questions with a notice between them.
     AnswerInOrder({" Igen ", " OK ", " Igen "});
     rig.click("LabelTargyKivalasztas");
+    QVERIFY(!progress->isVisible());  // the picking is over
     QVERIFY(rig.find<QAbstractButton>("FT_SpinButton02Up")->isEnabled());
     rig.click("FT_SpinButton02Up");
     rig.click("LabelTargyFelvetel");

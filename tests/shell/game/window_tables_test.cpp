@@ -1,12 +1,21 @@
 // The game window's tables: the menu codes and keys to what they open or do, the
 // right-click help per control, the page-signal table and the blink colours, the menu
 // panels and their keys, and the victory window's colour cycle.
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
 
@@ -19,9 +28,13 @@
 #include "game/right_click_help.h"
 #include "game/victory_colours.h"
 #include "page_signal.h"
+#include "settings_line.h"
 #include "shell_fixture.h"
 #include "start/window_opener.h"
+#include "style/form_zrx_base.h"
+#include "style/legible_colours.h"
 #include "style/link_label.h"
+#include "style/window_services.h"
 #include "window_test_support.h"
 
 using namespace zrx;
@@ -56,6 +69,19 @@ QStringList commentLines(TFormMain& window) {
 void startIntroductoryAdventure(GameWindowRig& rig, PipQueue& dice) {
   dice.push({5, 4, 3, 6, 2, 3});
   rig.startGame("Source", 1, 0);
+}
+
+// Runs menu item `code` and answers the notice it shows; the notice's two lines.
+QStringList noticeOf(GameWindowRig& rig, int code) {
+  QStringList shown;
+  WhenModalOpens([&shown](QWidget& notice) {
+    shown << notice.findChild<QLabel*>("Label1")->text() << notice.findChild<QLabel*>("Label2")->text();
+    for (QPushButton* button : notice.findChildren<QPushButton*>()) {
+      if (button->text() == " OK ") button->click();
+    }
+  });
+  rig.window().runMenu(code);
+  return shown;
 }
 
 }  // namespace
@@ -119,21 +145,100 @@ class WindowTablesTest : public QObject {
       const char* line2;
     } cases[] = {{15, "Új játékcsomag importálásához be kell fejezned", " az éppen folyó játékot!"},
                  {16, "A játék beállításaihoz be kell fejezned", " az éppen folyó játékot!"},
-                 {23, "A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"}};
+                 {23, "A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"},
+                 // Saving needs the chapter's permission, which the rules text never gives:
+                 // F4 tells why in the words of the save button's tooltip.
+                 {13, "Itt most nem lehet menteni:", "a Szabályok és a Háttértörténet alatt nincs mentés."}};
     for (const auto& c : cases) {
-      QStringList shown;
-      WhenModalOpens([&shown](QWidget& notice) {
-        shown << notice.findChild<QLabel*>("Label1")->text() << notice.findChild<QLabel*>("Label2")->text();
-        for (QPushButton* button : notice.findChildren<QPushButton*>()) {
-          if (button->text() == " OK ") button->click();
-        }
-      });
-      rig.window().runMenu(c.code);
-      QCOMPARE(shown, QStringList({c.line1, c.line2}));
+      QCOMPARE(noticeOf(rig, c.code), QStringList({c.line1, c.line2}));
     }
     QVERIFY(opened.empty());
-    // Saving needs the chapter's permission, which the rules text never gives.
-    rig.window().runMenu(13);
+  }
+
+  void rightClickOnATextBoxOpensNoQtMenu() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    for (const char* name : {"Memo_SI", "EditNext", "RichEdit1"}) {
+      auto* box = rig.find<QWidget>(name);
+      auto* area = qobject_cast<QAbstractScrollArea*>(box);
+      QWidget* target = area ? area->viewport() : box;
+      bool sawMenu = false;
+      QTimer::singleShot(50, [&sawMenu] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+          sawMenu = true;
+          popup->close();
+        }
+      });
+      QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(target, &menu);
+      QTest::qWait(80);
+      QVERIFY2(!sawMenu, name);
+    }
+  }
+
+  void helpStripsHoldTheirWholeLines() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    const QString medium = QString("Erre a gombra kattintva dobást imitálhatsz a játékban az adott számú kockával!");
+    const QString huge = QString("Nagyon hosszú súgósor, amely a képernyőnél is szélesebb. ").repeated(12);
+    TFormComment strip(rig.program(), {"Rövid sor.", medium, huge}, &rig.window());
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QVERIFY(strip.width() <= screenWidth);
+    for (int i = 1; i <= 3; ++i) {
+      auto* label = strip.findChild<QLabel*>(QString("Label%1").arg(i));
+      // The whole text within the label, and the label within the strip.
+      QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+      QVERIFY(strip.rect().contains(label->geometry()));
+    }
+    // A line narrower than the screen stays on one line.
+    auto* second = strip.findChild<QLabel*>("Label2");
+    QVERIFY(QFontMetrics(second->font()).horizontalAdvance(medium) <= second->width());
+  }
+
+  void everyStoryColourIsReadable() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    auto* story = rig.find<QTextEdit>("RichEdit1");
+    for (int colour = 0; colour <= 6; ++colour) {
+      // Fade-in and pointer centring off, the story colour as chosen in the settings.
+      rig.program().applySettings(SettingsLine::Parse("1010" + std::to_string(colour) + "00110"));
+      const QPalette palette = story->palette();
+      QCOMPARE(palette.color(QPalette::Text), StoryTextColour(colour));  // the chosen colour itself
+      QVERIFY2(ContrastRatio(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= kBodyTextContrast,
+               qPrintable(QString::number(colour)));
+    }
+  }
+
+  void greyedAndVictoryTextsAreReadable() {
+    for (const QColor& background : {SkyBlue(), QColor(0x87, 0xCE, 0xEB), NormalTabColour()}) {
+      QVERIFY2(ContrastRatio(DisabledTextColour(), background) >= kBodyTextContrast, qPrintable(background.name()));
+    }
+    for (int state = 1; state <= 6; ++state) {
+      for (const QColor& band : VictoryBandColours(state)) {
+        QVERIFY2(ContrastRatio(VictoryBandText(band), band) >= kBodyTextContrast, qPrintable(band.name()));
+      }
+    }
+  }
+
+  void choiceBoxesShowTheirAmpersands() {
+    const struct {
+      const char* item;
+      const char* shown;
+    } cases[] = {{"Kard && pajzs", "Kard & pajzs"}, {"Kard & pajzs", "Kard & pajzs"}, {"Kard &pajzs", "Kard &pajzs"},
+                 {"Kard", "Kard"}};
+    for (const auto& c : cases) {
+      QCheckBox box;
+      Control control;
+      control.setText(c.item);
+      RenderCheck(&box, control);
+      // Qt shows a doubled "&" as one and takes no mnemonic from it.
+      QCOMPARE(box.text(), QString(c.shown).replace('&', "&&"));
+      QVERIFY2(QKeySequence::mnemonic(box.text()).isEmpty(), c.item);
+    }
+  }
+
+  void editorNotThereYetSaysSo() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    std::vector<int> opened;
+    recordOpenedWindows(rig.program(), opened);
+    QCOMPARE(noticeOf(rig, 23), QStringList({"A Történet Szerkesztő még nem érhető el", "a program ezen változatában."}));
     QVERIFY(opened.empty());
   }
 
@@ -199,6 +304,7 @@ class WindowTablesTest : public QObject {
       const char* label1;
       const char* label2;
       SignalOpening opening;
+      bool blinksTab = true;
     } cases[] = {
         {0, kTestsPage, "Próbák", "Csaták", SignalOpening::Nothing},
         {3, kTestsPage, "Próbák", "Csaták", SignalOpening::Nothing},
@@ -209,7 +315,7 @@ class WindowTablesTest : public QObject {
         {13, kInformationPage, "Információk", "", SignalOpening::InformationChanges},
         {14, kInformationPage, "Információk", "", SignalOpening::Nothing},
         {15, kStoryPage, "", "", SignalOpening::StoryChecks},
-        {16, kMagicSkillsPage, "Varázslatok", "Képességek", SignalOpening::Nothing},
+        {16, kMagicSkillsPage, "Varázslatok", "Képességek", SignalOpening::Nothing, false},
         {17, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
         {20, kEquipmentPage, "Felszerelési", "Tárgyak", SignalOpening::ItemChanges},
     };
@@ -220,6 +326,7 @@ class WindowTablesTest : public QObject {
       QCOMPARE(view->labels[0], std::string(c.label1));
       QCOMPARE(view->labels[1], std::string(c.label2));
       QVERIFY(view->opening == c.opening);
+      QCOMPARE(view->blinksTab, c.blinksTab);
     }
     QVERIFY(!SignalViewOfKind(21));
     QVERIFY(!SignalViewOfKind(-1));
@@ -256,7 +363,20 @@ class WindowTablesTest : public QObject {
     std::vector<int> opened;
     recordOpenedWindows(rig.program(), opened);
     MainMenu& menu = rig.window().menu();
-    for (int m = 0; m < kMenuCount; ++m) QCOMPARE(menu.panel(m)->height(), kMenuPanelHeights[static_cast<std::size_t>(m)]);
+    // Each panel holds its items whole: every item at its full height, inside the panel.
+    for (int m = 0; m < kMenuCount; ++m) {
+      QFrame* panel = menu.panel(m);
+      QVERIFY(panel->height() >= kMenuPanelHeights[static_cast<std::size_t>(m)]);
+      panel->show();
+      rig.settleLayout();
+      const QList<MenuItemLabel*> items = panel->findChildren<MenuItemLabel*>();
+      QVERIFY(!items.isEmpty());
+      for (const MenuItemLabel* item : items) {
+        QVERIFY2(item->height() >= item->sizeHint().height(), qPrintable(item->objectName()));
+        QVERIFY2(panel->contentsRect().contains(item->geometry()), qPrintable(item->objectName()));
+      }
+      panel->hide();
+    }
 
     // Alt opens "Játék" with its first item highlighted; arrows move, Enter selects.
     QWidget* focus = rig.find<QWidget>("ListBoxNext");
