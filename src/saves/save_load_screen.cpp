@@ -11,6 +11,7 @@
 #include "navigation.h"
 #include "save_store.h"
 #include "win1250.h"
+#include "offers.h"
 
 namespace zrx {
 namespace {
@@ -184,8 +185,8 @@ SaveWindowNext SaveLoadScreen::DeleteGame(std::size_t position) {
 void EnterLoadedGame(Game& game) {
   game.state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterLoad;
   Lifecycle(game).FormTalcaAnimalas();
-  CallHook(game.hooks.FelszTargyAlaphelyzet);
-  CallHook(game.hooks.FejezetPont);
+  Offers(game).FelszTargyAlaphelyzet();
+  Navigation(game).FejezetPont();
 }
 
 }  // namespace zrx

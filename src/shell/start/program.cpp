@@ -6,7 +6,6 @@
 #include "dialogs/qt_ui_port.h"
 #include "dice/own_dice.h"
 #include "game/form_main.h"
-#include "install_engine.h"
 #include "resources/resources.h"
 #include "start/window_opener.h"
 #include "start/window_registry.h"
@@ -26,7 +25,6 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       resources_(std::make_unique<Resources>()),
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {
-  InstallEngine(*game_);
   RegisterWindows(*this);
   ApplySettings(settings_, game_->state.settings);
 }
