@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "game_fixture.h"
+#include "navigation.h"
 #include "temp_folder.h"
 
 namespace zrx::test {
@@ -68,7 +69,7 @@ TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   EXPECT_TRUE(s.ApplicationTitle.enabled());
   EXPECT_EQ("Próbakönyv - ", s.ApplicationTitle.text());
   EXPECT_EQ("000000", game.state.navigation.PageMarks);
-  EXPECT_EQ(-1, game.state.navigation.PendingKind);
+  EXPECT_EQ(kPendingChoice, game.state.navigation.PendingKind) << "the rules text waits for its continuation";
   EXPECT_EQ(0, loader.picturesCalls) << "a book without pictures loads none";
   EXPECT_EQ((PictureRef{PictureRef::Source::Cover, 0}), s.Image1.picture());
 }
