@@ -14,6 +14,8 @@ class NavigationEntryTest : public RulesFixture {
     chapter({.Number = 1, .NextChapters = "002003"});
     chapter({.Number = 2, .NextChapters = "001", .PictureNumber = 2});
     chapter({.Number = 3, .NextChapters = "GGG"});
+    // The opponent of the chapter points that declare a battle ("N001").
+    game.stores.monsters.Insert({.Number = 1, .Name = "Ork", .Stamina = 6, .Skill = 7});
   }
 
   void enter(int chapterNumber) {
@@ -139,18 +141,17 @@ TEST_F(NavigationEntryTest, ChaptersSinceSaveStopsAt255) {
 }
 
 TEST_F(NavigationEntryTest, SpecialChangesAreHandedToTheirInterpreter) {
-  // Queue 3 holds change 01, a roll test that stops the run until the player rolls.
+  // Change 01 stands in queue 3, change 02 in queue 1: the interpreter runs both, in
+  // sequence order, and marks both pages handled.
   chapter({.Number = 4, .NextChapters = "001", .SpecialChange1 = "02N01+01#",
            .SpecialChange3 = "01xD012-#"});
   state().SaveAllowed = true;
   enter(4);
-  EXPECT_EQ("3", state().changes.ResumeQueue);
-  EXPECT_TRUE(state().tests.ChangeRollPending);
-  EXPECT_TRUE(game.screen.LabelDobasKocka(2).enabled());
-  EXPECT_EQ("001000", state().navigation.PageMarks);
-  EXPECT_EQ("02N01+01#", state().changes.ChangeQueue1) << "change 02 waits for the roll";
+  EXPECT_EQ("303000", state().navigation.PageMarks);
+  EXPECT_TRUE(state().changes.ChangeQueue1.empty());
+  EXPECT_TRUE(state().changes.ChangeQueue3.empty());
   EXPECT_FALSE(state().SaveAllowed);
-  EXPECT_TRUE(game.screen.ListBoxNext.items().empty()) << "the changes come before the continuations";
+  EXPECT_FALSE(game.screen.ListBoxNext.items().empty()) << "the continuations follow the changes";
 }
 
 TEST_F(NavigationEntryTest, AtSignalLevelTwoTheChangesWaitForTheirPage) {
@@ -172,7 +173,6 @@ TEST_F(NavigationEntryTest, AtSignalLevelTwoTheChangesWaitForTheirPage) {
 }
 
 TEST_F(NavigationEntryTest, BattlesAreHandedToTheBattleSetUp) {
-  game.stores.monsters.Insert({.Number = 1, .Name = "Ork", .Stamina = 6, .Skill = 7});
   chapter({.Number = 4, .BattleCode = "N001", .NextChapters = "001"});
   enter(4);
   EXPECT_EQ(1, state().battle.CurrentOpponent.Number) << "the set-up put the opponent on the page";
