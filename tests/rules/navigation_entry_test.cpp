@@ -114,7 +114,7 @@ TEST_F(NavigationEntryTest, SavePermission) {
       {"too soon", 0, 7, 11, {.Number = 7, .NextChapters = "001"}, false},
       {"conditions", 0, 7, 12, {.Number = 7, .NextChapters = "001", .Conditions = "0"}, false},
       {"battle", 0, 7, 12, {.Number = 7, .BattleCode = "N001", .NextChapters = "001"}, false},
-      {"changes", 0, 7, 12, {.Number = 7, .NextChapters = "001", .SpecialChange1 = "01N"}, false},
+      {"changes", 0, 7, 12, {.Number = 7, .NextChapters = "001", .SpecialChange1 = "01N01+01#"}, false},
       {"rules text", 0, -1, 40, {.Number = -1, .NextChapters = "001"}, false},
       {"background", 0, 0, 40, {.Number = 0, .NextChapters = "001"}, false},
   };
