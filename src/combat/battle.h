@@ -5,8 +5,7 @@
 // lives in GameState::battle and the main values; the panel is ScreenModel::battle.
 //
 // The round calls out to the dice tests (luck test, one-die roll) by request flags;
-// their hand-back reaches ForduloNyeres, ForduloVesztes and ForduloUtaniDobas through
-// the hooks filled by InstallBattleHooks.
+// their hand-back calls ForduloNyeres, ForduloVesztes and ForduloUtaniDobas.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -138,9 +137,5 @@ class Battle {
 
   Game& game_;
 };
-
-// Fills the battle's slots of game.hooks (set-up, won and lost round, after-round roll)
-// and makes the page reset clear the battle side as well. Run after InstallDiceTestHooks.
-void InstallBattleHooks(Game& game);
 
 }  // namespace zrx

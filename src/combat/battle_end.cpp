@@ -3,6 +3,7 @@
 #include "battle.h"
 #include "characteristics.h"
 #include "lifecycle.h"
+#include "navigation.h"
 
 namespace zrx {
 void Battle::CsataVege(BattleOutcome outcome) {
@@ -48,8 +49,10 @@ void Battle::CsataVege(BattleOutcome outcome) {
   for (Control* action : {&s.LabelMenekules, &s.LabelSpecFegyver, &s.LabelSzProba}) action->setEnabled(false);
   for (int n = 1; n <= 4; ++n) s.LabelDobasKocka(n).setEnabled(false);
   writeBackValues();
-  CallHook(game_.hooks.ValtasBeallitas);
-  CallHook(game_.hooks.TovabbLepesValasztas);
+  if (game_.rehearsal) return;
+  Navigation navigation(game_);
+  navigation.ValtasBeallitas();
+  navigation.TovabbLepesValasztas();
 }
 
 void Battle::writeBackValues() {

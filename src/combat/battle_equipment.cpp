@@ -11,14 +11,6 @@ constexpr int kOpponentDies = 0;
 constexpr int kNothing = 1;
 constexpr int kPlayerDies = 2;
 
-// Whether a test with the "when" character is due with `roundsFought` rounds fought:
-// "E" only before the first round, a digit d in the rounds divisible by d.
-bool testDue(char when, int roundsFought) {
-  if (when == 'E') return roundsFought == 0;
-  if (when < '0' || when > '9') return false;
-  return periodDue(when - '0', roundsFought);
-}
-
 bool battleCode(std::string_view code, char kind) {
   return code.size() >= 2 && code[0] == 'C' && code[1] == kind;
 }
@@ -45,7 +37,7 @@ void Battle::CsataTargyEllenorzesA1() {
 
 int Battle::CsataTargyEllenorzesA2(std::string_view code) {
   const char kind = charAt(code, 3);
-  if (!testDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  if (!battleTestDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
   const int sum = game_.KockaDobas(2, true, "Felszerelés próba");
   game_.screen.DKEredmenyLabel(2).setText(std::to_string(sum));
   const int skill = game_.state.values.Skill;
@@ -70,7 +62,7 @@ int Battle::CsataTargyEllenorzesB1() {
 int Battle::CsataTargyEllenorzesB2(std::string_view code) {
   constexpr int kWon = 0, kLost = 2;
   const char forced = charAt(code, 3);
-  if (!testDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  if (!battleTestDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
   bool applies = false;
   switch (charAt(code, 5)) {
     case 'D': {

@@ -83,6 +83,12 @@ bool periodDue(int period, int counter) {
   return period != 0 && counter % period == 0;
 }
 
+bool battleTestDue(char when, int roundsFought) {
+  if (when == 'E') return roundsFought == 0;
+  if (when < '0' || when > '9') return false;
+  return periodDue(when - '0', roundsFought);
+}
+
 int AttackModifierOf(std::string_view code) {
   if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
   switch (charAt(code, 3)) {

@@ -47,4 +47,8 @@ int AttackModifierOf(std::string_view code);
 // multiple of d. A period "0" is never due.
 bool periodDue(int period, int counter);
 
+// Whether a held item's battle test with the "when" character is due with `roundsFought`
+// rounds fought: "E" only before the first round, a digit d in the rounds divisible by d.
+bool battleTestDue(char when, int roundsFought);
+
 }  // namespace zrx

@@ -73,14 +73,13 @@ class NoBookLoader : public BookLoader {
   }
 };
 
-// A copy of the game that plays the rest of the battle again and again. Only the battle's
-// own flows are wired in: when the battle ends the simulation stops, so navigation never runs.
+// A copy of the game that plays the rest of the battle again and again, as a rehearsal:
+// when the battle ends the simulation stops, so navigation never runs.
 class BattleSimulation {
  public:
   BattleSimulation(const Game& game, unsigned seed)
       : dice_(seed), game_(game.programFolder(), ui_, dice_, game.clock(), loader_), source_(game) {
-    InstallDiceTestHooks(game_);
-    InstallBattleHooks(game_);
+    game_.rehearsal = true;
     game_.stores = game.stores;
     snapshot_ = game.state;
     snapshot_.ChapterTexts.clear();

@@ -12,6 +12,18 @@ constexpr int kThreeAtOnce = 31;
 constexpr int kGroupHit = 2;  // life points that a stronger group member or ally takes
 constexpr const char* kOpponentAttack = "Ellenfél támadóereje";
 
+// Whether a held item's equipment test ("CU") rolls in this round; the round's attack roll
+// is then shown beside that test's sum. A code too short to say is left to the test itself.
+bool equipmentTestRolls(const Game& game) {
+  for (const std::string& number : game.state.equipment.EquipmentList) {
+    const std::string code = game.stores.items.Find(numberOf(number)).UseCode;
+    if (code.starts_with("CU") && code.size() >= 4 && battleTestDue(code[3], game.state.battle.RoundsFought)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void Battle::KlikkCsata() {
@@ -29,8 +41,8 @@ void Battle::KlikkCsata() {
   b.OpponentChanged = false;
 
   if (b.CurrentOpponent.OpponentMode != 0) ParValasztas();
+  const bool cuRolled = equipmentTestRolls(game_);
   CsataTargyEllenorzesA1();
-  const bool cuRolled = !s.DKEredmenyLabel(2).text().empty();
   if (battleRuns() && !b.OpponentChanged) {
     rollAttacks(cuRolled);
     TamadoEroSzamitas();

@@ -9,6 +9,7 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "equipment.h"
+#include "navigation.h"
 
 namespace zrx {
 namespace {
@@ -51,7 +52,7 @@ void Battle::CsataElokeszites() {
     b.OpponentQueue.push_back(code.substr(from - 1, 3));
     UjSzornyBetoltes();
     state.navigation.PendingKind = kPendingBattle;
-    CallHook(game_.hooks.OldalValtasJelzes, kPendingBattle, true);
+    Navigation(game_).OldalValtasJelzes(kPendingBattle, true);
     return;
   }
   // A new battle's page starts without the result of the one before.
@@ -68,7 +69,7 @@ void Battle::CsataElokeszites() {
     case 'P':
       queueFromPairings(std::string_view(code).substr(1), chapter);
       if (b.OpponentQueue.empty()) {
-        CallHook(game_.hooks.TovabbLepesValasztas);
+        Navigation(game_).TovabbLepesValasztas();
       } else {
         startDeclaredBattle();
       }
@@ -77,10 +78,10 @@ void Battle::CsataElokeszites() {
       state.navigation.PageMarks[kBattleMark] = '1';
       b.OpponentRollPending = true;
       state.navigation.PendingKind = kPendingRoll;
-      CallHook(game_.hooks.OldalValtasJelzes, kPendingRoll, true);
+      Navigation(game_).OldalValtasJelzes(kPendingRoll, true);
       break;
     default:
-      CallHook(game_.hooks.TovabbLepesValasztas);
+      Navigation(game_).TovabbLepesValasztas();
       break;
   }
 }
@@ -122,7 +123,7 @@ void Battle::startDeclaredBattle() {
   UjSzornyBetoltes();
   state.navigation.PageMarks[kBattleMark] = '1';
   state.navigation.PendingKind = kPendingBattle;
-  CallHook(game_.hooks.OldalValtasJelzes, kPendingBattle, true);
+  Navigation(game_).OldalValtasJelzes(kPendingBattle, true);
 }
 
 TMonsterRec Battle::takeFromQueue() {

@@ -1,5 +1,5 @@
 // What the parts of a battle share: the battle's characteristics and their names, the
-// values shown in the panel and on the sheet, and the hooks.
+// values shown in the panel and on the sheet.
 #include "battle.h"
 #include "book_code.h"
 #include "characteristics.h"
@@ -56,16 +56,5 @@ void Battle::showOpponentValues() {
 }
 
 void Battle::setFightEnabled(bool enabled) { game_.screen.BitBtn5.setEnabled(enabled); }
-
-void InstallBattleHooks(Game& game) {
-  game.hooks.CsataElokeszites = [&game] { Battle(game).CsataElokeszites(); };
-  game.hooks.ForduloNyeres = [&game] { Battle(game).ForduloNyeres(); };
-  game.hooks.ForduloVesztes = [&game] { Battle(game).ForduloVesztes(); };
-  game.hooks.ForduloUtaniDobas = [&game](int pips) { Battle(game).ForduloUtaniDobas(pips); };
-  game.hooks.ProbakCsatakAlaphelyzet = [&game] {
-    DiceTests(game).ProbakCsatakAlaphelyzet();
-    Battle(game).CsataPanelAlaphelyzet();
-  };
-}
 
 }  // namespace zrx

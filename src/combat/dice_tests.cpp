@@ -1,6 +1,7 @@
 #include "dice_tests.h"
 
 #include "characteristics.h"
+#include "battle.h"
 
 namespace zrx {
 namespace {
@@ -57,7 +58,7 @@ void DiceTests::DobasProba(int n) {
 
   if (battle.RoundRollPending) {
     battle.RoundRollPending = false;
-    CallHook(game_.hooks.ForduloUtaniDobas, tests.RollResult1);
+    handBack_.ForduloUtaniDobas(tests.RollResult1);
     return;
   }
   if (tests.ConditionRollRequested) {
@@ -67,15 +68,15 @@ void DiceTests::DobasProba(int n) {
     // Copies: the evaluation rewrites the saved context as it goes.
     const std::string conditions = state.conditions.PendingConditions;
     const std::string targets = state.conditions.PendingTargets;
-    CallHook(game_.hooks.FeltetelFelbontas, conditions, targets);
+    handBack_.FeltetelFelbontas(conditions, targets);
   } else if (tests.ChangeRollPending) {
     tests.ChangeRollPending = false;
     tests.ChangeRollDone = true;
-    CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+    handBack_.SpecialValtozasFeldolgozas();
   } else if (battle.OpponentRollPending) {
     battle.OpponentRollPending = false;
     battle.OpponentRollDone = true;
-    CallHook(game_.hooks.CsataElokeszites);
+    handBack_.CsataElokeszites();
   }
 }
 
@@ -110,21 +111,21 @@ void DiceTests::SzerencseProba() {
   if (battle.LuckInBattle) {
     battle.BattleLuckTestDone = true;
     if (battle.OpponentAttack <= battle.PlayerAttack) {
-      CallHook(game_.hooks.ForduloNyeres);
+      handBack_.ForduloNyeres();
     } else {
-      CallHook(game_.hooks.ForduloVesztes);
+      handBack_.ForduloVesztes();
     }
   } else if (tests.ConditionLuckRequested) {
     conditionLuckFollowUp();
   } else if (battle.FlightLuckTest) {
-    CallHook(game_.hooks.ForduloVesztes);
+    handBack_.ForduloVesztes();
   } else if (battle.WeaponLuckTest) {
     battle.WeaponLuckTest = false;
     battle.LuckInBattle = true;
   } else if (tests.ChangeLuckTestPending) {
     tests.ChangeLuckTestPending = false;
     tests.ChangeLuckTestDone = true;
-    CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+    handBack_.SpecialValtozasFeldolgozas();
   }
 }
 
@@ -156,7 +157,7 @@ void DiceTests::conditionLuckFollowUp() {
   tests.LuckTestDone = true;
   const std::string conditions = state.conditions.PendingConditions;
   const std::string targets = state.conditions.PendingTargets;
-  CallHook(game_.hooks.FeltetelFelbontas, conditions, targets);
+  handBack_.FeltetelFelbontas(conditions, targets);
 }
 
 void DiceTests::showLuck() {
@@ -207,10 +208,7 @@ void DiceTests::ProbakCsatakAlaphelyzet() {
   s.LabelSzProba.setEnabled(false);
   s.LabelSZPErtek.setText("");
   s.LabelSZPEredmenyErtek.setText("");
-}
-
-void InstallDiceTestHooks(Game& game) {
-  game.hooks.ProbakCsatakAlaphelyzet = [&game] { DiceTests(game).ProbakCsatakAlaphelyzet(); };
+  Battle(game_).CsataPanelAlaphelyzet();
 }
 
 }  // namespace zrx

@@ -5,8 +5,7 @@
 // Tests are requested, not called. A requester (a condition, a special change, the
 // battle) sets its request flag in GameState::tests or GameState::battle, enables the
 // action on the page and stops. The player's click runs the test here, which clears the
-// request flag, sets the matching done flag and hands back to the requester through its
-// hook on the Game context (Game::hooks, see game_hooks.h):
+// request flag, sets the matching done flag and hands back to the requester:
 //   roll test:  RoundRollPending       -> ForduloUtaniDobas(pips)
 //               ConditionRollRequested -> FeltetelFelbontas(PendingConditions, PendingTargets)
 //               ChangeRollPending      -> SpecialValtozasFeldolgozas()
@@ -17,12 +16,17 @@
 //               WeaponLuckTest         -> (the caller reads LuckTestLucky)
 //               ChangeLuckTestPending  -> SpecialValtozasFeldolgozas()
 #include "game.h"
+#include "test_hand_back.h"
 
 namespace zrx {
 
 class DiceTests {
  public:
-  explicit DiceTests(Game& game) : game_(game) {}
+  explicit DiceTests(Game& game) : game_(game), engine_(game), handBack_(engine_) {}
+  // Hands back to `handBack` in place of the engine's parts.
+  DiceTests(Game& game, TestHandBack& handBack) : game_(game), engine_(game), handBack_(handBack) {}
+  DiceTests(const DiceTests&) = delete;
+  DiceTests& operator=(const DiceTests&) = delete;
 
   // Click on "Dobás egy/két/három/négy kockával" (n = 1..4).
   void KlikkDobasKockaval(int n);
@@ -36,8 +40,7 @@ class DiceTests {
   void DobasEredmenyKitolt(int n, int k);
   // Clears the dice panel.
   void DobokockakAlaphelyzet();
-  // Clears the tests-and-battles page: dice panel and luck-test panel (the battle panel
-  // joins here with the battle).
+  // Clears the tests-and-battles page: dice panel, luck-test panel and battle panel.
   void ProbakCsatakAlaphelyzet();
 
  private:
@@ -49,9 +52,8 @@ class DiceTests {
   void showLuckOutcome();
 
   Game& game_;
+  EngineHandBack engine_;
+  TestHandBack& handBack_;
 };
-
-// Fills the page-reset hook that the game lifecycle calls.
-void InstallDiceTestHooks(Game& game);
 
 }  // namespace zrx

@@ -12,7 +12,6 @@
 #include "clock.h"
 #include "dice.h"
 #include "error_log.h"
-#include "game_hooks.h"
 #include "game_state.h"
 #include "picture_load.h"
 #include "record_store.h"
@@ -32,7 +31,9 @@ class Game {
   GameState state;
   ScreenModel screen;
   ErrorLog errors;
-  GameHooks hooks;
+  // A rehearsal is a copy of a game that plays the rest of a battle for its odds: it stops
+  // where the battle ends, so the story never goes on from a rehearsed victory.
+  bool rehearsal = false;
   // The running book's pictures while a worker still loads them; the lists in `state`
   // read through it. Its result is taken, and a failure reported, once (Lifecycle).
   std::shared_ptr<PictureLoad> picturesLoading;

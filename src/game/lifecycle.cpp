@@ -3,6 +3,9 @@
 #include <array>
 
 #include "characteristics.h"
+#include "dice_tests.h"
+#include "navigation.h"
+#include "offers.h"
 
 namespace zrx {
 namespace {
@@ -41,7 +44,7 @@ void Lifecycle::KlikkKezdes() {
   game_.state.QuestionAnswer =
       game_.ui().confirmDiscard("Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?");
   if (!game_.state.QuestionAnswer) return;
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  DiceTests(game_).ProbakCsatakAlaphelyzet();
   // The equipment page is reset by Befejez, and again by the new game's start.
   TortenetAlaphelyzet();
   Befejez();
@@ -54,7 +57,7 @@ void Lifecycle::KlikkBefejezes() {
   if (!game_.state.GameLoaded) return;
   game_.state.QuestionAnswer = game_.ui().confirmDiscard("Biztos, hogy befejezed a játékot?", "");
   if (!game_.state.QuestionAnswer) return;
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  DiceTests(game_).ProbakCsatakAlaphelyzet();
   // Befejez resets the equipment page and closes any offer on it.
   TortenetAlaphelyzet();
   Befejez();
@@ -170,7 +173,7 @@ void Lifecycle::JatekKezdes() {
   game_.state.navigation.ChaptersShown = 0;
   game_.state.CurrentChapter = -1;
   FormTalcaAnimalas();
-  CallHook(game_.hooks.FejezetPont);
+  Navigation(game_).FejezetPont();
 }
 
 void Lifecycle::ValtozoInicializalas() {
@@ -179,9 +182,9 @@ void Lifecycle::ValtozoInicializalas() {
   FormMainAlaphelyzet(true);
   // The battle state is gone, so no action of a battle declared before may stay usable
   // (a load leaves the chapter point of the earlier game without entering a new one).
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  DiceTests(game_).ProbakCsatakAlaphelyzet();
   // A new game never inherits the offer arrangement of the equipment page.
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  Offers(game_).FelszTargyAlaphelyzet();
   // Saving waits for a chapter point that allows it.
   MentesEngedelyezes(game_.state.SaveAllowed);
   setGameCommandsEnabled(true);
@@ -193,7 +196,7 @@ void Lifecycle::Befejez() {
   // A pictures load still running is waited for: its failure is reported, never lost.
   PicturesReady(true);
   if (state.GameLoaded) releaseBook();
-  if (state.settings.StepLogging) CallHook(game_.hooks.LepesekFajlbaMentese);
+  if (state.settings.StepLogging) Navigation(game_).LepesekFajlbaMentese();
   state.GameLoaded = false;
   state.SaveAllowed = false;
 
@@ -209,8 +212,8 @@ void Lifecycle::Befejez() {
   Characteristics(game_).clearDisplay();
   TortenetAlaphelyzet();
   // An offer left open (the game ended by death, victory or a load) is closed on the page too.
-  CallHook(game_.hooks.FelszTargyElokeszites, 0);
-  CallHook(game_.hooks.FelszTargyAlaphelyzet);
+  Offers(game_).FelszTargyElokeszites(0);
+  Offers(game_).FelszTargyAlaphelyzet();
   state.ResetPerGame();
 
   for (Control* list : {&s.ListBox_FT, &s.ListBox_IN, &s.ListBox_VK, &s.ListBoxNext, &s.RichEdit1,
@@ -286,7 +289,7 @@ void Lifecycle::setOwnNotesEnabled(bool enabled) {
 
 void Lifecycle::HalalAblak() {
   game_.ui().DeathWindow();
-  CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+  DiceTests(game_).ProbakCsatakAlaphelyzet();
   TortenetAlaphelyzet();
   Befejez();
 }

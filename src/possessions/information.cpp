@@ -1,6 +1,7 @@
 #include "information.h"
 
 #include "possession_texts.h"
+#include "conditions.h"
 
 namespace zrx {
 
@@ -39,7 +40,7 @@ void Information::ListBox_INDblClick() {
   // Copies: the evaluation rewrites the saved context while it runs.
   const std::string pendingConditions = conditions.PendingConditions;
   const std::string pendingTargets = conditions.PendingTargets;
-  CallHook(game_.hooks.FeltetelFelbontas, pendingConditions, pendingTargets);
+  Conditions(game_).FeltetelFelbontas(pendingConditions, pendingTargets);
 }
 
 bool Information::InfoIdoModositas(int info, char op, int amount) {

@@ -5,6 +5,7 @@
 #include "book_code.h"
 #include "equipment.h"
 #include "offers.h"
+#include "special_changes.h"
 
 namespace zrx {
 namespace {
@@ -43,7 +44,7 @@ void Offers::KlikkTargyFelvetel() {
 void Offers::finishOffer() {
   FelszTargyElokeszites(0);
   game_.state.offers.OfferResume = true;
-  CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+  SpecialChanges(game_).resume();
 }
 
 void Offers::TargyCsereUjrainditas() {
@@ -51,7 +52,7 @@ void Offers::TargyCsereUjrainditas() {
   command.setEnabled(false);
   command.setColour(Colour::Navy);
   game_.state.offers.OfferResume = true;
-  CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+  SpecialChanges(game_).resume();
 }
 
 void Offers::gainMarkedEntries() {

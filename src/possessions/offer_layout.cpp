@@ -147,9 +147,5 @@ void Offers::FT_SpinButtonDownClick(int row) {
   --offer.OfferChosen;
 }
 
-void InstallOfferHooks(Game& game) {
-  game.hooks.FelszTargyElokeszites = [&game](int layout) { Offers(game).FelszTargyElokeszites(layout); };
-  game.hooks.FelszTargyAlaphelyzet = [&game] { Offers(game).FelszTargyAlaphelyzet(); };
-}
 
 }  // namespace zrx

@@ -3,7 +3,7 @@
 // choice of quantities, demands to give up own items, and the two phases of an exchange.
 // A chapter point's item change prepares the offer and pauses; the player marks choices
 // and confirms here; the decision is carried out with the gain and loss rules and the
-// special changes go on (GameHooks::SpecialValtozasFeldolgozas with ResumeQueue).
+// special changes go on (SpecialChanges::resume with ResumeQueue).
 #include <functional>
 #include <string>
 
@@ -103,8 +103,5 @@ class Offers {
 
   Game& game_;
 };
-
-// Fills the equipment page's arrangement slots of game.hooks.
-void InstallOfferHooks(Game& game);
 
 }  // namespace zrx

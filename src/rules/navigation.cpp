@@ -10,6 +10,8 @@
 #include "lifecycle.h"
 #include "save_permission.h"
 #include "shown_list.h"
+#include "battle.h"
+#include "special_changes.h"
 
 namespace zrx {
 namespace {
@@ -93,13 +95,8 @@ void Navigation::SpecialValtozas() {
     return;
   }
   decideSaveAllowed(chapter);
-  // The battle set-up builds the continuations itself when the declaration is empty; a
-  // build without battles does that here.
-  if (game_.hooks.CsataElokeszites) {
-    game_.hooks.CsataElokeszites();
-  } else if (chapter.BattleCode.empty()) {
-    TovabbLepesValasztas();
-  }
+  // The battle set-up builds the continuations itself when the declaration is empty.
+  Battle(game_).CsataElokeszites();
 }
 
 void Navigation::startSpecialChanges() {
@@ -115,7 +112,7 @@ void Navigation::startSpecialChanges() {
     // The interpreter of the changes processes the queue named in ResumeQueue.
     changes.ResumeQueue = std::to_string(k + 1);
     if (game_.state.settings.ChangeSignalLevel < 2) {
-      CallHook(game_.hooks.SpecialValtozasFeldolgozas);
+      SpecialChanges(game_).resume();
     } else {
       nav.PendingKind = kChangeQueueKinds[k];
       OldalValtasJelzes(nav.PendingKind, true);

@@ -3,15 +3,13 @@
 // changes, save permission), building and showing its continuations, the player's
 // choice from the list or by a typed number, the page marks, and the visited path.
 //
-// Hand-over to the subsystems above the chapter point (Game::hooks):
+// Hand-over to the other parts of the engine:
 //  - special changes: entry marks the page of the queue whose first change is "01",
 //    puts its number (1-4) in ResumeQueue and calls SpecialValtozasFeldolgozas (at
 //    "Változás jelzés" 2 it only signals the page); the interpreter settles the marks
 //    and runs the battle set-up when the changes are done;
 //  - battles: every chapter point without changes goes on with CsataElokeszites, which
-//    builds the continuations when there is no battle (TovabbLepesValasztas). A build
-//    without battles builds them at once for a chapter point without a declaration.
-// A build without those subsystems leaves chapter points with changes or a battle waiting.
+//    builds the continuations when there is no battle (TovabbLepesValasztas).
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,8 @@
 // Page marks: which page waits for the player, and what returning to the story page resets.
 #include "game.h"
 #include "navigation.h"
+#include "dice_tests.h"
+#include "offers.h"
 
 namespace zrx {
 namespace {
@@ -53,11 +55,11 @@ void Navigation::ValtasVizsgalat() {
     if (marks[i] != '3') continue;
     switch (i + 1) {
       case 1: case 5: case 6:
-        CallHook(game_.hooks.ProbakCsatakAlaphelyzet);
+        DiceTests(game_).ProbakCsatakAlaphelyzet();
         hideChoiceHints();
         break;
       case 2:
-        CallHook(game_.hooks.FelszTargyAlaphelyzet);
+        Offers(game_).FelszTargyAlaphelyzet();
         hideChoiceHints();
         break;
       case 3:

@@ -10,6 +10,7 @@
 #include "game.h"
 #include "navigation.h"
 #include "offers.h"
+#include "battle.h"
 
 namespace zrx {
 namespace {
@@ -163,13 +164,8 @@ void SpecialChanges::endEarly(const ChangeRun& run) {
 }
 
 void SpecialChanges::battleOrContinuations() {
-  // The battle set-up builds the continuations itself when the declaration is empty; a
-  // build without battles does that here.
-  if (game_.hooks.CsataElokeszites) {
-    game_.hooks.CsataElokeszites();
-  } else if (game_.stores.chapters.Find(game_.state.CurrentChapter).BattleCode.empty()) {
-    Navigation(game_).TovabbLepesValasztas();
-  }
+  // The battle set-up builds the continuations itself when the declaration is empty.
+  Battle(game_).CsataElokeszites();
 }
 
 void SpecialChanges::pause(ChangeRun& run) {
@@ -223,10 +219,6 @@ bool SpecialChanges::awaitLuckTest(ChangeRun& run) {
 
 void SpecialChanges::check(int characteristic, ChangeRun& run) {
   if (!Characteristics(game_).AlapErtekEllenorzes(characteristic)) run.endFlag = true;
-}
-
-void InstallSpecialChangeHooks(Game& game) {
-  game.hooks.SpecialValtozasFeldolgozas = [&game] { SpecialChanges(game).resume(); };
 }
 
 }  // namespace zrx

@@ -68,7 +68,4 @@ class SpecialChanges {
   Game& game_;
 };
 
-// Fills the special-change slot of game.hooks (hand-back of tests and offers).
-void InstallSpecialChangeHooks(Game& game);
-
 }  // namespace zrx

@@ -13,6 +13,7 @@
 #include "save_store.h"
 #include "saved_statistics.h"
 #include "win1250.h"
+#include "offers.h"
 
 namespace zrx {
 
@@ -240,8 +241,8 @@ SaveWindowNext SaveLoadScreen::DeleteGame(std::size_t position) {
 void EnterLoadedGame(Game& game) {
   game.state.navigation.ChaptersSinceSave = kChaptersSinceSaveAfterLoad;
   Lifecycle(game).FormTalcaAnimalas();
-  CallHook(game.hooks.FelszTargyAlaphelyzet);
-  CallHook(game.hooks.FejezetPont);
+  Offers(game).FelszTargyAlaphelyzet();
+  Navigation(game).FejezetPont();
 }
 
 }  // namespace zrx

@@ -1,6 +1,6 @@
 #pragma once
-// A running game for the battle tests: rules, dice tests and battle wired through the
-// hooks; the book's records filled in code; scripted dice and answers.
+// A running game for the battle tests: the whole engine, the book's records filled in
+// code, scripted dice and answers.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -10,7 +10,6 @@
 #include "dice_tests.h"
 #include "game_fixture.h"
 #include "navigation.h"
-#include "rules_hooks.h"
 #include "shown_list.h"
 
 namespace zrx::test {
@@ -27,9 +26,6 @@ inline constexpr std::initializer_list<int> kDraw = {4, 4, 3, 2};  // 15 against
 class BattleFixture : public GameFixture {
  protected:
   BattleFixture() {
-    InstallRulesHooks(game);
-    InstallDiceTestHooks(game);
-    InstallBattleHooks(game);
     GameState& gs = game.state;
     gs.GameLoaded = true;
     gs.Difficulty = 1;

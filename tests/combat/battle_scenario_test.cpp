@@ -12,7 +12,6 @@
 #include "lifecycle.h"
 #include "navigation.h"
 #include "package_fixture.h"
-#include "rules_hooks.h"
 #include "scripted_dice.h"
 #include "scripted_ui.h"
 #include "temp_folder.h"
@@ -48,11 +47,7 @@ PackageContent BattlePackage(const std::string& battleCode) {
 
 class BattleScenario : public ::testing::Test {
  protected:
-  BattleScenario() : loader(folder.path()), game(folder.path(), ui, dice, clock, loader) {
-    InstallRulesHooks(game);
-    InstallDiceTestHooks(game);
-    InstallBattleHooks(game);
-  }
+  BattleScenario() : loader(folder.path()), game(folder.path(), ui, dice, clock, loader) {}
 
   // Writes the book and starts it at "Normál": Skill 10, Stamina 18, Luck 12.
   void start(const std::string& battleCode) {

@@ -69,8 +69,7 @@ TEST_F(DiceRollTest, ClearingThePanelResetsLabelsActionsAndSlots) {
   game.screen.LabelDobasKocka(2).setEnabled(true);
   game.screen.LabelSzProba.setEnabled(true);
   game.screen.LabelSZPEredmenyErtek.setText("Szerencse");
-  InstallDiceTestHooks(game);
-  game.hooks.ProbakCsatakAlaphelyzet();
+  DiceTests(game).ProbakCsatakAlaphelyzet();
 
   for (int n = 1; n <= 4; ++n) {
     EXPECT_EQ("", game.screen.DKEredmenyLabel(n).text()) << n;

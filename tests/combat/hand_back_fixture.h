@@ -7,25 +7,31 @@
 
 namespace zrx::test {
 
-// Records every hand-back hook the tests call.
+// Records every hand-back of the tests, in place of the requesters.
+class RecordedHandBack : public TestHandBack {
+ public:
+  void FeltetelFelbontas(const std::string& c, const std::string& t) override {
+    calls.push_back("FeltetelFelbontas(" + c + "|" + t + ")");
+  }
+  void SpecialValtozasFeldolgozas() override { calls.push_back("SpecialValtozasFeldolgozas"); }
+  void CsataElokeszites() override { calls.push_back("CsataElokeszites"); }
+  void ForduloNyeres() override { calls.push_back("ForduloNyeres"); }
+  void ForduloVesztes() override { calls.push_back("ForduloVesztes"); }
+  void ForduloUtaniDobas(int pips) override { calls.push_back("ForduloUtaniDobas(" + std::to_string(pips) + ")"); }
+
+  std::vector<std::string> calls;
+};
+
 class HandBackFixture : public GameFixture {
  protected:
   HandBackFixture() {
-    GameHooks& h = game.hooks;
-    h.FeltetelFelbontas = [this](const std::string& c, const std::string& t) {
-      calls.push_back("FeltetelFelbontas(" + c + "|" + t + ")");
-    };
-    h.SpecialValtozasFeldolgozas = [this] { calls.push_back("SpecialValtozasFeldolgozas"); };
-    h.CsataElokeszites = [this] { calls.push_back("CsataElokeszites"); };
-    h.ForduloNyeres = [this] { calls.push_back("ForduloNyeres"); };
-    h.ForduloVesztes = [this] { calls.push_back("ForduloVesztes"); };
-    h.ForduloUtaniDobas = [this](int pips) { calls.push_back("ForduloUtaniDobas(" + std::to_string(pips) + ")"); };
     game.state.conditions.PendingConditions = "S#0";
     game.state.conditions.PendingTargets = "00A00B";
   }
 
-  DiceTests tests{game};
-  std::vector<std::string> calls;
+  RecordedHandBack recorded;
+  std::vector<std::string>& calls = recorded.calls;
+  DiceTests tests{game, recorded};
 };
 
 }  // namespace zrx::test

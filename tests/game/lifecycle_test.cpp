@@ -1,30 +1,47 @@
 #include "lifecycle.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "game_fixture.h"
+#include "navigation.h"
+#include "temp_folder.h"
 
 namespace zrx::test {
 namespace {
 
 using Kind = UiEvent::Kind;
 
-class LifecycleTest : public GameFixture {
+// The program folder is a fresh one per test (made before the game, as the first base):
+// ending a game may export the visited path there.
+struct OwnProgramFolder {
+  testing::TempFolder programFolder;
+};
+
+class LifecycleTest : private OwnProgramFolder, public GameFixture {
  protected:
-  LifecycleTest() {
-    loader.useMinimalBook();
-    game.hooks.FejezetPont = [this] {
-      entered.push_back(game.state.CurrentChapter);
-      EXPECT_TRUE(game.state.GameLoaded) << "the first chapter point is entered in a running game";
-    };
+  LifecycleTest() : GameFixture(programFolder.path()) { loader.useMinimalBook(); }
+  // The contents of every visited-path export in the program folder.
+  std::vector<std::string> pathExports() const {
+    std::vector<std::string> files;
+    const std::filesystem::path other = game.programFolder() / "Other";
+    if (!std::filesystem::exists(other)) return files;
+    for (const auto& entry : std::filesystem::directory_iterator(other)) {
+      if (!entry.path().filename().string().starts_with("BejartUtak_")) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return files;
   }
+  bool rulesTextEntered() const { return game.screen.RichEdit1.items() == TextList{"Szabályok szövege"}; }
 
   Lifecycle lifecycle{game};
-  std::vector<int> entered;
 };
 
 TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   startGame(1, {3, 2, 5, 4});
   ASSERT_TRUE(game.state.GameLoaded);
-  EXPECT_EQ(std::vector<int>{-1}, entered);
+  EXPECT_TRUE(rulesTextEntered());
   EXPECT_EQ(-1, game.state.CurrentChapter);
   EXPECT_EQ("Source", game.state.SourceName);
   EXPECT_EQ(1, game.state.BookNumber);
@@ -52,7 +69,7 @@ TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   EXPECT_TRUE(s.ApplicationTitle.enabled());
   EXPECT_EQ("Próbakönyv - ", s.ApplicationTitle.text());
   EXPECT_EQ("000000", game.state.navigation.PageMarks);
-  EXPECT_EQ(-1, game.state.navigation.PendingKind);
+  EXPECT_EQ(kPendingChoice, game.state.navigation.PendingKind) << "the rules text waits for its continuation";
   EXPECT_EQ(0, loader.picturesCalls) << "a book without pictures loads none";
   EXPECT_EQ((PictureRef{PictureRef::Source::Cover, 0}), s.Image1.picture());
 }
@@ -119,12 +136,10 @@ TEST_F(LifecycleTest, LoadFailuresReportTheirErrorCodes) {
     caseLoader.book.books.Insert(withPictures);
     caseLoader.*(c.result) = c.value;
     Game caseGame(std::filesystem::temp_directory_path(), caseUi, dice, clock, caseLoader);
-    bool entered = false;
-    caseGame.hooks.FejezetPont = [&] { entered = true; };
 
     Lifecycle(caseGame).Indit(NewGameChoice{.package = "Source", .bookNumber = 1, .bookCount = 1});
     EXPECT_FALSE(caseGame.state.GameLoaded) << c.stage;
-    EXPECT_FALSE(entered) << c.stage;
+    EXPECT_TRUE(caseGame.screen.RichEdit1.items().empty()) << c.stage << ": no chapter point entered";
     EXPECT_EQ(1, caseGame.errors.counter()) << c.stage;
     ASSERT_EQ(1u, caseGame.errors.lines().size()) << c.stage;
     EXPECT_EQ(0u, caseGame.errors.lines()[0].find("HIBA " + std::to_string(c.code) + ": ")) << c.stage;
@@ -141,7 +156,7 @@ TEST_F(LifecycleTest, DataFileWithoutBooksFailsSilently) {
   EXPECT_FALSE(game.state.GameLoaded);
   EXPECT_FALSE(game.errors.FatalErrorFlag());
   EXPECT_TRUE(ui.eventsOf(Kind::Error).empty());
-  EXPECT_TRUE(entered.empty());
+  EXPECT_TRUE(game.screen.RichEdit1.items().empty()) << "no chapter point entered";
 }
 
 TEST_F(LifecycleTest, ChosenBookMissingFromTheBookTableIsReported) {
@@ -180,18 +195,17 @@ TEST_F(LifecycleTest, NewGameCommandWithoutAGameOpensTheScreen) {
 
 TEST_F(LifecycleTest, NewGameCommandDuringAGameAsksFirst) {
   startGame(0, {1, 1, 1, 1});
-  int pageResets = 0;
-  int equipmentResets = 0;
-  game.hooks.ProbakCsatakAlaphelyzet = [&] { ++pageResets; };
-  game.hooks.FelszTargyAlaphelyzet = [&] { ++equipmentResets; };
+  // A luck test offered on the tests page and an offer laid out on the equipment page.
+  game.screen.LabelSzProba.setEnabled(true);
+  game.screen.GroupBox1.setVisible(true);
   game.state.CurrentChapter = 2;
 
   ui.answer(false);
   lifecycle.KlikkKezdes();
   EXPECT_TRUE(game.state.GameLoaded);
   EXPECT_EQ(2, game.state.CurrentChapter) << "no changes nothing";
-  EXPECT_EQ(0, pageResets);
-  EXPECT_EQ(0, equipmentResets);
+  EXPECT_TRUE(game.screen.LabelSzProba.enabled());
+  EXPECT_TRUE(game.screen.GroupBox1.visible());
 
   ui.answer(true);
   ui.chooseNewGame(NewGameChoice{.package = "Source", .bookNumber = 1, .bookCount = 1, .difficulty = 1});
@@ -201,13 +215,12 @@ TEST_F(LifecycleTest, NewGameCommandDuringAGameAsksFirst) {
   ASSERT_EQ(2u, questions.size());
   EXPECT_EQ((std::vector<std::string>{"Biztos, hogy befejezed a játékot, és kezdesz egy", "újat?"}),
             questions[1].lines);
-  // The page: once as the old game ends, once more by the new game's own reset.
-  EXPECT_EQ(2, pageResets);
-  EXPECT_EQ(2, equipmentResets) << "as the old game ends and as the new one starts";
+  EXPECT_FALSE(game.screen.LabelSzProba.enabled()) << "the tests page is reset";
+  EXPECT_FALSE(game.screen.GroupBox1.visible()) << "the equipment page is reset";
   EXPECT_TRUE(game.state.GameLoaded);
   EXPECT_EQ(12, game.state.values.Skill);
   EXPECT_EQ(-1, game.state.CurrentChapter);
-  EXPECT_EQ((std::vector<int>{-1, -1}), entered);
+  EXPECT_TRUE(rulesTextEntered()) << "the new game entered its rules text";
 }
 
 TEST_F(LifecycleTest, EndCommandNoChangesNothing) {
@@ -226,14 +239,6 @@ TEST_F(LifecycleTest, EndCommandNoChangesNothing) {
 
 TEST_F(LifecycleTest, EndClearsEverythingOfTheGame) {
   game.state.settings.StepLogging = true;
-  int pathExports = 0;
-  game.hooks.LepesekFajlbaMentese = [&] {
-    ++pathExports;
-    EXPECT_TRUE(game.state.GameLoaded) << "the path is exported while the game still counts as loaded";
-    return true;
-  };
-  std::vector<int> layouts;
-  game.hooks.FelszTargyElokeszites = [&](int layout) { layouts.push_back(layout); };
   startGame(2, {1, 1, 1, 1});
   GameState& st = game.state;
   st.CurrentChapter = 2;
@@ -252,6 +257,8 @@ TEST_F(LifecycleTest, EndClearsEverythingOfTheGame) {
   game.screen.ListBox_FT.setItems({"Kard"});
   game.screen.ListBox_VK.setItems({"Tűzgolyó"});
   game.screen.MemoFP.setItems({"1, 2, "});
+  game.screen.FT_Elrendezes.setValue(2);
+  game.screen.GroupBox1.setVisible(true);
 
   ui.answer(true);
   lifecycle.KlikkBefejezes();
@@ -262,9 +269,12 @@ TEST_F(LifecycleTest, EndClearsEverythingOfTheGame) {
   EXPECT_EQ(0, st.BookNumber);
   EXPECT_EQ(2, st.Difficulty) << "kept until the new-game screen sets it";
   EXPECT_EQ(2, st.CurrentChapter) << "kept";
-  EXPECT_EQ(1, pathExports);
-  ASSERT_FALSE(layouts.empty());
-  EXPECT_EQ(0, layouts.back()) << "the equipment page is left with no offer laid out";
+  // Exported while the game still counts as loaded: a path export needs a running game.
+  const std::vector<std::string> exports = pathExports();
+  ASSERT_EQ(1u, exports.size());
+  EXPECT_NE(std::string::npos, exports[0].find("1, 2, ")) << exports[0];
+  EXPECT_EQ(0, game.screen.FT_Elrendezes.value()) << "the equipment page is left with no offer laid out";
+  EXPECT_FALSE(game.screen.GroupBox1.visible());
   EXPECT_TRUE(game.stores.books.empty());
   EXPECT_TRUE(game.stores.chapters.empty());
   EXPECT_TRUE(game.stores.baseValues.empty());
@@ -299,11 +309,9 @@ TEST_F(LifecycleTest, EndClearsEverythingOfTheGame) {
 }
 
 TEST_F(LifecycleTest, NoPathExportWithoutTheSetting) {
-  int pathExports = 0;
-  game.hooks.LepesekFajlbaMentese = [&] { return ++pathExports > 0; };
   startGame(0, {1, 1, 1, 1});
   lifecycle.Befejez();
-  EXPECT_EQ(0, pathExports);
+  EXPECT_TRUE(pathExports().empty());
 }
 
 TEST_F(LifecycleTest, AReportedErrorBlocksTheNewGameScreen) {

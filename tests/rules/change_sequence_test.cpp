@@ -31,8 +31,8 @@ TEST(ChangeSequence, MissingNextNumberStopsWithoutContinuations) {
 
 TEST(ChangeSequence, AllDoneWithBattleGoesToTheBattleSetUp) {
   ChangesWorld w;
-  w.enter("01N04+01#", "", "", "", "X01");
-  EXPECT_EQ(1, w.battleSetUps);
+  w.enter("01N04+01#", "", "", "", "N001");
+  EXPECT_TRUE(w.battleSetUp());
   EXPECT_TRUE(w.offered().empty());
 }
 
@@ -52,9 +52,9 @@ TEST(ChangeSequence, SkipFlagDropsTheRestAndADeclaredBattle) {
     w.info(7);
     w.game.state.knowledge.InfoList = {"007"};
     w.hold(kMoney, 3);
-    w.enter("02N04+01#", c.q2, c.q3, "", "X01");
+    w.enter("02N04+01#", c.q2, c.q3, "", "N001");
     EXPECT_EQ(0, w.current(4));
-    EXPECT_EQ(0, w.battleSetUps);
+    EXPECT_FALSE(w.battleSetUp());
     EXPECT_TRUE(w.continuationsOffered());
     EXPECT_EQ(kPendingChoice, w.pendingKind());
   }

@@ -1,7 +1,6 @@
 #pragma once
-// A running game for the special-change tests: every subsystem that a chapter point's
-// changes reach is wired through the hooks, and a small book is filled in code. A plain
-// object, so that a table of cases can make a fresh game per case.
+// A running game for the special-change tests: the whole engine over a small book filled
+// in code. A plain object, so that a table of cases can make a fresh game per case.
 #include <algorithm>
 #include <string>
 
@@ -16,7 +15,6 @@
 #include "navigation.h"
 #include "offers.h"
 #include "page_signal.h"
-#include "rules_hooks.h"
 #include "special_changes.h"
 
 namespace zrx::test {
@@ -25,19 +23,6 @@ inline constexpr int kMoney = 1;
 
 struct ChangesWorld {
   ChangesWorld() {
-    InstallRulesHooks(game);
-    InstallDiceTestHooks(game);
-    InstallSpecialChangeHooks(game);
-    InstallOfferHooks(game);
-    // The battle set-up as far as these tests need it: a declared battle is counted, an
-    // empty declaration goes on to the continuations.
-    game.hooks.CsataElokeszites = [this] {
-      if (game.stores.chapters.Find(game.state.CurrentChapter).BattleCode.empty()) {
-        Navigation(game).TovabbLepesValasztas();
-      } else {
-        ++battleSetUps;
-      }
-    };
     game.state.GameLoaded = true;
     game.state.settings.ChangeSignalLevel = 1;
     game.state.CurrentBook = {.Number = 1, .SpecialValueCount = 1, .SpecialValueCodes = "05", .MoneyItem = kMoney};
@@ -47,6 +32,7 @@ struct ChangesWorld {
     value({.Number = 4, .Current = 0, .Minimum = 0, .Start = 50, .Name = "Számláló"});
     value({.Number = 5, .CountsUp = 1, .LimitFatal = 1, .Current = 2, .Minimum = 0, .Start = 10, .Name = "Félelem"});
     item({.Number = kMoney, .Name = "Arany", .Category = 0});
+    game.stores.monsters.Insert({.Number = 1, .Name = "Ork", .Stamina = 6, .Skill = 7});
     game.state.navigation.VisitedPath = {"5"};
     Offers(game).FelszTargyElokeszites(0);  // as a game start leaves the equipment page
   }
@@ -98,6 +84,8 @@ struct ChangesWorld {
   bool continuationsOffered() const { return offered() == TextList{"2"}; }
   bool endedHere() const { return offered() == TextList{"Vége"}; }
   int pendingKind() const { return game.state.navigation.PendingKind; }
+  // The declared battle ("N001", the ork) was set up: its opponent stands on the battle page.
+  bool battleSetUp() const { return game.state.battle.CurrentOpponent.Number == 1; }
   bool changesWaiting() const { return !game.state.changes.ChangesActive && offered().empty(); }
 
   void confirm() { Offers(game).KlikkTargyFelvetel(); }
@@ -110,7 +98,6 @@ struct ChangesWorld {
   FixedClock clock;
   MemoryBookLoader loader;
   Game game{std::filesystem::temp_directory_path(), ui, dice, clock, loader};
-  int battleSetUps = 0;
 };
 
 }  // namespace zrx::test

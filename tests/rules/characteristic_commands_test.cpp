@@ -67,12 +67,12 @@ TEST(CharacteristicCommands, StartChangeMovesTheStartValueOnly) {
 
 TEST(CharacteristicCommands, FatalLimitLeavesOnlyTheEndAndDropsTheRest) {
   ChangesWorld w;
-  w.enter("01N02-15#03N04+01#", "", "02N+007#", "", "X01");
+  w.enter("01N02-15#03N04+01#", "", "02N+007#", "", "N001");
   EXPECT_TRUE(w.endedHere());
   EXPECT_EQ(15, w.pendingKind());
   EXPECT_EQ(0, w.current(4));
   EXPECT_FALSE(w.hasInfo(7));
-  EXPECT_EQ(0, w.battleSetUps);
+  EXPECT_FALSE(w.battleSetUp());
   EXPECT_EQ(0, w.game.state.values.Stamina);
   EXPECT_FALSE(w.game.state.changes.ChangesActive);
 }

@@ -14,6 +14,8 @@ class NavigationEntryTest : public RulesFixture {
     chapter({.Number = 1, .NextChapters = "002003"});
     chapter({.Number = 2, .NextChapters = "001", .PictureNumber = 2});
     chapter({.Number = 3, .NextChapters = "GGG"});
+    // The opponent of the chapter points that declare a battle ("N001").
+    game.stores.monsters.Insert({.Number = 1, .Name = "Ork", .Stamina = 6, .Skill = 7});
   }
 
   void enter(int chapterNumber) {
@@ -112,7 +114,7 @@ TEST_F(NavigationEntryTest, SavePermission) {
       {"too soon", 0, 7, 11, {.Number = 7, .NextChapters = "001"}, false},
       {"conditions", 0, 7, 12, {.Number = 7, .NextChapters = "001", .Conditions = "0"}, false},
       {"battle", 0, 7, 12, {.Number = 7, .BattleCode = "N001", .NextChapters = "001"}, false},
-      {"changes", 0, 7, 12, {.Number = 7, .NextChapters = "001", .SpecialChange1 = "01N"}, false},
+      {"changes", 0, 7, 12, {.Number = 7, .NextChapters = "001", .SpecialChange1 = "01N01+01#"}, false},
       {"rules text", 0, -1, 40, {.Number = -1, .NextChapters = "001"}, false},
       {"background", 0, 0, 40, {.Number = 0, .NextChapters = "001"}, false},
   };
@@ -139,50 +141,45 @@ TEST_F(NavigationEntryTest, ChaptersSinceSaveStopsAt255) {
 }
 
 TEST_F(NavigationEntryTest, SpecialChangesAreHandedToTheirInterpreter) {
-  std::vector<std::string> started;
-  game.hooks.SpecialValtozasFeldolgozas = [&] { started.push_back(state().changes.ResumeQueue); };
+  // Change 01 stands in queue 3, change 02 in queue 1: the interpreter runs both, in
+  // sequence order, and marks both pages handled.
   chapter({.Number = 4, .NextChapters = "001", .SpecialChange1 = "02N01+01#",
-           .SpecialChange3 = "01I+001#"});
+           .SpecialChange3 = "01xD012-#"});
   state().SaveAllowed = true;
   enter(4);
-  EXPECT_EQ(std::vector<std::string>{"3"}, started);
-  EXPECT_EQ("001000", state().navigation.PageMarks);
-  EXPECT_TRUE(state().changes.ChangesActive);
-  EXPECT_EQ("02N01+01#", state().changes.ChangeQueue1);
+  EXPECT_EQ("303000", state().navigation.PageMarks);
+  EXPECT_TRUE(state().changes.ChangeQueue1.empty());
+  EXPECT_TRUE(state().changes.ChangeQueue3.empty());
   EXPECT_FALSE(state().SaveAllowed);
-  EXPECT_TRUE(game.screen.ListBoxNext.items().empty()) << "the changes come before the continuations";
+  EXPECT_FALSE(game.screen.ListBoxNext.items().empty()) << "the continuations follow the changes";
 }
 
 TEST_F(NavigationEntryTest, AtSignalLevelTwoTheChangesWaitForTheirPage) {
   struct Case { int queue; int kind; };
   const Case cases[] = {{1, 12}, {2, 11}, {3, 13}, {4, 16}};
-  int calls = 0;
-  game.hooks.SpecialValtozasFeldolgozas = [&] { ++calls; };
   state().settings.ChangeSignalLevel = 2;
   for (const auto& c : cases) {
     TChapterRec rec{.Number = 4, .NextChapters = "001"};
     std::string* fields[] = {&rec.SpecialChange1, &rec.SpecialChange2, &rec.SpecialChange3, &rec.SpecialChange4};
-    *fields[c.queue - 1] = "01X#";
+    *fields[c.queue - 1] = "01xD012-#";
     game.stores.chapters.Clear();
     chapter(rec);
     enter(4);
     EXPECT_EQ(c.kind, state().navigation.PendingKind) << "queue " << c.queue;
     EXPECT_EQ(c.kind, game.screen.TimerAlarm.value()) << "queue " << c.queue;
     EXPECT_EQ('1', state().navigation.PageMarks[static_cast<std::size_t>(c.queue - 1)]);
+    EXPECT_FALSE(state().tests.ChangeRollPending) << "queue " << c.queue << ": nothing ran yet";
   }
-  EXPECT_EQ(0, calls);
 }
 
 TEST_F(NavigationEntryTest, BattlesAreHandedToTheBattleSetUp) {
   chapter({.Number = 4, .BattleCode = "N001", .NextChapters = "001"});
   enter(4);
-  EXPECT_TRUE(game.screen.ListBoxNext.items().empty()) << "without battles the battle waits";
-  std::vector<int> setUps;
-  game.hooks.CsataElokeszites = [&] { setUps.push_back(state().CurrentChapter); };
-  enter(4);
+  EXPECT_EQ(1, state().battle.CurrentOpponent.Number) << "the set-up put the opponent on the page";
+  EXPECT_TRUE(game.screen.ListBoxNext.items().empty()) << "the battle comes before the continuations";
+  state().battle = {};
   enter(1);
-  EXPECT_EQ((std::vector<int>{4, 1}), setUps) << "the set-up decides whether there is a battle";
-  EXPECT_TRUE(game.screen.ListBoxNext.items().empty());
+  EXPECT_EQ((TextList{"2", "3"}), state().navigation.NextChapterList) << "no battle: the set-up goes on";
 }
 
 TEST_F(NavigationEntryTest, WoundTalliesSurviveOnlyAChapterPointWithABattle) {

@@ -68,8 +68,9 @@ TEST_F(PageMarksTest, BackOnTheStoryPageTheHandledPagesAreReset) {
       {"000300", false, false, false}, {"111221", false, false, false},
   };
   for (const auto& c : cases) {
-    int itemResets = 0;
-    game.hooks.FelszTargyAlaphelyzet = [&] { ++itemResets; };
+    // An offer laid out on the equipment page, which the reset takes down.
+    game.screen.GroupBox1.setVisible(true);
+    game.screen.FT_Elrendezes.setValue(2);
     game.screen.LabelSzProba.setEnabled(true);
     game.screen.DKEredmenyLabel(2).setText("7");
     game.screen.LabelNext1.setVisible(true);
@@ -80,7 +81,8 @@ TEST_F(PageMarksTest, BackOnTheStoryPageTheHandledPagesAreReset) {
     navigation().ValtasVizsgalat();
     EXPECT_EQ(c.testsReset, !game.screen.LabelSzProba.enabled()) << c.marks;
     EXPECT_EQ(c.testsReset, game.screen.DKEredmenyLabel(2).text().empty()) << c.marks;
-    EXPECT_EQ(c.itemsReset ? 1 : 0, itemResets) << c.marks;
+    EXPECT_EQ(c.itemsReset, !game.screen.GroupBox1.visible()) << c.marks;
+    EXPECT_EQ(c.itemsReset ? 0 : 2, game.screen.FT_Elrendezes.value()) << c.marks;
     EXPECT_EQ(c.hintsHidden, !game.screen.LabelNext1.visible()) << c.marks;
     EXPECT_EQ(c.hintsHidden, !game.screen.LabelNext2.visible()) << c.marks;
     EXPECT_EQ(c.hintsHidden, !game.screen.NyilRajz.visible()) << c.marks;

@@ -1,13 +1,12 @@
 #pragma once
-// A running game for the rules tests: the rules and dice tests wired through the hooks,
-// the book filled in code, the scripted dice and UI of the game fixture.
+// A running game for the rules tests: the whole engine, the book filled in code, the
+// scripted dice and UI of the game fixture.
 #include <string>
 
 #include "conditions.h"
 #include "dice_tests.h"
 #include "game_fixture.h"
 #include "navigation.h"
-#include "rules_hooks.h"
 
 namespace zrx::test {
 
@@ -15,8 +14,6 @@ class RulesFixture : public GameFixture {
  protected:
   explicit RulesFixture(std::filesystem::path programFolder = std::filesystem::temp_directory_path())
       : GameFixture(std::move(programFolder)) {
-    InstallRulesHooks(game);
-    InstallDiceTestHooks(game);
     game.state.GameLoaded = true;
     game.state.settings.ChangeSignalLevel = 1;
     // The tests page as a game leaves it: no action enabled.

@@ -11,7 +11,6 @@
 #include "lifecycle.h"
 #include "navigation.h"
 #include "package_fixture.h"
-#include "rules_hooks.h"
 #include "scripted_dice.h"
 #include "scripted_ui.h"
 #include "temp_folder.h"
@@ -54,8 +53,6 @@ class ScenarioTest : public ::testing::TestWithParam<int> {
  protected:
   ScenarioTest() : loader(folder.path()), game(folder.path(), ui, dice, clock, loader) {
     testing::WriteTestPackage(folder.path(), ScenarioPackage());
-    InstallRulesHooks(game);
-    InstallDiceTestHooks(game);
     game.state.settings.ChangeSignalLevel = 1;
     game.state.settings.SaveInterval = 3;
     game.state.settings.StepLogging = true;

@@ -5,7 +5,6 @@
 #include "characteristics.h"
 #include "lifecycle.h"
 #include "navigation.h"
-#include "rules_hooks.h"
 #include "save_index.h"
 
 namespace zrx::testing {
@@ -48,7 +47,6 @@ void FillTestBook(BookStores& book, std::vector<TextList>& texts) {
 
 SaveGameFixture::SaveGameFixture() : GameFixture(program.path()) {
   FillTestBook(loader.book, loader.texts);
-  InstallRulesHooks(game);
   game.state.PlayerName = "Anna";
 }
 

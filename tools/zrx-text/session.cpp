@@ -8,7 +8,6 @@
 #include "book_code.h"
 #include "container_format.h"
 #include "equipment.h"
-#include "install_engine.h"
 #include "lifecycle.h"
 #include "new_game_dialog.h"
 #include "page_signal.h"
@@ -75,7 +74,6 @@ Session::Session(const SessionOptions& options, std::istream& in, std::ostream& 
       dice_(makeGameDice(options.manualDice, ui_, *generated_)),
       game_(options.programFolder, ui_, dice_ ? *dice_ : *generated_, clock_, loader_),
       renderer_(game_.screen, out_) {
-  InstallEngine(game_);
   setQuiet(options.quiet);
   renderer_.setLineNote("ListBox_FT", [this](std::size_t line) { return equipmentNote(game_, line); });
   ui_.setMissingFiles([this] { return missingPackageFiles(game_); });

@@ -9,8 +9,6 @@
 #include "dialogs/qt_ui_port.h"
 #include "dice/own_dice.h"
 #include "game/form_main.h"
-#include "install_engine.h"
-#include "lifecycle.h"
 #include "resources/resources.h"
 #include "start/restore_watcher.h"
 #include "start/window_opener.h"
@@ -32,7 +30,6 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {
   InstallAccessibility();
-  InstallEngine(*game_);
   RegisterWindows(*this);
   ApplySettings(settings_, game_->state.settings);
 }

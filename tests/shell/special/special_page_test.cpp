@@ -12,7 +12,6 @@
 #include "battle.h"
 #include "fixed_clock.h"
 #include "game.h"
-#include "install_engine.h"
 #include "special/map_items.h"
 #include "special/map_layout.h"
 #include "memory_book_loader.h"
@@ -43,7 +42,6 @@ class SpecialPageTest : public QObject {
   // against a wolf (skill 7, life 2) and leads on to 5.
   void newGame() {
     game = std::make_unique<Game>(std::filesystem::temp_directory_path(), ui, dice, clock, loader);
-    InstallEngine(*game);
     GameState& s = game->state;
     s.GameLoaded = true;
     s.ChapterTexts = {{"Háttér"}, {"A kapu előtt"}, {"A sötét erdőben"}, {"Egy barlang mélyén"},

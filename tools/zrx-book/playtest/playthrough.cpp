@@ -2,7 +2,6 @@
 
 #include "battle_odds.h"
 #include "characteristics.h"
-#include "install_engine.h"
 #include "lifecycle.h"
 #include "offers.h"
 #include "save_index.h"
@@ -71,7 +70,6 @@ Playthrough::Playthrough(const std::filesystem::path& programFolder, BookLoader&
       ui_(choices_, script_),
       game_(programFolder, ui_, dice_, clock_, loader),
       player_(game_, saveRandom_, choices_, script_) {
-  InstallEngine(game_);
   game_.state.PlayerName = "Teszt";
   ApplySettings(SettingsLine::Parse(settingsLine), game_.state.settings);
   // The visited-path export would leave a file behind every run; it changes nothing in play.
