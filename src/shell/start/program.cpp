@@ -9,6 +9,7 @@
 #include "dialogs/qt_ui_port.h"
 #include "dice/own_dice.h"
 #include "game/form_main.h"
+#include "lifecycle.h"
 #include "resources/resources.h"
 #include "start/restore_watcher.h"
 #include "start/window_opener.h"
