@@ -138,7 +138,8 @@ TEST(OfferEdges, ChoiceNeededSignalChecksThePagesOnTheStoryPage) {
   Offers(w.game).CheckBoxKlikk(1);
   w.confirm();
   EXPECT_EQ(kPendingChoice, w.pendingKind());
-  EXPECT_TRUE(w.game.screen.GroupBox1.visible());
+  EXPECT_FALSE(w.game.screen.GroupBox1.visible()) << "a closed offer leaves no empty frame";
+  EXPECT_NE(0, w.game.screen.FT_Elrendezes.value()) << "the arrangement stays until the story page";
   w.openPage(kEquipmentPage);
   w.openPage(kStoryPage);
   // The handled equipment mark resets the offer arrangement.
