@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libyaml-cpp-dev libcli11-dev libgraphviz-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin speech-dispatcher espeak-ng sox
   librsvg2-bin imagemagick fonts-linuxlibertine
   libarchive-dev nettle-dev shared-mime-info
   xvfb xauth xdotool

@@ -10,10 +10,8 @@
 namespace zrx {
 namespace {
 
-constexpr char kCheckMark[] = "✔";
-
-// A menu item: its key from the shortcut label beside it; the own-dice item is a check
-// item whose mark is that label.
+// A menu item: its key from the shortcut label beside it; the items that switch something
+// on or off are check items whose mark stands in that label.
 class MenuItemInterface : public ButtonInterface {
  public:
   MenuItemInterface(QAbstractButton* item, int code) : ButtonInterface(item), code_(code) {}
@@ -22,17 +20,18 @@ class MenuItemInterface : public ButtonInterface {
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Accelerator) {
-      const QString key = shortcut();
-      return key == QString::fromUtf8(kCheckMark) ? QString() : key;
+      QString key = shortcut();
+      if (key.startsWith(QString::fromUtf8(kMenuCheckMark))) key.remove(0, QString::fromUtf8(kMenuCheckMark).size());
+      return key.trimmed();
     }
     return ButtonInterface::text(t);
   }
 
   QAccessible::State state() const override {
     QAccessible::State s = ButtonInterface::state();
-    if (code_ == kOwnDiceMenuCode) {
+    if (MenuEntryCheckable(code_)) {
       s.checkable = true;
-      s.checked = shortcut() == QString::fromUtf8(kCheckMark);
+      s.checked = shortcut().startsWith(QString::fromUtf8(kMenuCheckMark));
     }
     return s;
   }

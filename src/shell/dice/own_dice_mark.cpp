@@ -9,7 +9,7 @@
 namespace zrx {
 
 void ShowOwnDiceMark(MainMenu& menu, const OwnDice& dice) {
-  if (QLabel* mark = menu.shortcutLabel(kOwnDiceMenuCode)) mark->setText(dice.on() ? QString::fromUtf8("✔") : QString());
+  if (QLabel* mark = menu.shortcutLabel(kOwnDiceMenuCode)) mark->setText(dice.on() ? QString::fromUtf8(kMenuCheckMark) : QString());
 }
 
 }  // namespace zrx

@@ -25,6 +25,9 @@
 #include "game/signal_tab_bar.h"
 #include "lifecycle.h"
 #include "page_signal.h"
+#include "speech/qt_speaker.h"
+#include "speech/read_aloud.h"
+#include "speech/read_aloud_item.h"
 #include "start/program.h"
 #include "style/legible_colours.h"
 #include "style/link_label.h"
@@ -63,7 +66,9 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
     button->setDefault(false);
   }
   bindWindowControls();
-  new Announcer(views_, game_.screen, this);
+  readAloud_ = new ReadAloud(*new Announcer(views_, game_.screen, this), this, std::make_unique<QtSpeaker>());
+  connect(readAloud_, &ReadAloud::changed, this, [this] { ShowReadAloudItem(*menu_, *readAloud_); });
+  ShowReadAloudItem(*menu_, *readAloud_);
   // A screen reader hears the right-click help as the control's description.
   SetAccessibleHelp(this, [this](const QString& name) {
     const std::optional<HelpLines> help =

@@ -16,6 +16,7 @@ namespace zrx {
 class Game;
 class MainMenu;
 class PageSignalTicker;
+class ReadAloud;
 class SignalTabBar;
 struct PageContext;
 
@@ -54,6 +55,7 @@ class TFormMain : public TFormZRXBase {
   SignalTabBar& tabRow() { return *tabs_; }
   QTabWidget& pages() { return *pages_; }
   ControlViews& views() { return views_; }
+  ReadAloud& readAloud() { return *readAloud_; }
 
  protected:
   bool canClose() override;
@@ -80,6 +82,7 @@ class TFormMain : public TFormZRXBase {
   SignalTabBar* tabs_ = nullptr;
   QTabWidget* pages_ = nullptr;
   PageSignalTicker* ticker_ = nullptr;
+  ReadAloud* readAloud_ = nullptr;
   int returnCode_ = 0;
   int pressedKey_ = 0;  // a key release counts only after its press reached this window
   bool altAlone_ = false;

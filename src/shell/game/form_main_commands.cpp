@@ -17,6 +17,7 @@
 #include "import/import_requests.h"
 #include "lifecycle.h"
 #include "save_permission.h"
+#include "speech/read_aloud.h"
 #include "start/program.h"
 #include "start/window_opener.h"
 
@@ -52,6 +53,9 @@ void TFormMain::runMenu(int code) {
     case MenuAction::OwnDice:
       program().ownDice().setOn(!program().ownDice().on());
       ShowOwnDiceMark(*menu_, program().ownDice());
+      break;
+    case MenuAction::ReadAloud:
+      if (readAloud_->unavailableReason().isEmpty()) readAloud_->setOn(!readAloud_->on());
       break;
     case MenuAction::OpenWindow: openWindow(entry->windowCode); break;
     case MenuAction::Introduction:

@@ -109,8 +109,8 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
   // Each panel is at least its classic height and never shorter than its items need.
   for (int menu = 0; menu < kMenuCount; ++menu) {
     QFrame* panel = panels_[static_cast<std::size_t>(menu)];
-    panel->ensurePolished();  // the items' fonts as they will be drawn
-    panel->setFixedHeight(std::max(kMenuPanelHeights[static_cast<std::size_t>(menu)], panel->layout()->sizeHint().height()));
+    panel->ensurePolished();  // the items' fonts and the frame as they will be drawn
+    panel->setFixedHeight(std::max(kMenuPanelHeights[static_cast<std::size_t>(menu)], panel->sizeHint().height()));
   }
 }
 

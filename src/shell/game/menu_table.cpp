@@ -23,6 +23,7 @@ const std::vector<MenuEntry>& MenuEntries() {
       {23, "Történet Szerkesztő", "", 0, Editor, 0,
        {"A Szerkesztő program használatához be kell fejezned", "az éppen folyó játékot!"}},
       {kOwnDiceMenuCode, "Saját dobókockák", "", 0, OwnDice, 0, {}},
+      {kReadAloudMenuCode, "Felolvasás", "F9", Qt::Key_F9, ReadAloud, 0, {}},
       {31, "Bevezetés", "", 0, Introduction, kWindowIntro, {}},
       {32, "Játékszabályok", "F1", Qt::Key_F1, Rules, kWindowRules, {}},
       {33, "Javítások", "F10", Qt::Key_F10, OpenWindow, kWindowRepair, {}},

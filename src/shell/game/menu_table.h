@@ -22,6 +22,7 @@ enum class MenuAction {
   Introduction,  // the introduction, then the rules when it was left by "next"
   Rules,         // the rules, then the introduction when it was left by "back"
   OwnDice,       // switches the player's own dice on or off
+  ReadAloud,     // switches reading the game aloud on or off
 };
 
 struct MenuEntry {
@@ -37,6 +38,12 @@ struct MenuEntry {
 
 // "Saját dobókockák", whose shortcut column carries its check mark.
 inline constexpr int kOwnDiceMenuCode = 24;
+// "Felolvasás", whose check mark stands before its key.
+inline constexpr int kReadAloudMenuCode = 25;
+// The mark of a checked item in its shortcut column.
+inline constexpr char kMenuCheckMark[] = "✔";
+// True for the items that switch something on or off.
+inline bool MenuEntryCheckable(int code) { return code == kOwnDiceMenuCode || code == kReadAloudMenuCode; }
 
 // Every item in menu order.
 const std::vector<MenuEntry>& MenuEntries();
