@@ -13,8 +13,10 @@
 #include "access/drawn_interfaces.h"
 #include "access/list_interfaces.h"
 #include "access/menu_interfaces.h"
+#include "access/tab_interfaces.h"
 #include "game/dice_face_view.h"
 #include "game/picture_view.h"
+#include "game/signal_tab_bar.h"
 
 namespace zrx {
 namespace {
@@ -48,6 +50,7 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
       return name.isEmpty() ? widget->accessibleName() : name;
     });
   }
+  if (className == "zrx::SignalTabBar") return new TabRowInterface(static_cast<SignalTabBar*>(widget));
   if (className == "zrx::DrawnScrollBar") {
     return new DrawnInterface(widget, QAccessible::ScrollBar, [] { return QString("Görgetősáv"); });
   }

@@ -8,22 +8,13 @@ namespace zrx {
 
 ListInterface::ListInterface(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
 
-ListInterface::~ListInterface() {
-  for (QAccessible::Id id : std::as_const(rows_)) QAccessible::deleteAccessibleInterface(id);
-}
-
 QListWidget* ListInterface::list() const { return static_cast<QListWidget*>(widget()); }
 
 int ListInterface::childCount() const { return list()->count(); }
 
 QAccessibleInterface* ListInterface::child(int index) const {
   if (index < 0 || index >= list()->count()) return nullptr;
-  // One interface per row, kept for the list's life: a screen reader holds on to it.
-  auto found = rows_.constFind(index);
-  if (found != rows_.constEnd()) return QAccessible::accessibleInterface(*found);
-  auto* row = new ListRowInterface(list(), index);
-  rows_.insert(index, QAccessible::registerAccessibleInterface(row));
-  return row;
+  return rows_.at(index, [&] { return new ListRowInterface(list(), index); });
 }
 
 int ListInterface::indexOfChild(const QAccessibleInterface* child) const {
@@ -75,10 +66,6 @@ QAccessible::State ListRowInterface::state() const {
   s.disabled = !list_->isEnabled();
   s.invisible = !list_->isVisible();
   return s;
-}
-
-void* ListRowInterface::interface_cast(QAccessible::InterfaceType type) {
-  return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
 }
 
 QStringList ListRowInterface::actionNames() const {

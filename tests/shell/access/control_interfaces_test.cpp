@@ -92,9 +92,17 @@ class ControlInterfacesTest : public QObject {
     rig.tick();
     QAccessibleInterface* tabs = nodeOf(&rig.window().tabRow());
     QCOMPARE(tabs->child(kEquipmentPage)->text(QAccessible::Description), QString("vár rád"));
+    QVERIFY(tabs->child(kEquipmentPage)->state().animated);
+    QCOMPARE(tabs->child(kEquipmentPage)->role(), QAccessible::PageTab);
+    QCOMPARE(tabs->child(kEquipmentPage)->text(QAccessible::Name), QString("Felszerelési tárgyak"));
     QVERIFY(tabs->child(kSheetPage)->text(QAccessible::Description).isEmpty());
-    rig.openPage(kEquipmentPage);
+    QVERIFY(!tabs->child(kSheetPage)->state().animated);
+    // Pressing the waiting tab opens its page, which ends the waiting.
+    tabs->child(kEquipmentPage)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(rig.window().pages().currentIndex(), kEquipmentPage);
+    QVERIFY(tabs->child(kEquipmentPage)->state().selected);
     QVERIFY(tabs->child(kEquipmentPage)->text(QAccessible::Description).isEmpty());
+    QVERIFY(!tabs->child(kEquipmentPage)->state().animated);
     rig.openPage(kTestsPage);
     QCOMPARE(nodeOf(rig.find<QAbstractButton>("LabelSzProba"))->text(QAccessible::Description),
              QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
