@@ -18,6 +18,7 @@
 #include "start/window_opener.h"
 #include "style/glyph_button.h"
 #include "style/link_label.h"
+#include "style/window_services.h"
 
 using namespace zrx;
 
@@ -76,6 +77,7 @@ class NewGameTest : public QObject {
   Q_OBJECT
  private slots:
   void choosesAPackageAndABook();
+  void loadsTheBookWhileItShowsItIsBusy();
   void difficultyItems_data();
   void difficultyItems();
   void notAvailableBookIsShownButNotChosen();
@@ -142,6 +144,39 @@ void NewGameTest::choosesAPackageAndABook() {
   QCOMPARE(window.choice()->bookNumber, 1);
   QCOMPARE(window.choice()->bookCount, 2);
   QCOMPARE(window.result(), int(QDialog::Accepted));
+}
+
+void NewGameTest::loadsTheBookWhileItShowsItIsBusy() {
+  testing::ShellFixture fixture;
+  writePackages(fixture.folder());
+  Game& game = fixture.program().game();
+  OpenNewGame open(fixture.program());
+  TFormNewGame& window = open.window;
+  loadPackage(window, "Masik1");
+  window.bookBox()->setCurrentIndex(0);
+
+  // What the player sees at the moment the screen closes: the book is in the game by then,
+  // shown with the busy pointer and "Kiválasztás...".
+  bool closed = false;
+  bool loadedBeforeClosing = false;
+  QString command;
+  Qt::CursorShape pointer = Qt::ArrowCursor;
+  QObject::connect(&window, &QDialog::finished, &window, [&] {
+    closed = true;
+    loadedBeforeClosing = game.state.GameLoaded;
+    command = window.chooseLabel()->text();
+    pointer = window.cursor().shape();
+  });
+  window.Label1Click();
+  QVERIFY(!game.state.GameLoaded);
+  QTRY_VERIFY(closed);
+  QVERIFY(loadedBeforeClosing);
+  QCOMPARE(command, QString("Kiválasztás..."));
+  QCOMPARE(pointer, fixture.program().services().cursor(CursorKind::Busy).shape());
+  QCOMPARE(game.state.SourceName, std::string("Masik1"));
+  QCOMPARE(game.screen.Image1.picture(), (PictureRef{PictureRef::Source::Cover, 0}));
+  QVERIFY(window.choice().has_value());
+  QVERIFY(window.choice()->bookLoaded);
 }
 
 void NewGameTest::difficultyItems_data() {
