@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "game.h"
 #include "game/form_main.h"
@@ -84,6 +85,7 @@ class NewGameTest : public QObject {
   void descriptionLines_data();
   void descriptionLines();
   void minimisingKeepsTheChoicesForTheRestore();
+  void isTransientForTheMainWindow();
   void keysChooseAndCancel();
   void folderWithoutPackagesReportsIt();
 };
@@ -285,6 +287,24 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
   QCOMPARE(program.game().state.Difficulty, 2);
   QCOMPARE(program.takeReturnText(), QString());
   QVERIFY(program.game().state.PendingWindow < 2);
+}
+
+void NewGameTest::isTransientForTheMainWindow() {
+  testing::ShellFixture fixture;
+  Program& program = fixture.program();
+  program.createStartWindows();
+  program.mainWindow()->show();
+  // The window manager keeps a transient dialog above its window, so raising the main window
+  // on a second start never hides the open dialog behind it.
+  QWindow* owner = nullptr;
+  testing::WhenModalOpens([&owner](QWidget& modal) {
+    owner = modal.windowHandle()->transientParent();
+    static_cast<TFormNewGame&>(modal).Label2Click();
+  });
+  program.mainWindow()->runMenu(kNewGameMenuItem);
+  QVERIFY(owner != nullptr);
+  QCOMPARE(owner, program.mainWindow()->windowHandle());
+  program.mainWindow()->hide();
 }
 
 void NewGameTest::keysChooseAndCancel() {
