@@ -77,6 +77,15 @@ void Lifecycle::Indit() {
 }
 
 void Lifecycle::Indit(const NewGameChoice& choice) {
+  if (!choice.bookLoaded) loadChosenBook(choice);
+  if (game_.errors.FatalErrorFlag()) {
+    game_.ui().ErrorWindow(game_.errors);
+    return;
+  }
+  if (game_.state.GameLoaded) JatekKezdes();
+}
+
+bool Lifecycle::loadChosenBook(const NewGameChoice& choice) {
   GameState& state = game_.state;
   // A new book never shares the stores with a running one.
   if (state.GameLoaded) Befejez();
@@ -89,11 +98,7 @@ void Lifecycle::Indit(const NewGameChoice& choice) {
     game_.screen.Image1.setPicture({PictureRef::Source::Cover, choice.bookNumber - 1});
     state.GameLoaded = true;
   }
-  if (game_.errors.FatalErrorFlag()) {
-    game_.ui().ErrorWindow(game_.errors);
-    return;
-  }
-  if (state.GameLoaded) JatekKezdes();
+  return state.GameLoaded;
 }
 
 bool Lifecycle::JatekInicializalas() {

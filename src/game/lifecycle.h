@@ -22,6 +22,9 @@ class Lifecycle {
   // Starts a game with the new-game screen's choice: loads the book and, when it loaded,
   // rolls the character and enters the rules text.
   void Indit(const NewGameChoice& choice);
+  // The loading half of Indit: ends a running game and loads the chosen book, its cover in
+  // the picture frame. True when the book loaded; a failure is in the error log.
+  bool loadChosenBook(const NewGameChoice& choice);
   // Loads the chosen book (SourceName, BookNumber) into the stores, texts and pictures.
   // Reports a failed load through the error log. True when the book loaded.
   bool JatekInicializalas();

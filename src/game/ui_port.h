@@ -17,6 +17,8 @@ struct NewGameChoice {
   int bookNumber = 0;   // 1-based
   int bookCount = 0;    // books of the package
   int difficulty = 0;   // 0 "Könnyű", 1 "Normál", 2 "Véletlen"
+  // The screen loaded the book itself while it showed that it was busy.
+  bool bookLoaded = false;
 };
 
 class UiPort {

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "game/form_main.h"
 #include "package_fixture.h"
 #include "player_names.h"
 #include "shell_fixture.h"
@@ -157,6 +158,7 @@ void SettingsTest::emptyNameFieldSavesTheOtherChangesOrSaysWhy() {
 void SettingsTest::renameRecordsTheNewName() {
   testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
+  program.createStartWindows();
   program.setPlayerName("Kalandor");
   QString shownName;
   QObject::connect(&program, &Program::playerNameChanged, [&shownName](const QString& name) { shownName = name; });
@@ -166,6 +168,8 @@ void SettingsTest::renameRecordsTheNewName() {
   QTRY_VERIFY(open.window.saveButton()->isEnabled());
   QCOMPARE(program.playerName(), std::string("Hős"));
   QCOMPARE(shownName, QString("Hős"));
+  // The main window's player-name label follows the rename at once.
+  QCOMPARE(program.mainWindow()->findChild<QLabel*>("LabelJatekosNev")->text(), QString("Játékos: Hős"));
   QCOMPARE(storedLine(fixture, program), testing::kQuietSettings);  // the settings stay
   QCOMPARE(open.window.nameField()->count(), 2);
   QCOMPARE(open.window.nameField()->itemText(0), QString("Hős"));

@@ -60,6 +60,7 @@ class StartTest : public QObject {
   void restoringTheGameWindowReopensTheMinimisedWindowOnce();
   void anErrorKeepsTheInstallationWindowsShut();
   void secondInstanceAsksTheFirstToRestore();
+  void anotherUsersConnectionIsRefused();
   void staleServerIsReplaced();
   void serverIsNeverInTheSharedTemporaryFolder();
   void plantedSocketDoesNotStopTheProgramAndTerminationLeavesNothing();
@@ -195,6 +196,24 @@ void StartTest::secondInstanceAsksTheFirstToRestore() {
   QVERIFY(!second.claim());
   QVERIFY(restore.wait(5000));
   QCOMPARE(PeerUserId(-1), -1L);
+}
+
+void StartTest::anotherUsersConnectionIsRefused() {
+  testing::TempFolder folder;
+  const QString name = serverIn(folder.path());
+  // The running program's user is one this test process is not: every start of ours is a stranger.
+  SingleInstance first(folder.path(), name, nullptr, CurrentUserId() + 1);
+  QVERIFY(first.claim());
+  QSignalSpy restore(&first, &SingleInstance::restoreRequested);
+  QLocalSocket stranger;
+  stranger.connectToServer(name);
+  QVERIFY(stranger.waitForConnected(5000));
+  stranger.write(QByteArray(kRestoreMessage) + '\n');
+  stranger.flush();
+  // The server drops the stranger without reading a word of it.
+  QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
+  QVERIFY(!restore.wait(500));
+  QCOMPARE(restore.count(), 0);
 }
 
 void StartTest::staleServerIsReplaced() {

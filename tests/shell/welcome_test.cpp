@@ -110,6 +110,8 @@ void WelcomeTest::signInRecordsTheNameAndHandsOver() {
   QVERIFY(!welcome.nameField()->isEnabled());
   QCOMPARE(welcome.closingTimer()->interval(), 500);
   QCOMPARE(program.playerName(), std::string("Kalandor"));
+  // The main window's player-name label shows the name from the sign-in on, before any game.
+  QCOMPARE(program.mainWindow()->findChild<QLabel*>("LabelJatekosNev")->text(), QString("Játékos: Kalandor"));
   QTRY_VERIFY(program.mainWindow()->isVisible());
   QVERIFY(!welcome.isVisible());
   QCOMPARE(program.mainWindow()->returnCode(), 1);

@@ -85,6 +85,11 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
     applyStoryTextStyle();
     MainFormKurzorBeallitas();
   });
+  // The player-name label is bound with the difficulty; a sign-in or rename shows at once.
+  connect(&program, &Program::playerNameChanged, this, [this] {
+    views_.invalidate("LabelNehezsegiFokozat");
+    refresh();
+  });
   applyStoryTextStyle();
   qApp->installEventFilter(this);
   // Before the first game the window shows its idle layout.

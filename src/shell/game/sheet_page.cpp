@@ -82,9 +82,10 @@ QWidget* playerRow(PageContext& context, QWidget* page) {
   QLabel* difficulty = BoundLabel(context, "LabelNehezsegiFokozat", row);
   difficulty->setStyleSheet("font-weight: bold;");
   const Game& game = context.game;
-  // The player's name belongs to the sign-in; it is shown with the game's difficulty.
+  // The player's name belongs to the sign-in, not to the game: it shows from the sign-in on.
+  // A rename re-renders this binding (the main window listens to it).
   context.views.bind("LabelNehezsegiFokozat", [player, &game](const Control&) {
-    player->setText(game.state.GameLoaded ? ToQString("Játékos: " + game.state.PlayerName) : QString());
+    player->setText(game.state.PlayerName.empty() ? QString() : ToQString("Játékos: " + game.state.PlayerName));
   });
   context.views.bind("LabelSzint", [level](const Control& c) {
     if (c.text().empty()) level->setText("Nehézségi fokozat:");

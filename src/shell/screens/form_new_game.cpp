@@ -12,6 +12,7 @@
 
 #include "game.h"
 #include "game/picture_view.h"
+#include "lifecycle.h"
 #include "new_game_screen.h"
 #include "resources/resources.h"
 #include "screens/action_label.h"
@@ -215,8 +216,14 @@ void TFormNewGame::Label1Click() {
 }
 
 void TFormNewGame::TimerJatekValasztoTimer() {
-  // The new-game command loads the chosen book as soon as the screen has closed.
+  // The book loads while the screen still shows "Kiválasztás..." and the busy pointer.
   choice_ = selection_->Choose(mainComboBox2_->currentIndex(), radioGroup1_->checkedId());
+  if (choice_) choice_->bookLoaded = Lifecycle(program().game()).loadChosenBook(*choice_);
+  if (program().game().errors.FatalErrorFlag()) {
+    choice_.reset();
+    closeAfterError();
+    return;
+  }
   ready_ = true;
   accept();
 }

@@ -33,11 +33,9 @@ std::filesystem::path runtimeFolder() {
   return runtime;
 }
 
-bool sameUser(const QLocalSocket& socket) {
-  return PeerUserId(socket.socketDescriptor()) == static_cast<long>(::getuid());
-}
-
 }  // namespace
+
+long CurrentUserId() { return static_cast<long>(::getuid()); }
 
 long PeerUserId(qintptr socketDescriptor) {
   struct ucred credentials {};
@@ -46,8 +44,10 @@ long PeerUserId(qintptr socketDescriptor) {
   return static_cast<long>(credentials.uid);
 }
 
-SingleInstance::SingleInstance(std::filesystem::path programFolder, QString serverName, QObject* parent)
-    : QObject(parent), lockFile_(lockFileFor(programFolder)), serverName_(std::move(serverName)) {}
+SingleInstance::SingleInstance(std::filesystem::path programFolder, QString serverName, QObject* parent,
+                               long ownerUserId)
+    : QObject(parent), lockFile_(lockFileFor(programFolder)), serverName_(std::move(serverName)),
+      ownerUserId_(ownerUserId) {}
 
 SingleInstance::~SingleInstance() {
   // The server's socket goes with it; the lock file stays for the next start.
@@ -92,7 +92,7 @@ void SingleInstance::listen() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       // Only the program's own user may bring it to the front.
-      if (!sameUser(*socket)) {
+      if (PeerUserId(socket->socketDescriptor()) != ownerUserId_) {
         socket->abort();
         continue;
       }
@@ -112,7 +112,7 @@ void SingleInstance::askTheRunningProgram(const QString& importFile) const {
   while (!patience.hasExpired()) {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
-    if (socket.waitForConnected(kConnectTimeoutMs) && sameUser(socket)) {
+    if (socket.waitForConnected(kConnectTimeoutMs) && PeerUserId(socket.socketDescriptor()) == ownerUserId_) {
       socket.write(QByteArray(kRestoreMessage) + '\n');
       if (!importFile.isEmpty()) socket.write(QByteArray(kImportMessage) + importFile.toUtf8() + '\n');
       socket.waitForBytesWritten(kConnectTimeoutMs);

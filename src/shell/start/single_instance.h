@@ -16,10 +16,15 @@ inline constexpr char kRestoreMessage[] = "ZRXRestoreMsg";
 // Followed by a file's path: the running program opens its import window on it.
 inline constexpr char kImportMessage[] = "ZRXImport ";
 
+// The real user id of this process.
+long CurrentUserId();
+
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
-  SingleInstance(std::filesystem::path programFolder, QString serverName, QObject* parent = nullptr);
+  // Only connections of `ownerUserId` (the user running the program) are listened to.
+  SingleInstance(std::filesystem::path programFolder, QString serverName, QObject* parent = nullptr,
+                 long ownerUserId = CurrentUserId());
   ~SingleInstance() override;
 
   // The server of a program folder: a socket in $XDG_RUNTIME_DIR (a folder only its user
@@ -49,6 +54,7 @@ class SingleInstance : public QObject {
   QString serverName_;
   int lockFd_ = -1;
   QLocalServer* server_ = nullptr;
+  long ownerUserId_;
 };
 
 // The user id at the other end of a connected local socket; -1 when it cannot be told.

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "game.h"
 #include "game/form_main.h"
@@ -18,6 +19,7 @@
 #include "start/window_opener.h"
 #include "style/glyph_button.h"
 #include "style/link_label.h"
+#include "style/window_services.h"
 
 using namespace zrx;
 
@@ -76,12 +78,14 @@ class NewGameTest : public QObject {
   Q_OBJECT
  private slots:
   void choosesAPackageAndABook();
+  void loadsTheBookWhileItShowsItIsBusy();
   void difficultyItems_data();
   void difficultyItems();
   void notAvailableBookIsShownButNotChosen();
   void descriptionLines_data();
   void descriptionLines();
   void minimisingKeepsTheChoicesForTheRestore();
+  void isTransientForTheMainWindow();
   void keysChooseAndCancel();
   void folderWithoutPackagesReportsIt();
 };
@@ -142,6 +146,39 @@ void NewGameTest::choosesAPackageAndABook() {
   QCOMPARE(window.choice()->bookNumber, 1);
   QCOMPARE(window.choice()->bookCount, 2);
   QCOMPARE(window.result(), int(QDialog::Accepted));
+}
+
+void NewGameTest::loadsTheBookWhileItShowsItIsBusy() {
+  testing::ShellFixture fixture;
+  writePackages(fixture.folder());
+  Game& game = fixture.program().game();
+  OpenNewGame open(fixture.program());
+  TFormNewGame& window = open.window;
+  loadPackage(window, "Masik1");
+  window.bookBox()->setCurrentIndex(0);
+
+  // What the player sees at the moment the screen closes: the book is in the game by then,
+  // shown with the busy pointer and "Kiválasztás...".
+  bool closed = false;
+  bool loadedBeforeClosing = false;
+  QString command;
+  Qt::CursorShape pointer = Qt::ArrowCursor;
+  QObject::connect(&window, &QDialog::finished, &window, [&] {
+    closed = true;
+    loadedBeforeClosing = game.state.GameLoaded;
+    command = window.chooseLabel()->text();
+    pointer = window.cursor().shape();
+  });
+  window.Label1Click();
+  QVERIFY(!game.state.GameLoaded);
+  QTRY_VERIFY(closed);
+  QVERIFY(loadedBeforeClosing);
+  QCOMPARE(command, QString("Kiválasztás..."));
+  QCOMPARE(pointer, fixture.program().services().cursor(CursorKind::Busy).shape());
+  QCOMPARE(game.state.SourceName, std::string("Masik1"));
+  QCOMPARE(game.screen.Image1.picture(), (PictureRef{PictureRef::Source::Cover, 0}));
+  QVERIFY(window.choice().has_value());
+  QVERIFY(window.choice()->bookLoaded);
 }
 
 void NewGameTest::difficultyItems_data() {
@@ -250,6 +287,24 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
   QCOMPARE(program.game().state.Difficulty, 2);
   QCOMPARE(program.takeReturnText(), QString());
   QVERIFY(program.game().state.PendingWindow < 2);
+}
+
+void NewGameTest::isTransientForTheMainWindow() {
+  testing::ShellFixture fixture;
+  Program& program = fixture.program();
+  program.createStartWindows();
+  program.mainWindow()->show();
+  // The window manager keeps a transient dialog above its window, so raising the main window
+  // on a second start never hides the open dialog behind it.
+  QWindow* owner = nullptr;
+  testing::WhenModalOpens([&owner](QWidget& modal) {
+    owner = modal.windowHandle()->transientParent();
+    static_cast<TFormNewGame&>(modal).Label2Click();
+  });
+  program.mainWindow()->runMenu(kNewGameMenuItem);
+  QVERIFY(owner != nullptr);
+  QCOMPARE(owner, program.mainWindow()->windowHandle());
+  program.mainWindow()->hide();
 }
 
 void NewGameTest::keysChooseAndCancel() {
