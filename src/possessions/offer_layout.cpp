@@ -23,8 +23,8 @@ void disableCommand(Control& command) {
 }  // namespace
 
 bool picksOwnItems(int kind) {
-  using namespace offer_kind;
-  return kind == kDemand || kind == kDemandEither || kind == kExchangeOffer || kind == kGiveUp;
+  const PendingKindInfo* info = PendingKindInfoOf(kind);
+  return info && info->picksOwnItems;
 }
 
 std::string ShortenToWidth(const std::string& text, int maxWidth,
