@@ -107,7 +107,7 @@ void Offers::confirmExchangeReceive() {
   // OfferList: "2", the number of given items, the given items (one row each).
   const int given = static_cast<int>(offer.OfferList.size()) - 2;
   for (int row = 1; row <= given && row <= kQuantityRows; ++row) {
-    offer.ExchangeCounts.push_back(game_.screen.FT_LabelDB(row).text());
+    offer.ExchangeCounts.push_back(std::to_string(rowCount(row)));
   }
   finishOffer();
 }

@@ -66,6 +66,7 @@ class Offers {
   int checkBoxWidth() const;
   bool marked(int box) const;
   int rowCount(int row) const;
+  void setRowCount(int row, int count);
   int moneyItem() const { return game_.state.CurrentBook.MoneyItem; }
   int selectedOwnItem() const;
   void clearOwnSelection();
