@@ -14,8 +14,6 @@
 namespace zrx {
 namespace {
 
-constexpr int kPendingRoll = 1;
-constexpr int kPendingBattle = 5;
 constexpr std::size_t kBattleMark = 4;  // 0-based position of the battle's page mark
 constexpr std::size_t kMaxPairings = 5;
 constexpr int kThreeAtOnce = 31;
@@ -51,8 +49,8 @@ void Battle::CsataElokeszites() {
     }
     b.OpponentQueue.push_back(code.substr(from - 1, 3));
     UjSzornyBetoltes();
-    state.navigation.PendingKind = kPendingBattle;
-    Navigation(game_).OldalValtasJelzes(kPendingBattle, true);
+    state.navigation.PendingKind = ToInt(PendingKind::Battle);
+    Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::Battle), true);
     return;
   }
   // A new battle's page starts without the result of the one before.
@@ -77,8 +75,8 @@ void Battle::CsataElokeszites() {
     case 'R':
       state.navigation.PageMarks[kBattleMark] = '1';
       b.OpponentRollPending = true;
-      state.navigation.PendingKind = kPendingRoll;
-      Navigation(game_).OldalValtasJelzes(kPendingRoll, true);
+      state.navigation.PendingKind = ToInt(PendingKind::Roll1);
+      Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::Roll1), true);
       break;
     default:
       Navigation(game_).TovabbLepesValasztas();
@@ -122,8 +120,8 @@ void Battle::startDeclaredBattle() {
   state.battle.LastBattleWon = state.battle.LastBattleFled = false;
   UjSzornyBetoltes();
   state.navigation.PageMarks[kBattleMark] = '1';
-  state.navigation.PendingKind = kPendingBattle;
-  Navigation(game_).OldalValtasJelzes(kPendingBattle, true);
+  state.navigation.PendingKind = ToInt(PendingKind::Battle);
+  Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::Battle), true);
 }
 
 TMonsterRec Battle::takeFromQueue() {

@@ -74,6 +74,8 @@ struct SpecialChangeState {
 // A pending item offer (choice, purchase, exchange).
 struct OfferState {
   TextList OfferList, SelectionList, ExchangeCounts;
+  // The piece count chosen in each quantity row 1..10 (index 0 unused); FT_LabelDB shows it.
+  std::array<int, 11> QuantityCounts{};
   int OfferLimit = 0;
   int OfferChosen = 0;
   bool OfferResume = false;

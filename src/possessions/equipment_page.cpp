@@ -1,17 +1,10 @@
 // The equipment page's list: details on selection, use or switch on a double click.
 #include "equipment.h"
 #include "effect_code.h"
+#include "offers.h"
 #include "possession_texts.h"
 
 namespace zrx {
-namespace {
-
-// While an offer lets the player pick own items, the list serves that choice.
-bool listPicksOwnItems(int pendingKind) {
-  return pendingKind == 9 || pendingKind == 10 || pendingKind == 18 || pendingKind == 20;
-}
-
-}  // namespace
 
 bool Equipment::ask(const std::string& line1, const std::string& line2) {
   game_.state.QuestionAnswer = game_.ui().QuestionFormKerdes(line1, line2);
@@ -32,7 +25,7 @@ void Equipment::DuplaKlikkFelszTargyLista() {
   const GameState& state = game_.state;
   const int index = list().selectedIndex();
   if (!state.GameLoaded || state.battle.BattleRunning ||
-      listPicksOwnItems(state.navigation.PendingKind) || index < 0) {
+      picksOwnItems(state.navigation.PendingKind) || index < 0) {
     return;
   }
   const int item = list().numberAt(index);

@@ -21,22 +21,21 @@ PiecesEntry piecesEntry(const std::string& entry) { return {numberAt(entry, 1, 3
 }  // namespace
 
 void Offers::KlikkTargyFelvetel() {
-  using namespace offer_kind;
   if (!game_.state.GameLoaded) return;
   const int kind = game_.state.navigation.PendingKind;
   // The confirm acts only while its command is on: each decision is taken once.
   const Control& command = picksOwnItems(kind) ? game_.screen.LabelTargyKivalasztas : game_.screen.LabelTargyFelvetel;
   if (!command.enabled()) return;
-  switch (kind) {
-    case kPickUp: confirmPickUp(); break;
-    case kChooseAtMost: confirmChooseAtMost(); break;
-    case kBuy: confirmBuy(); break;
-    case kDemand: confirmDemand(1); break;
-    case kDemandEither: confirmDemand(2); break;
-    case kQuantities: confirmQuantities(); break;
-    case kExchangeOffer: confirmExchangeOffer(); break;
-    case kExchangeReceive: confirmExchangeReceive(); break;
-    case kGiveUp: confirmGiveUp(); break;
+  switch (static_cast<PendingKind>(kind)) {
+    case PendingKind::PickUp: confirmPickUp(); break;
+    case PendingKind::ChooseAtMost: confirmChooseAtMost(); break;
+    case PendingKind::Buy: confirmBuy(); break;
+    case PendingKind::Demand: confirmDemand(1); break;
+    case PendingKind::DemandEither: confirmDemand(2); break;
+    case PendingKind::Quantities: confirmQuantities(); break;
+    case PendingKind::ExchangeOffer: confirmExchangeOffer(); break;
+    case PendingKind::ExchangeReceive: confirmExchangeReceive(); break;
+    case PendingKind::GiveUp: confirmGiveUp(); break;
     default: break;
   }
 }
@@ -58,7 +57,7 @@ void Offers::TargyCsereUjrainditas() {
 void Offers::gainMarkedEntries() {
   const OfferState& offer = game_.state.offers;
   // "V" keeps its maximum in front of the entries.
-  const int first = game_.state.navigation.PendingKind == offer_kind::kChooseAtMost ? 1 : 0;
+  const int first = game_.state.navigation.PendingKind == ToInt(PendingKind::ChooseAtMost) ? 1 : 0;
   Equipment equipment(game_);
   for (int box = 1; box <= offer.OfferLimit; ++box) {
     if (!marked(box)) continue;
@@ -108,7 +107,7 @@ void Offers::confirmExchangeReceive() {
   // OfferList: "2", the number of given items, the given items (one row each).
   const int given = static_cast<int>(offer.OfferList.size()) - 2;
   for (int row = 1; row <= given && row <= kQuantityRows; ++row) {
-    offer.ExchangeCounts.push_back(game_.screen.FT_LabelDB(row).text());
+    offer.ExchangeCounts.push_back(std::to_string(rowCount(row)));
   }
   finishOffer();
 }

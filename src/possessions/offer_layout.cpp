@@ -23,8 +23,8 @@ void disableCommand(Control& command) {
 }  // namespace
 
 bool picksOwnItems(int kind) {
-  using namespace offer_kind;
-  return kind == kDemand || kind == kDemandEither || kind == kExchangeOffer || kind == kGiveUp;
+  const PendingKindInfo* info = PendingKindInfoOf(kind);
+  return info && info->picksOwnItems;
 }
 
 std::string ShortenToWidth(const std::string& text, int maxWidth,
@@ -112,6 +112,7 @@ void Offers::TargyValasztoKitolt(const std::string& name, const std::string& cou
   ScreenModel& s = game_.screen;
   s.FT_LabelTNev(i).setText(name);
   s.FT_LabelDB(i).setText(count);
+  if (i >= 1 && i <= kQuantityRows) game_.state.offers.QuantityCounts[static_cast<std::size_t>(i)] = count.empty() ? 0 : std::stoi(count);
   s.FT_SpinButton(i).setVisible(!name.empty());
 }
 
@@ -126,15 +127,19 @@ bool Offers::marked(int box) const {
 }
 
 int Offers::rowCount(int row) const {
-  const std::string& text = game_.screen.FT_LabelDB(row).text();
-  return text.empty() ? 0 : std::stoi(text);
+  return row >= 1 && row <= kQuantityRows ? game_.state.offers.QuantityCounts[static_cast<std::size_t>(row)] : 0;
+}
+
+void Offers::setRowCount(int row, int count) {
+  game_.state.offers.QuantityCounts[static_cast<std::size_t>(row)] = count;
+  game_.screen.FT_LabelDB(row).setText(std::to_string(count));
 }
 
 void Offers::FT_SpinButtonUpClick(int row) {
   if (row < 1 || row > kQuantityRows || !game_.screen.FT_SpinButton(row).visible()) return;
   OfferState& offer = game_.state.offers;
   if (offer.OfferChosen >= offer.OfferLimit) return;
-  game_.screen.FT_LabelDB(row).setText(std::to_string(rowCount(row) + 1));
+  setRowCount(row, rowCount(row) + 1);
   ++offer.OfferChosen;
 }
 
@@ -143,7 +148,7 @@ void Offers::FT_SpinButtonDownClick(int row) {
   OfferState& offer = game_.state.offers;
   const int count = rowCount(row);
   if (offer.OfferChosen < 1 || count < 1) return;
-  game_.screen.FT_LabelDB(row).setText(std::to_string(count - 1));
+  setRowCount(row, count - 1);
   --offer.OfferChosen;
 }
 

@@ -8,21 +8,9 @@
 #include <string>
 
 #include "game.h"
+#include "pending_kind.h"
 
 namespace zrx {
-
-// PendingKind of each offer.
-namespace offer_kind {
-inline constexpr int kPickUp = 6;
-inline constexpr int kChooseAtMost = 7;
-inline constexpr int kBuy = 8;
-inline constexpr int kDemand = 9;
-inline constexpr int kDemandEither = 10;
-inline constexpr int kQuantities = 17;
-inline constexpr int kExchangeOffer = 18;
-inline constexpr int kExchangeReceive = 19;
-inline constexpr int kGiveUp = 20;
-}  // namespace offer_kind
 
 // Rows of the page: choice boxes with price labels, and quantity rows.
 inline constexpr int kChoiceBoxes = 17;
@@ -78,6 +66,7 @@ class Offers {
   int checkBoxWidth() const;
   bool marked(int box) const;
   int rowCount(int row) const;
+  void setRowCount(int row, int count);
   int moneyItem() const { return game_.state.CurrentBook.MoneyItem; }
   int selectedOwnItem() const;
   void clearOwnSelection();

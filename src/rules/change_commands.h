@@ -68,7 +68,7 @@ class ItemChanges {
   // The exchange's closing: true when it opened the second phase and waits again.
   bool closeExchange(std::string_view change, ChangeRun& run);
   void fillQuantityRows(const TextList& items);
-  void waitForDecision(int kind, ChangeRun& run);
+  void waitForDecision(PendingKind kind, ChangeRun& run);
 
   Game& game_;
   SpecialChanges& changes_;

@@ -29,7 +29,7 @@ int comparisonCountAt(std::string_view item, std::size_t pos) {
 
 void Conditions::requestRoll(int dice) {
   GameState& gs = game_.state;
-  gs.navigation.PendingKind = dice;
+  gs.navigation.PendingKind = ToInt(RollKind(dice));
   gs.conditions.TestPending = true;
   gs.tests.ConditionRollRequested = true;
 }
@@ -44,7 +44,7 @@ void Conditions::luckItem(std::string_view item) {
   const char outcome = charAt(item, 3);
   GameState& gs = game_.state;
   if (!gs.tests.LuckTestDone) {
-    gs.navigation.PendingKind = 0;
+    gs.navigation.PendingKind = ToInt(PendingKind::LuckTest);
     gs.conditions.AwaitedInfo = std::string(item);
     gs.conditions.TestPending = true;
     gs.tests.ConditionLuckRequested = true;

@@ -83,7 +83,7 @@ void Conditions::infoItem(std::string_view item) {
   if (held && sign == '+') {
     cs.InfoUseAwaited = true;
     cs.AwaitedInfo = std::string(fieldAt(item, 3, 3));
-    gs.navigation.PendingKind = kPendingInfoUse;
+    gs.navigation.PendingKind = ToInt(PendingKind::InfoUse);
     cs.TestPending = true;
     return;
   }

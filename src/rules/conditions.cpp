@@ -77,9 +77,9 @@ void Conditions::startPendingTest() {
   const int kind = gs.navigation.PendingKind;
   if (gs.settings.ChangeSignalLevel != 0) {
     Navigation(game_).OldalValtasJelzes(kind, true);
-  } else if (kind == 0) {
+  } else if (kind == ToInt(PendingKind::LuckTest)) {
     DiceTests(game_).SzerencseProba();
-  } else if (kind >= 1 && kind <= 4) {
+  } else if (kind >= ToInt(PendingKind::Roll1) && kind <= ToInt(PendingKind::Roll4)) {
     DiceTests(game_).DobasProba(kind);
   }
   // Any other kind (an awaited information) waits for the player.
@@ -91,8 +91,8 @@ void Conditions::completeContinuations() {
   gs.tests.LuckTestDone = false;
   gs.tests.RollTestDone = false;
   Navigation(game_).ValtasBeallitas();
-  gs.navigation.PendingKind = kPendingChoice;
-  Navigation(game_).OldalValtasJelzes(kPendingChoice, true);
+  gs.navigation.PendingKind = ToInt(PendingKind::Choice);
+  Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::Choice), true);
 }
 
 void Conditions::FeltetelDarabolas(std::string_view group) {

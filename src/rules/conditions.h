@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "pending_kind.h"
+
 namespace zrx {
 
 class Game;
 
 // An item compares at most this many times (PartialResults 1..3).
 inline constexpr int kMaxComparisons = 3;
-// PendingKind of an information use that a condition waits for.
-inline constexpr int kPendingInfoUse = 14;
 
 
 class Conditions {

@@ -92,11 +92,11 @@ void ItemChanges::closeOffer(char letter, std::string_view change, ChangeRun& ru
   game_.state.changes.ChangesActive = true;
 }
 
-void ItemChanges::waitForDecision(int kind, ChangeRun& run) {
+void ItemChanges::waitForDecision(PendingKind kind, ChangeRun& run) {
   changes_.pause(run);
-  game_.state.navigation.PendingKind = kind;
+  game_.state.navigation.PendingKind = ToInt(kind);
   // At "Változás jelzés" 2 the player is on the equipment page already.
-  Navigation(game_).OldalValtasJelzes(kind, game_.state.settings.ChangeSignalLevel < 2);
+  Navigation(game_).OldalValtasJelzes(ToInt(kind), game_.state.settings.ChangeSignalLevel < 2);
 }
 
 void ItemChanges::setUpPieces(char letter, std::string_view change, ChangeRun& run) {
@@ -119,7 +119,7 @@ void ItemChanges::setUpPieces(char letter, std::string_view change, ChangeRun& r
     offers.CheckBoxKitolt(std::to_string(pieces) + " db " + game_.stores.items.Find(item).Name, k);
   }
   offer.OfferLimit = shown;
-  waitForDecision(choose ? offer_kind::kChooseAtMost : offer_kind::kPickUp, run);
+  waitForDecision(choose ? PendingKind::ChooseAtMost : PendingKind::PickUp, run);
 }
 
 void ItemChanges::setUpShop(std::string_view change, ChangeRun& run) {
@@ -141,7 +141,7 @@ void ItemChanges::setUpShop(std::string_view change, ChangeRun& run) {
     offers.ArListaKitolt(std::to_string(price) + " " + moneyName, k);
   }
   offer.OfferLimit = shown;
-  waitForDecision(offer_kind::kBuy, run);
+  waitForDecision(PendingKind::Buy, run);
 }
 
 void ItemChanges::fillQuantityRows(const TextList& items) {
@@ -169,7 +169,7 @@ void ItemChanges::setUpQuantities(std::string_view change, ChangeRun& run) {
   offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
   offer.OfferChosen = 0;
   offer.OfferLimit = most;
-  waitForDecision(offer_kind::kQuantities, run);
+  waitForDecision(PendingKind::Quantities, run);
 }
 
 void ItemChanges::setUpDemand(std::string_view change, ChangeRun& run) {
@@ -192,7 +192,7 @@ void ItemChanges::setUpDemand(std::string_view change, ChangeRun& run) {
   const bool second = two && !first && offers.TargyKivalasztasEllenorzes(1);
   // A demand that cannot be met at all is passed over without an offer.
   if (!first && !second) return;
-  waitForDecision(two ? offer_kind::kDemandEither : offer_kind::kDemand, run);
+  waitForDecision(two ? PendingKind::DemandEither : PendingKind::Demand, run);
 }
 
 void ItemChanges::setUpGiveUp(std::string_view change, ChangeRun& run) {
@@ -206,7 +206,7 @@ void ItemChanges::setUpGiveUp(std::string_view change, ChangeRun& run) {
   game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
   // With no acceptable item held (or none asked for) there is nothing to pick.
   if (offer.OfferLimit < 1 || !offers.acceptableLeft()) return;
-  waitForDecision(offer_kind::kGiveUp, run);
+  waitForDecision(PendingKind::GiveUp, run);
 }
 
 void ItemChanges::setUpExchange(std::string_view change, ChangeRun& run) {
@@ -222,7 +222,7 @@ void ItemChanges::setUpExchange(std::string_view change, ChangeRun& run) {
   const TextList items = readItems(change, 8, wanted);
   offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
   game_.state.changes.PendingChangeLength = mostOffered;
-  waitForDecision(offer_kind::kExchangeOffer, run);
+  waitForDecision(PendingKind::ExchangeOffer, run);
 }
 
 bool ItemChanges::closeExchange(std::string_view change, ChangeRun& run) {
@@ -239,7 +239,7 @@ bool ItemChanges::closeExchange(std::string_view change, ChangeRun& run) {
     offer.OfferChosen = 0;
     offer.OfferLimit = static_cast<int>(offer.SelectionList.size());
     fillQuantityRows(items);
-    waitForDecision(offer_kind::kExchangeReceive, run);
+    waitForDecision(PendingKind::ExchangeReceive, run);
     return true;
   }
   Offers(game_).loseSelectedItems();

@@ -16,11 +16,8 @@
 namespace zrx {
 namespace {
 
-constexpr int kStoryPage = 0;
 constexpr int kRulesChapter = -1;
 constexpr int kBackgroundChapter = 0;
-// PendingKind of a change queue waiting at "Változás jelzés" 2, for the queues 1..4.
-constexpr std::array<int, 4> kChangeQueueKinds = {12, 11, 13, 16};
 
 std::string chapterCaption(int chapter) {
   if (chapter == kRulesChapter) return "Szabályok";
@@ -114,7 +111,7 @@ void Navigation::startSpecialChanges() {
     if (game_.state.settings.ChangeSignalLevel < 2) {
       SpecialChanges(game_).resume();
     } else {
-      nav.PendingKind = kChangeQueueKinds[k];
+      nav.PendingKind = ToInt(kWaitingQueueKinds[k]);
       OldalValtasJelzes(nav.PendingKind, true);
     }
   }
@@ -149,8 +146,8 @@ void Navigation::TovabbLepesValasztas() {
       FPListaHozzaAdas(std::string_view(chapter.NextChapters).substr(i, 3));
     }
     ShowContinuations();
-    game_.state.navigation.PendingKind = kPendingChoice;
-    OldalValtasJelzes(kPendingChoice, true);
+    game_.state.navigation.PendingKind = ToInt(PendingKind::Choice);
+    OldalValtasJelzes(ToInt(PendingKind::Choice), true);
   } else if (chapter.Conditions.front() == 'X') {
     offerTypedChoice(chapter);
   } else {
@@ -168,8 +165,8 @@ void Navigation::offerTypedChoice(const TChapterRec& chapter) {
   screen.EditNext.setVisible(true);
   nav.TypedChoiceMode = true;
   nav.WrongGuessCount = 1;
-  nav.PendingKind = kPendingChoice;
-  OldalValtasJelzes(kPendingChoice, true);
+  nav.PendingKind = ToInt(PendingKind::Choice);
+  OldalValtasJelzes(ToInt(PendingKind::Choice), true);
 }
 
 void Navigation::FPListaHozzaAdas(std::string_view code) {

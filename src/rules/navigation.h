@@ -13,13 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "pending_kind.h"
+
 namespace zrx {
 
 class Game;
 struct TChapterRec;
-
-// PendingKind when a continuation is to be chosen.
-inline constexpr int kPendingChoice = 15;
 
 class Navigation {
  public:

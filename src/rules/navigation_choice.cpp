@@ -11,16 +11,6 @@
 namespace zrx {
 namespace {
 
-// The page where what PendingKind names waits; nullopt for nothing to switch to.
-std::optional<int> pendingPage(int kind) {
-  if (kind >= 0 && kind <= 5) return 3;                                    // "Próbák - Csaták"
-  if ((kind >= 6 && kind <= 11) || (kind >= 17 && kind <= 20)) return 2;  // "Felszerelési tárgyak"
-  if (kind == 12) return 1;                                                // "Kalandlap"
-  if (kind == 13 || kind == 14) return 4;                                  // "Információk"
-  if (kind == 16) return 5;                                                // "Varázslatok - Képességek"
-  return std::nullopt;
-}
-
 std::optional<int> parseInteger(const std::string& text) {
   int value = 0;
   const char* first = text.data();
@@ -51,9 +41,9 @@ void Navigation::KlikkFejezetPontKivalasztas() {
 }
 
 void Navigation::switchToPendingPage() {
-  if (const auto page = pendingPage(game_.state.navigation.PendingKind)) {
-    game_.screen.PageControl1.setValue(*page);
-  }
+  // The story page itself (a continuation to choose) is no page to switch to.
+  const int page = SignalPage(game_.state.navigation.PendingKind);
+  if (page > kStoryPage) game_.screen.PageControl1.setValue(page);
 }
 
 void Navigation::chooseListEntry(const std::string& entry) {

@@ -20,22 +20,15 @@ void highlightUnlessEnabled(Control& action) {
 
 void Navigation::OldalValtasJelzes(int kind, bool startBlink) {
   ScreenModel& screen = game_.screen;
-  switch (kind) {
-    case 0:
-      highlight(screen.LabelSzProba);
-      screen.LabelSZPErtek.setText(std::to_string(game_.state.values.Luck));
-      screen.LabelSZPErtek.setVisible(true);
-      break;
-    case 1: case 2: case 3: case 4:
-      highlight(screen.LabelDobasKocka(kind));
-      break;
-    case 6: case 7: case 8: case 17: case 19:
-      highlightUnlessEnabled(screen.LabelTargyFelvetel);
-      break;
-    case 9: case 10: case 18: case 20:
-      highlightUnlessEnabled(screen.LabelTargyKivalasztas);
-      break;
-    default: break;
+  if (kind == ToInt(PendingKind::LuckTest)) {
+    highlight(screen.LabelSzProba);
+    screen.LabelSZPErtek.setText(std::to_string(game_.state.values.Luck));
+    screen.LabelSZPErtek.setVisible(true);
+  } else if (kind >= ToInt(PendingKind::Roll1) && kind <= ToInt(PendingKind::Roll4)) {
+    highlight(screen.LabelDobasKocka(kind));
+  } else if (IsItemOffer(kind)) {
+    // An offer of own items is confirmed by the choice action, the others by the pick-up.
+    highlightUnlessEnabled(picksOwnItems(kind) ? screen.LabelTargyKivalasztas : screen.LabelTargyFelvetel);
   }
   if (startBlink) {
     screen.TimerAlarm.setValue(game_.state.navigation.PendingKind);

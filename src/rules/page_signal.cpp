@@ -5,21 +5,6 @@
 #include "special_changes.h"
 
 namespace zrx {
-namespace {
-
-constexpr int kBattleWaits = 5;
-
-}  // namespace
-
-int SignalPage(int kind) {
-  if (kind >= 0 && kind <= 5) return kTestsPage;
-  if ((kind >= 6 && kind <= 11) || (kind >= 17 && kind <= 20)) return kEquipmentPage;
-  if (kind == 12) return kSheetPage;
-  if (kind == 13 || kind == 14) return kInformationPage;
-  if (kind == kPendingChoice) return kStoryPage;
-  if (kind == 16) return kMagicSkillsPage;
-  return -1;
-}
 
 void PageSignal::PageControl1Change(int page) {
   game_.screen.PageControl1.setValue(page);
@@ -40,16 +25,15 @@ void PageSignal::TimerAlarmTimer() {
 }
 
 void PageSignal::handOver(int kind) {
+  const PendingKindInfo* info = PendingKindInfoOf(kind);
+  if (!info) return;
   const bool waitingLevel = game_.state.settings.ChangeSignalLevel == 2;
-  switch (kind) {
-    case kBattleWaits: game_.screen.BitBtn5.setEnabled(true); break;
-    case 11: if (waitingLevel) processWaitingQueue(2); break;
-    case 12: processWaitingQueue(1); break;
-    case 13: if (waitingLevel) processWaitingQueue(3); break;
-    case kPendingChoice: Navigation(game_).ValtasVizsgalat(); break;
-    // Magic and skill changes wait for their page like the others, so that they never stall.
-    case 16: if (waitingLevel) processWaitingQueue(4); break;
-    default: break;
+  switch (info->opening) {
+    case PageOpening::EnableFight: game_.screen.BitBtn5.setEnabled(true); break;
+    case PageOpening::ProcessQueue: processWaitingQueue(info->queue); break;
+    case PageOpening::ProcessQueueAtTwo: if (waitingLevel) processWaitingQueue(info->queue); break;
+    case PageOpening::StoryChecks: Navigation(game_).ValtasVizsgalat(); break;
+    case PageOpening::Nothing: break;
   }
 }
 

@@ -4,20 +4,11 @@
 // signal stops and the chapter point's processing goes on there. Front ends call
 // PageControl1Change when the player switches pages and TimerAlarmTimer on every tick
 // of the signal; both hand over the same way, so a headless player needs only the first.
+#include "pending_kind.h"
+
 namespace zrx {
 
 class Game;
-
-// Pages of the main window.
-inline constexpr int kStoryPage = 0;
-inline constexpr int kSheetPage = 1;
-inline constexpr int kEquipmentPage = 2;
-inline constexpr int kTestsPage = 3;
-inline constexpr int kInformationPage = 4;
-inline constexpr int kMagicSkillsPage = 5;
-
-// The page on which what a PendingKind names waits; -1 for none.
-int SignalPage(int kind);
 
 class PageSignal {
  public:

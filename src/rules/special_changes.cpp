@@ -68,7 +68,7 @@ void SpecialChanges::SpecialValtozasFeldolgozas(int queue) {
     if (queue == 0) return;
     nav.PageMarks[static_cast<std::size_t>(queue - 1)] = '1';
     if (game_.state.settings.ChangeSignalLevel >= 2) {
-      nav.PendingKind = kWaitingQueueKinds[static_cast<std::size_t>(queue - 1)];
+      nav.PendingKind = ToInt(kWaitingQueueKinds[static_cast<std::size_t>(queue - 1)]);
       Navigation(game_).OldalValtasJelzes(nav.PendingKind, true);
       return;
     }
@@ -155,8 +155,8 @@ void SpecialChanges::endEarly(const ChangeRun& run) {
     NavigationState& nav = game_.state.navigation;
     nav.NextChapterList = {std::string(kEndFailureEntry)};
     navigation.ShowContinuations();
-    nav.PendingKind = kPendingChoice;
-    navigation.OldalValtasJelzes(kPendingChoice, true);
+    nav.PendingKind = ToInt(PendingKind::Choice);
+    navigation.OldalValtasJelzes(ToInt(PendingKind::Choice), true);
   } else {
     navigation.ValtasBeallitas();
     navigation.TovabbLepesValasztas();
@@ -190,7 +190,7 @@ bool SpecialChanges::awaitRoll(int dice, ChangeRun& run) {
   if (game_.state.settings.ChangeSignalLevel == 0) {
     DiceTests(game_).DobasProba(dice);
   } else {
-    game_.state.navigation.PendingKind = dice;
+    game_.state.navigation.PendingKind = ToInt(RollKind(dice));
     Navigation(game_).OldalValtasJelzes(dice, true);
   }
   return false;
@@ -211,8 +211,8 @@ bool SpecialChanges::awaitLuckTest(ChangeRun& run) {
   if (game_.state.settings.ChangeSignalLevel == 0) {
     DiceTests(game_).SzerencseProba();
   } else {
-    game_.state.navigation.PendingKind = 0;
-    Navigation(game_).OldalValtasJelzes(0, true);
+    game_.state.navigation.PendingKind = ToInt(PendingKind::LuckTest);
+    Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::LuckTest), true);
   }
   return false;
 }

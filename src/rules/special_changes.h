@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "pending_kind.h"
+
 namespace zrx {
 
 class Game;
@@ -22,9 +24,6 @@ struct ChangeRun {
   bool skipFlag = false;    // the remaining changes are dropped
   bool paused = false;      // the change waits and runs again later
 };
-
-// PendingKind of a queue whose next change waits for its page, for the queues 1..4.
-inline constexpr std::array<int, 4> kWaitingQueueKinds = {12, 11, 13, 16};
 
 // The chapter point visited before the current one (second-last of VisitedPath) is `chapter`.
 bool PreviousChapterIs(const GameState& state, int chapter);

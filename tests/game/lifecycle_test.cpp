@@ -69,7 +69,7 @@ TEST_F(LifecycleTest, StartEntersTheRulesTextWithARolledCharacter) {
   EXPECT_TRUE(s.ApplicationTitle.enabled());
   EXPECT_EQ("Próbakönyv - ", s.ApplicationTitle.text());
   EXPECT_EQ("000000", game.state.navigation.PageMarks);
-  EXPECT_EQ(kPendingChoice, game.state.navigation.PendingKind) << "the rules text waits for its continuation";
+  EXPECT_EQ(ToInt(PendingKind::Choice), game.state.navigation.PendingKind) << "the rules text waits for its continuation";
   EXPECT_EQ(0, loader.picturesCalls) << "a book without pictures loads none";
   EXPECT_EQ((PictureRef{PictureRef::Source::Cover, 0}), s.Image1.picture());
 }

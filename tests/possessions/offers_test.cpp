@@ -166,6 +166,22 @@ TEST_F(OffersTest, QuantityButtonsKeepWithinTheLimit) {
   EXPECT_EQ(2, game.state.offers.OfferChosen);
 }
 
+// The label only shows the chosen count: what the rules count with stays in the offer state
+// even when a front end redraws the label.
+TEST_F(OffersTest, ChosenCountsLiveInTheOfferStateNotInTheirLabels) {
+  offers.FelszTargyElokeszites(3);
+  offers.TargyValasztoKitolt("Kötél", "0", 1);
+  game.state.offers.OfferLimit = 3;
+  offers.FT_SpinButtonUpClick(1);
+  offers.FT_SpinButtonUpClick(1);
+  s.FT_LabelDB(1).setText("");
+  offers.FT_SpinButtonUpClick(1);
+  EXPECT_EQ(3, game.state.offers.QuantityCounts[1]);
+  EXPECT_EQ("3", s.FT_LabelDB(1).text());
+  offers.TargyValasztoKitolt("", "", 1);
+  EXPECT_EQ(0, game.state.offers.QuantityCounts[1]);
+}
+
 TEST_F(OffersTest, CriterionCheckMeetsLowersOrRefuses) {
   game.state.CurrentBook.MoneyItem = 1;
   addItem({.Number = 1, .Name = "Arany"});

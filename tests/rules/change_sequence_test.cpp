@@ -56,7 +56,7 @@ TEST(ChangeSequence, SkipFlagDropsTheRestAndADeclaredBattle) {
     EXPECT_EQ(0, w.current(4));
     EXPECT_FALSE(w.battleSetUp());
     EXPECT_TRUE(w.continuationsOffered());
-    EXPECT_EQ(kPendingChoice, w.pendingKind());
+    EXPECT_EQ(ToInt(PendingKind::Choice), w.pendingKind());
   }
 }
 

@@ -30,7 +30,7 @@ TEST_F(ConditionFlowTest, GroupsDecideTheirContinuations) {
     evaluate(c.conditions, c.targets);
     EXPECT_EQ(c.expected, offered()) << c.conditions;
     EXPECT_EQ(c.expected, game.screen.ListBoxNext.items()) << c.conditions << ": shown";
-    EXPECT_EQ(kPendingChoice, state().navigation.PendingKind) << c.conditions;
+    EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind) << c.conditions;
   }
 }
 
@@ -72,9 +72,9 @@ TEST_F(ConditionFlowTest, LuckTestBeforeRollInOneGroupAndResumption) {
   EXPECT_EQ((TextList{"1", "2"}), game.screen.ListBoxNext.items());
   EXPECT_FALSE(state().tests.LuckTestDone);
   EXPECT_FALSE(state().tests.RollTestDone);
-  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
+  EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind);
   EXPECT_EQ("000003", state().navigation.PageMarks);
-  EXPECT_EQ(kPendingChoice, game.screen.TimerAlarm.value());
+  EXPECT_EQ(ToInt(PendingKind::Choice), game.screen.TimerAlarm.value());
   EXPECT_EQ(0u, dice.remaining());
 }
 
@@ -110,8 +110,8 @@ TEST_F(ConditionFlowTest, InformationUseResumesTheWaitingGroup) {
   EXPECT_TRUE(cs.TestPending);
   EXPECT_TRUE(cs.InfoUseAwaited);
   EXPECT_EQ("005", cs.AwaitedInfo);
-  EXPECT_EQ(kPendingInfoUse, state().navigation.PendingKind);
-  EXPECT_EQ(kPendingInfoUse, game.screen.TimerAlarm.value());
+  EXPECT_EQ(ToInt(PendingKind::InfoUse), state().navigation.PendingKind);
+  EXPECT_EQ(ToInt(PendingKind::InfoUse), game.screen.TimerAlarm.value());
   EXPECT_EQ("000001", state().navigation.PageMarks);
   EXPECT_TRUE(offered().empty());
 
@@ -127,7 +127,7 @@ TEST_F(ConditionFlowTest, InformationUseResumesTheWaitingGroup) {
   EXPECT_EQ((TextList{"1", "2"}), offered());
   EXPECT_FALSE(cs.InfoUsed);
   EXPECT_FALSE(cs.InfoUseAwaited);
-  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
+  EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind);
 }
 
 TEST_F(ConditionFlowTest, AwaitedInformationStartsNoTestAtSignalLevelZero) {
@@ -218,7 +218,7 @@ TEST_F(ContestTest, EveryRollOfARaceIsThePlayersClick) {
   EXPECT_EQ(9, state().conditions.ContestScoreA);
   EXPECT_EQ(22, state().conditions.ContestScoreB);
   EXPECT_EQ((TextList{"1", "2"}), offered());
-  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
+  EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind);
 }
 
 TEST_F(ContestTest, SetUpReadsTheCharacteristicAndBonus) {

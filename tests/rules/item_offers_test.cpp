@@ -50,7 +50,7 @@ TEST(ItemOffers, PickUpWaitsAtEachSignalLevel) {
       EXPECT_EQ(11, w.pendingKind());
       w.openPage(kEquipmentPage);
     }
-    w.expectWaiting(offer_kind::kPickUp);
+    w.expectWaiting(ToInt(PendingKind::PickUp));
     EXPECT_EQ(level < 2, w.game.screen.TimerAlarm.enabled());
     EXPECT_EQ("      Felvehető Tárgyak listája      ", w.game.screen.GroupBox1.text());
     EXPECT_EQ("2 db Ékkő", w.game.screen.CheckBox(1).text());
@@ -84,14 +84,14 @@ TEST(ItemOffers, EveryKindWaitsAndResumesAtEachSignalLevel) {
     w.confirm();
   };
   const Case cases[] = {
-      {"01xO0031#", offer_kind::kPickUp, confirmOnly},
-      {"01xV10031#", offer_kind::kChooseAtMost, confirmOnly},
-      {"01xB003001#", offer_kind::kBuy, confirmOnly},
-      {"01xF01003#", offer_kind::kQuantities, confirmOnly},
-      {"01xKS00301#", offer_kind::kDemand, pickItem3},
-      {"01xKS00301/TN01#", offer_kind::kDemandEither, pickItem3},
-      {"01xL01003#", offer_kind::kGiveUp, pickItem3},
-      {"01xT111003005#", offer_kind::kExchangeOffer,
+      {"01xO0031#", ToInt(PendingKind::PickUp), confirmOnly},
+      {"01xV10031#", ToInt(PendingKind::ChooseAtMost), confirmOnly},
+      {"01xB003001#", ToInt(PendingKind::Buy), confirmOnly},
+      {"01xF01003#", ToInt(PendingKind::Quantities), confirmOnly},
+      {"01xKS00301#", ToInt(PendingKind::Demand), pickItem3},
+      {"01xKS00301/TN01#", ToInt(PendingKind::DemandEither), pickItem3},
+      {"01xL01003#", ToInt(PendingKind::GiveUp), pickItem3},
+      {"01xT111003005#", ToInt(PendingKind::ExchangeOffer),
        [](OfferWorld& w) {
          w.ui.answer(true);
          w.confirm();
@@ -118,7 +118,7 @@ TEST(ItemOffers, EveryKindWaitsAndResumesAtEachSignalLevel) {
 TEST(ItemOffers, ChooseAtMostRefusesTooManyAndThenGains) {
   OfferWorld w;
   w.enter("02N04+01#", "01xV20031/0041/0081#");
-  w.expectWaiting(offer_kind::kChooseAtMost);
+  w.expectWaiting(ToInt(PendingKind::ChooseAtMost));
   EXPECT_EQ("    Választható Tárgyak listája     ", w.game.screen.GroupBox1.text());
   EXPECT_EQ("1 db Kard", w.game.screen.CheckBox(2).text());
   Offers offers(w.game);
@@ -127,7 +127,7 @@ TEST(ItemOffers, ChooseAtMostRefusesTooManyAndThenGains) {
   ASSERT_EQ(1u, w.ui.eventsOf(Kind::Info).size());
   EXPECT_EQ((std::vector<std::string>{"Maximum 2 darab Tárgyat", "választhatsz ki!"}), w.ui.eventsOf(Kind::Info)[0].lines);
   EXPECT_TRUE(w.held().empty());
-  w.expectWaiting(offer_kind::kChooseAtMost);
+  w.expectWaiting(ToInt(PendingKind::ChooseAtMost));
   offers.CheckBoxKlikk(2);
   w.confirm();
   EXPECT_EQ((TextList{"003", "008"}), w.held());
@@ -139,7 +139,7 @@ TEST(ItemOffers, PurchaseWithTooLittleMoneySellsAValuableAndBuys) {
   w.hold(kMoney, 5);
   w.hold(6, 1);
   w.enter("02N04+01#", "01xB003004/008003#");
-  w.expectWaiting(offer_kind::kBuy);
+  w.expectWaiting(ToInt(PendingKind::Buy));
   EXPECT_EQ("   Vásárolható Tárgyak listája  ", w.game.screen.GroupBox1.text());
   EXPECT_EQ("4 Arany", w.game.screen.LabelAr(1).text());
   EXPECT_EQ("Tárgy ára", w.game.screen.LabelAr(0).text());
@@ -157,7 +157,7 @@ TEST(ItemOffers, PurchaseWithTooLittleMoneySellsAValuableAndBuys) {
   EXPECT_EQ((std::vector<std::string>{"Pénzzé alakítod ezt az Értéktárgyadat?", "Gyűrű"}), questions[1].lines);
   EXPECT_EQ(15, w.count(kMoney));
   EXPECT_EQ(TextList{"001"}, w.held());
-  w.expectWaiting(offer_kind::kBuy);
+  w.expectWaiting(ToInt(PendingKind::Buy));
   w.confirm();
   EXPECT_EQ(8, w.count(kMoney));
   EXPECT_EQ((TextList{"001", "003", "008"}), w.held());
@@ -194,7 +194,7 @@ TEST(ItemOffers, PurchaseOfAUniqueItemHeldCostsNothing) {
 TEST(ItemOffers, QuantityRowsNeverExceedTheLimit) {
   OfferWorld w;
   w.enter("02N04+01#", "01xF02003/008#");
-  w.expectWaiting(offer_kind::kQuantities);
+  w.expectWaiting(ToInt(PendingKind::Quantities));
   ScreenModel& s = w.game.screen;
   EXPECT_EQ("Kötél", s.FT_LabelTNev(1).text());
   EXPECT_EQ("0", s.FT_LabelDB(2).text());
@@ -224,7 +224,7 @@ TEST(ItemOffers, MoneyDemandPaidWithMoneyAndARing) {
   w.hold(6, 1);
   w.hold(4, 1);
   w.enter("02N04+01#", "01xKS00120#");
-  w.expectWaiting(offer_kind::kDemand);
+  w.expectWaiting(ToInt(PendingKind::Demand));
   EXPECT_TRUE(w.game.screen.LabelTargyKivalasztas.enabled());
   w.selectHeld(4);  // no value: not taken
   w.confirm();
@@ -253,7 +253,7 @@ TEST(ItemOffers, MoneyDemandDeclinedKeepsEverything) {
   w.confirm();
   EXPECT_EQ(30, w.count(kMoney));
   EXPECT_TRUE(w.game.state.offers.SelectionList.empty());
-  w.expectWaiting(offer_kind::kDemand);
+  w.expectWaiting(ToInt(PendingKind::Demand));
   w.ui.answer(true);
   w.confirm();
   EXPECT_EQ(10, w.count(kMoney));
@@ -283,7 +283,7 @@ TEST(ItemOffers, KindDemandWithTwoCriteria) {
   w.hold(3, 1);
   // Two magic items (none held) or one unique item.
   w.enter("02N04+01#", "01xKTM02/TE01#");
-  w.expectWaiting(offer_kind::kDemandEither);
+  w.expectWaiting(ToInt(PendingKind::DemandEither));
   w.selectHeld(7);
   w.confirm();
   EXPECT_TRUE(w.game.state.offers.SelectionList.empty());
@@ -311,7 +311,7 @@ TEST(ItemOffers, SecondCriterionIsCheckedOnlyWhenTheFirstCannotBeMet) {
     w.hold(4, 1);
     w.hold(8, 1);
     w.enter("02N04+01#", c.change);
-    w.expectWaiting(offer_kind::kDemandEither);
+    w.expectWaiting(ToInt(PendingKind::DemandEither));
     EXPECT_EQ(c.criteria, w.game.state.offers.OfferList);
   }
 }
@@ -322,7 +322,7 @@ TEST(ItemOffers, GiveUpPicksAcceptableItemsAndEndsWhenNoneIsLeft) {
   w.hold(4, 1);
   w.hold(8, 1);
   w.enter("02N04+01#", "01xL03003/008/005#");
-  w.expectWaiting(offer_kind::kGiveUp);
+  w.expectWaiting(ToInt(PendingKind::GiveUp));
   w.selectHeld(4);
   w.confirm();
   w.selectHeld(3);
@@ -349,7 +349,7 @@ TEST(ItemOffers, ExchangeInTwoPhases) {
   w.hold(7, 1);
   // Wants item 3 or 4, gives 5 or 8, at most 2 own items offered.
   w.enter("02N04+01#", "01xT222003004005008#");
-  w.expectWaiting(offer_kind::kExchangeOffer);
+  w.expectWaiting(ToInt(PendingKind::ExchangeOffer));
   w.selectHeld(7);
   w.confirm();
   w.selectHeld(3);
@@ -362,7 +362,7 @@ TEST(ItemOffers, ExchangeInTwoPhases) {
   EXPECT_EQ((std::vector<std::string>{"Ez a Tárgy nem ajánlható fel!", "Eddig 1 Tárgyat ajánlottál cserére!",
                                       "Eddig 2 Tárgyat ajánlottál cserére!"}),
             w.infos());
-  w.expectWaiting(offer_kind::kExchangeReceive);
+  w.expectWaiting(ToInt(PendingKind::ExchangeReceive));
   EXPECT_EQ("Ékkő", w.game.screen.FT_LabelTNev(1).text());
   EXPECT_EQ("Nyílvessző", w.game.screen.FT_LabelTNev(2).text());
   Offers offers(w.game);
@@ -400,7 +400,7 @@ TEST(ItemOffers, ExchangeRefusesItemsNotWanted) {
   w.confirm();
   EXPECT_EQ((std::vector<std::string>{"Ez a Tárgy nem ajánlható fel!"}), w.infos());
   EXPECT_EQ(-1, w.game.screen.ListBox_FT.selection());
-  w.expectWaiting(offer_kind::kExchangeOffer);
+  w.expectWaiting(ToInt(PendingKind::ExchangeOffer));
 }
 
 TEST(ItemOffers, ConfirmDoesNothingWithoutAPendingOffer) {

@@ -111,7 +111,7 @@ TEST_F(TypedChoiceTest, TypedModeShowsTheNumberField) {
   EXPECT_FALSE(game.screen.ListBoxNext.visible());
   EXPECT_TRUE(game.screen.EditNext.visible());
   EXPECT_EQ("Továbblépés:", game.screen.LabelLehetosegek.text());
-  EXPECT_EQ(kPendingChoice, state().navigation.PendingKind);
+  EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind);
   navigation().EditNextChange("1");
   EXPECT_EQ(" 1 ", game.screen.LabelNext1.text());
 }

@@ -40,7 +40,7 @@ TEST_F(NavigationEntryTest, TextCaptionAndContinuationsOfEachKindOfChapter) {
     EXPECT_EQ(c.text, game.screen.RichEdit1.items()) << c.chapter;
     EXPECT_EQ(0, game.screen.PageControl1.value()) << c.chapter << ": the story page is shown";
     EXPECT_EQ(c.offered, game.screen.ListBoxNext.items()) << c.chapter;
-    EXPECT_EQ(kPendingChoice, state().navigation.PendingKind) << c.chapter;
+    EXPECT_EQ(ToInt(PendingKind::Choice), state().navigation.PendingKind) << c.chapter;
   }
 }
 

@@ -25,7 +25,7 @@ TEST(OfferEdges, SecondCriterionTakesWhatTheFirstRefuses) {
   w.hold(6, 1);
   // Two pieces of rope, or 10 gold (payable with the ring).
   w.enter("02N04+01#", "01xKS00302/S00110#");
-  EXPECT_EQ(offer_kind::kDemandEither, w.pendingKind());
+  EXPECT_EQ(ToInt(PendingKind::DemandEither), w.pendingKind());
   EXPECT_EQ((TextList{"S00302", "S00110"}), w.game.state.offers.OfferList);
   w.selectHeld(6);
   w.ui.answer(true);
@@ -77,7 +77,7 @@ TEST(OfferEdges, DeclinedItemDemandGivesNothing) {
   w.ui.answer(false);
   w.confirm();
   EXPECT_EQ(4, w.count(3));
-  EXPECT_EQ(offer_kind::kDemand, w.pendingKind());
+  EXPECT_EQ(ToInt(PendingKind::Demand), w.pendingKind());
   EXPECT_TRUE(w.offered().empty());
 }
 
@@ -137,7 +137,7 @@ TEST(OfferEdges, ChoiceNeededSignalChecksThePagesOnTheStoryPage) {
   w.enter("", "01xO0031#");
   Offers(w.game).CheckBoxKlikk(1);
   w.confirm();
-  EXPECT_EQ(kPendingChoice, w.pendingKind());
+  EXPECT_EQ(ToInt(PendingKind::Choice), w.pendingKind());
   EXPECT_FALSE(w.game.screen.GroupBox1.visible()) << "a closed offer leaves no empty frame";
   EXPECT_NE(0, w.game.screen.FT_Elrendezes.value()) << "the arrangement stays until the story page";
   w.openPage(kEquipmentPage);

@@ -76,9 +76,9 @@ class ScenarioTest : public ::testing::TestWithParam<int> {
     EXPECT_EQ(0, game.screen.PageControl1.value()) << caption;
   }
   void expectChoiceSignalled(const char* caption) {
-    EXPECT_EQ(kPendingChoice, game.state.navigation.PendingKind) << caption;
+    EXPECT_EQ(ToInt(PendingKind::Choice), game.state.navigation.PendingKind) << caption;
     EXPECT_TRUE(game.screen.TimerAlarm.enabled()) << caption;
-    EXPECT_EQ(kPendingChoice, game.screen.TimerAlarm.value()) << caption;
+    EXPECT_EQ(ToInt(PendingKind::Choice), game.screen.TimerAlarm.value()) << caption;
   }
   Navigation nav() { return Navigation(game); }
 

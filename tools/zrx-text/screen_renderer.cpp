@@ -138,17 +138,8 @@ const std::vector<std::string>& PageCaptions() {
 }
 
 std::string PendingReason(int kind) {
-  static const std::array<const char*, 5> dice = {"", "egy", "két", "három", "négy"};
-  if (kind == 0) return "Szerencse próba (szerencse)";
-  if (kind >= 1 && kind <= 4) return std::string("Dobás ") + dice[static_cast<std::size_t>(kind)] + " kockával (dob " + std::to_string(kind) + ")";
-  if (kind == 5) return "Csata (harc)";
-  if (kind == 12) return "a jellemzők változása";
-  if (kind == 13) return "az információk változása";
-  if (kind == 14) return "egy információ felhasználása (infohasznál)";
-  if (kind == 15) return "a továbblépés választása";
-  if (kind == 16) return "a varázslatok és képességek";
-  if (SignalPage(kind) == 2) return "tárgyak választása (jelöl, darab, kiválaszt, felvesz)";
-  return "";
+  const PendingKindInfo* info = PendingKindInfoOf(kind);
+  return info ? info->words : "";
 }
 
 ScreenRenderer::ScreenRenderer(const ScreenModel& screen, std::ostream& out) : screen_(screen), out_(out) {

@@ -4,17 +4,16 @@
 
 #include "battle_math.h"
 #include "game.h"
+#include "pending_kind.h"
 #include "save_permission.h"
 
 namespace zrx {
 namespace {
 
-constexpr int kBattleWaitsKind = 5;
-
 std::string fightReason(const GameState& state) {
   const BattleState& b = state.battle;
   if (!b.BattleRunning) {
-    if (state.navigation.PendingKind == kBattleWaitsKind) return "A csata a \"Próbák - Csaták\" lap megnyitásakor kezdődik.";
+    if (state.navigation.PendingKind == ToInt(PendingKind::Battle)) return "A csata a \"Próbák - Csaták\" lap megnyitásakor kezdődik.";
     if (b.LastBattleWon) return "A csata véget ért: győztél! Válts a Történet fülre!";
     if (b.LastBattleFled) return "Elmenekültél a csatából.";
     return "Ezen a FejezetPonton nincs csata.";

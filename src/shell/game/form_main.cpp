@@ -138,7 +138,7 @@ void TFormMain::buildLayout() {
                                  [this](const std::function<void()>& action) { perform(action); }, this);
   ticker_->setOnHandOver([this](int kind) {
     // The fight waits: its button gets one of the two swords, at random.
-    if (kind == 5) findChild<QPushButton*>("BitBtn5")->setCursor(program().services().fightCursor());
+    if (kind == ToInt(PendingKind::Battle)) findChild<QPushButton*>("BitBtn5")->setCursor(program().services().fightCursor());
   });
 }
 

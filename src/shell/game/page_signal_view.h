@@ -9,17 +9,13 @@
 
 namespace zrx {
 
-// What the engine does when the player opens the signalled page (shown in tests and help).
-enum class SignalOpening { EnableFight, ItemChanges, CharacteristicChanges, InformationChanges, StoryChecks, Nothing };
-
 struct SignalView {
   int page;                           // tab index 0..6
   std::array<std::string, 2> labels;  // LabelNext1 / LabelNext2; empty for none
-  SignalOpening opening;
   bool blinksTab = true;              // the magic and skills signal names its page but paints no tab
 };
 
-// The view of a PendingKind 0..20; nullopt for a kind that signals nothing.
+// The view of a PendingKind 0..20 (from the engine's table); nullopt for a kind that signals nothing.
 std::optional<SignalView> SignalViewOfKind(int kind);
 
 // Blink colours: green on odd ticks, blue on even ones; the normal colour of a tab.

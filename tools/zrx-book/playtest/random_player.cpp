@@ -22,15 +22,6 @@ constexpr const char* kPageCommands[] = {"történet", "kalandlap", "tárgyak", 
 
 bool available(const Control& control) { return control.enabled() && control.visible(); }
 
-bool offerPending(int kind) {
-  using namespace offer_kind;
-  for (const int offer : {kPickUp, kChooseAtMost, kBuy, kDemand, kDemandEither, kQuantities, kExchangeOffer,
-                          kExchangeReceive, kGiveUp}) {
-    if (kind == offer) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 RandomPlayer::RandomPlayer(Game& game, SaveRandom& saveRandom, std::mt19937& choices, std::vector<std::string>& script)
@@ -132,7 +123,7 @@ void RandomPlayer::addTests(std::vector<PlayerAction>& actions) {
 
 void RandomPlayer::addOffers(std::vector<PlayerAction>& actions) {
   // The player acts on the offer's controls only while an offer waits.
-  if (!offerPending(game_.state.navigation.PendingKind)) return;
+  if (!IsItemOffer(game_.state.navigation.PendingKind)) return;
   ScreenModel& s = game_.screen;
   for (int box = 1; box <= kChoiceBoxes; ++box) {
     const Control& control = *boxes_[static_cast<std::size_t>(box - 1)];

@@ -27,8 +27,8 @@ void insertNumbers(const TextList& list, std::set<int>& out) {
 
 // Taking what a free offer holds out is part of the entry; buying or exchanging is not.
 bool freeOffer(int pendingKind) {
-  using namespace offer_kind;
-  return pendingKind == kPickUp || pendingKind == kChooseAtMost || pendingKind == kQuantities;
+  const auto kind = static_cast<PendingKind>(pendingKind);
+  return kind == PendingKind::PickUp || kind == PendingKind::ChooseAtMost || kind == PendingKind::Quantities;
 }
 
 }  // namespace
