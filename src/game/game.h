@@ -50,9 +50,11 @@ class Game {
   // the player throws by hand show it.
   int KockaDobas(int count, bool shown, std::string_view purpose);
 
-  // Runs one player action for a front end. A malformed book code abandons the action
-  // where it arose (the state stays as far as it was changed), is shown in the error
-  // message box, and the program goes on. False when the action was abandoned.
+  // Runs engine code under the book-code guard; front ends reach it only through the door
+  // of player actions (PlayerActions), tests and tools set up their games with it. A
+  // malformed book code abandons the action where it arose (the state stays as far as it
+  // was changed), is shown in the error message box, and the program goes on. False when
+  // the action was abandoned.
   // Pictures that finished loading meanwhile are taken, a failure reported.
   bool Perform(const std::function<void()>& action);
 

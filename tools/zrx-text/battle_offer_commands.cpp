@@ -1,5 +1,4 @@
 // Commands of battles and item offers.
-#include "battle.h"
 #include "battle_report.h"
 #include "command_handlers.h"
 #include "offers.h"
@@ -36,7 +35,7 @@ bool CmdFight(Session& session, const CommandArgs&) {
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.BitBtn5, "Harc", kTestsPage)) return false;
   forgetRoundResults(session);
   const RoundBefore before = BeforeRound(game);
-  const bool ok = session.perform([&game] { Battle(game).KlikkCsata(); });
+  const bool ok = session.perform([](PlayerActions& a) { return a.KlikkCsata(); });
   // The panel's changes first, then the round in words.
   session.renderer().renderChanges();
   TellRound(session.out(), game, before);
@@ -47,14 +46,14 @@ bool CmdFlee(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelMenekules, "Menekülés", kTestsPage)) return false;
   forgetRoundResults(session);
-  return session.perform([&game] { Battle(game).KlikkElmenekules(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkElmenekules(); });
 }
 
 bool CmdSpecialWeapon(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelSpecFegyver, "Speciális Fegyver", kTestsPage)) return false;
   forgetRoundResults(session);
-  return session.perform([&game] { Battle(game).KlikkSpecFegyverAlkalmazas(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkSpecFegyverAlkalmazas(); });
 }
 
 bool CmdTick(Session& session, const CommandArgs& args) {
@@ -63,7 +62,7 @@ bool CmdTick(Session& session, const CommandArgs& args) {
   const std::optional<int> box = numberArgument(session, args, kChoiceBoxes, "választható tárgy");
   if (!box || !NeedEnabled(session, game.screen.CheckBox(*box), std::to_string(*box) + ". választás", kEquipmentPage)) return false;
   const int n = *box;
-  return session.perform([&game, n] { Offers(game).CheckBoxKlikk(n); });
+  return session.perform([n](PlayerActions& a) { return a.CheckBoxKlikk(n); });
 }
 
 bool CmdQuantity(Session& session, const CommandArgs& args) {
@@ -78,16 +77,15 @@ bool CmdQuantity(Session& session, const CommandArgs& args) {
   }
   if (!NeedEnabled(session, game.screen.FT_SpinButton(*row), std::to_string(*row) + ". sor", kEquipmentPage)) return false;
   const int n = *row;
-  return session.perform([&game, n, up = direction == "+"] {
-    if (up) Offers(game).FT_SpinButtonUpClick(n);
-    else Offers(game).FT_SpinButtonDownClick(n);
+  return session.perform([n, up = direction == "+"](PlayerActions& a) {
+    return up ? a.FT_SpinButtonUpClick(n) : a.FT_SpinButtonDownClick(n);
   });
 }
 
 bool CmdConfirmOffer(Session& session, const CommandArgs&) {
   Game& game = session.game();
   if (!NeedGame(session) || !NeedEnabled(session, game.screen.LabelTargyFelvetel, "Tárgy(ak) felvétele", kEquipmentPage)) return false;
-  return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkTargyFelvetel(); });
 }
 
 bool CmdPickOwnItem(Session& session, const CommandArgs& args) {
@@ -97,12 +95,8 @@ bool CmdPickOwnItem(Session& session, const CommandArgs& args) {
   }
   // Without a line the command runs with nothing selected, as a click on it with no line
   // marked: in an exchange that is how the player offers nothing.
-  if (args.words.empty()) {
-    game.screen.ListBox_FT.setSelection(-1);
-  } else if (!SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) {
-    return false;
-  }
-  return session.perform([&game] { Offers(game).KlikkTargyFelvetel(); });
+  const std::optional<int> row = args.words.empty() ? std::optional<int>(-1) : ChooseLine(session, game.screen.ListBox_FT, args, "tárgy");
+  return row && session.perform([row](PlayerActions& a) { return a.KlikkTargyFelvetel(*row); });
 }
 
 }  // namespace zrx

@@ -28,8 +28,8 @@ std::vector<std::string> RollControls(int n);
 // Caption and value rows, one a line.
 void PrintRows(Session& session, const std::vector<TextRow>& rows);
 
-// Selects line `word` (1-based) of a list box; false (with a notice) for no such line.
-bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what);
+// The row (0-based) of the list line the player named (1-based); none (with a notice) for no such line.
+std::optional<int> ChooseLine(Session& session, const Control& list, const CommandArgs& args, const std::string& what);
 
 // Story and pages.
 bool CmdHelp(Session&, const CommandArgs&);

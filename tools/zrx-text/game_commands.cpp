@@ -1,6 +1,5 @@
 // Commands of the game as a whole: new game, end, quit, and the save window's actions.
 #include "command_handlers.h"
-#include "lifecycle.h"
 #include "save_load_screen.h"
 #include "save_permission.h"
 #include "session.h"
@@ -32,17 +31,15 @@ std::optional<std::size_t> chooseSave(Session& session, const SaveLoadScreen& sc
 
 bool CmdNewGame(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  session.undo().clear();
   session.presetAnswers() = args.words;
-  const bool ok = session.perform([&game] { Lifecycle(game).KlikkKezdes(); });
+  const bool ok = session.perform([](PlayerActions& a) { return a.KlikkKezdes(); });
   session.presetAnswers().clear();
   return ok && game.state.GameLoaded;
 }
 
 bool CmdEndGame(Session& session, const CommandArgs&) {
-  Game& game = session.game();
   if (!NeedGame(session)) return false;
-  return session.perform([&game] { Lifecycle(game).KlikkBefejezes(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkBefejezes(); });
 }
 
 bool CmdQuit(Session& session, const CommandArgs&) {
@@ -66,7 +63,7 @@ bool CmdSave(Session& session, const CommandArgs& args) {
   std::string name;
   if (!typed || !screen.CheckSaveName(*typed, name)) return false;
   SaveWindowNext next = SaveWindowNext::Stay;
-  if (!session.perform([&] { next = screen.SaveGame(name); })) return false;
+  if (!session.perform([&](PlayerActions& a) { return a.SaveGame(screen, name, next); })) return false;
   if (next != SaveWindowNext::Close || game.errors.FatalErrorFlag()) return false;
   session.out() << "Mentve: " << name << '\n';
   return true;
@@ -86,18 +83,16 @@ bool CmdLoad(Session& session, const CommandArgs& args) {
   listSaves(session, screen);
   const std::optional<std::size_t> position = chooseSave(session, screen, args);
   if (!position) return false;
-  session.undo().clear();
-  return session.perform([&game, &screen, position] {
-    if (screen.LoadGame(*position) == SaveWindowNext::Loaded) EnterLoadedGame(game);
-  }) && game.state.GameLoaded && !game.errors.FatalErrorFlag();
+  SaveWindowNext next = SaveWindowNext::Stay;
+  return session.perform([&](PlayerActions& a) { return a.LoadGame(screen, *position, next); }) &&
+         game.state.GameLoaded && !game.errors.FatalErrorFlag();
 }
 
 bool CmdUndo(Session& session, const CommandArgs&) {
-  Game& game = session.game();
   if (!NeedGame(session)) return false;
   std::string why;
   bool stepped = false;
-  if (!session.perform([&] { stepped = session.undo().stepBack(game, why); })) return false;
+  if (!session.perform([&](PlayerActions& a) { return a.StepBack(stepped, why); })) return false;
   if (!stepped && !why.empty()) session.out() << "Nincs visszalépés: " << why << ".\n";
   return stepped;
 }
@@ -109,7 +104,8 @@ bool CmdDelete(Session& session, const CommandArgs& args) {
   const std::optional<std::size_t> position = chooseSave(session, screen, args);
   if (!position) return false;
   if (!screen.ConfirmDelete(*position)) return true;
-  screen.DeleteGame(*position);
+  SaveWindowNext next = SaveWindowNext::Stay;
+  if (!session.perform([&](PlayerActions& a) { return a.DeleteGame(screen, *position, next); })) return false;
   if (game.errors.FatalErrorFlag()) return false;
   session.out() << "Törölve.\n";
   return true;

@@ -1,9 +1,5 @@
 // Commands of the equipment, information and magic pages, and the own notes.
 #include "command_handlers.h"
-#include "equipment.h"
-#include "information.h"
-#include "magic_skills.h"
-#include "own_notes.h"
 #include "session.h"
 
 namespace zrx {
@@ -24,61 +20,51 @@ bool chooseNoteSlot(Session& session, const CommandArgs& args) {
 
 bool CmdSelectItem(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) return false;
-  return session.perform([&game] { Equipment(game).KlikkFelszTargyLista(); });
+  const std::optional<int> row = NeedGame(session) ? ChooseLine(session, game.screen.ListBox_FT, args, "tárgy") : std::nullopt;
+  return row && session.perform([row](PlayerActions& a) { return a.KlikkFelszTargyLista(*row); });
 }
 
 bool CmdUseItem(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !SelectLine(session, game.screen.ListBox_FT, args, "tárgy")) return false;
-  return session.perform([&game] {
-    Equipment(game).KlikkFelszTargyLista();
-    Equipment(game).DuplaKlikkFelszTargyLista();
-  });
+  const std::optional<int> row = NeedGame(session) ? ChooseLine(session, game.screen.ListBox_FT, args, "tárgy") : std::nullopt;
+  return row && session.perform([row](PlayerActions& a) { return a.KlikkFelszTargyLista(*row); }) &&
+         session.perform([row](PlayerActions& a) { return a.DuplaKlikkFelszTargyLista(*row); });
 }
 
 bool CmdSelectInfo(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !SelectLine(session, game.screen.ListBox_IN, args, "információ")) return false;
-  return session.perform([&game] { Information(game).ListBox_INClick(); });
+  const std::optional<int> row = NeedGame(session) ? ChooseLine(session, game.screen.ListBox_IN, args, "információ") : std::nullopt;
+  return row && session.perform([row](PlayerActions& a) { return a.ListBox_INClick(*row); });
 }
 
 bool CmdUseInfo(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !SelectLine(session, game.screen.ListBox_IN, args, "információ")) return false;
-  return session.perform([&game] {
-    Information(game).ListBox_INClick();
-    Information(game).ListBox_INDblClick();
-  });
+  const std::optional<int> row = NeedGame(session) ? ChooseLine(session, game.screen.ListBox_IN, args, "információ") : std::nullopt;
+  return row && session.perform([row](PlayerActions& a) { return a.ListBox_INClick(*row); }) &&
+         session.perform([row](PlayerActions& a) { return a.ListBox_INDblClick(*row); });
 }
 
 bool CmdSelectMagic(Session& session, const CommandArgs& args) {
   Game& game = session.game();
-  if (!NeedGame(session) || !SelectLine(session, game.screen.ListBox_VK, args, "varázslat vagy képesség")) {
-    return false;
-  }
-  return session.perform([&game] { MagicSkills(game).ListBox_VKClick(); });
+  const std::optional<int> row =
+      NeedGame(session) ? ChooseLine(session, game.screen.ListBox_VK, args, "varázslat vagy képesség") : std::nullopt;
+  return row && session.perform([row](PlayerActions& a) { return a.ListBox_VKClick(*row); });
 }
 
 bool CmdWriteNote(Session& session, const CommandArgs& args) {
-  Game& game = session.game();
   if (!NeedGame(session) || !chooseNoteSlot(session, args)) return false;
   const std::string text = Trim(args.rest.substr(args.words.front().size()));
   if (text.empty()) {
     session.out() << "Mit írjak fel? jegyzet <sorszám> <szöveg>\n";
     return false;
   }
-  return session.perform([&game, &text] {
-    game.screen.Memo_SI.setItems({text});
-    OwnNotes(game).Memo_SIChange();
-    OwnNotes(game).KlikkSajatInfoBeiras();
-  });
+  return session.perform([&text](PlayerActions& a) { return a.Memo_SIChange({text}); }) &&
+         session.perform([](PlayerActions& a) { return a.KlikkSajatInfoBeiras(); });
 }
 
 bool CmdShowNote(Session& session, const CommandArgs& args) {
-  Game& game = session.game();
   if (!NeedGame(session) || !chooseNoteSlot(session, args)) return false;
-  return session.perform([&game] { OwnNotes(game).KlikkSajatInfoMegjelenites(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkSajatInfoMegjelenites(); });
 }
 
 }  // namespace zrx

@@ -8,9 +8,7 @@
 #include "book_code.h"
 #include "container_format.h"
 #include "equipment.h"
-#include "lifecycle.h"
 #include "new_game_dialog.h"
-#include "page_signal.h"
 #include "player_names.h"
 #include "seeded_save_random.h"
 #include "settings_line.h"
@@ -94,9 +92,9 @@ std::optional<std::string> Session::ask(const std::string& prompt) {
   return answer;
 }
 
-bool Session::perform(const std::function<void()>& action) {
+bool Session::perform(const std::function<ActionOutcome(PlayerActions&)>& action) {
   try {
-    return game_.Perform(action);
+    return action(actions_) == ActionOutcome::Done;
   } catch (const InputEnded&) {
     status_.ended = true;
     return false;
@@ -161,9 +159,8 @@ bool Session::execute(const std::string& line) {
   renderer_.renderChanges();
   // The window's page signal ticks on its own: a signal for the page already open hands
   // over. Shown after the command's own results, which the hand-over may clear.
-  if (game_.state.GameLoaded) ok = perform([this] { PageSignal(game_).TimerAlarmTimer(); }) && ok;
+  if (game_.state.GameLoaded) ok = perform([](PlayerActions& a) { return a.TimerAlarmTimer(); }) && ok;
   renderer_.renderChanges();
-  undo_.record(game_);
   if (ok && counter_.count() == shownBefore && !status_.ended) out_ << "(Nem történt változás.)\n";
   showErrorWindowIfReported();
   if (!ok) status_.failed = true;
@@ -180,7 +177,7 @@ int Session::run() {
     execute(*line);
   }
   // Closing the program ends a running game the way closing the main window does.
-  if (game_.state.GameLoaded && !status_.fatal) perform([this] { Lifecycle(game_).Befejez(); });
+  if (game_.state.GameLoaded && !status_.fatal) perform([](PlayerActions& a) { return a.Befejez(); });
   if (status_.fatal) return 1;
   return input_.script() && status_.failed ? 1 : 0;
 }

@@ -16,11 +16,11 @@
 #include "game.h"
 #include "line_input.h"
 #include "output_buffers.h"
+#include "player_actions.h"
 #include "save_random.h"
 #include "screen_renderer.h"
 #include "settings_line.h"
 #include "text_ui.h"
-#include "undo_history.h"
 
 namespace zrx {
 
@@ -47,9 +47,9 @@ class Session {
   // Runs one command line and prints what changed. False when the command failed.
   bool execute(const std::string& line);
 
-  // Runs a player action through the engine's dispatcher (a malformed book code is shown
-  // and play goes on). False when the action was abandoned.
-  bool perform(const std::function<void()>& action);
+  // Runs a player action through the engine's door (a malformed book code is shown and
+  // play goes on). False when the action was abandoned or refused, or the input ended in it.
+  bool perform(const std::function<ActionOutcome(PlayerActions&)>& action);
 
   Game& game() { return game_; }
   TextUi& ui() { return ui_; }
@@ -57,7 +57,7 @@ class Session {
   ScreenRenderer& renderer() { return renderer_; }
   SaveRandom& saveRandom() { return *saveRandom_; }
   SessionStatus& status() { return status_; }
-  UndoHistory& undo() { return undo_; }
+  PlayerActions& actions() { return actions_; }
   bool quiet() const { return quiet_; }
   void setQuiet(bool quiet);
   std::ostream& out() { return out_; }
@@ -81,9 +81,9 @@ class Session {
   std::unique_ptr<Dice> generated_;  // generated dice; with manual dice, the program's own picks
   std::unique_ptr<Dice> dice_;       // the dice of the game
   Game game_;
+  PlayerActions actions_{game_};
   ScreenRenderer renderer_;
   std::vector<std::string> preset_;
-  UndoHistory undo_;
   bool quiet_ = false;
 };
 

@@ -3,8 +3,6 @@
 
 #include "command_handlers.h"
 #include "input_folding.h"
-#include "dice_tests.h"
-#include "navigation.h"
 #include "page_signal.h"
 #include "screen_renderer.h"
 #include "session.h"
@@ -15,8 +13,7 @@ namespace {
 // The player opens a page: it becomes the active page (a signal waiting for it hands over)
 // and is shown whole.
 bool openPage(Session& session, int page) {
-  Game& game = session.game();
-  const bool ok = session.perform([&game, page] { PageSignal(game).PageControl1Change(page); });
+  const bool ok = session.perform([page](PlayerActions& a) { return a.PageControl1Change(page); });
   session.renderer().renderPage(page);
   return ok;
 }
@@ -55,7 +52,7 @@ bool NeedEnabled(Session& session, const Control& action, const std::string& wha
   // The page that holds the action waits: opened as a click on its blinking tab would.
   if (page > 0 && WaitingPage(game) == page && game.screen.PageControl1.value() != page) {
     session.out() << "(a(z) \"" << PageCaptions()[static_cast<std::size_t>(page)] << "\" lap megnyílik)\n";
-    session.perform([&game, page] { PageSignal(game).PageControl1Change(page); });
+    session.perform([page](PlayerActions& a) { return a.PageControl1Change(page); });
     session.renderer().renderChanges();
     if (action.enabled() && action.visible()) return true;
   }
@@ -66,18 +63,17 @@ bool NeedEnabled(Session& session, const Control& action, const std::string& wha
   return false;
 }
 
-bool SelectLine(Session& session, Control& list, const CommandArgs& args, const std::string& what) {
+std::optional<int> ChooseLine(Session& session, const Control& list, const CommandArgs& args, const std::string& what) {
   const std::optional<int> line = args.words.empty() ? std::nullopt : ParseNumber(args.words.front());
   if (list.items().empty()) {
     session.out() << "Nincs egy " << what << " sem a listán.\n";
-    return false;
+    return std::nullopt;
   }
   if (!line || *line < 1 || *line > static_cast<int>(list.items().size())) {
     session.out() << "Nincs ilyen " << what << " (1-" << list.items().size() << ").\n";
-    return false;
+    return std::nullopt;
   }
-  list.setSelection(*line - 1);
-  return true;
+  return *line - 1;
 }
 
 std::vector<std::string> RollControls(int n) {
@@ -95,10 +91,8 @@ bool CmdContinue(Session& session, const CommandArgs& args) {
       session.out() << "Írd be a FejezetPont számát: tovább <szám>.\n";
       return false;
     }
-    return session.perform([&game, &choice] {
-      Navigation(game).EditNextChange(choice);
-      Navigation(game).KlikkFejezetPontKivalasztas();
-    });
+    return session.perform([&choice](PlayerActions& a) { return a.EditNextChange(choice); }) &&
+           session.perform([](PlayerActions& a) { return a.KlikkFejezetPontKivalasztas(); });
   }
   if (!choice.empty()) {
     const auto& items = game.screen.ListBoxNext.items();
@@ -118,12 +112,12 @@ bool CmdContinue(Session& session, const CommandArgs& args) {
       return false;
     }
     if (items[static_cast<std::size_t>(index)] != choice) session.out() << "(" << items[static_cast<std::size_t>(index)] << ")\n";
-    if (!session.perform([&game, index] { Navigation(game).ListBoxNextClick(index); })) return false;
+    if (!session.perform([index](PlayerActions& a) { return a.ListBoxNextClick(index); })) return false;
   } else if (game.screen.ListBoxNext.selection() < 0 && SignalPage(game.state.navigation.PendingKind) <= 0) {
     session.out() << "Válassz egy lehetőséget: tovább <lehetőség>.\n";
     return false;
   }
-  return session.perform([&game] { Navigation(game).KlikkFejezetPontKivalasztas(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkFejezetPontKivalasztas(); });
 }
 
 bool CmdStory(Session& session, const CommandArgs&) { return openPage(session, kStoryPage); }
@@ -139,7 +133,7 @@ bool CmdLuck(Session& session, const CommandArgs&) {
   std::vector<std::string> shown = RollControls(2);
   shown.push_back("LabelSZPEredmenyErtek");
   session.renderer().forget(shown);
-  return session.perform([&game] { DiceTests(game).KlikkSzerencseProba(); });
+  return session.perform([](PlayerActions& a) { return a.KlikkSzerencseProba(); });
 }
 
 bool CmdRoll(Session& session, const CommandArgs& args) {
@@ -155,7 +149,7 @@ bool CmdRoll(Session& session, const CommandArgs& args) {
   session.renderer().forget(RollControls(n));
   const ConditionState& cs = game.state.conditions;
   const int scoreA = cs.ContestScoreA, scoreB = cs.ContestScoreB;
-  const bool ok = session.perform([&game, n] { DiceTests(game).KlikkDobasKockaval(n); });
+  const bool ok = session.perform([n](PlayerActions& a) { return a.KlikkDobasKockaval(n); });
   // A contest of rolls grows both scores with every roll: told as a running score.
   if (cs.ContestScoreA != scoreA || cs.ContestScoreB != scoreB) {
     session.renderer().renderChanges();

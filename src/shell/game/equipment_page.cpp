@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 
 #include "game/control_render.h"
-#include "equipment.h"
 #include "style/link_label.h"
-#include "offers.h"
 #include "game/page_context.h"
 #include "game/own_item_picking.h"
 #include "game/page_widgets.h"
+#include "offers.h"
 
 namespace zrx {
 namespace {
@@ -33,11 +32,9 @@ QWidget* spinButton(PageContext& context, int row, QWidget* parent) {
     arrow->setObjectName(ToQString(name + (up ? "Up" : "Down")));
     arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
     arrow->setFixedSize(18, 11);
-    QObject::connect(arrow, &QToolButton::clicked, arrow, [&context, &game, row, up] {
-      context.perform([&game, row, up] {
-        if (up) Offers(game).FT_SpinButtonUpClick(row);
-        else Offers(game).FT_SpinButtonDownClick(row);
-      });
+    QObject::connect(arrow, &QToolButton::clicked, arrow, [&actions = context.actions, row, up] {
+      if (up) actions.FT_SpinButtonUpClick(row);
+      else actions.FT_SpinButtonDownClick(row);
     });
     layout->addWidget(arrow);
   }
@@ -63,13 +60,12 @@ QWidget* choiceBoxes(PageContext& context, QWidget* parent) {
   grid->setVerticalSpacing(1);
   QLabel* priceHeader = BoundLabel(context, "LabelAr0", group);
   grid->addWidget(priceHeader, 0, 1);
-  Game& game = context.game;
   for (int n = 1; n <= kChoiceBoxes; ++n) {
     auto* box = new QCheckBox(group);
     box->setObjectName(ToQString("CheckBox" + std::to_string(n)));
     context.views.bind("CheckBox" + std::to_string(n), [box](const Control& c) { RenderCheck(box, c); });
     QObject::connect(box, &QCheckBox::clicked, box,
-                     [&context, &game, n] { context.perform([&game, n] { Offers(game).CheckBoxKlikk(n); }); });
+                     [&actions = context.actions, n] { actions.CheckBoxKlikk(n); });
     grid->addWidget(box, n, 0);
     grid->addWidget(BoundLabel(context, "LabelAr" + std::to_string(n), group), n, 1, Qt::AlignRight);
   }
@@ -102,13 +98,12 @@ QWidget* BuildEquipmentPage(PageContext& context) {
   auto* page = new QWidget;
   page->setObjectName("TabSheet3");
   auto* layout = new QHBoxLayout(page);
-  Game& game = context.game;
 
   auto* held = new QVBoxLayout;
   held->addWidget(Caption("Felszerelési tárgyaid:", page));
   held->addWidget(BoundList(
-                      context, "ListBox_FT", [&game] { Equipment(game).KlikkFelszTargyLista(); },
-                      [&game] { Equipment(game).DuplaKlikkFelszTargyLista(); }, page),
+                      context, "ListBox_FT", [&actions = context.actions](int row) { actions.KlikkFelszTargyLista(row); },
+                      [&actions = context.actions](int row) { actions.DuplaKlikkFelszTargyLista(row); }, page),
                   2);
   held->addWidget(OwnItemPickingLine(page));
   held->addWidget(BoundMemo(context, "MemoFT_Leir", page), 1);
@@ -117,7 +112,7 @@ QWidget* BuildEquipmentPage(PageContext& context) {
   auto* offer = new QVBoxLayout;
   offer->addWidget(choiceBoxes(context, page));
   offer->addWidget(quantityRows(context, page), 1);
-  const auto confirm = [&game] { Offers(game).KlikkTargyFelvetel(); };
+  const auto confirm = [&actions = context.actions] { actions.KlikkTargyFelvetel(); };
   auto* commands = new QHBoxLayout;
   commands->addWidget(BoundLink(context, "LabelTargyKivalasztas", "Tárgy(ak) kiválasztása", confirm, page));
   commands->addWidget(BoundLink(context, "LabelTargyFelvetel", "Tárgy(ak) felvétele", confirm, page));

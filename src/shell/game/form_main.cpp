@@ -14,6 +14,7 @@
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "game.h"
+#include "pending_kind.h"
 #include "game/arrow_button.h"
 #include "game/control_render.h"
 #include "game/focus_keeper.h"
@@ -24,7 +25,6 @@
 #include "game/right_click_help.h"
 #include "game/signal_tab_bar.h"
 #include "lifecycle.h"
-#include "page_signal.h"
 #include "speech/qt_speaker.h"
 #include "speech/read_aloud.h"
 #include "speech/read_aloud_item.h"
@@ -53,7 +53,11 @@ class PageControl : public QTabWidget {
 }  // namespace
 
 TFormMain::TFormMain(Program& program, QWidget* parent)
-    : TFormZRXBase(program, parent, kMainDesignSize), game_(program.game()), views_(program.game().screen) {
+    : TFormZRXBase(program, parent, kMainDesignSize),
+      game_(program.game()),
+      actions_(program.actions()),
+      views_(program.game().screen) {
+  actions_.addObserver(*this);
   setObjectName("FormMain");
   setHead("ZRX");
   // The reasons of greyed actions are shown even while another window has the focus.
@@ -102,7 +106,10 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
   refresh();
 }
 
-TFormMain::~TFormMain() { qApp->removeEventFilter(this); }
+TFormMain::~TFormMain() {
+  actions_.removeObserver(*this);
+  qApp->removeEventFilter(this);
+}
 
 void TFormMain::buildLayout() {
   auto* content = new QWidget(this);
@@ -124,7 +131,7 @@ void TFormMain::buildLayout() {
   tabs_ = new SignalTabBar(content);
   pages_ = new PageControl(tabs_, content);
   context_ = std::make_unique<PageContext>(
-      PageContext{game_, views_, [this](const std::function<void()>& action) { perform(action); }});
+      PageContext{game_, views_, actions_});
   using Builder = QWidget* (*)(PageContext&);
   const Builder builders[] = {BuildStoryPage,       BuildSheetPage, BuildEquipmentPage, BuildTestsPage,
                               BuildInformationPage, BuildMagicPage, BuildSpecialPage};
@@ -134,8 +141,7 @@ void TFormMain::buildLayout() {
 
   const PageSignalTicker::Hints hints{findChild<LinkLabel*>("LabelNext1"), findChild<LinkLabel*>("LabelNext2"),
                                       findChild<ArrowButton*>("NyilRajz")};
-  ticker_ = new PageSignalTicker(game_, tabs_, hints, views_,
-                                 [this](const std::function<void()>& action) { perform(action); }, this);
+  ticker_ = new PageSignalTicker(actions_, tabs_, hints, views_, this);
   ticker_->setOnHandOver([this](int kind) {
     // The fight waits: its button gets one of the two swords, at random.
     if (kind == ToInt(PendingKind::Battle)) findChild<QPushButton*>("BitBtn5")->setCursor(program().services().fightCursor());
@@ -190,6 +196,11 @@ void TFormMain::perform(const std::function<void()>& action) {
   refresh();
 }
 
+void TFormMain::actionEnded(const PlayerAction&, ActionOutcome outcome) {
+  // A refused action changed nothing; the running one repaints when it ends.
+  if (outcome != ActionOutcome::Refused) refresh();
+}
+
 int TFormMain::refresh() {
   // A render that opens a modal window may come back here; one pass at a time.
   if (rendering_) return 0;
@@ -205,7 +216,7 @@ int TFormMain::refresh() {
 }
 
 void TFormMain::onPageChanged(int page) {
-  perform([this, page] { PageSignal(game_).PageControl1Change(page); });
+  actions_.PageControl1Change(page);
   ticker_->pageOpened(page);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // TFormMain: the game window. The menu bar, the four command buttons and the seven pages
-// render the engine's screen model; the window holds no game state. Every click runs an
-// engine action through the dispatcher (perform), then the controls that changed repaint.
+// render the engine's screen model; the window holds no game state. Every click runs a
+// player action through the engine's door (PlayerActions); after each action the controls
+// that changed repaint.
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "control_views.h"
+#include "player_actions.h"
 #include "style/form_zrx_base.h"
 
 class QTabWidget;
@@ -20,7 +22,7 @@ class ReadAloud;
 class SignalTabBar;
 struct PageContext;
 
-class TFormMain : public TFormZRXBase {
+class TFormMain : public TFormZRXBase, private ActionObserver {
   Q_OBJECT
  public:
   static constexpr QSize kMainDesignSize{800, 600};
@@ -35,7 +37,8 @@ class TFormMain : public TFormZRXBase {
   void setReturnCode(int code) { returnCode_ = code; }
   int returnCode() const { return returnCode_; }
 
-  // Runs one engine action through the dispatcher and repaints what changed.
+  // Runs engine code that is not a player's click (the screenshot walk and tests set up
+  // their games with it) through the engine's dispatcher, and repaints what changed.
   void perform(const std::function<void()>& action);
   // Repaints the controls whose model changed; the number of controls repainted.
   int refresh();
@@ -63,6 +66,7 @@ class TFormMain : public TFormZRXBase {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void actionEnded(const PlayerAction& action, ActionOutcome outcome) override;
   void buildLayout();
   QWidget* buildCommandButtons(QWidget* parent);
   void bindWindowControls();
@@ -73,9 +77,12 @@ class TFormMain : public TFormZRXBase {
   void tellRefusedSave();
   // A command whose window this version does not have yet.
   void tellNotYetThere(const std::string& what);
+  // "Visszalépés": the step back, or a notice of why there is none.
+  void stepBack();
   bool handleKeyRelease(int key);
 
   Game& game_;
+  PlayerActions& actions_;
   ControlViews views_;
   std::unique_ptr<PageContext> context_;  // the pages' widgets keep referring to it
   MainMenu* menu_ = nullptr;

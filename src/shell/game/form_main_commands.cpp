@@ -15,7 +15,6 @@
 #include "game/menu_table.h"
 #include "game/right_click_help.h"
 #include "import/import_requests.h"
-#include "lifecycle.h"
 #include "save_permission.h"
 #include "speech/read_aloud.h"
 #include "start/program.h"
@@ -33,14 +32,17 @@ void TFormMain::runMenu(int code) {
     return;
   }
   switch (entry->action) {
-    case MenuAction::NewGame: perform([this] { Lifecycle(game_).KlikkKezdes(); }); break;
+    case MenuAction::NewGame: actions_.KlikkKezdes(); break;
     case MenuAction::Load: openWindow(entry->windowCode); break;
     case MenuAction::Save:
       if (running && game_.state.SaveAllowed) openWindow(entry->windowCode);
       else if (running) tellRefusedSave();
       break;
     case MenuAction::EndGame:
-      if (running) perform([this] { Lifecycle(game_).KlikkBefejezes(); });
+      if (running) actions_.KlikkBefejezes();
+      break;
+    case MenuAction::StepBack:
+      if (running) stepBack();
       break;
     case MenuAction::Import: OpenImportWindow(program()); break;
     case MenuAction::Editor: tellNotYetThere("A Történet Szerkesztő"); break;
@@ -95,6 +97,18 @@ void TFormMain::explainWaitingActions() {
   for (const char* name : {"BitBtn3", "BitBtn5", "LabelMenekules", "LabelTargyFelvetel", "ListBoxNext"}) {
     if (auto* control = findChild<QWidget*>(name)) ExplainAction(*control, ToQString(ActionWaitReason(game_, name)));
   }
+  if (auto* item = findChild<QWidget*>(QString("LabelMenu%1").arg(kStepBackMenuCode))) {
+    const QString why = ToQString(actions_.StepBackRefusal());
+    item->setEnabled(why.isEmpty());
+    ExplainAction(*item, why);
+  }
+}
+
+void TFormMain::stepBack() {
+  bool stepped = false;
+  std::string why;
+  actions_.StepBack(stepped, why);
+  if (!stepped && !why.empty()) game_.ui().QuestionFormInfo("Nincs visszalépés:", why + "!");
 }
 
 bool TFormMain::GlobalMouseDown(QWidget* pressed) {
@@ -185,7 +199,7 @@ bool TFormMain::canClose() {
   // After the error window the program ends without a question whose answer would be ignored.
   if (!program().quitConfirmed()) program().opener().FormNyitas(kWindowBye);
   if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;
-  if (game_.state.GameLoaded) perform([this] { Lifecycle(game_).Befejez(); });
+  if (game_.state.GameLoaded) actions_.Befejez();
   program().endProgram();
   return true;
 }

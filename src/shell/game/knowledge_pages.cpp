@@ -7,10 +7,7 @@
 #include <QVBoxLayout>
 
 #include "game/control_render.h"
-#include "information.h"
 #include "style/link_label.h"
-#include "magic_skills.h"
-#include "own_notes.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
 #include "special/special_page.h"
@@ -28,31 +25,26 @@ std::vector<std::string> linesOf(const QString& text) {
 QWidget* ownNotes(PageContext& context, QWidget* parent) {
   QWidget* frame = Frame("Saját információk", parent);
   auto* layout = new QHBoxLayout(frame);
-  Game& game = context.game;
 
   auto* memo = new QPlainTextEdit(frame);
   memo->setObjectName("Memo_SI");
   context.views.bind("Memo_SI", [memo](const Control& c) { RenderMemo(memo, c); });
-  QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [&context, &game, memo] {
-    context.perform([&game, lines = linesOf(memo->toPlainText())] {
-      game.screen.Memo_SI.setItems(lines);
-      OwnNotes(game).Memo_SIChange();
-    });
+  QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [&actions = context.actions, memo] {
+    actions.Memo_SIChange(linesOf(memo->toPlainText()));
   });
   layout->addWidget(memo, 1);
 
   auto* side = new QVBoxLayout;
   side->addWidget(BoundLink(context, "LabelSajatInfoBeir", "Információ felírása",
-                            [&game] { OwnNotes(game).KlikkSajatInfoBeiras(); }, frame));
+                            [&actions = context.actions] { actions.KlikkSajatInfoBeiras(); }, frame));
   side->addWidget(BoundLink(context, "LabelSajatInfoMegjelenit", "Információ megjelenítése",
-                            [&game] { OwnNotes(game).KlikkSajatInfoMegjelenites(); }, frame));
+                            [&actions = context.actions] { actions.KlikkSajatInfoMegjelenites(); }, frame));
   auto* slot = new QSpinBox(frame);
   slot->setObjectName("SpinEditINFO");
   slot->setRange(1, 5);
   context.views.bind("SpinEditINFO", [slot](const Control& c) { RenderSpin(slot, c); });
-  QObject::connect(slot, &QSpinBox::valueChanged, slot, [&context, &game](int value) {
-    context.perform([&game, value] { game.screen.SpinEditINFO.setValue(value); });
-  });
+  QObject::connect(slot, &QSpinBox::valueChanged, slot,
+                   [&actions = context.actions](int value) { actions.SpinEditINFOChange(value); });
   side->addWidget(slot);
   side->addStretch(1);
   layout->addLayout(side);
@@ -65,13 +57,12 @@ QWidget* BuildInformationPage(PageContext& context) {
   auto* page = new QWidget;
   page->setObjectName("TabSheet5");
   auto* layout = new QVBoxLayout(page);
-  Game& game = context.game;
   auto* top = new QHBoxLayout;
   auto* held = new QVBoxLayout;
   held->addWidget(Caption("Információid:", page));
   held->addWidget(BoundList(
-      context, "ListBox_IN", [&game] { Information(game).ListBox_INClick(); },
-      [&game] { Information(game).ListBox_INDblClick(); }, page));
+      context, "ListBox_IN", [&actions = context.actions](int row) { actions.ListBox_INClick(row); },
+      [&actions = context.actions](int row) { actions.ListBox_INDblClick(row); }, page));
   top->addLayout(held, 1);
   top->addWidget(BoundMemo(context, "MemoIN_Leir", page), 1);
   layout->addLayout(top, 2);
@@ -83,10 +74,10 @@ QWidget* BuildMagicPage(PageContext& context) {
   auto* page = new QWidget;
   page->setObjectName("TabSheet6");
   auto* layout = new QHBoxLayout(page);
-  Game& game = context.game;
   auto* held = new QVBoxLayout;
   held->addWidget(Caption("Varázslataid és képességeid:", page));
-  held->addWidget(BoundList(context, "ListBox_VK", [&game] { MagicSkills(game).ListBox_VKClick(); }, nullptr, page));
+  held->addWidget(BoundList(context, "ListBox_VK", [&actions = context.actions](int row) { actions.ListBox_VKClick(row); },
+                            nullptr, page));
   layout->addLayout(held, 1);
   layout->addWidget(BoundMemo(context, "MemoVK_Leir", page), 1);
   // Kept for the page's layout; it is never shown and a double click on it does nothing.

@@ -13,6 +13,7 @@ const std::vector<MenuEntry>& MenuEntries() {
       {12, "Betöltés", "F3", Qt::Key_F3, Load, kWindowLoad, {}},
       {13, "Mentés", "F4", Qt::Key_F4, Save, kWindowSave, {}},
       {14, "Befejezés", "F8", Qt::Key_F8, EndGame, 0, {}},
+      {kStepBackMenuCode, "Visszalépés", "F7", Qt::Key_F7, StepBack, 0, {}},
       {15, "Importálás", "", 0, Import, 0,
        {"Új játékcsomag importálásához be kell fejezned", " az éppen folyó játékot!"}},
       {16, "Beállítások", "F6", Qt::Key_F6, Settings, kWindowSettings,

@@ -13,6 +13,7 @@ enum class MenuAction {
   Load,          // the save window in load mode
   Save,          // the save window in save mode, only while saving is allowed
   EndGame,       // the engine's end-game command
+  StepBack,      // back to the previous chapter point where a save would be allowed
   Import,        // refused while a game runs, otherwise the import window
   Settings,      // refused while a game runs, otherwise the settings window
   Quit,          // closes the game window through the quit confirmation
@@ -40,6 +41,8 @@ struct MenuEntry {
 inline constexpr int kOwnDiceMenuCode = 24;
 // "Felolvasás", whose check mark stands before its key.
 inline constexpr int kReadAloudMenuCode = 25;
+// "Visszalépés", greyed (with the reason) where there is no step back.
+inline constexpr int kStepBackMenuCode = 18;
 // The mark of a checked item in its shortcut column.
 inline constexpr char kMenuCheckMark[] = "✔";
 // True for the items that switch something on or off.

@@ -1,11 +1,10 @@
 #pragma once
 // What a page builder needs: the game (its screen model and state, read only by the
-// widgets), the render table to bind its widgets into, and the way to run an engine
-// action (through the dispatcher, followed by a repaint of what changed).
-#include <functional>
-
+// widgets), the render table to bind its widgets into, and the engine's door that every
+// click goes through (the window repaints what changed after each action).
 #include "game/control_views.h"
 #include "game.h"
+#include "player_actions.h"
 
 class QWidget;
 
@@ -14,7 +13,7 @@ namespace zrx {
 struct PageContext {
   Game& game;
   ControlViews& views;
-  std::function<void(const std::function<void()>&)> perform;
+  PlayerActions& actions;
 };
 
 // The seven pages, each a tab sheet named TabSheet1..TabSheet7.

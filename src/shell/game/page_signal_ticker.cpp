@@ -3,9 +3,9 @@
 #include "game/arrow_button.h"
 #include "game/control_render.h"
 #include "style/link_label.h"
-#include "page_signal.h"
 #include "game/page_signal_view.h"
 #include "game/signal_tab_bar.h"
+#include "pending_kind.h"
 
 namespace zrx {
 namespace {
@@ -17,9 +17,9 @@ bool becomesActivePage(int page) {
 
 }  // namespace
 
-PageSignalTicker::PageSignalTicker(Game& game, SignalTabBar* tabs, Hints hints, ControlViews& views,
-                                   Perform perform, QObject* parent)
-    : QObject(parent), game_(game), tabs_(tabs), hints_(hints), views_(views), perform_(std::move(perform)) {
+PageSignalTicker::PageSignalTicker(PlayerActions& actions, SignalTabBar* tabs, Hints hints, ControlViews& views,
+                                   QObject* parent)
+    : QObject(parent), game_(actions.game()), tabs_(tabs), hints_(hints), views_(views), actions_(actions) {
   alarm_.setInterval(kIntervalMs);
   alarm2_.setInterval(kIntervalMs);
   connect(&alarm_, &QTimer::timeout, this, &PageSignalTicker::TimerAlarmTimer);
@@ -70,10 +70,10 @@ void PageSignalTicker::TimerAlarmTimer() {
   if (kind_ < 0) return;
   // Without a game a signal only goes back to the normal colour.
   if (!game_.state.GameLoaded) {
-    perform_([this] { PageSignal(game_).TimerAlarmTimer(); });
+    actions_.TimerAlarmTimer();
     return;
   }
-  perform_([this] { PageSignal(game_).TimerAlarmTimer(); });
+  actions_.TimerAlarmTimer();
   if (kind_ < 0) return;  // handed over on the page already open
   tick_ = NextTick(tick_);
   if (tick_ == 1) showHints(kind_);

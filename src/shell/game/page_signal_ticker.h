@@ -9,6 +9,7 @@
 
 #include "game/control_views.h"
 #include "game.h"
+#include "player_actions.h"
 
 namespace zrx {
 
@@ -26,10 +27,7 @@ class PageSignalTicker : public QObject {
     LinkLabel* second;  // LabelNext2
     ArrowButton* arrow;  // NyilRajz
   };
-  using Perform = std::function<void(const std::function<void()>&)>;
-
-  PageSignalTicker(Game& game, SignalTabBar* tabs, Hints hints, ControlViews& views, Perform perform,
-                   QObject* parent);
+  PageSignalTicker(PlayerActions& actions, SignalTabBar* tabs, Hints hints, ControlViews& views, QObject* parent);
 
   // After every repaint: starts a signal the engine raised, stops one it ended.
   void sync();
@@ -56,7 +54,7 @@ class PageSignalTicker : public QObject {
   SignalTabBar* tabs_;
   Hints hints_;
   ControlViews& views_;
-  Perform perform_;
+  PlayerActions& actions_;
   std::function<void(int)> onHandOver_;
   QTimer alarm_;
   QTimer alarm2_;

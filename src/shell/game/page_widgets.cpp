@@ -75,28 +75,23 @@ LinkLabel* BoundLink(PageContext& context, const std::string& name, const QStrin
                       std::function<void()> action, QWidget* parent) {
   LinkLabel* link = NamedLink(ToQString(name), text, kNavy, parent);
   context.views.bind(name, [link](const Control& c) { RenderLink(link, c, kNavy); });
-  QObject::connect(link, &LinkLabel::clicked, link, [&context, action] { context.perform(action); });
+  QObject::connect(link, &LinkLabel::clicked, link, action);
   return link;
 }
 
-QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void()> onClick,
-                       std::function<void()> onDoubleClick, QWidget* parent) {
+QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void(int row)> onClick,
+                       std::function<void(int row)> onDoubleClick, QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setObjectName(ToQString(name));
   // A focused list shows it plainly; the platform's look shows nothing.
   list->setStyleSheet("QListWidget:focus { border: 2px solid #000080; }");
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
-  Control& model = context.game.screen.control(name);
   // The keyboard moves the current row as a click would.
-  QObject::connect(list, &QListWidget::currentRowChanged, list, [&context, &model, onClick](int row) {
-    if (row < 0) return;
-    context.perform([&model, row, onClick] {
-      model.setSelection(row);
-      if (onClick) onClick();
-    });
+  QObject::connect(list, &QListWidget::currentRowChanged, list, [onClick](int row) {
+    if (row >= 0) onClick(row);
   });
   if (onDoubleClick) {
-    const auto doubleClick = [&context, onDoubleClick] { context.perform(onDoubleClick); };
+    const auto doubleClick = [list, onDoubleClick] { onDoubleClick(list->currentRow()); };
     QObject::connect(list, &QListWidget::itemDoubleClicked, list, doubleClick);
     list->installEventFilter(new EnterFilter(list, doubleClick));
   }

@@ -25,13 +25,13 @@ QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName 
 // A clickable label of this object name and colour.
 LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent);
 // A clickable label showing model control `name` (its own text when the model's is empty),
-// running `action` through the engine when clicked.
+// running `action` (a door action) when clicked.
 LinkLabel* BoundLink(PageContext& context, const std::string& name, const QString& text,
                       std::function<void()> action, QWidget* parent);
-// A list box showing model control `name`; a click selects the line in the model and runs
-// `onClick`, a double click (or Enter) runs `onDoubleClick`.
-QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void()> onClick,
-                       std::function<void()> onDoubleClick, QWidget* parent);
+// A list box showing model control `name`; a click (or an arrow key) on a line runs
+// `onClick` with its row, a double click (or Enter) runs `onDoubleClick` with the current row.
+QListWidget* BoundList(PageContext& context, const std::string& name, std::function<void(int row)> onClick,
+                       std::function<void(int row)> onDoubleClick, QWidget* parent);
 // A read-only memo showing model control `name`.
 QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget* parent);
 // A titled frame around a page's area.

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "game/control_render.h"
-#include "navigation.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
 
@@ -111,9 +110,8 @@ QWidget* BuildSheetPage(PageContext& context) {
   auto* right = new QVBoxLayout;
   right->addWidget(Caption("Eddig bejárt út:", page, "LabelEddigBejartUt"));
   QPlainTextEdit* path = BoundMemo(context, "MemoFP", page);
-  Game& game = context.game;
   path->viewport()->installEventFilter(
-      new DoubleClickFilter(path, [&context, &game] { context.perform([&game] { Navigation(game).MemoFPDblClick(); }); }));
+      new DoubleClickFilter(path, [&actions = context.actions] { actions.MemoFPDblClick(); }));
   right->addWidget(path, 1);
   layout->addLayout(right, 2);
   return page;

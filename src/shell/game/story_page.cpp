@@ -16,7 +16,6 @@
 #include "game/control_render.h"
 #include "start/deployment.h"
 #include "style/link_label.h"
-#include "navigation.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
 #include "game/picture_view.h"
@@ -71,29 +70,28 @@ QWidget* storyColumn(PageContext& context, QWidget* page) {
 }
 
 void addChoiceArea(PageContext& context, QWidget* column, QVBoxLayout* layout) {
-  Game& game = context.game;
-  const auto next = [&game] { Navigation(game).KlikkFejezetPontKivalasztas(); };
+  PlayerActions& actions = context.actions;
+  const auto next = [&actions] { actions.KlikkFejezetPontKivalasztas(); };
   layout->addWidget(BoundLabel(context, "LabelLehetosegek", column));
   QListWidget* list = BoundList(
       context, "ListBoxNext",
-      [&game] { Navigation(game).ListBoxNextClick(game.screen.ListBoxNext.selection()); }, next, column);
+      [&actions](int row) { actions.ListBoxNextClick(row); }, [next](int) { next(); }, column);
   list->setMinimumHeight(90);
   layout->addWidget(list, 1);
 
   auto* edit = new NumberField(column);
   edit->setObjectName("EditNext");
   context.views.bind("EditNext", [edit](const Control& c) { RenderLineEdit(edit, c); });
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&context, &game](const QString& typed) {
-    context.perform([&game, text = ToStdString(typed)] { Navigation(game).EditNextChange(text); });
-  });
-  QObject::connect(edit, &QLineEdit::returnPressed, edit, [&context, next] { context.perform(next); });
+  QObject::connect(edit, &QLineEdit::textEdited, edit,
+                   [&actions](const QString& typed) { actions.EditNextChange(ToStdString(typed)); });
+  QObject::connect(edit, &QLineEdit::returnPressed, edit, next);
   layout->addWidget(edit);
 
   auto* arrowRow = new QHBoxLayout;
   LinkLabel* labelNext = BoundLink(context, "LabelNext", "Tovább:", next, column);
   auto* arrow = new ArrowButton("NyilRajz", column);
   context.views.bind("NyilRajz", [arrow](const Control& c) { arrow->setVisible(c.visible()); });
-  QObject::connect(arrow, &ArrowButton::clicked, arrow, [&context, next] { context.perform(next); });
+  QObject::connect(arrow, &ArrowButton::clicked, arrow, next);
   auto* hints = new QVBoxLayout;
   for (const char* name : {"LabelNext1", "LabelNext2"}) {
     LinkLabel* hint = BoundLink(context, name, "", next, column);

@@ -5,10 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "battle.h"
 #include "game/control_render.h"
 #include "game/dice_face_view.h"
-#include "dice_tests.h"
 #include "style/link_label.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
@@ -23,11 +21,10 @@ constexpr int kDiceSlots[] = {3, 2, 3, 4};
 QWidget* dicePanel(PageContext& context, QWidget* parent) {
   QWidget* frame = Frame("Kockadobás", parent);
   auto* grid = new QGridLayout(frame);
-  Game& game = context.game;
   for (int n = 1; n <= 4; ++n) {
     const std::string command = "LabelDobas" + std::to_string(n) + "Kocka";
     grid->addWidget(BoundLink(context, command, kRollCaptions[n - 1],
-                              [&game, n] { DiceTests(game).KlikkDobasKockaval(n); }, frame),
+                              [&actions = context.actions, n] { actions.KlikkDobasKockaval(n); }, frame),
                     n - 1, 0);
     auto* faces = new QHBoxLayout;
     for (int k = 1; k <= kDiceSlots[n - 1]; ++k) {
@@ -53,9 +50,8 @@ QWidget* dicePanel(PageContext& context, QWidget* parent) {
 QWidget* luckPanel(PageContext& context, QWidget* parent) {
   QWidget* frame = Frame("Szerencse", parent);
   auto* grid = new QGridLayout(frame);
-  Game& game = context.game;
   grid->addWidget(BoundLink(context, "LabelSzProba", "Szerencse próba",
-                            [&game] { DiceTests(game).KlikkSzerencseProba(); }, frame),
+                            [&actions = context.actions] { actions.KlikkSzerencseProba(); }, frame),
                   0, 0, 1, 4);
   grid->addWidget(Caption("Érték:", frame), 1, 0);
   grid->addWidget(BoundLabel(context, "LabelSZPErtek", frame), 1, 1);
@@ -122,19 +118,18 @@ QWidget* battlePanel(PageContext& context, QWidget* parent) {
     layout->addWidget(line);
   }
 
-  Game& game = context.game;
   auto* actions = new QHBoxLayout;
   auto* fight = new QPushButton("Harc", frame);
   fight->setObjectName("BitBtn5");
   fight->setMinimumSize(120, 34);
   context.views.bind("BitBtn5", [fight](const Control& c) { RenderButton(fight, c); });
   QObject::connect(fight, &QPushButton::clicked, fight,
-                   [&context, &game] { context.perform([&game] { Battle(game).KlikkCsata(); }); });
+                   [&actions = context.actions] { actions.KlikkCsata(); });
   actions->addWidget(fight);
   actions->addWidget(BoundLink(context, "LabelMenekules", "Menekülés",
-                               [&game] { Battle(game).KlikkElmenekules(); }, frame));
+                               [&actions = context.actions] { actions.KlikkElmenekules(); }, frame));
   actions->addWidget(BoundLink(context, "LabelSpecFegyver", "Speciális Fegyver",
-                               [&game] { Battle(game).KlikkSpecFegyverAlkalmazas(); }, frame));
+                               [&actions = context.actions] { actions.KlikkSpecFegyverAlkalmazas(); }, frame));
   actions->addStretch(1);
   layout->addLayout(actions);
   layout->addStretch(1);

@@ -214,23 +214,19 @@ void TFormSaveLoad::LabelTorlesClick() {
 
 void TFormSaveLoad::TimerMentesVegrehajtoTimer() {
   SaveWindowNext next = SaveWindowNext::Close;
-  program().game().Perform([&] { next = screen_.SaveGame(pendingName_); });
+  program().actions().SaveGame(screen_, pendingName_, next);
   finishAction(next);
 }
 
 void TFormSaveLoad::TimerJatekBetoltoTimer() {
-  Game& game = program().game();
   SaveWindowNext next = SaveWindowNext::Close;
-  game.Perform([&] {
-    next = screen_.LoadGame(pendingPosition_);
-    if (next == SaveWindowNext::Loaded) EnterLoadedGame(game);
-  });
+  program().actions().LoadGame(screen_, pendingPosition_, next);
   finishAction(next);
 }
 
 void TFormSaveLoad::TimerTorlesVegrehajtoTimer() {
   SaveWindowNext next = SaveWindowNext::Close;
-  program().game().Perform([&] { next = screen_.DeleteGame(pendingPosition_); });
+  program().actions().DeleteGame(screen_, pendingPosition_, next);
   if (next == SaveWindowNext::Stay) fillList();
   finishAction(next);
 }

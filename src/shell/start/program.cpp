@@ -27,6 +27,7 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
       ui_(std::make_unique<QtUiPort>(*this)),
       ownDice_(std::make_unique<OwnDice>(folder_, *ui_, *dice_)),
       game_(std::make_unique<Game>(folder_, *ui_, *ownDice_, *clock_, loader_)),
+      actions_(std::make_unique<PlayerActions>(*game_)),
       resources_(std::make_unique<Resources>()),
       services_(std::make_unique<WindowServices>(*this)),
       opener_(std::make_unique<WindowOpener>(*this)) {

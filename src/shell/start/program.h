@@ -12,6 +12,7 @@
 #include "clock.h"
 #include "dice.h"
 #include "game.h"
+#include "player_actions.h"
 #include "settings_line.h"
 
 namespace zrx {
@@ -41,6 +42,8 @@ class Program : public QObject {
 
   const std::filesystem::path& folder() const { return folder_; }
   Game& game() { return *game_; }
+  // The engine's door: every click of every window goes through it.
+  PlayerActions& actions() { return *actions_; }
   // The game's dice source, with the switch of the player's own dice.
   OwnDice& ownDice() { return *ownDice_; }
   const Clock& clock() const { return *clock_; }
@@ -102,6 +105,7 @@ class Program : public QObject {
   std::unique_ptr<QtUiPort> ui_;
   std::unique_ptr<OwnDice> ownDice_;
   std::unique_ptr<Game> game_;
+  std::unique_ptr<PlayerActions> actions_;
   std::unique_ptr<Resources> resources_;
   std::unique_ptr<WindowServices> services_;
   std::unique_ptr<WindowOpener> opener_;

@@ -27,7 +27,10 @@
 #include "game/page_signal_view.h"
 #include "game/right_click_help.h"
 #include "game/victory_colours.h"
+#include "lifecycle.h"
+#include "package_fixture.h"
 #include "page_signal.h"
+#include "save_permission.h"
 #include "settings_line.h"
 #include "shell_fixture.h"
 #include "start/window_opener.h"
@@ -383,7 +386,7 @@ class WindowTablesTest : public QObject {
     QCOMPARE(menu.highlightedRow(), 0);
     QVERIFY(menu.item(11)->highlighted());
     QTest::keyClick(focus, Qt::Key_Up);
-    QCOMPARE(menu.highlightedRow(), 6);  // round to "Kilépés a Programból"
+    QCOMPARE(menu.highlightedRow(), 7);  // round to "Kilépés a Programból"
     QTest::keyClick(focus, Qt::Key_Right);
     QCOMPARE(menu.openMenu(), 1);
     QTest::keyClick(focus, Qt::Key_Right);
@@ -445,6 +448,45 @@ class WindowTablesTest : public QObject {
       QApplication::sendEvent(save, &hover);
       QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip);
     }
+  }
+
+  // "Visszalépés" is greyed with its reason until a chapter point where saving was allowed
+  // lies behind the player; then F7 goes back to it.
+  void stepBackIsGreyedWithItsReasonUntilThereIsOne() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    // A ring of plain chapter points: every one allows saving once enough were read.
+    PackageContent ring = StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"), PlainChapter(1, "002"),
+                                        PlainChapter(2, "003"), PlainChapter(3, "001")});
+    ring.name = "Gyurus";
+    WriteTestPackage(rig.folder(), ring);
+    auto* item = rig.find<QWidget>(QString("LabelMenu%1").arg(kStepBackMenuCode));
+    QVERIFY(item && !item->isEnabled());
+    QCOMPARE(item->accessibleDescription(), QString("nincs folyamatban játék"));
+
+    rig.startGame("Gyurus", 1, kNormalDifficulty);
+    QVERIFY(rig.game().state.GameLoaded);
+    QVERIFY(!item->isEnabled());
+    QVERIFY(item->accessibleDescription().contains("Normál"));
+    QCOMPARE(noticeOf(rig, kStepBackMenuCode).value(0), QString("Nincs visszalépés:"));
+
+    rig.window().perform([&rig] { Lifecycle(rig.game()).Befejez(); });
+    rig.startGame("Gyurus", 1, 0);
+    std::vector<int> kept;  // chapter points entered where saving was allowed
+    for (int step = 0; step < 40 && kept.size() < 2; ++step) {
+      QVERIFY(!item->isEnabled() || !kept.empty());
+      const QStringList offered = Rows("ListBoxNext", rig.window());
+      QCOMPARE(offered.size(), qsizetype{1});
+      QVERIFY(rig.chooseContinuation(ToStdString(offered.front())));
+      rig.tick();
+      if (rig.game().state.SaveAllowed) kept.push_back(rig.game().state.CurrentChapter);
+    }
+    QCOMPARE(kept.size(), std::size_t{2});
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->accessibleDescription(), QString());
+    QTest::keyClick(rig.find<QListWidget>("ListBoxNext"), Qt::Key_F7);
+    QCOMPARE(rig.game().state.CurrentChapter, kept[0]);
+    QVERIFY(rig.game().state.GameLoaded);
+    QCOMPARE(rig.find<QLabel>("LabelFPont")->text(), QString::number(kept[0]));
   }
 };
 

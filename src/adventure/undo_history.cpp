@@ -1,5 +1,7 @@
 #include "undo_history.h"
 
+#include <algorithm>
+
 #include "game_transfer.h"
 #include "lifecycle.h"
 #include "save_load_screen.h"
@@ -21,18 +23,20 @@ void UndoHistory::record(Game& game) {
   kept_.push_back({length, ComposeGameLines(CaptureSavedGame(game))});
 }
 
-bool UndoHistory::stepBack(Game& game, std::string& why) {
+std::string UndoHistory::refusal(const Game& game) const {
   const GameState& state = game.state;
-  if (state.Difficulty == kNormalDifficulty) {
-    why = "\"Normál\" nehézségi fokozaton nincs visszalépés, ahogy mentés sem";
-    return false;
-  }
+  if (!state.GameLoaded) return "nincs folyamatban játék";
+  if (state.Difficulty == kNormalDifficulty) return "\"Normál\" nehézségi fokozaton nincs visszalépés, ahogy mentés sem";
   const std::size_t length = state.navigation.VisitedPath.size();
+  const bool earlier = std::any_of(kept_.begin(), kept_.end(), [length](const Kept& k) { return k.pathLength < length; });
+  return earlier ? "" : "nincs korábbi FejezetPont, ahol a szabályok mentést engednének";
+}
+
+bool UndoHistory::stepBack(Game& game, std::string& why) {
+  why = refusal(game);
+  if (!why.empty()) return false;
+  const std::size_t length = game.state.navigation.VisitedPath.size();
   while (!kept_.empty() && kept_.back().pathLength >= length) kept_.pop_back();
-  if (kept_.empty()) {
-    why = "nincs korábbi FejezetPont, ahol a szabályok mentést engednének";
-    return false;
-  }
   SavedGame saved;
   if (ParseGameLines(kept_.back().lines, saved) != 0) {
     why = "a korábbi állás nem olvasható vissza";
