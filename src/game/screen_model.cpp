@@ -1,5 +1,7 @@
 #include "screen_model.h"
 
+#include "control_catalogue.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -45,19 +47,10 @@ void Control::setValue(int value) { assign(value_, value); }
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 ScreenModel::ScreenModel() {
-  for (int slot = 1; slot <= 4; ++slot) {
-    for (const char* part : {"Start", "TextStart", "Now", "TextNow"}) {
-      add("LabelBV" + std::to_string(slot) + part);
-    }
-  }
-  for (int n = 1; n <= 4; ++n) {
-    add("LabelDobas" + std::to_string(n) + "Kocka");
-    add("DK" + std::to_string(n) + "EredmenyLabel");
-  }
-  // Slots per roll action: three for one die, then one per die.
+  for (const ControlEntry& entry : ControlCatalogue()) add(entry.name);
+  // The dice slots start hidden: the first single-die roll goes into the first hidden one.
   for (const auto& [n, slots] : {std::pair{1, 3}, std::pair{2, 2}, std::pair{3, 3}, std::pair{4, 4}}) {
-    // The slots start hidden: the first single-die roll goes into the first hidden one.
-    for (int k = 1; k <= slots; ++k) add("ImageDE" + std::to_string(n) + std::to_string(k)).setVisible(false);
+    for (int k = 1; k <= slots; ++k) ImageDE(n, k).setVisible(false);
   }
   // Actions that a request or a running game enables.
   for (int n = 1; n <= 4; ++n) LabelDobasKocka(n).setEnabled(false);
@@ -67,13 +60,6 @@ ScreenModel::ScreenModel() {
   }
   ApplicationTitle.setText("ZRX");
   ApplicationTitle.setEnabled(false);
-  for (int n = 1; n <= 17; ++n) add("CheckBox" + std::to_string(n));
-  for (int n = 0; n <= 17; ++n) add("LabelAr" + std::to_string(n));
-  for (int n = 1; n <= 10; ++n) {
-    add("FT_LabelTNev" + TwoDigits(n));
-    add("FT_LabelDB" + TwoDigits(n));
-    add("FT_SpinButton" + TwoDigits(n));
-  }
   // No offer waits in a fresh window: the equipment page stands as a closed offer leaves it,
   // its choice boxes, prices and quantity buttons hidden and both confirm commands off.
   for (int n = 1; n <= 17; ++n) CheckBox(n).setVisible(false);

@@ -8,107 +8,12 @@
 
 namespace zrx {
 
-enum class ShownKind { Text, Lines, NumberedList, Skip };
-
-// How one control is shown: its page, a caption (or the control holding its caption).
-struct ShownControl {
-  std::string name;
-  int page;
-  ShownKind kind;
-  std::string caption;
-  std::string captionControl;
-};
-
 namespace {
 
-using Kind = ShownKind;
-using Shown = ShownControl;
-
-// The battle panel: opponents' rows, the player's row, the result lines. A value's caption
-// is its row's name followed by the caption control's text ("Ügyesség", "Támadóerő"...).
-void addBattlePanel(std::vector<Shown>& table) {
-  for (int row = 1; row <= 3; ++row) {
-    const std::string r = std::to_string(row);
-    const std::string who = "Ellenfél " + r + " ";
-    table.push_back({"LabelSzornyNev" + r, 3, Kind::Text, "Ellenfél " + r, ""});
-    for (const char* part : {"Ugyesseg", "Eletero", "Dobas", "Tamadoero"}) {
-      const std::string name = std::string("LabelSzorny") + part + r;
-      table.push_back({name, 3, Kind::Text, who, std::string("LabelSzorny") + part + "Cim" + r});
-      table.push_back({std::string("LabelSzorny") + part + "Cim" + r, 3, Kind::Skip, "", ""});
-    }
-  }
-  for (const char* part : {"Ugyesseg", "Eletero", "Tamadoero"}) {
-    table.push_back({std::string("LabelJatekos") + part, 3, Kind::Text, "Te ", std::string("LabelJatekos") + part + "Cim"});
-    table.push_back({std::string("LabelJatekos") + part + "Cim", 3, Kind::Skip, "", ""});
-  }
-  table.push_back({"LabelEredmeny1", 3, Kind::Text, "Eredmény", ""});
-  table.push_back({"LabelEredmeny2", 3, Kind::Text, "Eredmény", ""});
-}
-
-std::vector<Shown> shownControls() {
-  std::vector<Shown> table = {
-      {"LabelTortenetNev", 0, Kind::Text, "Történet", ""},
-      {"LabelFPont", 0, Kind::Skip, "", ""},
-      {"RichEdit1", 0, Kind::Skip, "", ""},
-      {"ListBoxNext", 0, Kind::Skip, "", ""},
-      {"EditNext", 0, Kind::Skip, "", ""},
-      {"LabelNext1", 0, Kind::Text, "Jelölés", ""},
-      {"LabelNext2", 0, Kind::Text, "Jelölés", ""},
-      {"LabelNehezsegiFokozat", 1, Kind::Text, "Nehézségi fokozat", ""},
-      {"LabelSzint", 1, Kind::Text, "Szint", ""},
-      {"LabelSkillTextStart", 1, Kind::Text, "Kezdeti Ügyesség", ""},
-      {"LabelSkillTextNow", 1, Kind::Text, "Ügyesség", ""},
-      {"LabelStaminaTextStart", 1, Kind::Text, "Kezdeti Életerő", ""},
-      {"LabelStaminaTextNow", 1, Kind::Text, "Életerő", ""},
-      {"LabelLuckTextStart", 1, Kind::Text, "Kezdeti Szerencse", ""},
-      {"LabelLuckTextNow", 1, Kind::Text, "Szerencse", ""},
-  };
-  for (int slot = 1; slot <= 4; ++slot) {
-    const std::string base = "LabelBV" + std::to_string(slot);
-    table.push_back({base + "TextStart", 1, Kind::Text, "", base + "Start"});
-    table.push_back({base + "TextNow", 1, Kind::Text, "", base + "Now"});
-    table.push_back({base + "Start", 1, Kind::Skip, "", ""});
-    table.push_back({base + "Now", 1, Kind::Skip, "", ""});
-  }
-  table.push_back({"MemoFP", 1, Kind::Lines, "Bejárt út", ""});
-  table.push_back({"ListBox_FT", 2, Kind::NumberedList, "Felszerelési tárgyak", ""});
-  table.push_back({"MemoFT_Leir", 2, Kind::Lines, "Tárgy leírása", ""});
-  table.push_back({"GroupBox1", 2, Kind::Text, "Választás", ""});
-  table.push_back({"FT_LabelFejlec1", 2, Kind::Text, "Választás", ""});
-  // Choice boxes and quantity rows are printed a row at a time (printOfferRows).
-  for (int n = 1; n <= 10; ++n) {
-    table.push_back({"FT_LabelTNev" + TwoDigits(n), 2, Kind::Skip, "", ""});
-    table.push_back({"FT_LabelDB" + TwoDigits(n), 2, Kind::Skip, "", ""});
-  }
-  table.push_back({"LabelAr0", 2, Kind::Text, "Ár", ""});
-  for (int n = 1; n <= 17; ++n) {
-    table.push_back({"LabelAr" + std::to_string(n), 2, Kind::Skip, "", ""});
-    table.push_back({"CheckBox" + std::to_string(n), 2, Kind::Skip, "", ""});
-  }
-  for (int n = 1; n <= 4; ++n) {
-    table.push_back({"DK" + std::to_string(n) + "EredmenyLabel", 3, Kind::Text,
-                     "Dobás " + std::to_string(n) + " kockával, eredmény", ""});
-  }
-  table.push_back({"LabelSZPErtek", 3, Kind::Text, "Szerencse értéke", ""});
-  table.push_back({"LabelSZPEredmenyErtek", 3, Kind::Text, "Szerencse próba eredménye", ""});
-  addBattlePanel(table);
-  table.push_back({"ListBox_IN", 4, Kind::NumberedList, "Információk", ""});
-  table.push_back({"MemoIN_Leir", 4, Kind::Lines, "Információ leírása", ""});
-  table.push_back({"Memo_SI", 4, Kind::Lines, "Saját információ", ""});
-  table.push_back({"ListBox_VK", 5, Kind::NumberedList, "Varázslatok - Képességek", ""});
-  table.push_back({"MemoVK_Leir", 5, Kind::Lines, "Leírás", ""});
-  return table;
-}
-
-// Controls whose change says nothing in text, or that other lines already cover.
-bool silent(std::string_view name) {
-  for (std::string_view prefix : {"ApplicationTitle", "PageControl1", "BitBtn", "LabelMenu", "NyilRajz", "TimerAlarm",
-                                  "Image", "LabelLehetosegek", "LabelDobas", "FT_SpinButton",
-                                  "LabelSzProba", "LabelMenekules", "LabelSpecFegyver", "LabelTargy",
-                                  "LabelSajatInfo", "SpinEditINFO"}) {
-    if (name.substr(0, prefix.size()) == prefix) return true;
-  }
-  return false;
+// The controls the renderer tells or keeps track of, in the order it tells them; commands
+// and the window's own state say nothing in text (the available actions are told instead).
+bool tracked(const ControlEntry& entry) {
+  return entry.kind != ControlKind::Command && entry.kind != ControlKind::State;
 }
 
 // The actions of the window that a command of this player triggers, with their controls.
@@ -124,8 +29,14 @@ constexpr std::array<Action, 8> kActions = {{
     {"dob 4", "LabelDobas4Kocka"}, {"szerencse", "LabelSzProba"}, {"harc", "BitBtn5"},
     {"menekül", "LabelMenekules"}, {"fegyver", "LabelSpecFegyver"}}};
 
-const std::vector<Shown>& table() {
-  static const std::vector<Shown> shown = shownControls();
+const std::vector<const ControlEntry*>& table() {
+  static const std::vector<const ControlEntry*> shown = [] {
+    std::vector<const ControlEntry*> entries;
+    for (const ControlEntry& entry : ControlCatalogue()) {
+      if (tracked(entry)) entries.push_back(&entry);
+    }
+    return entries;
+  }();
   return shown;
 }
 
@@ -143,11 +54,11 @@ std::string PendingReason(int kind) {
 }
 
 ScreenRenderer::ScreenRenderer(const ScreenModel& screen, std::ostream& out) : screen_(screen), out_(out) {
-  for (const auto& [name, control] : screen_.all()) slots_.push_back({.name = &name, .control = &control, .silent = silent(name)});
-  for (const Shown& shown : table()) {
-    const std::size_t slot = slotOf(shown.name);
+  for (const auto& [name, control] : screen_.all()) slots_.push_back({.name = &name, .control = &control});
+  for (const ControlEntry* shown : table()) {
+    const std::size_t slot = slotOf(shown->name);
     tableSlots_.push_back(slot);
-    if (slot != kNoSlot) slots_[slot].shown = &shown;
+    if (slot != kNoSlot) slots_[slot].shown = shown;
   }
   pageControl_ = slotOf("PageControl1");
   storyName_ = slotOf("LabelTortenetNev");
@@ -231,15 +142,14 @@ void ScreenRenderer::printControl(std::size_t slot, bool always) {
   const Slot& s = slots_[slot];
   const Control& control = *s.control;
   if (!control.visible()) return;
-  const Shown* shown = s.shown;
-  if (shown && shown->kind == Kind::Skip) return;
-  if (!shown && s.silent) return;
-  std::string caption = !shown ? *s.name : shown->caption;
-  if (shown && !shown->captionControl.empty() && screen_.has(shown->captionControl)) {
+  const ControlEntry* shown = s.shown;
+  if (!shown || shown->kind == ControlKind::Part) return;
+  std::string caption = shown->caption;
+  if (!shown->captionControl.empty() && screen_.has(shown->captionControl)) {
     caption += screen_.control(shown->captionControl).text();
   }
-  const Kind kind = shown ? shown->kind : (control.items().empty() ? Kind::Text : Kind::Lines);
-  if (kind == Kind::Text) {
+  const ControlKind kind = shown->kind;
+  if (kind == ControlKind::Text) {
     // A colour or an enabled state alone says nothing in text.
     const bool news = always || !s.seenOnce || s.seen.text != control.text() || !s.seen.visible;
     if (news && !control.text().empty()) out_ << caption << ": " << control.text() << '\n';
@@ -248,7 +158,7 @@ void ScreenRenderer::printControl(std::size_t slot, bool always) {
   const bool itemsChanged = !s.seenOnce || s.seen.items != control.items();
   const auto note = notes_.find(*s.name);
   if (always || (itemsChanged && !control.items().empty())) {
-    printList(caption, control, kind == Kind::NumberedList, note == notes_.end() ? nullptr : &note->second);
+    printList(caption, control, kind == ControlKind::NumberedList, note == notes_.end() ? nullptr : &note->second);
   }
 }
 
@@ -333,13 +243,10 @@ void ScreenRenderer::renderChanges() {
     for (const std::string& line : s.RichEdit1.items()) out_ << line << '\n';
   }
   for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
-    const Shown& shown = table()[i];
+    const ControlEntry& shown = *table()[i];
     // The visited path only grows by the chapter point just told.
     if (quiet_ && shown.name == "MemoFP") continue;
     if (shown.page != 0 && changed(tableSlots_[i])) printControl(tableSlots_[i], false);
-  }
-  for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
-    if (!slots_[slot].shown && changed(slot)) printControl(slot, false);
   }
   printOfferRows(false);
   printDice();
@@ -375,7 +282,7 @@ void ScreenRenderer::renderPage(int page) {
     if (screen_.EditNext.visible()) out_ << "Továbblépés: írd be a FejezetPont számát (tovább <szám>).\n";
   }
   for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
-    if (table()[i].page == page && page != 0) printControl(tableSlots_[i], true);
+    if (table()[i]->page == page && page != 0) printControl(tableSlots_[i], true);
   }
   if (page == 2) printOfferRows(true);
   if (page == 4) out_ << "Saját információ sorszáma: " << screen_.SpinEditINFO.value() << '\n';
@@ -385,7 +292,7 @@ void ScreenRenderer::renderPage(int page) {
   // What the page showed is seen; changes elsewhere are still told after the command.
   rememberControl(pageControl_);
   for (std::size_t i = 0; i < tableSlots_.size(); ++i) {
-    if (table()[i].page == page) rememberControl(tableSlots_[i]);
+    if (table()[i]->page == page) rememberControl(tableSlots_[i]);
   }
 }
 

@@ -11,12 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "control_catalogue.h"
 #include "screen_model.h"
 
 namespace zrx {
 
-// A line of the renderer's table of shown controls.
-struct ShownControl;
 
 // Page captions in page order ("Történet" .. "Speciális").
 const std::vector<std::string>& PageCaptions();
@@ -58,8 +57,7 @@ class ScreenRenderer {
   struct Slot {
     const std::string* name = nullptr;
     const Control* control = nullptr;
-    const ShownControl* shown = nullptr;  // its line in the table of shown controls, if any
-    bool silent = false;
+    const ControlEntry* shown = nullptr;  // its catalogue entry, when the renderer tells it
     bool seenOnce = false;  // `seen` holds what it showed last
     Seen seen;
   };

@@ -27,11 +27,11 @@ Announcer::Announcer(ControlViews& views, const ScreenModel& screen, QWidget* wi
   region_->setTextFormat(Qt::PlainText);
   // A selection moving in the list re-renders it too; only new content is announced.
   const auto changed = [this](const Control&) { queue(); };
-  for (const char* name : {"LabelFPont", "RichEdit1", "ListBoxNext"}) views.bind(name, changed);
-  QStringList resultLines{"LabelSZPEredmenyErtek", "LabelEredmeny1", "LabelEredmeny2"};
+  for (const char* name : {"LabelFPont", "RichEdit1", "ListBoxNext"}) views.watch(name, changed);
+  QStringList resultLines{"LabelSZPEredmenyErtek", "LabelEredmeny1", "LabelEredmeny2", "LabelEredmeny3"};
   for (int n = 1; n <= 4; ++n) resultLines << QString("DK%1EredmenyLabel").arg(n);
   for (const QString& name : resultLines) {
-    views.bind(name.toStdString(), [this](const Control& c) {
+    views.watch(name.toStdString(), [this](const Control& c) {
       if (c.text().empty() || !c.visible()) return;
       results_ << QString::fromStdString(c.text());
       queue();

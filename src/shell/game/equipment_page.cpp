@@ -45,7 +45,7 @@ QWidget* spinButton(PageContext& context, int row, QWidget* parent) {
     if (rowName.text().empty()) spin->setVisible(false);
   };
   context.views.bind(name, render);
-  context.views.bind("FT_LabelTNev" + TwoDigits(row), render);
+  context.views.watch("FT_LabelTNev" + TwoDigits(row), render);
   return spin;
 }
 

@@ -92,7 +92,7 @@ QWidget* BuildSpecialPage(PageContext& context) {
   page->setObjectName("TabSheet7");
   // What the page reads changes with the path, the continuations, the rounds and the tests.
   for (const char* watched : {"MemoFP", "ListBoxNext", "BitBtn5", "LabelSZPEredmenyErtek"}) {
-    context.views.bind(watched, [page](const Control&) { page->refreshSoon(); });
+    context.views.watch(watched, [page](const Control&) { page->refreshSoon(); });
   }
   return page;
 }

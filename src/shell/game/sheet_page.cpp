@@ -83,10 +83,10 @@ QWidget* playerRow(PageContext& context, QWidget* page) {
   const Game& game = context.game;
   // The player's name belongs to the sign-in, not to the game: it shows from the sign-in on.
   // A rename re-renders this binding (the main window listens to it).
-  context.views.bind("LabelNehezsegiFokozat", [player, &game](const Control&) {
+  context.views.watch("LabelNehezsegiFokozat", [player, &game](const Control&) {
     player->setText(game.state.PlayerName.empty() ? QString() : ToQString("Játékos: " + game.state.PlayerName));
   });
-  context.views.bind("LabelSzint", [level](const Control& c) {
+  context.views.watch("LabelSzint", [level](const Control& c) {
     if (c.text().empty()) level->setText("Nehézségi fokozat:");
   });
   layout->addWidget(player, 0, 0, 1, 2);

@@ -101,7 +101,7 @@ QWidget* battlePanel(PageContext& context, QWidget* parent) {
   }
   QLabel* you = Caption("", frame, "LabelJatekosSor");
   grid->addWidget(you, 3, 0);
-  context.views.bind("LabelJatekosUgyesseg", [you](const Control& c) {
+  context.views.watch("LabelJatekosUgyesseg", [you](const Control& c) {
     you->setText("Te");
     you->setVisible(c.visible());
   });

@@ -58,6 +58,25 @@ class AnnouncementsTest : public QObject {
     QTest::qWait(20);
     QVERIFY2(spy.isEmpty(), qPrintable(heard(spy, *announcer).join(" | ")));
   }
+
+  // A round's result lines are announced as they appear, the line of the items in use too.
+  void roundResultLinesAreAnnounced() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    auto* announcer = rig.window().findChild<Announcer*>();
+    QSignalSpy spy(announcer, &Announcer::announced);
+    rig.startGame("Source", 1, 0);
+    QTRY_VERIFY(!spy.isEmpty());
+    spy.clear();
+    rig.window().perform([&rig] {
+      BattlePanel& panel = rig.game().screen.battle;
+      for (Control* line : {&panel.LabelEredmeny1, &panel.LabelEredmeny3}) line->setVisible(true);
+      panel.LabelEredmeny1.setText("A Fordulót megnyerted!");
+      panel.LabelEredmeny3.setText("Tölgyfa pajzs: CVN+1");
+    });
+    QTRY_VERIFY(!spy.isEmpty());
+    const QString said = heard(spy, *announcer).join("\n");
+    QVERIFY2(said.contains("A Fordulót megnyerted!") && said.contains("Tölgyfa pajzs: CVN+1"), qPrintable(said));
+  }
 };
 
 QTEST_MAIN(AnnouncementsTest)

@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include "dialogs/form_comment.h"
+#include "control_catalogue.h"
 #include "game.h"
 #include "game/control_render.h"
 #include "game/main_menu.h"
@@ -448,6 +449,20 @@ class WindowTablesTest : public QObject {
       QApplication::sendEvent(save, &hover);
       QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip);
     }
+  }
+
+  // The window shows every control of the catalogue through one widget; the window's own
+  // state (the page signal, the offer's arrangement) is read by the parts that act on it.
+  void everyCatalogueControlIsBoundOnce() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    const ControlViews& views = rig.window().views();
+    QStringList wrong;
+    for (const ControlEntry& entry : ControlCatalogue()) {
+      if (entry.name == "TimerAlarm" || entry.name == "FT_Elrendezes") continue;
+      const std::size_t renders = views.bindingsOf(entry.name);
+      if (renders != 1) wrong << QString("%1: %2").arg(ToQString(entry.name)).arg(renders);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
   }
 
   // "Visszalépés" is greyed with its reason until a chapter point where saving was allowed

@@ -106,6 +106,22 @@ TEST_F(ScreenRendererTest, WholePageAndUnknownControls) {
   EXPECT_THAT(render(), Not(HasSubstr("Kard"))) << "the page was seen";
 }
 
+// Every label the player may read is told by its caption, never by the control's own name.
+TEST(ScreenRendererCaptions, EveryTextControlIsToldByItsCaption) {
+  for (const ControlEntry& entry : ControlCatalogue()) {
+    if (entry.kind != ControlKind::Text) continue;
+    ScreenModel screen;
+    std::ostringstream out;
+    ScreenRenderer renderer{screen, out};
+    Control& control = screen.control(entry.name);
+    control.setVisible(true);
+    control.setText("próba");
+    renderer.renderChanges();
+    EXPECT_THAT(out.str(), HasSubstr(": próba\n")) << entry.name;
+    EXPECT_THAT(out.str(), Not(HasSubstr(entry.name))) << entry.name;
+  }
+}
+
 TEST(CommandTableTest, NamesAreUniqueAndFound) {
   std::set<std::string> names;
   for (const Command& command : CommandTable()) {
