@@ -207,6 +207,7 @@ int TFormMain::refresh() {
 void TFormMain::onPageChanged(int page) {
   perform([this, page] { PageSignal(game_).PageControl1Change(page); });
   ticker_->pageOpened(page);
+  FocusOnOpenedPage(*pages_);
 }
 
 void TFormMain::applyStoryTextStyle() {
