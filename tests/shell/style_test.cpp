@@ -275,8 +275,14 @@ void StyleTest::colourButtonLightsOverItsDrawing() {
   QVERIFY(button->lit());  // the focus lights it ...
   QTest::mouseMove(button, QPoint(30, 3));
   QVERIFY(button->lit());  // ... and hover does not change it then
+  // The focus alone draws the square frame round the rounded outline.
+  const QPoint corner(1, 1);
+  QCOMPARE(button->grab().toImage().pixelColor(corner), kFocusFrameColour);
   other->setFocus();
   QVERIFY(!button->lit());
+  QTest::mouseMove(button, QPoint(30, 1));
+  QVERIFY(button->lit());
+  QCOMPARE(button->grab().toImage().pixelColor(corner), SkyBlue());
   // The middle of the top outline is drawing; a point between the outlines is background.
   QTest::mouseMove(button, QPoint(30, 1));
   QCOMPARE(button->hover(), int(TZRX_FrameColorButton::kOverDrawing));

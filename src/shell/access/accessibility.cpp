@@ -78,6 +78,7 @@ class Namer : public QObject {
         const QString name = AccessibleNameFor(*widget);
         if (!name.isEmpty()) widget->setAccessibleName(name);
       }
+      DescribeByHelp(*widget);
     }
     return QObject::eventFilter(watched, event);
   }

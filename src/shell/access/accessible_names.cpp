@@ -1,6 +1,9 @@
 #include "access/accessible_names.h"
 
+#include <QAbstractButton>
 #include <QHash>
+#include <QLabel>
+#include <QListWidget>
 #include <QObject>
 #include <QWidget>
 
@@ -46,14 +49,30 @@ QString AccessibleNameFor(const QWidget& widget) {
 
 void SetAccessibleHelp(QWidget* window, HelpSource help) {
   helpSources().insert(window, std::move(help));
+  for (QWidget* control : window->findChildren<QWidget*>()) DescribeByHelp(*control);
   QObject::connect(window, &QObject::destroyed, [window] { helpSources().remove(window); });
+}
+
+QString AccessibleHelpOf(const QWidget& widget) {
+  const auto source = helpSources().constFind(widget.window());
+  if (source == helpSources().constEnd() || widget.objectName().isEmpty()) return {};
+  return (*source)(widget.objectName());
+}
+
+void DescribeByHelp(QWidget& widget) {
+  // The program's own interfaces (buttons, lists, labels, drawn controls) ask for the help
+  // each time instead.
+  const bool ownInterface = qobject_cast<QAbstractButton*>(&widget) || qobject_cast<QListWidget*>(&widget) ||
+                            qobject_cast<QLabel*>(&widget) ||
+                            QString::fromLatin1(widget.metaObject()->className()).startsWith("zrx::");
+  if (ownInterface || !widget.accessibleDescription().isEmpty()) return;
+  const QString help = AccessibleHelpOf(widget);
+  if (!help.isEmpty()) widget.setAccessibleDescription(help);
 }
 
 QString AccessibleDescriptionOf(const QWidget& widget) {
   if (!widget.accessibleDescription().isEmpty()) return widget.accessibleDescription();
-  const auto source = helpSources().constFind(widget.window());
-  if (source == helpSources().constEnd() || widget.objectName().isEmpty()) return widget.toolTip();
-  const QString help = (*source)(widget.objectName());
+  const QString help = AccessibleHelpOf(widget);
   return help.isEmpty() ? widget.toolTip() : help;
 }
 

@@ -1,5 +1,6 @@
 #include "game/focus_keeper.h"
 
+#include <QApplication>
 #include <QTabBar>
 #include <QTabWidget>
 #include <array>
@@ -34,12 +35,38 @@ QWidget* NextPressable(QWidget& page, int pageIndex) {
   return nullptr;
 }
 
-void KeepFocusOnPage(QWidget* before, QTabWidget& pages) {
-  if (before == nullptr || usable(*before) || before->window() != pages.window()) return;
+namespace {
+
+void focusNextPressable(QTabWidget& pages) {
   QWidget* page = pages.currentWidget();
   if (page == nullptr) return;
   QWidget* next = NextPressable(*page, pages.currentIndex());
   (next ? next : static_cast<QWidget*>(pages.tabBar()))->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
+void KeepFocusOnPage(QWidget* before, QTabWidget& pages) {
+  if (before == nullptr || usable(*before) || before->window() != pages.window()) return;
+  focusNextPressable(pages);
+}
+
+void FocusOnOpenedPage(QTabWidget& pages) {
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus->window() != pages.window()) return;  // another window has the keyboard
+  const QWidget* page = pages.currentWidget();
+  if (focus != nullptr && (focus == pages.tabBar() || (page != nullptr && page->isAncestorOf(focus)))) return;
+  focusNextPressable(pages);
+}
+
+bool SwitchPageByKey(QTabWidget& pages, int key, Qt::KeyboardModifiers modifiers) {
+  if (!(modifiers & Qt::ControlModifier) || pages.count() == 0) return false;
+  int step = 0;
+  if (key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier)) step = 1;
+  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier))) step = -1;
+  if (step == 0) return false;
+  pages.setCurrentIndex((pages.currentIndex() + step + pages.count()) % pages.count());
+  return true;
 }
 
 }  // namespace zrx

@@ -218,6 +218,7 @@ int TFormMain::refresh() {
 void TFormMain::onPageChanged(int page) {
   actions_.PageControl1Change(page);
   ticker_->pageOpened(page);
+  FocusOnOpenedPage(*pages_);
 }
 
 void TFormMain::applyStoryTextStyle() {

@@ -11,6 +11,7 @@
 #include "game/action_reasons.h"
 #include "game/control_render.h"
 #include "game/form_main.h"
+#include "game/focus_keeper.h"
 #include "game/main_menu.h"
 #include "game/menu_table.h"
 #include "game/right_click_help.h"
@@ -165,6 +166,10 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       pressedKey_ = key->key();
       altAlone_ = key->key() == Qt::Key_Alt;
       if (menu_->openMenu() >= 0 && menu_->MenuPanelBillentyuzetFigyeles(key->key())) {
+        pressedKey_ = 0;
+        return true;
+      }
+      if (SwitchPageByKey(*pages_, key->key(), key->modifiers())) {
         pressedKey_ = 0;
         return true;
       }

@@ -48,6 +48,13 @@ void hideCaptionButtons(TFormZRXBase& window) {
   window.minimiseGlyph()->hide();
 }
 
+// An end-of-game window has no control of its own: it takes the keys itself, so that the
+// dismissing key reaches it.
+void takeKeysItself(QWidget& window) {
+  window.setFocusPolicy(Qt::StrongFocus);
+  window.setFocus();
+}
+
 template <typename Window>
 void runPlaced(Program& program, Window& window) {
   program.services().AblakPozBeallitas(window);
@@ -93,6 +100,7 @@ TFormDeath::TFormDeath(Program& program, QWidget* parent)
   setWindowTitle("Halál...");
   setHead("");
   hideCaptionButtons(*this);
+  takeKeysItself(*this);
   if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
   QVBoxLayout* layout = body(this);
   layout->addWidget(centred("MEGHALTÁL!", "LabelMeghaltal", 22, this));
@@ -132,6 +140,7 @@ TFormWIN::TFormWIN(Program& program, QWidget* parent)
   setWindowTitle("Győzelem");
   setHead("");
   hideCaptionButtons(*this);
+  takeKeysItself(*this);
   if (auto* icon = findChild<QLabel*>("ImageIcon")) icon->hide();
   QVBoxLayout* layout = body(this, 6);
   layout->setSpacing(0);

@@ -93,10 +93,11 @@ TFormNewGame::TFormNewGame(Program& program, QWidget* parent)
   label2_->setGeometry(360, 388, 180, 30);
   connect(label2_, &LinkLabel::clicked, this, [this] { Label2Click(); });
 
-  // Enter chooses in either list and in the description, as "Kiválasztás" does.
+  // Enter chooses in either list, on the difficulty and in the description, as "Kiválasztás" does.
   for (QWidget* control : {static_cast<QWidget*>(mainComboBox1_), static_cast<QWidget*>(mainComboBox2_),
                            static_cast<QWidget*>(memo1_)})
     control->installEventFilter(this);
+  for (QAbstractButton* button : radioGroup1_->buttons()) button->installEventFilter(this);
 
   timerForrasValaszto_ = new QTimer(this);
   timerForrasValaszto_->setSingleShot(true);

@@ -1,8 +1,10 @@
 #include "adventure_map_view.h"
 
+#include <QApplication>
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainterPath>
 #include <QWheelEvent>
 #include <algorithm>
@@ -185,7 +187,9 @@ QPointF AdventureMapView::stubRowCentre(QPointF from, QSizeF row) const {
 
 void AdventureMapView::selectNode(int node) {
   if (node < 0 || node >= static_cast<int>(map_.nodes.size())) return;
+  const bool moved = node != selected_;
   selected_ = node;
+  if (moved) emit nodeSelected(node);
   for (QGraphicsItem* item : scene()->items()) {
     if (auto* box = dynamic_cast<MapNodeItem*>(item)) box->setChosen(box->data(kItemNodeIndex).toInt() == node);
   }
@@ -210,7 +214,22 @@ void AdventureMapView::wheelEvent(QWheelEvent* event) {
 
 void AdventureMapView::mousePressEvent(QMouseEvent* event) {
   keep_ = Keep::Nothing;
+  pressedAt_ = event->position().toPoint();
   QGraphicsView::mousePressEvent(event);
+}
+
+void AdventureMapView::mouseReleaseEvent(QMouseEvent* event) {
+  QGraphicsView::mouseReleaseEvent(event);
+  // A click, not the end of a drag, on a node.
+  const QPoint at = event->position().toPoint();
+  if (event->button() != Qt::LeftButton || (at - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) return;
+  for (const QGraphicsItem* item : items(at)) {
+    if (dynamic_cast<const MapNodeItem*>(item) == nullptr) continue;
+    const int node = item->data(kItemNodeIndex).toInt();
+    selectNode(node);
+    emit nodeChosen(node);
+    return;
+  }
 }
 
 void AdventureMapView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -249,6 +268,7 @@ void AdventureMapView::keyPressEvent(QKeyEvent* event) {
       if (selected_ >= 0) {
         const MapNode& node = map_.nodes[static_cast<std::size_t>(selected_)];
         emit nodeTold(QString("%1. FejezetPont: %2").arg(node.chapter).arg(QString::fromStdString(node.snippet)));
+        emit nodeChosen(selected_);
       }
       event->accept();
       return;

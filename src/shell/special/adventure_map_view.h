@@ -3,7 +3,7 @@
 // the steps between them with arrows, the current one highlighted, the continuations
 // offered now as open stubs below it, ends marked. Drag to pan, wheel to zoom, double
 // click to fit; arrow keys move the selection between nodes, Enter tells the selected
-// node's number and the start of its text.
+// node's number and the start of its text and, as a click on a node does, asks for its text.
 #include <QGraphicsView>
 #include <optional>
 
@@ -32,10 +32,15 @@ class AdventureMapView : public QGraphicsView {
  signals:
   // Enter on a node: its number and snippet to be told.
   void nodeTold(const QString& text);
+  // The selection moved to node `node`.
+  void nodeSelected(int node);
+  // Enter or a click on node `node`: its chapter point's text is asked for.
+  void nodeChosen(int node);
 
  protected:
   void wheelEvent(QWheelEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +58,7 @@ class AdventureMapView : public QGraphicsView {
   std::optional<MapLayout> layout_;
   int layoutCount_ = 0;
   int selected_ = -1;
+  QPoint pressedAt_;
   // What the view keeps in sight when its size changes (the page lays it out only after the
   // map is set, the told strip below it comes and goes), until the player moves the map.
   enum class Keep { Nothing, Current, Whole };

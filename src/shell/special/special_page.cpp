@@ -9,6 +9,8 @@
 
 #include "adventure_map.h"
 #include "adventure_map_view.h"
+#include "chapter_text_window.h"
+#include "map_path_list.h"
 #include "game.h"
 #include "game_statistics.h"
 #include "page_odds.h"
@@ -47,12 +49,31 @@ SpecialPage::SpecialPage(const Game& game, QWidget* parent) : QWidget(parent), g
     strip_->setText(text);
     strip_->show();
   });
+  connect(map_, &AdventureMapView::nodeSelected, path_, &MapPathList::followSelection);
+  connect(path_, &MapPathList::nodeSelected, map_, &AdventureMapView::selectNode);
+  connect(map_, &AdventureMapView::nodeChosen, this, &SpecialPage::showNodeText);
+  connect(path_, &MapPathList::nodeChosen, this, &SpecialPage::showNodeText);
+}
+
+void SpecialPage::showNodeText(int node) {
+  const std::vector<MapNode>& nodes = map_->map().nodes;
+  if (node < 0 || node >= static_cast<int>(nodes.size())) return;
+  const int chapter = nodes[static_cast<std::size_t>(node)].chapter;
+  const auto index = static_cast<std::size_t>(chapter);
+  const TextList& lines = index < game_.state.ChapterTexts.size() ? game_.state.ChapterTexts[index] : TextList{};
+  QStringList text;
+  for (const std::string& line : lines) text << QString::fromStdString(line);
+  ShowChapterText(chapter, text.join('\n'), this);
 }
 
 QWidget* SpecialPage::buildSidePanel() {
   auto* panel = new QWidget(this);
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
+  auto* visited = new QGroupBox("Bejárt FejezetPontok", panel);
+  auto* visitedColumn = new QVBoxLayout(visited);
+  path_ = new MapPathList(visited);
+  visitedColumn->addWidget(path_);
   odds_ = new QGroupBox("Esélyek", panel);
   odds_->setObjectName("OddsPanel");
   auto* oddsColumn = new QVBoxLayout(odds_);
@@ -70,9 +91,9 @@ QWidget* SpecialPage::buildSidePanel() {
     value->setObjectName(QString("StatisticsValue%1").arg(statistics_->rowCount()));
     statistics_->addRow(QString::fromStdString(row.first), value);
   }
+  column->addWidget(visited, 1);
   column->addWidget(odds_);
   column->addWidget(stats);
-  column->addStretch(1);
   return panel;
 }
 
@@ -80,6 +101,7 @@ void SpecialPage::refresh() {
   refreshPending_ = false;
   if (!game_.state.GameLoaded) {
     map_->setMap({});
+    path_->setMap({});
     notice_->setText("Nincs folyamatban játék.");
     strip_->hide();
     odds_->hide();
@@ -87,6 +109,8 @@ void SpecialPage::refresh() {
     return;
   }
   map_->setMap(BuildAdventureMap(game_.state));
+  path_->setMap(map_->map());
+  path_->followSelection(map_->selectedNode());
   if (map_->map().nodes.empty()) {
     notice_->setText("Még egy FejezetPontot sem jártál be.");
   } else {

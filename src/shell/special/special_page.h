@@ -11,6 +11,7 @@ namespace zrx {
 
 class AdventureMapView;
 class Game;
+class MapPathList;
 
 class SpecialPage : public QWidget {
   Q_OBJECT
@@ -25,6 +26,7 @@ class SpecialPage : public QWidget {
   void refreshSoon();
 
   AdventureMapView& mapView() { return *map_; }
+  MapPathList& pathList() { return *path_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -33,9 +35,12 @@ class SpecialPage : public QWidget {
   QWidget* buildSidePanel();
   void showOdds();
   void showStatistics();
+  // The read-only window of node `node`'s chapter point.
+  void showNodeText(int node);
 
   const Game& game_;
   AdventureMapView* map_ = nullptr;
+  MapPathList* path_ = nullptr;
   QLabel* strip_ = nullptr;
   QLabel* notice_ = nullptr;
   QGroupBox* odds_ = nullptr;

@@ -1,5 +1,6 @@
 #include "style/form_zrx_base.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -132,6 +133,8 @@ void TFormZRXBase::LabelMinClick() {
 bool TFormZRXBase::canClose() { return !fading(); }
 
 void TFormZRXBase::showEvent(QShowEvent* event) {
+  opener_ = QApplication::activeWindow();
+  if (opener_ == nullptr && parentWidget() != nullptr) opener_ = parentWidget()->window();
   program_.services().KurzorAllitas(*this, CursorKind::Normal);
   if (program_.settings().fadeIn()) {
     opacity_ = 0;
@@ -141,6 +144,20 @@ void TFormZRXBase::showEvent(QShowEvent* event) {
     finishFade();
   }
   QDialog::showEvent(event);
+  // A modal window takes the keyboard at once: the player's next key is its answer.
+  if (testAttribute(Qt::WA_ShowModal)) activateWindow();
+}
+
+void TFormZRXBase::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // Not every window manager (and no display without one) gives the activation back to the
+  // window underneath, and a keyboard player's keys would then go nowhere.
+  // A window that opened meanwhile keeps it.
+  QTimer::singleShot(0, opener_, [opener = opener_] {
+    if (!opener || !opener->isVisible() || QApplication::activeWindow() != nullptr) return;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == opener) opener->activateWindow();
+  });
 }
 
 void TFormZRXBase::FormActivate() {

@@ -3,6 +3,7 @@
 // body with a drawn frame, a caption row with the program icon (dragging it moves the
 // window), a centred title and the minimise and close glyphs; an optional fade-in.
 #include <QDialog>
+#include <QPointer>
 #include <QSize>
 
 class QLabel;
@@ -67,6 +68,7 @@ class TFormZRXBase : public QDialog {
   virtual bool canClose();
 
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
@@ -80,6 +82,8 @@ class TFormZRXBase : public QDialog {
   void FormActivate();
 
   Program& program_;
+  // The window that was active when this one showed; it takes the keyboard back.
+  QPointer<QWidget> opener_;
   QLabel* imageIcon_;
   QLabel* labelHead_;
   GlyphButton* labelMin_;

@@ -73,6 +73,12 @@ void TZRX_FrameColorButton::redraw(bool lit) {
 void TZRX_FrameColorButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
+  if (!hasFocus_) return;
+  // Lit alone it looks as under the mouse: a square frame round the rounded one tells the
+  // keyboard focus. It is drawn over the image, which the hover test reads.
+  painter.setPen(QPen(kFocusFrameColour, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void TZRX_FrameColorButton::mouseMoveEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 // TZRX_FrameColorButton: a drawn button whose outline and caption light up when the mouse
 // is over the drawing (decided by the colour of the pixel under it) or when it has the focus.
 #include <QAbstractButton>
+#include <QColor>
 #include <QImage>
 #include <array>
 
@@ -10,6 +11,9 @@
 namespace zrx {
 
 class WindowServices;
+
+// The square frame round a focused colour button.
+inline const QColor kFocusFrameColour{0, 0, 128};
 
 class TZRX_FrameColorButton : public QAbstractButton, public FocusParticipant {
   Q_OBJECT

@@ -13,6 +13,7 @@
 #include "game/main_menu.h"
 #include "game/signal_tab_bar.h"
 #include "game/menu_table.h"
+#include "game/right_click_help.h"
 #include "page_signal.h"
 #include "window_test_support.h"
 
@@ -108,6 +109,21 @@ class ControlInterfacesTest : public QObject {
              QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
                      "egy Forduló után, vagy Csatában kötelezően, továbblépés vizsgálatnál, "
                      "egy értéked megváltozásánál, és még Menekülésnél is."));
+  }
+
+  // The right-click help reaches a screen reader through Qt's own interfaces of the
+  // standard controls too.
+  void standardControlsDescribedByTheirHelp() {
+    GameWindowRig rig(std::make_unique<PipQueue>());
+    rig.startGame("Source", 1, 0);
+    rig.settleLayout();
+    for (const char* name : {"RichEdit1", "MemoFT_Leir", "MemoIN_Leir", "Memo_SI"}) {
+      auto* control = rig.find<QWidget>(name);
+      QVERIFY2(control != nullptr, name);
+      QVERIFY2(!QString::fromLatin1(control->metaObject()->className()).startsWith("zrx::"), name);
+      const QString description = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+      QVERIFY2(description.startsWith(QString::fromStdString((*RightClickHelp(name, 0, false))[0])), name);
+    }
   }
 
   void menuReadsAsMenus_data() {

@@ -105,15 +105,8 @@ class KeyboardPlayTest : public QObject {
   void battleToItsEndByKeyboard() {
     GameWindowRig rig(std::make_unique<SeededDice>(118));
     rig.program().applySettings(SettingsLine::Parse("1010001110"));
-    rig.startGame("Mondak", 1, 1);
     activate(rig);
-    QVERIFY(rig.chooseContinuation("0"));
-    QVERIFY(rig.chooseContinuation("1"));
-    rig.openPage(kEquipmentPage);
-    rig.click("LabelTargyFelvetel");
-    rig.openPage(kStoryPage);
-    QVERIFY(rig.chooseContinuation("2"));
-    rig.openPage(kTestsPage);
+    QVERIFY(rig.reachFirstBattleOfMondak());
     auto* fight = rig.find<QPushButton>("BitBtn5");
     QVERIFY(fight->isEnabled());
     fight->setFocus();

@@ -8,11 +8,16 @@
 #include <QTest>
 
 #include "game/page_signal_ticker.h"
+#include "page_signal.h"
 #include "game/signal_tab_bar.h"
+#include "filler_source.h"
+#include "fixed_clock.h"
 #include "lifecycle.h"
+#include "names_block.h"
 #include "resources/resources.h"
 #include "settings_line.h"
 #include "shell_fixture.h"
+#include "welcome/form_welcome.h"
 
 namespace zrx::testing {
 
@@ -26,15 +31,25 @@ int PipQueue::roll(std::string_view) {
   return pip;
 }
 
-GameWindowRig::GameWindowRig(std::unique_ptr<Dice> dice) {
+GameWindowRig::GameWindowRig(std::unique_ptr<Dice> dice, RigStart start) {
   for (const char* package : {"Source", "Mondak", "Save"}) {
     std::filesystem::copy(std::filesystem::path(ZRX_PACKAGE_DIR) / package, temp_.path() / package,
                           std::filesystem::copy_options::recursive);
+  }
+  if (start == RigStart::AtWelcome) {
+    // The welcome window applies the settings stored in the package: the quiet ones here too.
+    const test::FixedClock clock;
+    if (NamesBlock(temp_.path(), clock, RandomFillerSource()).WriteName(nullptr, "", kWriteSettingsOnly, kQuietSettings) < 0)
+      qFatal("the settings line could not be stored");
   }
   program_ = std::make_unique<Program>(temp_.path(), std::move(dice));
   program_->resources().load();
   program_->applySettings(SettingsLine::Parse(kQuietSettings));
   program_->createStartWindows();
+  if (start == RigStart::AtWelcome) {
+    program_->welcome()->start();
+    return;
+  }
   program_->setPlayerName("Teszt");
   window().show();
 }
@@ -53,6 +68,17 @@ void GameWindowRig::settleLayout() {
   // Widgets the model just showed get their geometry from posted layout requests; the
   // window's timers stay out of it, the test ticks them itself.
   QCoreApplication::sendPostedEvents();
+}
+
+bool GameWindowRig::reachFirstBattleOfMondak() {
+  startGame("Mondak", 1, 1);
+  if (!chooseContinuation("0") || !chooseContinuation("1")) return false;
+  openPage(kEquipmentPage);
+  click("LabelTargyFelvetel");
+  openPage(kStoryPage);
+  if (!chooseContinuation("2")) return false;
+  openPage(kTestsPage);
+  return true;
 }
 
 bool GameWindowRig::chooseContinuation(const std::string& entry) {

@@ -32,10 +32,14 @@ class PipQueue : public Dice {
   bool ranDry_ = false;
 };
 
+// Where the rig leaves the program: signed in as "Teszt" with the game window shown, or at
+// the welcome window waiting for a name.
+enum class RigStart { SignedIn, AtWelcome };
+
 class GameWindowRig {
  public:
   // The rig's program owns the dice; `dice` stays reachable through the pointer given.
-  explicit GameWindowRig(std::unique_ptr<Dice> dice);
+  explicit GameWindowRig(std::unique_ptr<Dice> dice, RigStart start = RigStart::SignedIn);
   ~GameWindowRig();
 
   Program& program() { return *program_; }
@@ -57,6 +61,9 @@ class GameWindowRig {
   void tickBox(const QString& name);
   // Clicks line `row` of a list box, optionally twice; false when there is no such line.
   bool clickListRow(const QString& list, int row, bool doubleClick = false);
+  // "A rézsárkány" on "Normál" from its start to its first battle, with the tests page
+  // open; false when a continuation on the way is not offered.
+  bool reachFirstBattleOfMondak();
   // Lets posted layout requests run, so that freshly shown widgets have their geometry.
   void settleLayout();
   template <typename W>

@@ -2,7 +2,12 @@
 // scene, the selection moved by keys, the odds during a battle only.
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <functional>
 #include <QSignalSpy>
 #include <QtTest>
 #include <clocale>
@@ -20,6 +25,7 @@
 #include "scripted_dice.h"
 #include "scripted_ui.h"
 #include "special/special_page.h"
+#include "special/map_path_list.h"
 
 namespace zrx::testing {
 
@@ -177,6 +183,67 @@ class SpecialPageTest : public QObject {
     auto* strip = page.findChild<QLabel*>("AdventureMapStrip");
     QVERIFY(strip->isVisible());
     QCOMPARE(strip->text(), QString("2. FejezetPont: A sötét erdőben"));
+  }
+
+  // The chapter points as a list beside the map: a screen reader reads its lines, the keys
+  // walk it in step with the map, and Enter there, Enter on the map or a click on a node
+  // opens the chapter point's text read-only, titled with its number; Escape closes it.
+  void theVisitedPointsAsAListAndTheirTexts() {
+    newGame();
+    choose("2");
+    choose("4");
+    SpecialPage page(*game);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    MapPathList& list = page.pathList();
+    const QStringList lines = {"1. A kapu előtt", "2. A sötét erdőben", "4. A hegy csúcsán"};
+    QAccessibleInterface* listFace = QAccessible::queryAccessibleInterface(&list);
+    QCOMPARE(listFace->role(), QAccessible::List);
+    QCOMPARE(listFace->text(QAccessible::Name), QString("Bejárt FejezetPontok"));
+    QCOMPARE(listFace->childCount(), lines.size());
+    for (int row = 0; row < lines.size(); ++row) QCOMPARE(listFace->child(row)->text(QAccessible::Name), lines[row]);
+    QCOMPARE(list.currentRow(), 2);  // the current chapter point
+
+    AdventureMapView& view = page.mapView();
+    const auto opened = [] { return QApplication::activeModalWidget(); };
+    const auto upAndEnter = [](QWidget& walked) {
+      walked.setFocus();
+      QTest::keyClick(&walked, Qt::Key_Up);
+      QTest::keyClick(&walked, Qt::Key_Return);
+    };
+    struct Way {
+      const char* name;
+      std::function<void()> open;
+      QString title, text;
+    };
+    const std::vector<Way> ways = {
+        {"Enter in the list", [&] { upAndEnter(list); }, "2", "A sötét erdőben"},
+        {"Enter on the map", [&] { upAndEnter(view); }, "1", "A kapu előtt"},
+        {"a click on a node",
+         [&view] {
+           for (MapNodeItem* item : nodeItems(view)) {
+             if (chapterOf(view, item) != 4) continue;
+             QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(item->sceneBoundingRect().center()));
+           }
+         },
+         "4", "A hegy csúcsán"},
+        {"a click on a line", [&list] { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center()); },
+         "2", "A sötét erdőben"},
+    };
+    for (const Way& way : ways) {
+      way.open();
+      QPointer<QWidget> window = opened();
+      QVERIFY2(window && window->objectName() == "ChapterTextWindow", way.name);
+      QCOMPARE(window->windowTitle(), way.title);
+      auto* text = window->findChild<QPlainTextEdit*>("ChapterText");
+      QVERIFY(text->isReadOnly());
+      QCOMPARE(text->toPlainText(), way.text);
+      QCOMPARE(list.currentItem()->text().section('.', 0, 0), way.title);  // list and map agree
+      QCOMPARE(QString::number(view.map().nodes[static_cast<std::size_t>(view.selectedNode())].chapter), way.title);
+      QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == window);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      QTRY_VERIFY2(window.isNull(), way.name);
+    }
   }
 
   void oddsAppearDuringABattleOnly() {
