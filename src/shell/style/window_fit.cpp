@@ -1,0 +1,103 @@
+#include "style/window_fit.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTimer>
+#include <algorithm>
+
+namespace zrx {
+namespace {
+
+// The page that holds a shrunk window's controls at their design places.
+class ContentPage : public QWidget {
+ public:
+  ContentPage(QSize design, std::function<void(QPainter&)> paintBody) : paintBody_(std::move(paintBody)) {
+    setObjectName("WindowContent");
+    setFixedSize(design);
+    setAutoFillBackground(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paintBody_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paintBody_;
+};
+
+// A window's children made after it shrank were placed in design coordinates, which are
+// the page's: they move onto the page as they are.
+class LateChildMover : public QObject {
+ public:
+  LateChildMover(QWidget& window, QScrollArea& area, QWidget& page)
+      : QObject(&area), window_(window), area_(area), page_(page) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::ChildAdded) {
+      // The child is still being built: move it once the event loop runs again.
+      QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
+      QTimer::singleShot(0, this, [this, child] {
+        auto* widget = qobject_cast<QWidget*>(child.data());
+        if (widget != nullptr && widget->parentWidget() == &window_ && widget != &area_ && !widget->isWindow())
+          movePreservingVisibility(*widget, page_);
+      });
+    }
+    return false;
+  }
+
+ private:
+  static void movePreservingVisibility(QWidget& widget, QWidget& page) {
+    const bool hiddenOnPurpose = widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    const QPoint place = widget.pos();
+    widget.setParent(&page);
+    widget.move(place);
+    if (!hiddenOnPurpose) widget.show();
+  }
+
+  QWidget& window_;
+  QScrollArea& area_;
+  QWidget& page_;
+};
+
+}  // namespace
+
+QSize FittedWindowSize(QSize design, const QRect& available) {
+  return design.boundedTo(available.size());
+}
+
+QPoint PositionInside(const QRect& available, const QRect& window) {
+  const int x = std::clamp(window.x(), available.left(), std::max(available.left(), available.right() + 1 - window.width()));
+  const int y = std::clamp(window.y(), available.top(), std::max(available.top(), available.bottom() + 1 - window.height()));
+  return {x, y};
+}
+
+QScrollArea* ScrollWindowContent(QWidget& window, QSize design, std::function<void(QPainter&)> paintBody) {
+  auto* page = new ContentPage(design, std::move(paintBody));
+  for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow()) continue;
+    const QPoint place = child->pos();
+    child->setParent(page);
+    child->move(place);
+  }
+  auto* area = new QScrollArea(&window);
+  area->setObjectName("WindowScroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidget(page);
+  area->setGeometry(window.rect());
+  new LateChildMover(window, *area, *page);
+  // Tab, arrows and clicks can focus a control outside the shown part.
+  QObject::connect(qApp, &QApplication::focusChanged, area, [area, page](QWidget*, QWidget* now) {
+    if (now != nullptr && page->isAncestorOf(now)) area->ensureWidgetVisible(now);
+  });
+  return area;
+}
+
+}  // namespace zrx
