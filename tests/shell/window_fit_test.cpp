@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "game/form_main.h"
 #include "shell_fixture.h"
@@ -24,6 +25,7 @@ class WindowFitTest : public QObject {
   void windowsStayInsideTheScreen();
   void focusScrollsAControlIntoView();
   void controlsMadeLaterScrollWithTheRest();
+  void aLayoutLaysOutThePage();
 };
 
 void WindowFitTest::sizeAndPlace_data() {
@@ -103,6 +105,22 @@ void WindowFitTest::controlsMadeLaterScrollWithTheRest() {
   QVERIFY(late->isVisible());
   scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
   QVERIFY(window.rect().contains(late->mapTo(&window, QPoint())));
+}
+
+void WindowFitTest::aLayoutLaysOutThePage() {
+  testing::ShellFixture fixture;
+  TFormZRXBase window(fixture.program(), nullptr, TFormMain::kMainDesignSize);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addStretch();
+  auto* bottom = new QPushButton("Kiválaszt", &window);
+  layout->addWidget(bottom);
+  window.show();
+  auto* scroll = window.findChild<QScrollArea*>("WindowScroll");
+  QVERIFY(scroll != nullptr);
+  QCOMPARE(scroll->widget()->layout(), layout);
+  // Laid out over the page's design height, not squeezed into the shrunk window.
+  QTRY_VERIFY(bottom->geometry().bottom() > window.height());
+  QVERIFY(bottom->geometry().bottom() < TFormMain::kMainDesignSize.height());
 }
 
 QTEST_MAIN(WindowFitTest)

@@ -2,14 +2,34 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 namespace zrx {
 namespace {
+
+// A control on its way onto the page: where it was, and whether it was hidden on purpose.
+// Reparenting hides a control, so one that was not hidden on purpose is shown again (with
+// the page, and counted by a layout).
+struct PageMove {
+  explicit PageMove(QWidget& control)
+      : widget(&control),
+        place(control.pos()),
+        hiddenOnPurpose(control.isHidden() && control.testAttribute(Qt::WA_WState_ExplicitShowHide)) {}
+  void onto(QWidget& page) const {
+    if (widget->parentWidget() != &page) widget->setParent(&page);
+    widget->move(place);
+    if (!hiddenOnPurpose) widget->show();
+  }
+  QWidget* widget;
+  QPoint place;
+  bool hiddenOnPurpose;
+};
 
 // The page that holds a shrunk window's controls at their design places.
 class ContentPage : public QWidget {
@@ -47,21 +67,13 @@ class LateChildMover : public QObject {
       QTimer::singleShot(0, this, [this, child] {
         auto* widget = qobject_cast<QWidget*>(child.data());
         if (widget != nullptr && widget->parentWidget() == &window_ && widget != &area_ && !widget->isWindow())
-          movePreservingVisibility(*widget, page_);
+          PageMove(*widget).onto(page_);
       });
     }
     return false;
   }
 
  private:
-  static void movePreservingVisibility(QWidget& widget, QWidget& page) {
-    const bool hiddenOnPurpose = widget.isHidden() && widget.testAttribute(Qt::WA_WState_ExplicitShowHide);
-    const QPoint place = widget.pos();
-    widget.setParent(&page);
-    widget.move(place);
-    if (!hiddenOnPurpose) widget.show();
-  }
-
   QWidget& window_;
   QScrollArea& area_;
   QWidget& page_;
@@ -81,12 +93,14 @@ QPoint PositionInside(const QRect& available, const QRect& window) {
 
 QScrollArea* ScrollWindowContent(QWidget& window, QSize design, std::function<void(QPainter&)> paintBody) {
   auto* page = new ContentPage(design, std::move(paintBody));
+  std::vector<PageMove> moves;
   for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child->isWindow()) continue;
-    const QPoint place = child->pos();
-    child->setParent(page);
-    child->move(place);
+    if (!child->isWindow()) moves.emplace_back(*child);
   }
+  // A window's layout lays out the page instead; it goes first, since a layout forgets the
+  // controls that leave its widget.
+  if (QLayout* layout = window.layout()) page->setLayout(layout);
+  for (const PageMove& move : moves) move.onto(*page);
   auto* area = new QScrollArea(&window);
   area->setObjectName("WindowScroll");
   area->setFrameShape(QFrame::NoFrame);
