@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -194,7 +195,7 @@ void TFormZRXBase::paintBody(QPainter& painter) {
 void TFormZRXBase::fitInto(const QRect& available) {
   // Windows that size themselves after construction (the comment strip) have a new design.
   if (contentScroll_ == nullptr) designSize_ = size();
-  const QSize fitted = FittedWindowSize(designSize_, available);
+  const QSize fitted = FittedWindowSize(designSize_, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   if (fitted != designSize_ && contentScroll_ == nullptr) {
     contentScroll_ = ScrollWindowContent(*this, designSize_, [this](QPainter& painter) { paintBody(painter); });
   }

@@ -81,8 +81,15 @@ class LateChildMover : public QObject {
 
 }  // namespace
 
-QSize FittedWindowSize(QSize design, const QRect& available) {
-  return design.boundedTo(available.size());
+QSize FittedWindowSize(QSize design, const QRect& available, int scrollBarExtent) {
+  const QSize bounded = design.boundedTo(available.size());
+  if (bounded == design) return design;
+  // Where there is room, the window grows by the scroll bar it now needs, so that the other
+  // direction does not need one too.
+  QSize fitted = bounded;
+  if (bounded.height() < design.height()) fitted.rwidth() = std::min(design.width() + scrollBarExtent, available.width());
+  if (bounded.width() < design.width()) fitted.rheight() = std::min(design.height() + scrollBarExtent, available.height());
+  return fitted;
 }
 
 QPoint PositionInside(const QRect& available, const QRect& window) {

@@ -13,8 +13,9 @@ class QWidget;
 
 namespace zrx {
 
-// The size a window of `design` size takes on a screen whose free area is `available`.
-QSize FittedWindowSize(QSize design, const QRect& available);
+// The size a window of `design` size takes on a screen whose free area is `available`, its
+// scroll bars `scrollBarExtent` wide.
+QSize FittedWindowSize(QSize design, const QRect& available, int scrollBarExtent);
 
 // The position nearest to `window`'s own at which it lies inside `available`.
 QPoint PositionInside(const QRect& available, const QRect& window);
