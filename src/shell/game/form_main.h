@@ -71,6 +71,8 @@ class TFormMain : public TFormZRXBase, private ActionObserver {
   QWidget* buildCommandButtons(QWidget* parent);
   void bindWindowControls();
   void openWindow(int code);
+  // After a new game or a load: the focus goes to what the shown page offers to press next.
+  void focusStoryAfterStart();
   void onPageChanged(int page);
   void applyStoryTextStyle();
   // F4 where saving is refused: the reason, as the save button's tooltip gives it.

@@ -4,12 +4,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "game.h"
 #include "game/action_reasons.h"
 #include "game/control_render.h"
+#include "game/focus_keeper.h"
 #include "game/form_main.h"
 #include "game/focus_keeper.h"
 #include "game/main_menu.h"
@@ -33,8 +35,14 @@ void TFormMain::runMenu(int code) {
     return;
   }
   switch (entry->action) {
-    case MenuAction::NewGame: actions_.KlikkKezdes(); break;
-    case MenuAction::Load: openWindow(entry->windowCode); break;
+    case MenuAction::NewGame:
+      actions_.KlikkKezdes();
+      focusStoryAfterStart();
+      break;
+    case MenuAction::Load:
+      openWindow(entry->windowCode);
+      focusStoryAfterStart();
+      break;
     case MenuAction::Save:
       if (running && game_.state.SaveAllowed) openWindow(entry->windowCode);
       else if (running) tellRefusedSave();
@@ -79,6 +87,13 @@ void TFormMain::openWindow(int code) {
   program().opener().FormNyitas(code);
   if (game_.errors.FatalErrorFlag()) game_.ui().ErrorWindow(game_.errors);
   refresh();
+}
+
+void TFormMain::focusStoryAfterStart() {
+  // The focus would stay on the command button that opened the game, whose Enter offers to
+  // end that game at once: the player's next key belongs to the page.
+  if (!game_.state.GameLoaded || pages_->currentWidget() == nullptr) return;
+  if (QWidget* next = NextPressable(*pages_->currentWidget(), pages_->currentIndex())) next->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::tellRefusedSave() {

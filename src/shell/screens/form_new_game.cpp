@@ -194,7 +194,7 @@ void TFormNewGame::Label1Click() {
   if (!idle()) return;
   const int package = mainComboBox1_->currentIndex();
   if (packageStage_) {
-    if (package < 0) return;
+    if (package < 0) return offerList(*mainComboBox1_);
     packageStage_ = false;
     ForrasBetoltesInditas(std::nullopt);
     return;
@@ -204,7 +204,8 @@ void TFormNewGame::Label1Click() {
     return;
   }
   const int book = mainComboBox2_->currentIndex();
-  if (book < 0 || !selection_->Choose(book, radioGroup1_->checkedId())) return;
+  if (book < 0) return offerList(*mainComboBox2_);
+  if (!selection_->Choose(book, radioGroup1_->checkedId())) return;
   ready_ = false;
   ShowCommandBusy(program(), *label1_, "Kiválasztás...", CommandGreen());
   label2_->setEnabled(false);
@@ -227,6 +228,13 @@ void TFormNewGame::TimerJatekValasztoTimer() {
   }
   ready_ = true;
   accept();
+}
+
+void TFormNewGame::offerList(QComboBox& list) {
+  // "Kiválasztás" before a choice opens the list that still waits for one, rather than doing
+  // nothing.
+  list.setFocus();
+  list.showPopup();
 }
 
 void TFormNewGame::Label2Click() {

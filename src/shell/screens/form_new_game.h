@@ -64,6 +64,7 @@ class TFormNewGame : public TFormZRXBase {
   void KepSzovegBetoltes(int position);
   void setControlsEnabled(bool enabled);
   void closeAfterError();
+  void offerList(QComboBox& list);
   // The choices a minimised screen leaves: package, book and difficulty positions.
   QString minimisedChoices() const;
   void restoreChoices(const QString& state);

@@ -251,9 +251,8 @@ void TFormSaveLoad::LabelMinClick() {
   if (ready_) TFormZRXBase::LabelMinClick();
 }
 
-void TFormSaveLoad::paintEvent(QPaintEvent* event) {
-  TFormZRXBase::paintEvent(event);
-  QPainter painter(this);
+void TFormSaveLoad::paintBody(QPainter& painter) {
+  TFormZRXBase::paintBody(painter);
   painter.setPen(Qt::black);
   painter.drawRect(listBoxMentes_->geometry().adjusted(-1, -1, 0, 0));
   if (saveMode()) painter.drawRect(editMentesNev_->geometry().adjusted(-1, -1, 0, 0));

@@ -49,7 +49,7 @@ class TFormSaveLoad : public TFormZRXBase {
  protected:
   bool canClose() override;
   void LabelMinClick() override;
-  void paintEvent(QPaintEvent* event) override;
+  void paintBody(QPainter& painter) override;
 
  private:
   bool saveMode() const { return screen_.mode() == SaveWindowMode::Save; }

@@ -35,14 +35,18 @@ class HoldarokRoute {
  public:
   HoldarokRoute(TFormMain& window, Game& game) : player_(window), game_(game) {}
 
-  bool onRoute() const { return onRoute_; }
+  bool onRoute() const { return leftAt_.isEmpty(); }
+  // Where the route was left: the chapter point and the continuation it did not offer.
+  const QString& leftAt() const { return leftAt_; }
   ScreenPlayer& player() { return player_; }
 
   void to(std::initializer_list<const char*> entries) {
     for (const char* entry : entries) {
       openSignalledPage();
       player_.open(kStoryPage);
-      onRoute_ = onRoute_ && player_.go(entry);
+      if (!onRoute()) return;
+      const int from = game_.state.CurrentChapter;
+      if (!player_.go(entry)) leftAt_ = QString("%1 -> %2").arg(from).arg(entry);
     }
   }
   // A chapter point that asks for its number typed.
@@ -99,18 +103,23 @@ class HoldarokRoute {
 
   ScreenPlayer player_;
   Game& game_;
-  bool onRoute_ = true;
+  QString leftAt_;
 };
 
-// Answers every question and notice of the route with its first button, as soon as it is up.
+// Answers every question and notice of the route with its first button, and a choice of
+// opponents with the first opponent, as soon as it is up.
 class ModalAnswerer {
  public:
   ModalAnswerer() {
     QObject::connect(&poll_, &QTimer::timeout, [] {
-      auto* question = qobject_cast<TFormQuestion*>(QApplication::activeModalWidget());
-      if (question == nullptr) return;
-      question->finishFade();
-      question->yesButton()->click();
+      auto* modal = qobject_cast<TFormZRXBase*>(QApplication::activeModalWidget());
+      if (modal == nullptr) return;
+      modal->finishFade();
+      if (auto* question = qobject_cast<TFormQuestion*>(modal)) {
+        question->yesButton()->click();
+      } else if (auto* first = modal->findChild<QPushButton*>("ButtonKivalaszt1")) {
+        first->click();
+      }
     });
     poll_.start(0);
   }
@@ -148,8 +157,8 @@ void WriteSpecialPageScreens(const std::filesystem::path& programFolder,
   route.fightToEnd();
   route.to({"44", "45"});
   route.useInformation(3);  // the thieves' password
-  route.to({"46", "48", "61", "63"});
-  route.rollWhileAsked(1);
+  route.to({"46", "48", "61", "62"});  // Ilona's Holdfény lights the sewer
+  route.fightToEnd();  // the two rats
   route.to({"64", "67", "70"});
   route.typed("72");  // the levers of the iron door
   route.player().open(kSpecialPage);
@@ -161,7 +170,10 @@ void WriteSpecialPageScreens(const std::filesystem::path& programFolder,
     QCoreApplication::sendEvent(map, &enter);
     write("main_special_whole", window);
   }
-  if (!route.onRoute()) qWarning("\"A Holdárok árnyéka\" went another way than the screenshots' route: no map pictures");
+  if (!route.onRoute()) {
+    qWarning("\"A Holdárok árnyéka\" went another way than the screenshots' route (%s): no map pictures",
+             qPrintable(route.leftAt()));
+  }
   route.player().act([&game] { Lifecycle(game).Befejez(); });
 }
 

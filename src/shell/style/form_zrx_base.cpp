@@ -4,6 +4,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,6 +20,7 @@
 #include "style/frames.h"
 #include "style/legible_colours.h"
 #include "style/glyph_button.h"
+#include "style/window_fit.h"
 #include "style/window_services.h"
 
 namespace zrx {
@@ -53,7 +58,7 @@ class DragIcon : public QLabel {
 QColor SkyBlue() { return {166, 202, 240}; }
 
 TFormZRXBase::TFormZRXBase(Program& program, QWidget* parent, QSize designSize)
-    : QDialog(parent, Qt::FramelessWindowHint | Qt::Window), program_(program) {
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Window), program_(program), designSize_(designSize) {
   setFixedSize(designSize);
   QPalette body = palette();
   body.setColor(QPalette::Window, SkyBlue());
@@ -197,7 +202,37 @@ void TFormZRXBase::reject() {
 void TFormZRXBase::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  KeretRajzolas(painter, rect(), captionRow_);
+  paintBody(painter);
+}
+
+void TFormZRXBase::paintBody(QPainter& painter) {
+  KeretRajzolas(painter, contentScroll_ != nullptr ? contentScroll_->widget()->rect() : rect(), captionRow_);
+}
+
+void TFormZRXBase::fitInto(const QRect& available) {
+  // Windows that size themselves after construction (the comment strip) have a new design.
+  if (contentScroll_ == nullptr) designSize_ = size();
+  const QSize fitted = FittedWindowSize(designSize_, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  if (fitted != designSize_ && contentScroll_ == nullptr) {
+    contentScroll_ = ScrollWindowContent(*this, designSize_, [this](QPainter& painter) { paintBody(painter); });
+  }
+  if (contentScroll_ != nullptr) {
+    setFixedSize(fitted);
+    contentScroll_->setGeometry(rect());
+  }
+  // A window not placed yet is centred on its parent by QDialog, inside the free area.
+  if (testAttribute(Qt::WA_Moved)) {
+    const QPoint inside = PositionInside(available, QRect(pos(), size()));
+    if (inside != pos()) move(inside);
+  }
+}
+
+void TFormZRXBase::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) fitInto(screen->availableGeometry());
+  }
+  QDialog::setVisible(visible);
 }
 
 bool TFormZRXBase::event(QEvent* event) {

@@ -7,6 +7,8 @@
 #include <QSize>
 
 class QLabel;
+class QPainter;
+class QScrollArea;
 class QTimer;
 
 namespace zrx {
@@ -53,6 +55,13 @@ class TFormZRXBase : public QDialog {
   // The id of the custom control that took the focus last (0: none yet).
   int focusedControlId() const { return focusedControlId_; }
 
+  // Shrinks the window to `available` when it is larger, its content then scrolling inside,
+  // and moves it inside `available`. Showing the window does this for its screen's free area.
+  void fitInto(const QRect& available);
+  // The design size the window's content keeps, shrunk or not.
+  QSize designSize() const { return designSize_; }
+  void setVisible(bool visible) override;
+
   GlyphButton* closeGlyph() const { return labelClose_; }
   GlyphButton* minimiseGlyph() const { return labelMin_; }
   QTimer* faderTimer() const { return timerFader_; }
@@ -71,6 +80,9 @@ class TFormZRXBase : public QDialog {
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // The window's own painting over its body colour, in design coordinates: the frame, and
+  // what derived windows add.
+  virtual void paintBody(QPainter& painter);
   bool event(QEvent* event) override;
   // Escape and the platform's close both go through closeEvent, so that every refusal holds.
   void reject() override;
@@ -89,6 +101,8 @@ class TFormZRXBase : public QDialog {
   GlyphButton* labelMin_;
   GlyphButton* labelClose_;
   QTimer* timerFader_;
+  QSize designSize_;
+  QScrollArea* contentScroll_ = nullptr;
   int opacity_ = 255;
   int fadeTarget_ = 255;
   int windowCode_ = 0;

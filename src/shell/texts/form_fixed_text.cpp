@@ -97,9 +97,8 @@ void TFormFixedText::LabelLinkClick() {
   if (canClose()) done(TFormMain::kLeftByLink);
 }
 
-void TFormFixedText::paintEvent(QPaintEvent* event) {
-  TFormZRXBase::paintEvent(event);
-  QPainter painter(this);
+void TFormFixedText::paintBody(QPainter& painter) {
+  TFormZRXBase::paintBody(painter);
   SzovegKeretRajzolas(painter, frameRichEdit_->geometry().adjusted(-2, -2, 2, 2));
 }
 

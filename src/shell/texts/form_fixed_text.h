@@ -44,7 +44,7 @@ class TFormFixedText : public TFormZRXBase {
   LinkLabel* closeLabel() const { return labelBezaras_; }
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  void paintBody(QPainter& painter) override;
 
  private:
   FixedTextContent content_;

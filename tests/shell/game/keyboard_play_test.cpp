@@ -2,6 +2,7 @@
 // nothing more, and the focus never falls on the command buttons, whose Enter would offer
 // to throw the game away.
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,7 +15,9 @@
 #include "game.h"
 #include "navigation.h"
 #include "page_signal.h"
+#include "screens/form_new_game.h"
 #include "settings_line.h"
+#include "shell_fixture.h"
 #include "style/form_zrx_base.h"
 #include "window_test_support.h"
 
@@ -70,6 +73,31 @@ class KeyboardPlayTest : public QObject {
     for (QPushButton* button : rig.window().findChildren<QPushButton*>()) {
       QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
     }
+  }
+
+  // "KEZDÉS" pressed by keyboard and a book chosen: the focus leaves the button (whose next
+  // Enter would offer to end the new game) for the story's continuations.
+  void aNewGameLeavesTheFocusOnTheStory() {
+    GameWindowRig rig(std::make_unique<SeededDice>(1));
+    activate(rig);
+    auto* start = rig.window().findChild<QPushButton*>("BitBtn1");
+    start->setFocus(Qt::TabFocusReason);
+    WhenModalOpens([](QWidget& modal) {
+      auto& screen = static_cast<TFormNewGame&>(modal);
+      screen.finishFade();
+      screen.packageBox()->setCurrentIndex(screen.packageBox()->findText("Source"));
+      screen.Label1Click();
+      QTRY_VERIFY(!screen.busy());
+      screen.bookBox()->setCurrentIndex(screen.bookBox()->findText("A Ködlápi Torony"));
+      screen.Label1Click();
+    });
+    QTest::keyClick(start, Qt::Key_Space);
+    QVERIFY(rig.game().state.GameLoaded);
+    // The window's own focus child: where the keys go once it is active again.
+    QWidget* focus = rig.window().focusWidget();
+    QVERIFY(!isCommandButton(focus));
+    QVERIFY(focus != nullptr);
+    QCOMPARE(focus->objectName(), QString("ListBoxNext"));
   }
 
   // The riddle of "A Ködlápi Torony": Enter in the number field answers once; the notice

@@ -2,6 +2,7 @@
 // cannot be chosen, the description lines, minimising and restoring, and a folder without
 // packages.
 #include <QButtonGroup>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -104,9 +105,11 @@ void NewGameTest::choosesAPackageAndABook() {
   QCOMPARE(window.difficultyGroup()->checkedId(), 0);
   QCOMPARE(window.difficultyGroup()->checkedButton()->text(), QString("Normál"));
 
-  // Nothing happens before a package is chosen.
+  // Before a package is chosen, the package list opens for the choice.
   window.Label1Click();
   QVERIFY(!window.busy());
+  QVERIFY(window.packageBox()->view()->isVisible());
+  window.packageBox()->hidePopup();
 
   window.packageBox()->setCurrentIndex(window.packageBox()->findText("Masik1"));
   window.Label1Click();
@@ -134,6 +137,12 @@ void NewGameTest::choosesAPackageAndABook() {
   QCOMPARE(window.bookBox()->count(), 1);
   loadPackage(window, "Masik1");
   QCOMPARE(window.bookBox()->count(), 2);
+
+  // Before a book is chosen, the book list opens for the choice.
+  window.Label1Click();
+  QVERIFY(window.bookBox()->view()->isVisible());
+  QVERIFY(!window.choice().has_value());
+  window.bookBox()->hidePopup();
 
   window.bookBox()->setCurrentIndex(0);
   QVERIFY(window.cover()->hasPicture());
