@@ -105,6 +105,11 @@ void DialogsTest::longLinesAreShownWhole() {
   }
   TFormQuestion shortOne(fixture.program(), TFormQuestion::Kind::Notice, "Egy", "Kettő", nullptr);
   QCOMPARE(shortOne.findChild<QLabel*>("Label1")->font().pointSize(), 11);
+  // A long line and a short one are one sentence: both are drawn at the size the long one needs.
+  TFormQuestion question(fixture.program(), TFormQuestion::Kind::Question, longer, "újat?", nullptr);
+  const QLabel* first = question.findChild<QLabel*>("Label1");
+  QVERIFY(first->font().pointSize() < 11);
+  QCOMPARE(question.findChild<QLabel*>("Label2")->font().pointSize(), first->font().pointSize());
 }
 
 void DialogsTest::commentStripFadesToItsOpacityAndClosesOnAClick() {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "start/program.h"
 #include "style/window_services.h"
@@ -13,19 +14,30 @@ namespace {
 
 constexpr int kLinePointSize = 11;
 constexpr int kSmallestLinePointSize = 7;
+constexpr int kLineMargin = 12;
+constexpr int kLineWidth = TFormQuestion::kQuestionSize.width() - 2 * kLineMargin;
 
-QLabel* centredLine(const QString& text, int y, const char* name, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(12, y, TFormQuestion::kQuestionSize.width() - 24, 24);
-  label->setAlignment(Qt::AlignCenter);
-  QFont font = label->font();
+// The bold font, as large as the lines allow (down to the smallest size): a line longer
+// than the window is drawn smaller rather than cut off at both ends, and both lines keep
+// one size so that they read as one sentence.
+QFont fittingFont(const QFont& base, const QStringList& lines, int width) {
+  QFont font = base;
   font.setBold(true);
-  // A line longer than the window is drawn smaller rather than cut off at both ends.
   for (int size = kLinePointSize; size >= kSmallestLinePointSize; --size) {
     font.setPointSize(size);
-    if (QFontMetrics(font).horizontalAdvance(text) <= label->width()) break;
+    const QFontMetrics metrics(font);
+    if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; })) {
+      break;
+    }
   }
+  return font;
+}
+
+QLabel* centredLine(const QString& text, int y, const char* name, const QFont& font, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(kLineMargin, y, kLineWidth, 24);
+  label->setAlignment(Qt::AlignCenter);
   label->setFont(font);
   return label;
 }
@@ -38,8 +50,9 @@ TFormQuestion::TFormQuestion(Program& program, Kind kind, const QString& line1, 
   setHead(kind == Kind::Question ? "Kérdés" : "Információ");
   setWindowTitle("ZRX");
   setAccessibleDescription(line1 + " " + line2);
-  centredLine(line1, 52, "Label1", this);
-  centredLine(line2, 78, "Label2", this);
+  const QFont font = fittingFont(this->font(), {line1, line2}, kLineWidth);
+  centredLine(line1, 52, "Label1", font, this);
+  centredLine(line2, 78, "Label2", font, this);
   yes_ = MakeZrxButton(kind == Kind::Question ? " Igen " : " OK ", this);
   yes_->setObjectName("ButtonYes");
   no_ = MakeZrxButton(" Nem ", this);
