@@ -4,7 +4,9 @@
 // since a screen reader holds on to them.
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAccessibleWidget>
 #include <QHash>
+#include <QPoint>
 
 namespace zrx {
 
@@ -20,6 +22,10 @@ class LeafInterface : public QAccessibleInterface, public QAccessibleActionInter
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
   }
+
+  // The widget that draws it, and its place there.
+  virtual const QWidget* owner() const = 0;
+  virtual int index() const = 0;
 };
 
 class LeafCache {
@@ -43,6 +49,34 @@ class LeafCache {
 
  private:
   QHash<int, QAccessible::Id> ids_;
+};
+
+// A widget whose children are leaves by index (a tab row's tabs, a list's rows).
+class LeafParentInterface : public QAccessibleWidget {
+ public:
+  using QAccessibleWidget::QAccessibleWidget;
+
+  int childCount() const override { return leafCount(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= leafCount()) return nullptr;
+    return leaves_.at(index, [&] { return makeLeaf(index); });
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* leaf = dynamic_cast<const LeafInterface*>(child);
+    return leaf && leaf->owner() == widget() && leaf->isValid() ? leaf->index() : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override { return child(leafAt(QPoint(x, y))); }
+  QAccessibleInterface* focusChild() const override { return widget()->hasFocus() ? child(currentLeaf()) : nullptr; }
+
+ protected:
+  virtual int leafCount() const = 0;
+  virtual LeafInterface* makeLeaf(int index) const = 0;
+  // The leaf under a point in screen coordinates; -1 for none.
+  virtual int leafAt(QPoint global) const = 0;
+  virtual int currentLeaf() const = 0;
+
+ private:
+  mutable LeafCache leaves_;
 };
 
 }  // namespace zrx

@@ -6,31 +6,20 @@
 
 namespace zrx {
 
-ListInterface::ListInterface(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
+ListInterface::ListInterface(QListWidget* list) : LeafParentInterface(list, QAccessible::List) {}
 
 QListWidget* ListInterface::list() const { return static_cast<QListWidget*>(widget()); }
 
-int ListInterface::childCount() const { return list()->count(); }
+int ListInterface::leafCount() const { return list()->count(); }
 
-QAccessibleInterface* ListInterface::child(int index) const {
-  if (index < 0 || index >= list()->count()) return nullptr;
-  return rows_.at(index, [&] { return new ListRowInterface(list(), index); });
+LeafInterface* ListInterface::makeLeaf(int index) const { return new ListRowInterface(list(), index); }
+
+int ListInterface::leafAt(QPoint global) const {
+  const QModelIndex index = list()->indexAt(list()->viewport()->mapFromGlobal(global));
+  return index.isValid() ? index.row() : -1;
 }
 
-int ListInterface::indexOfChild(const QAccessibleInterface* child) const {
-  const auto* row = dynamic_cast<const ListRowInterface*>(child);
-  return row && row->list() == list() && row->isValid() ? row->row() : -1;
-}
-
-QAccessibleInterface* ListInterface::childAt(int x, int y) const {
-  const QPoint at = list()->viewport()->mapFromGlobal(QPoint(x, y));
-  const QModelIndex index = list()->indexAt(at);
-  return index.isValid() ? child(index.row()) : nullptr;
-}
-
-QAccessibleInterface* ListInterface::focusChild() const {
-  return list()->hasFocus() ? child(list()->currentRow()) : nullptr;
-}
+int ListInterface::currentLeaf() const { return list()->currentRow(); }
 
 bool ListRowInterface::isValid() const { return !list_.isNull() && row_ < list_->count(); }
 

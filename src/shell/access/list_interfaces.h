@@ -10,19 +10,18 @@
 
 namespace zrx {
 
-class ListInterface : public QAccessibleWidget {
+class ListInterface : public LeafParentInterface {
  public:
   explicit ListInterface(QListWidget* list);
 
-  int childCount() const override;
-  QAccessibleInterface* child(int index) const override;
-  int indexOfChild(const QAccessibleInterface* child) const override;
-  QAccessibleInterface* childAt(int x, int y) const override;
-  QAccessibleInterface* focusChild() const override;
+ protected:
+  int leafCount() const override;
+  LeafInterface* makeLeaf(int index) const override;
+  int leafAt(QPoint global) const override;
+  int currentLeaf() const override;
 
  private:
   QListWidget* list() const;
-  mutable LeafCache rows_;
 };
 
 class ListRowInterface : public LeafInterface {
@@ -41,8 +40,8 @@ class ListRowInterface : public LeafInterface {
   void doAction(const QString& actionName) override;
   QStringList keyBindingsForAction(const QString& actionName) const override;
 
-  const QListWidget* list() const { return list_; }
-  int row() const { return row_; }
+  const QWidget* owner() const override { return list_; }
+  int index() const override { return row_; }
 
  private:
   QPointer<QListWidget> list_;

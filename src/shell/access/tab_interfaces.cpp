@@ -4,7 +4,7 @@
 
 namespace zrx {
 
-TabRowInterface::TabRowInterface(SignalTabBar* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
+TabRowInterface::TabRowInterface(SignalTabBar* tabs) : LeafParentInterface(tabs, QAccessible::PageTabList) {}
 
 SignalTabBar* TabRowInterface::tabs() const { return static_cast<SignalTabBar*>(widget()); }
 
@@ -13,27 +13,17 @@ QString TabRowInterface::text(QAccessible::Text t) const {
   return QAccessibleWidget::text(t);
 }
 
-int TabRowInterface::childCount() const { return tabs()->count(); }
+int TabRowInterface::leafCount() const { return tabs()->count(); }
 
-QAccessibleInterface* TabRowInterface::child(int index) const {
-  if (index < 0 || index >= tabs()->count()) return nullptr;
-  return tabs_.at(index, [&] { return new TabInterface(tabs(), index); });
-}
+LeafInterface* TabRowInterface::makeLeaf(int index) const { return new TabInterface(tabs(), index); }
 
-int TabRowInterface::indexOfChild(const QAccessibleInterface* child) const {
-  const auto* tab = dynamic_cast<const TabInterface*>(child);
-  return tab && tab->tabs() == tabs() && tab->isValid() ? tab->index() : -1;
-}
+int TabRowInterface::leafAt(QPoint global) const { return tabs()->tabAt(tabs()->mapFromGlobal(global)); }
 
-QAccessibleInterface* TabRowInterface::childAt(int x, int y) const {
-  return child(tabs()->tabAt(tabs()->mapFromGlobal(QPoint(x, y))));
-}
-
-QAccessibleInterface* TabRowInterface::focusChild() const {
-  return tabs()->hasFocus() ? child(tabs()->currentIndex()) : nullptr;
-}
+int TabRowInterface::currentLeaf() const { return tabs()->currentIndex(); }
 
 TabInterface::TabInterface(SignalTabBar* tabs, int index) : tabs_(tabs), index_(index) {}
+
+const QWidget* TabInterface::owner() const { return tabs_; }
 
 bool TabInterface::isValid() const { return !tabs_.isNull() && index_ < tabs_->count(); }
 

@@ -12,21 +12,21 @@ namespace zrx {
 
 class SignalTabBar;
 
-class TabRowInterface : public QAccessibleWidget {
+class TabRowInterface : public LeafParentInterface {
  public:
   explicit TabRowInterface(SignalTabBar* tabs);
 
   // Named after the open page, as Qt names a tab bar.
   QString text(QAccessible::Text t) const override;
-  int childCount() const override;
-  QAccessibleInterface* child(int index) const override;
-  int indexOfChild(const QAccessibleInterface* child) const override;
-  QAccessibleInterface* childAt(int x, int y) const override;
-  QAccessibleInterface* focusChild() const override;
+
+ protected:
+  int leafCount() const override;
+  LeafInterface* makeLeaf(int index) const override;
+  int leafAt(QPoint global) const override;
+  int currentLeaf() const override;
 
  private:
   SignalTabBar* tabs() const;
-  mutable LeafCache tabs_;
 };
 
 class TabInterface : public LeafInterface {
@@ -45,8 +45,8 @@ class TabInterface : public LeafInterface {
   void doAction(const QString& actionName) override;
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-  const SignalTabBar* tabs() const { return tabs_; }
-  int index() const { return index_; }
+  const QWidget* owner() const override;
+  int index() const override { return index_; }
 
  private:
   QPointer<SignalTabBar> tabs_;
