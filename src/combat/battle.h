@@ -17,6 +17,10 @@ namespace zrx {
 // The outcomes of CsataVege.
 enum class BattleOutcome { Victory = 0, EndWithoutDeath = 1, Fled = 2 };
 
+// The change of the player's attack strength in a round after `roundsFought` rounds: the
+// "CT" codes of held items and known information, and the opponent's attack rule.
+int PlayerAttackModifier(const Game& game, int roundsFought);
+
 class Battle {
  public:
   explicit Battle(Game& game) : game_(game) {}
@@ -90,8 +94,13 @@ class Battle {
   void wonRoundNormal();
   void wonRoundWithLuck();
   void wonRoundEnd();
-  void applyLostRoundItems(int lifeWound);
-  void applyWonRoundItems(int lifeDamage);
+  // The wounds of a normal round on the side that lost it (who as for Sebesules), with
+  // its result lines.
+  void woundRoundLoser(int who, std::string_view caption, std::string_view head);
+  // The held items' "CV" (who 0) or "CN" (who 1) codes after a round's life wound.
+  void applyRoundItems(int who, int lifeWound);
+  // SebesulesMeres for the player, SebzesMeres for the opponent.
+  void tallyWound(int who, int amount, int kind);
   // The result line that names the items in use which changed the round's wound by `total`
   // (positive: more); `who` is "" for the player or "Ellenfeled " for the opponent.
   std::string itemChangeLine(const std::vector<std::string>& items, int total, std::string_view who) const;

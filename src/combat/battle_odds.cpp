@@ -27,24 +27,20 @@ bool actsInBattle(const std::string& useCode) {
   return false;
 }
 
-// The constant modifiers of the player's attack strength; nullopt when one holds only for
-// the first rounds.
+// Whether the opponent's attack rule holds in every round ("A"), or there is none.
+bool attackRuleConstant(std::string_view mods) {
+  if (mods.empty() || mods[0] != '1') return true;
+  return mods.size() >= 4 && mods[3] == 'A' && mods[2] >= '0' && mods[2] <= '9';
+}
+
+// The modifier of the player's attack strength, as the rounds compute it; nullopt when it
+// does not hold in every round.
 std::optional<int> constantAttackBonus(const Game& game) {
-  const GameState& state = game.state;
-  int bonus = 0;
-  for (const std::string& number : state.equipment.EquipmentList) {
-    const std::string code = game.stores.items.Find(numberOf(number)).UseCode;
-    if (actsInBattle(code)) return std::nullopt;
-    bonus += AttackModifierOf(code);
+  for (const std::string& number : game.state.equipment.EquipmentList) {
+    if (actsInBattle(game.stores.items.Find(numberOf(number)).UseCode)) return std::nullopt;
   }
-  for (const TextList* list : {&state.knowledge.InfoList, &state.knowledge.HiddenInfoList}) {
-    for (const std::string& number : *list) bonus += AttackModifierOf(game.stores.infos.Find(numberOf(number)).Code);
-  }
-  const std::string& mods = state.battle.CurrentOpponent.AttackMods;
-  if (mods.empty() || mods[0] != '1') return bonus;
-  if (mods.size() < 4 || mods[3] != 'A' || mods[2] < '0' || mods[2] > '9') return std::nullopt;
-  const int d = mods[2] - '0';
-  return mods[1] == '+' ? bonus + d : mods[1] == '-' ? bonus - d : bonus;
+  if (!attackRuleConstant(game.state.battle.CurrentOpponent.AttackMods)) return std::nullopt;
+  return PlayerAttackModifier(game, game.state.battle.RoundsFought);
 }
 
 // Answers the battle's questions for the simulated player; a death ends the simulated battle.

@@ -68,24 +68,30 @@ void Battle::rollAttacks(bool cuRolled) {
   if (cuRolled) label.setText(label.text() + "," + std::to_string(roll));
 }
 
-void Battle::TamadoEroSzamitas() {
-  GameState& state = game_.state;
-  BattleState& b = state.battle;
+int PlayerAttackModifier(const Game& game, int roundsFought) {
+  const GameState& state = game.state;
+  int modifier = 0;
   for (const std::string& number : state.equipment.EquipmentList) {
-    b.PlayerAttack += AttackModifierOf(game_.stores.items.Find(numberOf(number)).UseCode);
+    modifier += AttackModifierOf(game.stores.items.Find(numberOf(number)).UseCode);
   }
   for (const TextList* list : {&state.knowledge.InfoList, &state.knowledge.HiddenInfoList}) {
-    for (const std::string& number : *list) b.PlayerAttack += AttackModifierOf(game_.stores.infos.Find(numberOf(number)).Code);
+    for (const std::string& number : *list) modifier += AttackModifierOf(game.stores.infos.Find(numberOf(number)).Code);
   }
-  const std::string& mods = b.CurrentOpponent.AttackMods;
+  const std::string& mods = state.battle.CurrentOpponent.AttackMods;
   if (!mods.empty() && mods[0] == '1') {
     const char sign = charAt(mods, 2);
     const int d = digitAt(mods, 3);
     const char when = charAt(mods, 4);
-    const bool due = when == 'A' || (when >= '0' && when <= '9' && b.RoundsFought < when - '0');
-    if (due && sign == '+') b.PlayerAttack += d;
-    if (due && sign == '-') b.PlayerAttack -= d;
+    const bool due = when == 'A' || (when >= '0' && when <= '9' && roundsFought < when - '0');
+    if (due && sign == '+') modifier += d;
+    if (due && sign == '-') modifier -= d;
   }
+  return modifier;
+}
+
+void Battle::TamadoEroSzamitas() {
+  BattleState& b = game_.state.battle;
+  b.PlayerAttack += PlayerAttackModifier(game_, b.RoundsFought);
   BattlePanel& panel = game_.screen.battle;
   panel.Szorny(1, "Tamadoero").setText(std::to_string(b.OpponentAttack));
   panel.LabelJatekosTamadoero.setText(std::to_string(b.PlayerAttack));

@@ -75,60 +75,62 @@ void Battle::ForduloNyeres() {
 }
 
 void Battle::lostRoundNormal() {
-  MainValues& v = game_.state.values;
-  const int life = Sebesules(0, 1);
-  const int skill = Sebesules(0, 0);
-  v.Stamina -= life;
-  v.Skill -= skill;
-  if (v.Skill < 0) {
-    // The tally counts only the points really lost.
-    SebesulesMeres(v.Skill, 0);
-    v.Skill = 0;
-  }
-  BattlePanel& panel = game_.screen.battle;
-  panel.LabelEredmeny1.setText("Az Ellenfél megnyerte a Fordulót!");
-  panel.LabelEredmeny2.setText(woundLine("Veszítesz ", life, skill, lifeName(), skillName()));
-  applyLostRoundItems(life);
+  woundRoundLoser(0, "Az Ellenfél megnyerte a Fordulót!", "Veszítesz ");
   lostRoundEnd();
 }
 
-void Battle::applyLostRoundItems(int lifeWound) {
-  MainValues& v = game_.state.values;
+void Battle::wonRoundNormal() {
+  woundRoundLoser(1, "Az Ellenfél elveszítette a Fordulót!", "Ellenfeled veszít ");
+  wonRoundEnd();
+}
+
+void Battle::tallyWound(int who, int amount, int kind) {
+  if (who == 0) {
+    SebesulesMeres(amount, kind);
+  } else {
+    SebzesMeres(amount, kind);
+  }
+}
+
+void Battle::woundRoundLoser(int who, std::string_view caption, std::string_view head) {
+  BattleState& b = game_.state.battle;
+  int& stamina = who == 0 ? game_.state.values.Stamina : b.CurrentOpponent.Stamina;
+  int& skill = who == 0 ? game_.state.values.Skill : b.CurrentOpponent.Skill;
+  const int life = Sebesules(who, 1);
+  const int skillWound = Sebesules(who, 0);
+  stamina -= life;
+  skill -= skillWound;
+  if (skill < 0) {
+    // The tally counts only the points really lost.
+    tallyWound(who, skill, 0);
+    skill = 0;
+  }
+  BattlePanel& panel = game_.screen.battle;
+  panel.LabelEredmeny1.setText(std::string(caption));
+  panel.LabelEredmeny2.setText(woundLine(head, life, skillWound, lifeName(), skillName()));
+  applyRoundItems(who, life);
+}
+
+void Battle::applyRoundItems(int who, int lifeWound) {
+  // "CV" codes change the player's wounds, "CN" codes the opponent's.
+  const char letter = who == 0 ? 'V' : 'N';
+  int& stamina = who == 0 ? game_.state.values.Stamina : game_.state.battle.CurrentOpponent.Stamina;
   std::vector<std::string> changers;
   int total = 0;
   for (const std::string& number : game_.state.equipment.EquipmentList) {
     const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
     const std::string& code = item.UseCode;
-    if (code.size() < 2 || code[0] != 'C' || code[1] != 'V') continue;
+    if (code.size() < 2 || code[0] != 'C' || code[1] != letter) continue;
     const int change = itemLifeChange(code, lifeWound);
     if (change == 0) continue;
-    v.Stamina -= change;
-    SebesulesMeres(change, 1);
+    stamina -= change;
+    tallyWound(who, change, 1);
     changers.push_back(item.Name);
     total += change;
     // Healing shrinks the wound: several items never give back more than it took.
     if (change < 0) lifeWound += change;
   }
-  game_.screen.battle.LabelEredmeny3.setText(itemChangeLine(changers, total, ""));
-}
-
-void Battle::applyWonRoundItems(int lifeDamage) {
-  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
-  std::vector<std::string> changers;
-  int total = 0;
-  for (const std::string& number : game_.state.equipment.EquipmentList) {
-    const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
-    const std::string& code = item.UseCode;
-    if (code.size() < 2 || code[0] != 'C' || code[1] != 'N') continue;
-    const int change = itemLifeChange(code, lifeDamage);
-    if (change == 0) continue;
-    opponent.Stamina -= change;
-    SebzesMeres(change, 1);
-    changers.push_back(item.Name);
-    total += change;
-    if (change < 0) lifeDamage += change;
-  }
-  game_.screen.battle.LabelEredmeny3.setText(itemChangeLine(changers, total, "Ellenfeled "));
+  game_.screen.battle.LabelEredmeny3.setText(itemChangeLine(changers, total, who == 0 ? "" : "Ellenfeled "));
 }
 
 std::string Battle::itemChangeLine(const std::vector<std::string>& items, int total, std::string_view who) const {
@@ -192,23 +194,6 @@ void Battle::lostRoundEnd() {
   } else {
     playerDies();
   }
-}
-
-void Battle::wonRoundNormal() {
-  TMonsterRec& opponent = game_.state.battle.CurrentOpponent;
-  const int life = Sebesules(1, 1);
-  const int skill = Sebesules(1, 0);
-  opponent.Stamina -= life;
-  opponent.Skill -= skill;
-  if (opponent.Skill < 0) {
-    SebzesMeres(opponent.Skill, 0);
-    opponent.Skill = 0;
-  }
-  BattlePanel& panel = game_.screen.battle;
-  panel.LabelEredmeny1.setText("Az Ellenfél elveszítette a Fordulót!");
-  panel.LabelEredmeny2.setText(woundLine("Ellenfeled veszít ", life, skill, lifeName(), skillName()));
-  applyWonRoundItems(life);
-  wonRoundEnd();
 }
 
 void Battle::wonRoundWithLuck() {
