@@ -69,8 +69,9 @@ run-text: build-player
 	@scripts/run-player.sh $(BUILD) text
 
 # A picture of every window, drawn without a display, into $(BUILD)/screens/.
-screens: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx --screens $(BUILD)/screens
+screens: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx-screens zrx_packages
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx-screens $(BUILD)/screens
 	@echo "Képek: $(BUILD)/screens/"
 
 # The programs (without their debugging symbols), the bundled packages, the desktop entry,

@@ -20,10 +20,8 @@ int main(int argc, char** argv) try {
   QCommandLineParser parser;
   parser.addHelpOption();
   const QCommandLineOption folder("folder", "A program mappája (fejlesztőknek).", "DIR");
-  const QCommandLineOption screens("screens", "Az ablakok képei PNG-ként ebbe a mappába (fejlesztőknek).", "DIR");
   const QCommandLineOption import("import", "Játékcsomag importálása fájlból (.zrxcs).", "FILE");
   parser.addOption(folder);
-  parser.addOption(screens);
   parser.addOption(import);
   // The desktop entry passes a double-clicked archive as the one argument.
   parser.addPositionalArgument("FILE", "Importálandó játékcsomag (.zrxcs), mint --import FILE.", "[FILE]");
@@ -31,7 +29,6 @@ int main(int argc, char** argv) try {
 
   zrx::LaunchOptions options;
   if (parser.isSet(folder)) options.folder = parser.value(folder).toStdString();
-  if (parser.isSet(screens)) options.screensFolder = parser.value(screens).toStdString();
   if (parser.isSet(import)) options.importFile = parser.value(import).toStdString();
   else if (parser.positionalArguments().size() == 1) options.importFile = parser.positionalArguments().front().toStdString();
   options.executableFolder = zrx::ExecutableFolder(argv[0]);

@@ -7,7 +7,6 @@
 #include "import/import_requests.h"
 #include "bundled_update.h"
 #include "start/program.h"
-#include "start/screenshots.h"
 #include "start/single_instance.h"
 #include "start/termination_signals.h"
 #include "start/window_opener.h"
@@ -28,11 +27,6 @@ int Launch(QApplication& app, const LaunchOptions& options) {
       .option = options.folder, .executableFolder = options.executableFolder, .userDataHome = UserDataHome()};
   const ProgramFolderPlan plan = PlanProgramFolder(inputs);
   const std::filesystem::path& folder = plan.folder;
-  if (options.screensFolder) {
-    if (!LayOutProgramFolder(plan)) return cannotLayOut();
-    return WriteScreens(folder, *options.screensFolder);
-  }
-
   // From here on a termination signal waits in the message loop instead of killing the
   // start half-way; the program then ends as "Kilépés" ends it.
   TerminationSignals termination;

@@ -9,9 +9,8 @@ class QApplication;
 namespace zrx {
 
 struct LaunchOptions {
-  std::optional<std::filesystem::path> folder;         // --folder DIR
-  std::optional<std::filesystem::path> screensFolder;  // --screens DIR: write the windows' pictures and end
-  std::optional<std::filesystem::path> importFile;     // --import FILE: a package archive to import
+  std::optional<std::filesystem::path> folder;      // --folder DIR
+  std::optional<std::filesystem::path> importFile;  // --import FILE: a package archive to import
   std::filesystem::path executableFolder;
 };
 

@@ -1,4 +1,4 @@
-#include "game/game_screens.h"
+#include "game_screens.h"
 
 #include <QTimer>
 
@@ -9,7 +9,7 @@
 #include "game/form_main.h"
 #include "game/game_windows.h"
 #include "game/main_menu.h"
-#include "game/screen_player.h"
+#include "screen_player.h"
 #include "information.h"
 #include "lifecycle.h"
 #include "offers.h"

@@ -1,4 +1,4 @@
-#include "game/screen_player.h"
+#include "screen_player.h"
 
 #include <QCoreApplication>
 #include <QTabWidget>

@@ -1,4 +1,4 @@
-#include "start/screenshots.h"
+#include "screenshots.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,10 +20,10 @@
 #include "dialogs/form_question.h"
 #include "error_log.h"
 #include "dice/form_kocka.h"
-#include "game/game_screens.h"
+#include "game_screens.h"
 #include "resources/resources.h"
 #include "screens/screen_pictures.h"
-#include "special/special_screens.h"
+#include "special_screens.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"

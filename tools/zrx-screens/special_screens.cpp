@@ -1,4 +1,4 @@
-#include "special/special_screens.h"
+#include "special_screens.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -13,7 +13,7 @@
 #include "dice_tests.h"
 #include "game.h"
 #include "game/form_main.h"
-#include "game/screen_player.h"
+#include "screen_player.h"
 #include "information.h"
 #include "lifecycle.h"
 #include "navigation.h"
