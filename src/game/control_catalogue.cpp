@@ -62,16 +62,16 @@ void addEquipment(std::vector<ControlEntry>& table) {
   table.push_back({"GroupBox1", kEquipment, Kind::Text, "Választás", ""});
   table.push_back({"FT_LabelFejlec1", kEquipment, Kind::Text, "Választás", ""});
   // Choice boxes and quantity rows are told a row at a time.
-  for (int n = 1; n <= 10; ++n) {
+  for (int n = 1; n <= kQuantityRows; ++n) {
     table.push_back({"FT_LabelTNev" + TwoDigits(n), kEquipment, Kind::Part, "", ""});
     table.push_back({"FT_LabelDB" + TwoDigits(n), kEquipment, Kind::Part, "", ""});
   }
   table.push_back({"LabelAr0", kEquipment, Kind::Text, "Ár", ""});
-  for (int n = 1; n <= 17; ++n) {
+  for (int n = 1; n <= kChoiceBoxes; ++n) {
     table.push_back({"LabelAr" + std::to_string(n), kEquipment, Kind::Part, "", ""});
     table.push_back({"CheckBox" + std::to_string(n), kEquipment, Kind::Part, "", ""});
   }
-  for (int n = 1; n <= 10; ++n) table.push_back({"FT_SpinButton" + TwoDigits(n), kEquipment, Kind::Command, "", ""});
+  for (int n = 1; n <= kQuantityRows; ++n) table.push_back({"FT_SpinButton" + TwoDigits(n), kEquipment, Kind::Command, "", ""});
   for (const char* command : {"LabelTargyKivalasztas", "LabelTargyFelvetel"}) {
     table.push_back({command, kEquipment, Kind::Command, "", ""});
   }

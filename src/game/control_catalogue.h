@@ -21,6 +21,10 @@ enum class ControlKind {
 // The page of the controls that belong to the window rather than one of its seven pages.
 inline constexpr int kWindowWide = -1;
 
+// Rows of the equipment page: choice boxes with price labels, and quantity rows.
+inline constexpr int kChoiceBoxes = 17;
+inline constexpr int kQuantityRows = 10;
+
 struct ControlEntry {
   std::string name;
   int page;  // 0..6, or kWindowWide

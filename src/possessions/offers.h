@@ -7,14 +7,11 @@
 #include <functional>
 #include <string>
 
+#include "control_catalogue.h"
 #include "game.h"
 #include "pending_kind.h"
 
 namespace zrx {
-
-// Rows of the page: choice boxes with price labels, and quantity rows.
-inline constexpr int kChoiceBoxes = 17;
-inline constexpr int kQuantityRows = 10;
 
 // True for the kinds in which the player picks own items from the equipment list.
 bool picksOwnItems(int kind);

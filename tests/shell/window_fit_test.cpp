@@ -1,5 +1,6 @@
 // Windows on a screen smaller than they are (a 640 x 400 screen, as a 1280 x 800 screen at a
 // scale factor of 2): they shrink inside the screen's free area and their content scrolls.
+// A second, large screen beside it takes a window at its design size.
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -7,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "game/form_main.h"
 #include "shell_fixture.h"
@@ -26,6 +28,7 @@ class WindowFitTest : public QObject {
   void focusScrollsAControlIntoView();
   void controlsMadeLaterScrollWithTheRest();
   void aLayoutLaysOutThePage();
+  void aWindowMovedToAnotherScreenFitsThatScreen();
 };
 
 void WindowFitTest::sizeAndPlace_data() {
@@ -126,6 +129,26 @@ void WindowFitTest::aLayoutLaysOutThePage() {
   // Laid out over the page's design height, not squeezed into the shrunk window.
   QTRY_VERIFY(bottom->geometry().bottom() > window.height());
   QVERIFY(bottom->geometry().bottom() < TFormMain::kMainDesignSize.height());
+}
+
+void WindowFitTest::aWindowMovedToAnotherScreenFitsThatScreen() {
+  testing::ShellFixture fixture;
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  QCOMPARE(screens.size(), 2);
+  QScreen* small = screens[0];
+  QScreen* large = screens[1];
+  TFormZRXBase window(fixture.program(), nullptr, TFormMain::kMainDesignSize);
+  window.show();
+  QVERIFY(window.height() < TFormMain::kMainDesignSize.height());
+  // Dragged onto the large screen.
+  window.move(large->geometry().topLeft() + QPoint(100, 100));
+  window.windowHandle()->setScreen(large);
+  QTRY_COMPARE(window.size(), TFormMain::kMainDesignSize);
+  QVERIFY(large->availableGeometry().contains(window.geometry()));
+  window.move(100, 50);
+  window.windowHandle()->setScreen(small);
+  QTRY_VERIFY(small->availableGeometry().contains(window.frameGeometry()));
+  QVERIFY(window.height() < TFormMain::kMainDesignSize.height());
 }
 
 QTEST_MAIN(WindowFitTest)

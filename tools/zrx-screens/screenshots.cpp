@@ -22,7 +22,7 @@
 #include "dice/form_kocka.h"
 #include "game_screens.h"
 #include "resources/resources.h"
-#include "screens/screen_pictures.h"
+#include "screen_pictures.h"
 #include "special_screens.h"
 #include "start/program.h"
 #include "style/frame_color_button.h"

@@ -9,12 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "control_catalogue.h"
 #include "game/control_render.h"
 #include "style/link_label.h"
 #include "game/page_context.h"
 #include "game/own_item_picking.h"
 #include "game/page_widgets.h"
-#include "offers.h"
 
 namespace zrx {
 namespace {

@@ -18,7 +18,6 @@
 #include "game/menu_table.h"
 #include "game/right_click_help.h"
 #include "import/import_requests.h"
-#include "save_permission.h"
 #include "speech/read_aloud.h"
 #include "start/program.h"
 #include "start/window_opener.h"
@@ -97,8 +96,7 @@ void TFormMain::focusStoryAfterStart() {
 }
 
 void TFormMain::tellRefusedSave() {
-  const TChapterRec& chapter = game_.stores.chapters.Find(game_.state.CurrentChapter);
-  const std::string notice = SaveRefusalNotice(game_.state, chapter);
+  const std::string notice = ActionWaitReason(game_, "BitBtn3");
   // "Itt most nem lehet menteni:" on the first line, the reason on the second.
   const std::size_t colon = notice.find(": ");
   if (colon == std::string::npos) game_.ui().QuestionFormInfo(notice, "");

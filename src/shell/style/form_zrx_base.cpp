@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include "game.h"
 #include "resources/resources.h"
@@ -233,6 +234,26 @@ void TFormZRXBase::setVisible(bool visible) {
     if (screen != nullptr) fitInto(screen->availableGeometry());
   }
   QDialog::setVisible(visible);
+  if (visible) followScreen();
+}
+
+void TFormZRXBase::followScreen() {
+  QWindow* handle = windowHandle();
+  if (followingScreen_ || handle == nullptr) return;
+  followingScreen_ = true;
+  connect(handle, &QWindow::screenChanged, this, [this](QScreen* screen) {
+    followFreeArea(screen);
+    if (screen != nullptr) fitInto(screen->availableGeometry());
+  });
+  followFreeArea(handle->screen());
+}
+
+void TFormZRXBase::followFreeArea(QScreen* screen) {
+  disconnect(freeAreaWatch_);
+  if (screen == nullptr) return;
+  freeAreaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& available) {
+    if (isVisible()) fitInto(available);
+  });
 }
 
 bool TFormZRXBase::event(QEvent* event) {

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPainter;
+class QScreen;
 class QScrollArea;
 class QTimer;
 
@@ -92,10 +93,15 @@ class TFormZRXBase : public QDialog {
   // `FormActivate`: on every activation the pointer goes to the window's centre when the
   // setting asks for it, then one pixel down (where the platform lets a program move it).
   void FormActivate();
+  // Fits the window again when it moves to another screen or its screen's free area changes.
+  void followScreen();
+  void followFreeArea(QScreen* screen);
 
   Program& program_;
   // The window that was active when this one showed; it takes the keyboard back.
   QPointer<QWidget> opener_;
+  bool followingScreen_ = false;
+  QMetaObject::Connection freeAreaWatch_;
   QLabel* imageIcon_;
   QLabel* labelHead_;
   GlyphButton* labelMin_;

@@ -1,4 +1,4 @@
-#include "screens/screen_pictures.h"
+#include "screen_pictures.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
