@@ -253,6 +253,11 @@ class PlayThroughTest : public QObject {
     QVERIFY(rig.reachFirstBattleOfMondak());
     for (int round = 0; round < 3; ++round) rig.click("BitBtn5");
     rig.openPage(kStoryPage);
+    // The beekeeper's, on the way up from the won fight: nothing bought.
+    QVERIFY(rig.chooseContinuation("13"));
+    rig.openPage(kEquipmentPage);
+    rig.click("LabelTargyFelvetel");
+    rig.openPage(kStoryPage);
     QVERIFY(rig.chooseContinuation("4"));
     QVERIFY(rig.chooseContinuation("6"));
     rig.openPage(kTestsPage);

@@ -76,6 +76,21 @@ TEST(Playtest, BookThatCannotBeWon) {
   EXPECT_THAT(expecting.errors, HasSubstr("Kis kaland: not won in 20 runs on Könnyű"));
 }
 
+// The way on needs an Ügyesség of 10: the win rate by starting Ügyesség shows who wins,
+// and on "Könnyű" a rolled 7 to 9 starts as 10 to 12.
+TEST(Playtest, WinRateByStartingSkill) {
+  const PackageContent content = StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"),
+                                               chapter(1, "002003", "VN01>=10#VN01<<10"), PlainChapter(2, "GGG"),
+                                               PlainChapter(3, "HHH")});
+  const Played normal = Play(content, {.packageFile = "proba.yaml", .runs = 300, .seed = 5, .difficulty = 1});
+  EXPECT_EQ(0, normal.status) << normal.report;
+  EXPECT_THAT(normal.report, ::testing::ContainsRegex("won by starting Ügyesség:  7: 0.0% of [0-9]+  8: 0.0% of "
+                                                      "[0-9]+  9: 0.0% of [0-9]+  10: 100.0% of [0-9]+  11: 100.0%"));
+  const Played easy = Play(content, {.packageFile = "proba.yaml", .runs = 60, .seed = 5, .difficulty = 0});
+  EXPECT_THAT(easy.report, ::testing::ContainsRegex("won by starting Ügyesség:  10: 100.0% of [0-9]+  11: 100.0% of "
+                                                    "[0-9]+  12: 100.0% of [0-9]+\n"));
+}
+
 TEST(Playtest, MalformedCodeDeepInABranch) {
   // Only the branch 1 -> 3 -> 4 -> 5 meets the broken condition of chapter point 5.
   const Played played = playtest(StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"),

@@ -19,6 +19,9 @@ void PlaytestStats::add(const RunResult& run) {
   DifficultyTally& tally = difficulties_.at(static_cast<std::size_t>(run.difficulty));
   ++tally.runs;
   ++tally.ends[run.end];
+  SkillTally& skill = tally.bySkill[run.startSkill];
+  ++skill.runs;
+  skill.won += run.end == RunEnd::Victory ? 1 : 0;
   const int length = static_cast<int>(run.path.size());
   tally.pathTotal += length;
   if (length > tally.longest) {
@@ -98,6 +101,10 @@ void PlaytestStats::merge(const PlaytestStats& later) {
     const DifficultyTally& theirs = later.difficulties_[d];
     mine.runs += theirs.runs;
     for (const auto& [end, count] : theirs.ends) mine.ends[end] += count;
+    for (const auto& [skill, count] : theirs.bySkill) {
+      mine.bySkill[skill].runs += count.runs;
+      mine.bySkill[skill].won += count.won;
+    }
     mine.pathTotal += theirs.pathTotal;
     if (theirs.longest > mine.longest) {
       mine.longest = theirs.longest;

@@ -14,8 +14,13 @@
 
 namespace zrx::playtest {
 
+struct SkillTally {
+  int runs = 0, won = 0;
+};
+
 struct DifficultyTally {
   int runs = 0;
+  std::map<int, SkillTally> bySkill;  // by the starting Ügyesség
   std::map<RunEnd, int> ends;
   long long pathTotal = 0;  // chapter points entered, over all runs
   int longest = 0;

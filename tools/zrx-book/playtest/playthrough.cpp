@@ -99,6 +99,7 @@ void Playthrough::run(std::uint32_t seed, int difficulty, RunResult& result) {
   watch_.reset();
   watch_.beforeAction(game_, result);
   game_.Perform([this] { Lifecycle(game_).KlikkKezdes(); });
+  result.startSkill = game_.state.values.SkillStart;
   noteEntries(result);
   watch_.afterAction(game_, "", result);
 

@@ -49,7 +49,11 @@ void writeDifficulties(const PlaytestStats& stats, std::ostream& out) {
     first = false;
     list(out, t.ends, [&out](const auto& e) { out << jsonString(RunEndName(e.first)) << ':' << e.second; });
     out << "},\"meanPath\":" << static_cast<double>(t.pathTotal) / t.runs << ",\"longestPath\":" << t.longest
-        << ",\"longestSeed\":" << t.longestSeed << '}';
+        << ",\"longestSeed\":" << t.longestSeed << ",\"bySkill\":{";
+    list(out, t.bySkill, [&out](const auto& s) {
+      out << '"' << s.first << "\":{\"runs\":" << s.second.runs << ",\"won\":" << s.second.won << '}';
+    });
+    out << "}}";
   }
   out << ']';
 }

@@ -46,6 +46,11 @@ void writeOutcomes(const PlaytestStats& stats, std::ostream& out) {
     }
     out << "; mean " << fixed(static_cast<double>(t.pathTotal) / t.runs) << ", longest " << t.longest
         << " (seed " << t.longestSeed << ")\n";
+    out << "    won by starting Ügyesség:";
+    for (const auto& [skill, tally] : t.bySkill) {
+      out << "  " << skill << ": " << fixed(100.0 * tally.won / tally.runs) << "% of " << tally.runs;
+    }
+    out << '\n';
   }
 }
 

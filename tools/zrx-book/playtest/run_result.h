@@ -32,6 +32,7 @@ struct RepeatedReward {
 struct RunResult {
   std::uint32_t seed = 0;
   int difficulty = 0;
+  int startSkill = 0;  // the Ügyesség the character was given, the difficulty's bonus included
   RunEnd end = RunEnd::Stall;
   std::vector<int> path;  // the chapter points entered, in order (re-entries included)
   int endChapter = 0;
