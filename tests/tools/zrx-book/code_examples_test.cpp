@@ -1,0 +1,120 @@
+// Every example code of docs/authoring.md goes through zrx-book's checker and through the
+// engine's interpreter, and both give it the same verdict: accepted, or refused as malformed.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "authoring_examples.h"
+#include "code_check.h"
+#include "conditions.h"
+#include "game_fixture.h"
+#include "navigation.h"
+
+namespace zrx::test {
+namespace {
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  return parts;
+}
+
+std::string describe(const book::Diagnostics& diags) {
+  std::ostringstream out;
+  diags.print(out);
+  return out.str();
+}
+
+class CodeExamplesTest : public GameFixture {
+ protected:
+  CodeExamplesTest() {
+    for (int n = 0; n <= kRecords; ++n) {
+      index_.items.insert(n);
+      index_.infos.insert(n);
+      index_.opponents.insert(n);
+      index_.baseValues.insert(n);
+      index_.magicSkills.insert(n);
+      game.stores.items.Insert({.Number = n, .Count = 1});
+      game.stores.infos.Insert({.Number = n});
+      game.stores.baseValues.Insert({.Number = n, .Current = 7});
+      game.stores.magicSkills.Insert({.Number = n, .IsMagic = 1});
+    }
+    for (int n = -1; n <= 1000; ++n) index_.chapters.insert(n);
+    game.state.GameLoaded = true;
+  }
+
+  // What the checker prints for a condition string; empty when it accepts it.
+  std::string checkConditions(const std::string& code) {
+    TChapterRec chapter{.Number = 1, .Conditions = code};
+    if (code.starts_with('X')) {
+      chapter.NextChapters = "015HHH";
+    } else {
+      for (std::size_t i = 0; i < split(code, '#').size(); ++i) chapter.NextChapters += "001";
+    }
+    book::Diagnostics diags;
+    book::CodeCheck check(index_, diags, "examples.yaml", 1, "Conditions");
+    book::CheckConditions(chapter, check);
+    return describe(diags);
+  }
+
+  // The interpreter's verdict on a condition string: every item evaluated on its own.
+  bool interpreterAccepts(const std::string& code) {
+    try {
+      if (code.starts_with('X')) {
+        typedAnswer(code);
+        return true;
+      }
+      for (const std::string& group : split(code, '#')) {
+        if (group == "0") continue;
+        for (const std::string& item : split(group, ',')) {
+          game.state.conditions = {};
+          game.state.tests = {};
+          Conditions(game).FeltetelEllenorzes(item);
+        }
+      }
+      return true;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
+  // A wrong number typed at a typed answer: the attempts of the code decide what follows.
+  void typedAnswer(const std::string& code) {
+    NavigationState& nav = game.state.navigation;
+    nav.NextChapterList = {code, "015HHH"};
+    nav.TypedChoiceMode = true;
+    nav.WrongGuessCount = 1;
+    game.screen.EditNext.setText("999");
+    Navigation(game).KlikkFejezetPontKivalasztas();
+  }
+
+  static constexpr int kRecords = 30;
+  book::BookIndex index_;
+};
+
+TEST_F(CodeExamplesTest, ConditionExamplesAreAcceptedByBoth) {
+  int seen = 0;
+  for (const AuthoringExample& example : AuthoringExamples(ZRX_AUTHORING_DOC)) {
+    if (!example.section.starts_with("Conditions")) continue;
+    ++seen;
+    SCOPED_TRACE(example.code);
+    EXPECT_EQ(checkConditions(example.code), "");
+    EXPECT_TRUE(interpreterAccepts(example.code));
+  }
+  // The extraction must find the table at all, or the loop above proves nothing.
+  EXPECT_GT(seen, 0);
+}
+
+TEST_F(CodeExamplesTest, MalformedConditionsAreRefusedByBoth) {
+  for (const char* code : {"T00A>=001", "D5", "D2A1.", "K2001", "VD01<<14", "EL08122", "VI01>=11+A+006", "FF+0A1",
+                           "P2-", "Y1001002X"}) {
+    SCOPED_TRACE(code);
+    EXPECT_NE(checkConditions(code), "");
+    EXPECT_FALSE(interpreterAccepts(code));
+  }
+}
+
+}  // namespace
+}  // namespace zrx::test
