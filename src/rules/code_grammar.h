@@ -13,7 +13,13 @@
 
 namespace zrx::grammar {
 
-enum class CodeFamily { Condition };
+enum class CodeFamily {
+  Condition,
+  CharacteristicChange,  // SpecialChange1
+  ItemChange,            // SpecialChange2
+  InfoChange,            // SpecialChange3
+  MagicSkillChange,      // SpecialChange4
+};
 
 enum class FieldKind {
   Letter,           // the code letter or subtype that chooses the form; read by the lookup
@@ -22,10 +28,13 @@ enum class FieldKind {
   Number,           // a decimal number of `width` characters
   OneOf,            // one of `allowed`; any other character does nothing in play
   Relation,         // a two-character relation ("==", ">=", "NK", ...)
+  CountRelation,    // one of the space-separated relations in `allowed`; another does nothing
   DiceCount,        // how many dice a roll uses: `min`..`max`
   ComparisonCount,  // how many times an item compares: `min`..`max`
   ListCount,        // how many of the repeated field follow: `min`..`max`
   ChapterOrMax,     // a chapter number or "MAX"
+  AmountOrAll,      // a number, or the word in `allowed` for "all of them"
+  ItemKind,         // one of `allowed`: the kind of items a demand takes
   Item,             // record references, `width` digits
   Info,
   Opponent,
@@ -41,8 +50,10 @@ inline constexpr unsigned kZeroIsNone = 2;
 
 enum class Repeat {
   Once,
-  ByCount,  // as many times as the form's ListCount field says
+  ByCount,  // as many times as the digit field named `count` says
   ToEnd,    // to the end of the code (at least once)
+  Entries,  // the fields so marked make one entry; entries follow one another after one
+            // separator character each, and the entry followed by "#" is the last
 };
 
 struct Field {
@@ -57,6 +68,7 @@ struct Field {
   std::string_view meaning = {};   // Hungarian, for the editor's status line
   unsigned flags = 0;
   Repeat repeat = Repeat::Once;
+  std::string_view count = {};  // ByCount: the field that holds the number of repetitions
 
   // The field's value in `code`, through the engine's readers (which throw BookCodeError
   // when it is missing or not a number); `index` picks a repetition.
@@ -68,6 +80,24 @@ struct Field {
   std::string_view textIn(std::string_view code) const { return zrx::fieldAt(code, pos, width); }
   constexpr std::size_t end() const { return pos + width - 1; }
 };
+
+// `field` placed at `pos`: a field that stands in several forms at different places.
+constexpr Field At(Field field, std::size_t pos) {
+  field.pos = pos;
+  return field;
+}
+
+// This field's place inside one entry of a list (the entry that begins with `first`).
+constexpr Field InEntry(Field field, const Field& first) {
+  field.pos = field.pos - first.pos + 1;
+  return field;
+}
+
+// A field of `InEntry` placed again in a code, its entry beginning at `start`.
+constexpr Field EntryFieldAt(Field field, std::size_t start) {
+  field.pos = start + field.pos - 1;
+  return field;
+}
 
 // A form applies to a code when the code has one of `chars` at `pos` for each selector;
 // an empty selector (pos 0) matches anything.
@@ -82,6 +112,7 @@ struct CodeForm {
   Selector letter;
   Selector subtype;
   std::span<const Field> fields;
+  Selector detail = {};
 
   // The field called `fieldName`; naming one that the form lacks does not compile where
   // it is evaluated as a constant.
@@ -90,6 +121,18 @@ struct CodeForm {
       if (f.name == fieldName) return f;
     }
     throw "no such field";
+  }
+  // The characters of one entry of the form's list (the fields marked Entries).
+  constexpr std::size_t entryWidth() const {
+    std::size_t width = 0;
+    for (const Field& f : fields) width += f.repeat == Repeat::Entries ? f.width : 0;
+    return width;
+  }
+  // The length of a form without repetitions: where its last field ends.
+  constexpr std::size_t fixedLength() const {
+    std::size_t end = 0;
+    for (const Field& f : fields) end = f.end() > end ? f.end() : end;
+    return end;
   }
 };
 
@@ -106,11 +149,13 @@ std::span<const CodeForm> FormsOf(CodeFamily family);
 const CodeForm* FindForm(CodeFamily family, std::string_view code);
 // The fields of `form` laid out over `code`; a count that cannot be read counts 0.
 std::vector<PlacedField> Layout(const CodeForm& form, std::string_view code);
+// Where the form ends in `code`: the end of its last field as laid out.
+std::size_t FormLength(const CodeForm& form, std::string_view code);
 // The field under the 1-based position `pos` of `code`.
 std::optional<PlacedField> FieldAt(const CodeForm& form, std::string_view code, std::size_t pos);
 
-// One code of a text that holds several (the items of a condition string), with its
-// 1-based start in the text.
+// One code of a text that holds several (the items of a condition string, the changes of a
+// change field with their "#"), with its 1-based start in the text.
 struct CodeInText {
   std::string_view code;
   std::size_t start;

@@ -46,7 +46,9 @@ constexpr const Field& kContestBonus = form::kRace.field("bonus");
 // Dice counts of a roll request; anything else would wait for a roll that no action makes.
 int diceCountIn(std::string_view item, const Field& field) {
   const int dice = field.digitIn(item);
-  if (dice < field.min || dice > field.max) throw BookCodeError(std::string(item), field.pos, "a kockák száma 1-4 lehet");
+  if (dice < field.min || dice > field.max) {
+    throw BookCodeError(std::string(item), field.pos, "a kockák száma 1-4 lehet");
+  }
   return dice;
 }
 

@@ -52,7 +52,7 @@ inline constexpr Field kAllItemsFields[] = {
     kLetter,
     {.name = "count", .pos = 2, .kind = ListCount, .min = 2, .max = 3, .meaning = "tárgyak száma (2 vagy 3)"},
     {.name = "item", .pos = 3, .width = 3, .kind = Item, .meaning = "Felszerelési Tárgy száma", .flags = kReads,
-     .repeat = Repeat::ByCount},
+     .repeat = Repeat::ByCount, .count = "count"},
 };
 inline constexpr Field kAnyItemFields[] = {
     kLetter,

@@ -9,52 +9,78 @@
 namespace zrx::grammar {
 namespace {
 
-TEST(CodeGrammarTest, FieldUnderCursorInAConditionString) {
-  struct Case {
-    const char* text;
-    std::size_t offset;  // 0-based, as an editor's cursor
-    const char* form;
-    const char* field;   // "" when the cursor lies past the form
-    std::size_t fieldPos;
-  };
-  const Case cases[] = {
-      {"VN02>=03", 0, "VN", "letter", 1},
-      {"VN02>=03", 3, "VN", "base", 3},
-      {"VN02>=03", 5, "VN", "relation", 5},
-      {"VN02>=03", 7, "VN", "value", 7},
-      {"I+001#VI03>=11+2+006", 8, "VI", "base", 3},
-      {"I+001#VI03>=11+2+006", 19, "VI", "info", 12},
-      {"I+001#VI03>=11+2+006", 2, "I", "info", 3},
-      {"VT01>=12", 7, "VD", "comparisons", 8},
-      {"C0,K3001002003", 12, "K", "item", 9},
-      {"Y1005006007", 10, "Y", "item", 9},
-      {"D201-07#D208-12", 14, "D-", "high", 6},
-      {"D204.", 4, "D.", "form", 5},
-      {"EL0812200+0", 4, "EL", "target", 5},
-      {"ES10<<201+0", 4, "ES", "relation", 5},
-      {"EDR11", 2, "ED", "parity", 3},
-      {"P1>=01", 3, "P1", "relation", 3},
-      {"P2-001", 5, "P2", "magicSkill", 4},
-      {"FT-MAX", 4, "F", "chapter", 4},
-      {"C0", 5, "C", "", 0},
-      {"X3", 1, "X", "attempts", 2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.offset));
-    const CodeInText code = CodeAt(CodeFamily::Condition, c.text, c.offset);
-    const CodeForm* form = FindForm(CodeFamily::Condition, code.code);
-    ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->name, c.form);
-    const auto field = FieldAt(*form, code.code, c.offset + 2 - code.start);
-    if (*c.field == '\0') {
-      EXPECT_FALSE(field.has_value());
-      continue;
-    }
-    ASSERT_TRUE(field.has_value());
-    EXPECT_EQ(field->field->name, c.field);
-    EXPECT_EQ(field->pos, c.fieldPos);
-    EXPECT_FALSE(field->field->meaning.empty());
+constexpr CodeFamily kFamilies[] = {CodeFamily::Condition, CodeFamily::CharacteristicChange, CodeFamily::ItemChange,
+                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange};
+
+struct CursorCase {
+  CodeFamily family;
+  const char* text;
+  std::size_t offset;  // 0-based, as an editor's cursor
+  const char* form;
+  const char* field;  // "" when the cursor lies past the form
+  std::size_t fieldPos;
+};
+
+void expectField(const CursorCase& c) {
+  SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.offset));
+  const CodeInText code = CodeAt(c.family, c.text, c.offset);
+  const CodeForm* form = FindForm(c.family, code.code);
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->name, c.form);
+  const auto field = FieldAt(*form, code.code, c.offset + 2 - code.start);
+  if (*c.field == '\0') {
+    EXPECT_FALSE(field.has_value());
+    return;
   }
+  ASSERT_TRUE(field.has_value());
+  EXPECT_EQ(field->field->name, c.field);
+  EXPECT_EQ(field->pos, c.fieldPos);
+  EXPECT_FALSE(field->field->meaning.empty());
+}
+
+TEST(CodeGrammarTest, FieldUnderCursor) {
+  constexpr auto kChar = CodeFamily::CharacteristicChange;
+  constexpr auto kItem = CodeFamily::ItemChange;
+  const CursorCase cases[] = {
+      {CodeFamily::Condition, "VN02>=03", 0, "VN", "letter", 1},
+      {CodeFamily::Condition, "VN02>=03", 3, "VN", "base", 3},
+      {CodeFamily::Condition, "VN02>=03", 5, "VN", "relation", 5},
+      {CodeFamily::Condition, "VN02>=03", 7, "VN", "value", 7},
+      {CodeFamily::Condition, "I+001#VI03>=11+2+006", 8, "VI", "base", 3},
+      {CodeFamily::Condition, "I+001#VI03>=11+2+006", 19, "VI", "info", 12},
+      {CodeFamily::Condition, "I+001#VI03>=11+2+006", 2, "I", "info", 3},
+      {CodeFamily::Condition, "VT01>=12", 7, "VD", "comparisons", 8},
+      {CodeFamily::Condition, "C0,K3001002003", 12, "K", "item", 9},
+      {CodeFamily::Condition, "Y1005006007", 10, "Y", "item", 9},
+      {CodeFamily::Condition, "D201-07#D208-12", 14, "D-", "high", 6},
+      {CodeFamily::Condition, "D204.", 4, "D.", "form", 5},
+      {CodeFamily::Condition, "EL0812200+0", 4, "EL", "target", 5},
+      {CodeFamily::Condition, "ES10<<201+0", 4, "ES", "relation", 5},
+      {CodeFamily::Condition, "EDR11", 2, "ED", "parity", 3},
+      {CodeFamily::Condition, "P1>=01", 3, "P1", "relation", 3},
+      {CodeFamily::Condition, "P2-001", 5, "P2", "magicSkill", 4},
+      {CodeFamily::Condition, "FT-MAX", 4, "F", "chapter", 4},
+      {CodeFamily::Condition, "C0", 5, "C", "", 0},
+      {CodeFamily::Condition, "X3", 1, "X", "attempts", 2},
+      {kChar, "01N04-01#02-S02S+02#", 3, "N", "base", 4},
+      {kChar, "01N04-01#02-S02S+02#", 15, "S", "when", 7},
+      {kChar, "01-B02T005+12A#", 8, "BT", "item", 8},
+      {kChar, "01-B02I005+12A#", 8, "BI", "info", 8},
+      {kItem, "01-O0021,0031#", 7, "O", "pieces", 8},
+      {kItem, "01-O0021,0031#", 8, "O", "separator", 9},
+      {kItem, "01-O0021,0031#", 10, "O", "item", 10},
+      {kItem, "01-O0021,0031#", 12, "O", "pieces", 13},
+      {kItem, "01-KS00105,TN01#", 11, "KST", "criterion2", 12},
+      {kItem, "01-KS00105,TN01#", 12, "KST", "kind2", 13},
+      {kItem, "01-KTE02,S002MM#", 14, "KTS", "amount2", 14},
+      {kItem, "01-KS001MM#", 8, "KS", "amount", 9},
+      {kItem, "01-T122013015004#", 10, "T", "givenItem", 11},
+      {kItem, "01-T122013015004#", 13, "T", "givenItem", 14},
+      {kItem, "01-T022013015#", 7, "T", "givenItem", 8},
+      {CodeFamily::InfoChange, "02TN013004++#", 11, "T", "infoSign", 12},
+      {CodeFamily::MagicSkillChange, "03S001=02#", 7, "S", "amount", 8},
+  };
+  for (const CursorCase& c : cases) expectField(c);
 }
 
 TEST(CodeGrammarTest, UnknownLettersHaveNoForm) {
@@ -78,7 +104,7 @@ TEST(CodeGrammarTest, RepeatedFieldsFollowTheCodeItself) {
 // Fields of a form lie in order without overlapping, each says what it means, and a field
 // that names allowed characters or a range has them.
 TEST(CodeGrammarTest, EveryFormIsWellFormed) {
-  for (CodeFamily family : {CodeFamily::Condition}) {
+  for (CodeFamily family : kFamilies) {
     for (const CodeForm& form : FormsOf(family)) {
       SCOPED_TRACE(std::string(form.name));
       EXPECT_FALSE(form.meaning.empty());
@@ -99,12 +125,13 @@ TEST(CodeGrammarTest, EveryFormIsWellFormed) {
         }
       }
       // The form's own selectors choose it.
-      if (form.subtype.pos != 0) {
-        std::string probe(form.subtype.pos, ' ');
-        probe[0] = form.letter.chars[0];
-        probe[form.subtype.pos - 1] = form.subtype.chars[0];
-        EXPECT_EQ(FindForm(family, probe), &form);
+      std::string probe;
+      for (const Selector& selector : {form.letter, form.subtype, form.detail}) {
+        if (selector.pos == 0) continue;
+        if (probe.size() < selector.pos) probe.resize(selector.pos, ' ');
+        probe[selector.pos - 1] = selector.chars[0];
       }
+      EXPECT_EQ(FindForm(family, probe), &form) << probe;
     }
   }
 }

@@ -1,7 +1,5 @@
 #include "grammar_check.h"
 
-#include <algorithm>
-
 namespace zrx::book {
 namespace {
 
@@ -42,6 +40,17 @@ void reference(const PlacedField& p, const CodeReader& r, CodeCheck& check) {
   }
 }
 
+// A relation outside the command's own set decides nothing in play: a warning.
+void countRelation(const PlacedField& p, const CodeReader& r, CodeCheck& check) {
+  const std::string_view rel = r.sliceAt(p.pos, p.field->width);
+  const std::string_view allowed = p.field->allowed;
+  for (std::size_t at = 0; at + rel.size() <= allowed.size(); at += rel.size() + 1) {
+    if (allowed.substr(at, rel.size()) == rel) return;
+  }
+  check.warning("has \"" + std::string(rel) + "\" at position " + std::to_string(p.pos) +
+                ", which is no relation of this command");
+}
+
 void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader& r, CodeCheck& check) {
   const grammar::Field& f = *p.field;
   switch (f.kind) {
@@ -51,6 +60,13 @@ void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader
     case FieldKind::Number: r.numberAt(p.pos, f.width); return;
     case FieldKind::OneOf: return check.oneOf(r, p.pos, f.allowed, std::string(f.expected).c_str());
     case FieldKind::Relation: return check.relation(r, p.pos);
+    case FieldKind::CountRelation: return countRelation(p, r, check);
+    case FieldKind::AmountOrAll:
+      if (r.sliceAt(p.pos, f.width) != f.allowed) r.numberAt(p.pos, f.width);
+      return;
+    case FieldKind::ItemKind:
+      check.oneOf(r, p.pos, f.allowed, std::string(f.expected).c_str());
+      return check.readItemKind(r.charAt(p.pos));
     case FieldKind::DiceCount:
     case FieldKind::ComparisonCount:
     case FieldKind::ListCount: return count(p, r, check, std::string(form.letter.chars.substr(0, 1)));
@@ -68,8 +84,7 @@ void CheckFields(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& 
 }
 
 void CheckLength(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check) {
-  std::size_t length = 0;
-  for (const PlacedField& p : grammar::Layout(form, r.text())) length = std::max(length, p.end());
+  const std::size_t length = grammar::FormLength(form, r.text());
   if (r.size() > length) check.warning("has characters after its form (" + std::to_string(length) + " characters)");
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "authoring_examples.h"
+#include "change_commands.h"
 #include "code_check.h"
 #include "conditions.h"
 #include "game_fixture.h"
@@ -43,6 +44,8 @@ class CodeExamplesTest : public GameFixture {
     }
     for (int n = -1; n <= 1000; ++n) index_.chapters.insert(n);
     game.state.GameLoaded = true;
+    // Tests and offers wait on their page instead of rolling at once.
+    game.state.settings.ChangeSignalLevel = 1;
   }
 
   // What the checker prints for a condition string; empty when it accepts it.
@@ -90,6 +93,35 @@ class CodeExamplesTest : public GameFixture {
     Navigation(game).KlikkFejezetPontKivalasztas();
   }
 
+  // What the checker prints for one change in SpecialChange`queue`; empty when it accepts it.
+  std::string checkChange(int queue, const std::string& code) {
+    TChapterRec chapter{.Number = 1};
+    std::string* fields[] = {&chapter.SpecialChange1, &chapter.SpecialChange2, &chapter.SpecialChange3,
+                             &chapter.SpecialChange4};
+    *fields[queue - 1] = code;
+    book::Diagnostics diags;
+    book::CheckSpecialChanges(chapter, book::SourceLines{}, index_, diags, "examples.yaml");
+    return describe(diags);
+  }
+
+  // The interpreter's verdict on one change: it reads without a malformed field and finds the
+  // change's "#" where the change ends.
+  bool interpreterAccepts(int queue, const std::string& code) {
+    try {
+      SpecialChanges changes(game);
+      ChangeRun run{.queue = queue};
+      switch (queue) {
+        case 1: CharacteristicCommands(game, changes).Run(code, run); break;
+        case 2: ItemChanges(game, changes).Run(code, run); break;
+        case 3: InformationCommands(game).Run(code, run); break;
+        default: MagicSkillCommands(game).Run(code, run); break;
+      }
+      return run.length < code.size() && code[run.length] == '#';
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
   static constexpr int kRecords = 30;
   book::BookIndex index_;
 };
@@ -113,6 +145,35 @@ TEST_F(CodeExamplesTest, MalformedConditionsAreRefusedByBoth) {
     SCOPED_TRACE(code);
     EXPECT_NE(checkConditions(code), "");
     EXPECT_FALSE(interpreterAccepts(code));
+  }
+}
+
+TEST_F(CodeExamplesTest, SpecialChangeExamplesAreAcceptedByBoth) {
+  int seen[4] = {};
+  for (const AuthoringExample& example : AuthoringExamples(ZRX_AUTHORING_DOC)) {
+    for (int queue = 1; queue <= 4; ++queue) {
+      if (example.section.find("SpecialChange" + std::to_string(queue)) == std::string::npos) continue;
+      ++seen[queue - 1];
+      SCOPED_TRACE(example.code);
+      // An example stands alone here: it is the first change of its chapter point.
+      const std::string code = "01" + example.code.substr(2);
+      EXPECT_EQ(checkChange(queue, code), "");
+      EXPECT_TRUE(interpreterAccepts(queue, code));
+    }
+  }
+  for (int count : seen) EXPECT_GT(count, 0);
+}
+
+TEST_F(CodeExamplesTest, MalformedSpecialChangesAreRefusedByBoth) {
+  const std::pair<int, const char*> cases[] = {
+      {1, "01N0A-01#"}, {1, "01-O0201<<2-02"}, {1, "01-S02S+02+#"}, {1, "01-B02I0X5+12A#"},
+      {2, "01-O0021,003#"}, {2, "01-T122013015#"}, {2, "01-B004003,015001"}, {2, "03N001+0100#"},
+      {3, "02N+0001#"}, {3, "02TN013004+#"}, {4, "03S001=0#"}, {4, "01N+001"},
+  };
+  for (const auto& [queue, code] : cases) {
+    SCOPED_TRACE(code);
+    EXPECT_NE(checkChange(queue, code), "");
+    EXPECT_FALSE(interpreterAccepts(queue, code));
   }
 }
 
