@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "battle_grammar.h"
 #include "condition_grammar.h"
 #include "item_change_grammar.h"
 
@@ -48,6 +49,14 @@ std::size_t placeEntries(std::span<const Field> entry, std::size_t at, std::stri
   }
 }
 
+// The index of the field that begins a group; the number of fields when none does.
+std::size_t groupStart(const CodeForm& form) {
+  for (std::size_t i = 0; i < form.fields.size(); ++i) {
+    if (form.fields[i].flags & kGroupStart) return i;
+  }
+  return form.fields.size();
+}
+
 }  // namespace
 
 std::span<const CodeForm> FormsOf(CodeFamily family) {
@@ -57,6 +66,7 @@ std::span<const CodeForm> FormsOf(CodeFamily family) {
     case CodeFamily::ItemChange: return change::kItemForms;
     case CodeFamily::InfoChange: return change::kInfoForms;
     case CodeFamily::MagicSkillChange: return change::kMagicForms;
+    case CodeFamily::BattleCode: return battle::kForms;
   }
   return {};
 }
@@ -86,10 +96,20 @@ std::vector<PlacedField> Layout(const CodeForm& form, std::string_view code) {
         shift += (static_cast<std::ptrdiff_t>(n) - 1) * width(f);
         break;
       }
-      case Repeat::ToEnd:
+      case Repeat::ToEnd: {
+        const std::size_t hash = pos <= code.size() ? code.find('#', pos - 1) : std::string_view::npos;
+        const std::size_t end = hash == std::string_view::npos ? code.size() : hash;
         placed.push_back({&f, pos, 0});
-        for (std::size_t k = 1; pos + k * f.width <= code.size(); ++k) placed.push_back({&f, pos + k * f.width, k});
+        std::size_t k = 1;
+        for (; pos + k * f.width <= end; ++k) placed.push_back({&f, pos + k * f.width, k});
+        // A "#" after the list starts the next group at the field that begins one.
+        const std::size_t group = groupStart(form);
+        if (hash != std::string_view::npos && group < i) {
+          shift = static_cast<std::ptrdiff_t>(hash + 2) - static_cast<std::ptrdiff_t>(form.fields[group].pos);
+          i = group - 1;
+        }
         break;
+      }
       case Repeat::Entries: {
         std::size_t last = i;
         while (last + 1 < form.fields.size() && form.fields[last + 1].repeat == Repeat::Entries) ++last;
@@ -118,8 +138,11 @@ std::optional<PlacedField> FieldAt(const CodeForm& form, std::string_view code, 
 }
 
 CodeInText CodeAt(CodeFamily family, std::string_view text, std::size_t offset) {
-  // A condition string holds items between "#" and ","; a change field, changes that end in "#".
-  const std::string_view separators = family == CodeFamily::Condition ? "#," : "#";
+  // A condition string holds items between "#" and ","; a change field, changes that end in "#";
+  // a battle declaration is one code, its groups and all.
+  const std::string_view separators = family == CodeFamily::Condition ? "#,"
+                                      : family == CodeFamily::BattleCode ? ""
+                                                                         : "#";
   offset = std::min(offset, text.size());
   const std::size_t before = offset == 0 ? std::string_view::npos : text.find_last_of(separators, offset - 1);
   const std::size_t begin = before == std::string_view::npos ? 0 : before + 1;

@@ -19,6 +19,7 @@ enum class CodeFamily {
   ItemChange,            // SpecialChange2
   InfoChange,            // SpecialChange3
   MagicSkillChange,      // SpecialChange4
+  BattleCode,
 };
 
 enum class FieldKind {
@@ -32,7 +33,7 @@ enum class FieldKind {
   DiceCount,        // how many dice a roll uses: `min`..`max`
   ComparisonCount,  // how many times an item compares: `min`..`max`
   ListCount,        // how many of the repeated field follow: `min`..`max`
-  ChapterOrMax,     // a chapter number or "MAX"
+  ChapterOrWord,    // a chapter number or the word in `allowed` ("MAX", "NIF")
   AmountOrAll,      // a number, or the word in `allowed` for "all of them"
   ItemKind,         // one of `allowed`: the kind of items a demand takes
   Item,             // record references, `width` digits
@@ -47,11 +48,14 @@ enum class FieldKind {
 inline constexpr unsigned kReads = 1;
 // A reference field whose zero means "none".
 inline constexpr unsigned kZeroIsNone = 2;
+// The field begins a group: after a "#" that ends a field repeated to the end, the fields
+// from here on repeat.
+inline constexpr unsigned kGroupStart = 4;
 
 enum class Repeat {
   Once,
   ByCount,  // as many times as the digit field named `count` says
-  ToEnd,    // to the end of the code (at least once)
+  ToEnd,    // to the end of the code or its group (at least once)
   Entries,  // the fields so marked make one entry; entries follow one another after one
             // separator character each, and the entry followed by "#" is the last
 };

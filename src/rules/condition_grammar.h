@@ -41,7 +41,8 @@ inline constexpr Field kVisitedFields[] = {
     {.name = "kind", .pos = 2, .kind = OneOf, .allowed = "FT", .expected = "F or T",
      .meaning = "F: az előző FejezetPont, T: meglátogatott FejezetPont"},
     {.name = "sign", .pos = 3, .kind = FreeChar, .meaning = "+: igen, -: nem"},
-    {.name = "chapter", .pos = 4, .width = 3, .kind = ChapterOrMax, .meaning = "FejezetPont száma (MAX = 1000)"},
+    {.name = "chapter", .pos = 4, .width = 3, .kind = ChapterOrWord, .allowed = "MAX",
+     .meaning = "FejezetPont száma (MAX = 1000)"},
 };
 inline constexpr Field kInfoFields[] = {
     kLetter,

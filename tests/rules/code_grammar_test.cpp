@@ -10,7 +10,7 @@ namespace zrx::grammar {
 namespace {
 
 constexpr CodeFamily kFamilies[] = {CodeFamily::Condition, CodeFamily::CharacteristicChange, CodeFamily::ItemChange,
-                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange};
+                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode};
 
 struct CursorCase {
   CodeFamily family;
@@ -79,6 +79,12 @@ TEST(CodeGrammarTest, FieldUnderCursor) {
       {kItem, "01-T022013015#", 7, "T", "givenItem", 8},
       {CodeFamily::InfoChange, "02TN013004++#", 11, "T", "infoSign", 12},
       {CodeFamily::MagicSkillChange, "03S001=02#", 7, "S", "amount", 8},
+      {CodeFamily::BattleCode, "N006007", 4, "N", "opponent", 5},
+      {CodeFamily::BattleCode, "R001002001002001002", 18, "R", "opponent", 17},
+      {CodeFamily::BattleCode, "P021005#NIF004", 2, "P", "key", 2},
+      {CodeFamily::BattleCode, "P021005#NIF004", 9, "P", "key", 9},
+      {CodeFamily::BattleCode, "P021005#NIF004", 12, "P", "opponent", 12},
+      {CodeFamily::BattleCode, "P021005006#NIF004", 7, "P", "opponent", 8},
   };
   for (const CursorCase& c : cases) expectField(c);
 }

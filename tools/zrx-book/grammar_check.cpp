@@ -70,8 +70,8 @@ void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader
     case FieldKind::DiceCount:
     case FieldKind::ComparisonCount:
     case FieldKind::ListCount: return count(p, r, check, std::string(form.letter.chars.substr(0, 1)));
-    case FieldKind::ChapterOrMax:
-      if (r.sliceAt(p.pos, f.width) == "MAX") return;
+    case FieldKind::ChapterOrWord:
+      if (r.sliceAt(p.pos, f.width) == f.allowed) return;
       return check.chapter(r.numberAt(p.pos, f.width));
     default: return reference(p, r, check);
   }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "authoring_examples.h"
+#include "battle.h"
 #include "change_commands.h"
 #include "code_check.h"
 #include "conditions.h"
@@ -41,6 +42,8 @@ class CodeExamplesTest : public GameFixture {
       game.stores.infos.Insert({.Number = n});
       game.stores.baseValues.Insert({.Number = n, .Current = 7});
       game.stores.magicSkills.Insert({.Number = n, .IsMagic = 1});
+      game.stores.monsters.Insert({.Number = n, .Name = "Ellenfél", .Stamina = 5, .Skill = 5, .FlightCode = "00",
+                                   .AttackMods = "0", .RollBattleCode = "0", .WoundMods = "20201111"});
     }
     for (int n = -1; n <= 1000; ++n) index_.chapters.insert(n);
     game.state.GameLoaded = true;
@@ -122,6 +125,33 @@ class CodeExamplesTest : public GameFixture {
     }
   }
 
+  // What the checker prints for a battle declaration; empty when it accepts it.
+  std::string checkBattle(const std::string& code) {
+    book::Diagnostics diags;
+    book::CodeCheck check(index_, diags, "examples.yaml", 1, "BattleCode");
+    book::CheckBattleCode(code, check);
+    return describe(diags);
+  }
+
+  // The interpreter's verdict on a battle declaration: the battle is set up at chapter point
+  // 1 entered from 21; a die's pick is set up once the die shows 6.
+  bool battleAccepted(const std::string& code) {
+    try {
+      game.stores.chapters.Insert({.Number = 1, .BattleCode = code});
+      game.state.CurrentChapter = 1;
+      game.state.navigation.VisitedPath = {"21", "1"};
+      Battle(game).CsataElokeszites();
+      if (game.state.battle.OpponentRollPending) {
+        game.state.battle.OpponentRollDone = true;
+        game.state.tests.RollResult1 = 6;
+        Battle(game).CsataElokeszites();
+      }
+      return true;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
   static constexpr int kRecords = 30;
   book::BookIndex index_;
 };
@@ -174,6 +204,26 @@ TEST_F(CodeExamplesTest, MalformedSpecialChangesAreRefusedByBoth) {
     SCOPED_TRACE(code);
     EXPECT_NE(checkChange(queue, code), "");
     EXPECT_FALSE(interpreterAccepts(queue, code));
+  }
+}
+
+TEST_F(CodeExamplesTest, BattleExamplesAreAcceptedByBoth) {
+  int seen = 0;
+  for (const AuthoringExample& example : AuthoringExamples(ZRX_AUTHORING_DOC)) {
+    if (!example.section.starts_with("Battles")) continue;
+    ++seen;
+    SCOPED_TRACE(example.code);
+    EXPECT_EQ(checkBattle(example.code), "");
+    EXPECT_TRUE(battleAccepted(example.code));
+  }
+  EXPECT_GT(seen, 0);
+}
+
+TEST_F(CodeExamplesTest, MalformedBattlesAreRefusedByBoth) {
+  for (const char* code : {"N", "N0A1", "R001002", "P021#NIF", "P0A1005"}) {
+    SCOPED_TRACE(code);
+    EXPECT_NE(checkBattle(code), "");
+    EXPECT_FALSE(battleAccepted(code));
   }
 }
 
