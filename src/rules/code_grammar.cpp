@@ -29,10 +29,9 @@ std::size_t countIn(const std::vector<PlacedField>& placed, std::string_view nam
   return 0;
 }
 
-// Places the entries of a list that begins with `first` (the fields marked Entries);
-// returns the position after the last entry.
-std::size_t placeEntries(std::span<const Field> entry, std::size_t at, std::string_view code,
-                         std::vector<PlacedField>& placed) {
+// Places the entries of a list (`entry`: the fields marked Entries) from `at` to its "#".
+void placeEntries(std::span<const Field> entry, std::size_t at, std::string_view code,
+                  std::vector<PlacedField>& placed) {
   std::size_t width = 0;
   for (const Field& f : entry) width += f.width;
   for (std::size_t index = 0;; ++index) {
@@ -41,9 +40,9 @@ std::size_t placeEntries(std::span<const Field> entry, std::size_t at, std::stri
     if (at > code.size()) {
       // The list has no end: its terminator is missing.
       placed.push_back({&kEntrySeparator, at, index});
-      return at;
+      return;
     }
-    if (code[at - 1] == '#') return at;
+    if (code[at - 1] == '#') return;
     placed.push_back({&kEntrySeparator, at, index});
     ++at;
   }

@@ -67,7 +67,9 @@ struct Field {
   FieldKind kind = FieldKind::FreeChar;
   int min = 0;  // the range of counts (DiceCount, ComparisonCount, ListCount)
   int max = 0;
-  std::string_view allowed = {};   // OneOf: the characters that do something
+  // The characters that do something (OneOf, ItemKind), the word that stands for a number
+  // (ChapterOrWord, AmountOrAll), or the space-separated relations (CountRelation).
+  std::string_view allowed = {};
   std::string_view expected = {};  // OneOf: what stands there, in the checker's words
   std::string_view meaning = {};   // Hungarian, for the editor's status line
   unsigned flags = 0;
