@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "battle.h"
+#include "battle_grammar.h"
 #include "battle_math.h"
 #include "book_code.h"
 #include "equipment.h"
@@ -15,7 +16,9 @@ namespace zrx {
 namespace {
 
 constexpr std::size_t kBattleMark = 4;  // 0-based position of the battle's page mark
-constexpr std::size_t kMaxPairings = 5;
+namespace declaration = grammar::battle;
+constexpr const grammar::Field& kOpponent = declaration::kAll.field("opponent");
+constexpr const grammar::Field& kPairingKey = declaration::kPairs.field("key");
 constexpr int kThreeAtOnce = 31;
 
 // A declaration that cannot be fought as written: the book is broken at this chapter point.
@@ -43,11 +46,11 @@ void Battle::CsataElokeszites() {
     b.OpponentRollDone = false;
     b.LastBattleWon = b.LastBattleFled = false;
     const int r = state.tests.RollResult1;
-    const std::size_t from = static_cast<std::size_t>(3 * r - 1);
-    if (r < 1 || from + 2 > code.size()) {
+    const std::size_t from = kOpponent.pos + kOpponent.width * static_cast<std::size_t>(r - 1);
+    if (r < 1 || from + kOpponent.width - 1 > code.size()) {
       brokenDeclaration(code, code.size() + 1, chapter, "nincs " + std::to_string(r) + ". ellenfél a listában");
     }
-    b.OpponentQueue.push_back(code.substr(from - 1, 3));
+    b.OpponentQueue.push_back(code.substr(from - 1, kOpponent.width));
     UjSzornyBetoltes();
     state.navigation.PendingKind = ToInt(PendingKind::Battle);
     Navigation(game_).OldalValtasJelzes(ToInt(PendingKind::Battle), true);
@@ -59,13 +62,13 @@ void Battle::CsataElokeszites() {
     game_.screen.battle.LabelEredmeny2.setText("");
   }
   // A declaration of an unknown form is read as no battle at all.
-  switch (code.empty() ? ' ' : code.front()) {
+  switch (code.empty() ? ' ' : declaration::kLetter.charIn(code)) {
     case 'N':
-      queueOpponents(std::string_view(code).substr(1), chapter);
+      queueOpponents(std::string_view(code).substr(kOpponent.pos - 1), chapter);
       startDeclaredBattle();
       break;
     case 'P':
-      queueFromPairings(std::string_view(code).substr(1), chapter);
+      queueFromPairings(std::string_view(code).substr(kPairingKey.pos - 1), chapter);
       if (b.OpponentQueue.empty()) {
         Navigation(game_).TovabbLepesValasztas();
       } else {
@@ -85,10 +88,11 @@ void Battle::CsataElokeszites() {
 }
 
 void Battle::queueOpponents(std::string_view numbers, int chapter) {
-  // The count is the length divided by 3, rounded to the nearest whole number.
-  const std::size_t count = (numbers.size() + 1) / 3;
+  // The count is the length divided by the number's width, rounded to the nearest whole number.
+  const std::size_t width = kOpponent.width;
+  const std::size_t count = (numbers.size() + width / 2) / width;
   for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view number = numbers.substr(3 * i, 3);
+    const std::string_view number = numbers.substr(width * i, width);
     if (!number.empty()) game_.state.battle.OpponentQueue.emplace_back(number);
   }
   if (game_.state.battle.OpponentQueue.empty()) {
@@ -101,15 +105,15 @@ void Battle::queueFromPairings(std::string_view groups, int chapter) {
   const bool cameFromChapter = path.size() >= 2;
   const int previous = cameFromChapter ? numberOf(path[path.size() - 2]) : 0;
   std::size_t from = 0;
-  for (std::size_t examined = 0; examined < kMaxPairings && from < groups.size(); ++examined) {
+  for (std::size_t examined = 0; examined < declaration::kMaxGroups && from < groups.size(); ++examined) {
     const std::size_t hash = groups.find('#', from);
     const std::string_view group =
         groups.substr(from, hash == std::string_view::npos ? std::string_view::npos : hash - from);
     from = hash == std::string_view::npos ? groups.size() : hash + 1;
-    const std::string_view key = fieldAt(group, 1, 3);
-    const bool matches = key == "NIF" || (cameFromChapter && numberOf(key) == previous);
+    const std::string_view key = fieldAt(group, 1, kPairingKey.width);
+    const bool matches = key == kPairingKey.allowed || (cameFromChapter && numberOf(key) == previous);
     if (matches) {
-      queueOpponents(group.substr(3), chapter);
+      queueOpponents(group.substr(kPairingKey.width), chapter);
       return;
     }
   }

@@ -1,7 +1,8 @@
 #pragma once
 // The command interpreters of the four special-change queues. Each reads the change at
-// the front of its queue by position (sequence number at 1-2), records its length and
-// flags in the ChangeRun, and leaves closing and sequencing to SpecialChanges.
+// the front of its queue through its form in the code grammar (change_grammar.h,
+// item_change_grammar.h), records its length and flags in the ChangeRun, and leaves
+// closing and sequencing to SpecialChanges.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,10 +93,8 @@ class InformationCommands {
   Game& game_;
 };
 
-// Queue 4: magic and skills. The letter at position 3:
-//   ss "N" s m      (7)  "+" adds spell or skill m to the list, "-" removes it;
-//   ss "S" m o v    (9)  its Level o= v ("+", "-", "=");
-//   ss "K" m o v    (9)  its Uses o= v.
+// Queue 4: magic and skills. "N" adds ("+") or removes ("-") a spell or skill, "S"
+// changes its Level and "K" its Uses ("+", "-", "=").
 class MagicSkillCommands {
  public:
   explicit MagicSkillCommands(Game& game) : game_(game) {}

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "book_code.h"
+#include "condition_grammar.h"
 #include "conditions.h"
 #include "dice_tests.h"
 #include "game.h"
@@ -10,18 +11,50 @@
 namespace zrx {
 namespace {
 
+namespace form = grammar::condition;
+using grammar::Field;
+
+constexpr const Field& kLuckOutcome = form::kLuck.field("outcome");
+constexpr const Field& kRollDice = form::kRollRange.field("dice");
+constexpr const Field& kRollLow = form::kRollRange.field("low");
+constexpr const Field& kRollForm = form::kRollRange.field("form");
+constexpr const Field& kRollHigh = form::kRollRange.field("high");
+// Every "V" form begins alike; "VI" holds them all.
+constexpr const grammar::CodeForm& kCharacteristic = form::kCharacteristicInfo;
+constexpr const Field& kCharacteristicSubtype = kCharacteristic.field("subtype");
+constexpr const Field& kCharacteristicBase = kCharacteristic.field("base");
+constexpr const Field& kCharacteristicRelation = kCharacteristic.field("relation");
+constexpr const Field& kCharacteristicValue = form::kCharacteristicValue.field("value");
+constexpr const Field& kCharacteristicDice = kCharacteristic.field("dice");
+constexpr const Field& kCharacteristicComparisons = kCharacteristic.field("comparisons");
+constexpr const Field& kCharacteristicSign = kCharacteristic.field("sign");
+constexpr const Field& kCharacteristicAmount = kCharacteristic.field("amount");
+constexpr const Field& kCharacteristicWhen = kCharacteristic.field("when");
+constexpr const Field& kCharacteristicInfo = kCharacteristic.field("info");
+constexpr const Field& kDiceGameSubtype = form::kParity.field("subtype");
+constexpr const Field& kParityLetter = form::kParity.field("parity");
+constexpr const Field& kParityWanted = form::kParity.field("wanted");
+constexpr const Field& kParityRolls = form::kParity.field("rolls");
+constexpr const Field& kContestStart = form::kRace.field("start");
+constexpr const Field& kContestRelation = form::kSingleRoll.field("relation");
+constexpr const Field& kContestTarget = form::kRace.field("target");
+constexpr const Field& kContestDice = form::kRace.field("dice");
+constexpr const Field& kContestBase = form::kRace.field("base");
+constexpr const Field& kContestSign = form::kRace.field("sign");
+constexpr const Field& kContestBonus = form::kRace.field("bonus");
+
 // Dice counts of a roll request; anything else would wait for a roll that no action makes.
-int diceCountAt(std::string_view item, std::size_t pos) {
-  const int dice = digitAt(item, pos);
-  if (dice < 1 || dice > 4) throw BookCodeError(std::string(item), pos, "a kockák száma 1-4 lehet");
+int diceCountIn(std::string_view item, const Field& field) {
+  const int dice = field.digitIn(item);
+  if (dice < field.min || dice > field.max) {
+    throw BookCodeError(std::string(item), field.pos, "a kockák száma 1-4 lehet");
+  }
   return dice;
 }
 
-int comparisonCountAt(std::string_view item, std::size_t pos) {
-  const int count = digitAt(item, pos);
-  if (count > kMaxComparisons) {
-    throw BookCodeError(std::string(item), pos, "legfeljebb 3 összehasonlítás lehet");
-  }
+int comparisonCountIn(std::string_view item, const Field& field) {
+  const int count = field.digitIn(item);
+  if (count > field.max) throw BookCodeError(std::string(item), field.pos, "legfeljebb 3 összehasonlítás lehet");
   return count;
 }
 
@@ -41,7 +74,7 @@ bool Conditions::awaitRoll(int dice) {
 }
 
 void Conditions::luckItem(std::string_view item) {
-  const char outcome = charAt(item, 3);
+  const char outcome = kLuckOutcome.charIn(item);
   GameState& gs = game_.state;
   if (!gs.tests.LuckTestDone) {
     gs.navigation.PendingKind = ToInt(PendingKind::LuckTest);
@@ -55,10 +88,10 @@ void Conditions::luckItem(std::string_view item) {
 }
 
 void Conditions::rollItem(std::string_view item) {
-  const int dice = diceCountAt(item, 2);
-  const int low = numberAt(item, 3, 2);
-  const char form = charAt(item, 5);
-  const int high = (form == '-') ? numberAt(item, 6, 2) : 0;
+  const int dice = diceCountIn(item, kRollDice);
+  const int low = kRollLow.numberIn(item);
+  const char form = kRollForm.charIn(item);
+  const int high = (form == '-') ? kRollHigh.numberIn(item) : 0;
   if (awaitRoll(dice)) return;
   const GameState& gs = game_.state;
   const int roll = gs.tests.RollResult1;
@@ -67,21 +100,21 @@ void Conditions::rollItem(std::string_view item) {
 }
 
 void Conditions::characteristicItem(std::string_view item) {
-  const char kind = charAt(item, 2);
-  const int left = characteristicCurrent(numberAt(item, 3, 2));
-  const std::string_view op = fieldAt(item, 5, 2);
+  const char kind = kCharacteristicSubtype.charIn(item);
+  const int left = characteristicCurrent(kCharacteristicBase.numberIn(item));
+  const std::string_view op = kCharacteristicRelation.textIn(item);
   if (kind == 'N') {
-    RelacioEllenorzes(left, numberAt(item, 7, 2), op, 1, 1);
+    RelacioEllenorzes(left, kCharacteristicValue.numberIn(item), op, 1, 1);
     return;
   }
   if (kind != 'D' && kind != 'T' && kind != 'I') return;
-  const int dice = diceCountAt(item, 7);
-  const int count = comparisonCountAt(item, 8);
+  const int dice = diceCountIn(item, kCharacteristicDice);
+  const int count = comparisonCountIn(item, kCharacteristicComparisons);
   int modifier = 0;
   if (kind == 'I') {
-    const int amount = (charAt(item, 9) == '+' ? 1 : -1) * digitAt(item, 10);
-    const char when = charAt(item, 11);
-    const bool held = Information(game_).possesses(numberAt(item, 12, 3));
+    const int amount = (kCharacteristicSign.charIn(item) == '+' ? 1 : -1) * kCharacteristicAmount.digitIn(item);
+    const char when = kCharacteristicWhen.charIn(item);
+    const bool held = Information(game_).possesses(kCharacteristicInfo.numberIn(item));
     if ((when == '+' && held) || (when == '-' && !held)) modifier = amount;
   }
   if (awaitRoll(dice)) return;
@@ -96,7 +129,7 @@ void Conditions::characteristicItem(std::string_view item) {
 }
 
 void Conditions::diceGameItem(std::string_view item) {
-  switch (charAt(item, 2)) {
+  switch (kDiceGameSubtype.charIn(item)) {
     case 'D': parityItem(item); break;
     case 'L':
     case 'W':
@@ -106,9 +139,9 @@ void Conditions::diceGameItem(std::string_view item) {
 }
 
 void Conditions::parityItem(std::string_view item) {
-  const char letter = charAt(item, 3);
-  const int wanted = digitAt(item, 4);
-  const int rollsUsed = digitAt(item, 5);
+  const char letter = kParityLetter.charIn(item);
+  const int wanted = kParityWanted.digitIn(item);
+  const int rollsUsed = kParityRolls.digitIn(item);
   if (awaitRoll(1)) return;
   if (letter != 'P' && letter != 'R') return;
   const TestState& t = game_.state.tests;
@@ -127,18 +160,18 @@ void Conditions::parityItem(std::string_view item) {
 }
 
 void Conditions::contestItem(std::string_view item) {
-  const char kind = charAt(item, 2);
-  const int start = numberAt(item, 3, 2);
-  const std::string_view op = fieldAt(item, 5, 2);
-  const int threshold = (kind == 'S') ? 0 : numberAt(item, 5, 2);
-  const int dice = diceCountAt(item, 7);
-  const std::string_view characteristic = fieldAt(item, 8, 2);
-  const int bonus = (charAt(item, 10) == '+' ? 1 : -1) * digitAt(item, 11);
+  const char kind = kDiceGameSubtype.charIn(item);
+  const int start = kContestStart.numberIn(item);
+  const std::string_view op = kContestRelation.textIn(item);
+  const int threshold = (kind == 'S') ? 0 : kContestTarget.numberIn(item);
+  const int dice = diceCountIn(item, kContestDice);
+  const std::string_view characteristic = kContestBase.textIn(item);
+  const int bonus = (kContestSign.charIn(item) == '+' ? 1 : -1) * kContestBonus.digitIn(item);
   GameState& gs = game_.state;
   ConditionState& cs = gs.conditions;
   if (!gs.tests.RollTestDone) {
     cs.ContestScoreA = start;
-    const int base = characteristic == "00" ? 0 : characteristicCurrent(numberAt(item, 8, 2));
+    const int base = characteristic == "00" ? 0 : characteristicCurrent(kContestBase.numberIn(item));
     cs.ContestScoreB = std::max(0, base + bonus);
     awaitRoll(dice);
     return;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "book_code.h"
+#include "condition_grammar.h"
 #include "dice_tests.h"
 #include "game.h"
 #include "navigation.h"
@@ -107,7 +108,7 @@ void Conditions::FeltetelDarabolas(std::string_view group) {
 }
 
 void Conditions::FeltetelEllenorzes(std::string_view item) {
-  const char letter = charAt(item, 1);
+  const char letter = grammar::condition::kLetter.charIn(item);
   (this->*itemTable().handlers[static_cast<unsigned char>(letter)])(item);
 }
 

@@ -4,17 +4,41 @@
 
 #include "book_code.h"
 #include "change_commands.h"
+#include "item_change_grammar.h"
 #include "equipment.h"
 #include "game.h"
 
 namespace zrx {
+namespace {
+
+namespace form = grammar::change;
+using grammar::Field;
+
+constexpr const Field& kPlainItem = form::kItemPlain.field("item");
+constexpr const Field& kPlainOperator = form::kItemPlain.field("operator");
+constexpr const Field& kPlainAmount = form::kItemPlain.field("amount");
+constexpr const Field& kChapterItem = form::kItemChapter.field("item");
+constexpr const Field& kChapterOperator = form::kItemChapter.field("operator");
+constexpr const Field& kChapterAmount = form::kItemChapter.field("amount");
+constexpr const Field& kChapterNumber = form::kItemChapter.field("chapter");
+constexpr const Field& kEquipLock = form::kItemEquip.field("lock");
+constexpr const Field& kEquipItem = form::kItemEquip.field("item");
+constexpr const Field& kReplaceOld = form::kItemReplace.field("old");
+constexpr const Field& kReplaceNew = form::kItemReplace.field("new");
+constexpr const Field& kReplaceConfirm = form::kItemReplace.field("confirm");
+constexpr const Field& kCountTestItem = form::kItemCountTest.field("item");
+constexpr const Field& kCountTestRelation = form::kItemCountTest.field("relation");
+constexpr const Field& kCountTestAmount = form::kItemCountTest.field("amount");
+constexpr const Field& kCountTestOutcome = form::kItemCountTest.field("outcome");
+
+}  // namespace
 
 void ItemChanges::Run(std::string_view change, ChangeRun& run) {
-  if (charAt(change, 3) == 'N') {
+  if (form::kPlain.charIn(change) == 'N') {
     plain(change, run);
     return;
   }
-  const char letter = charAt(change, 4);
+  const char letter = form::kCommand4.charIn(change);
   switch (letter) {
     case 'P': afterChapter(change, run); break;
     case 'E': equip(change, run); break;
@@ -41,33 +65,33 @@ void ItemChanges::setCount(int item, char op, int amount) {
 }
 
 void ItemChanges::plain(std::string_view change, ChangeRun& run) {
-  run.length = 10;
-  setCount(numberAt(change, 4, 3), charAt(change, 7), numberAt(change, 8, 3));
+  run.length = form::kItemPlain.fixedLength();
+  setCount(kPlainItem.numberIn(change), kPlainOperator.charIn(change), kPlainAmount.numberIn(change));
 }
 
 void ItemChanges::afterChapter(std::string_view change, ChangeRun& run) {
-  run.length = 14;
-  const int item = numberAt(change, 5, 3);
-  const char op = charAt(change, 8);
-  const int amount = numberAt(change, 9, 3);
-  if (PreviousChapterIs(game_.state, numberAt(change, 12, 3))) setCount(item, op, amount);
+  run.length = form::kItemChapter.fixedLength();
+  const int item = kChapterItem.numberIn(change);
+  const char op = kChapterOperator.charIn(change);
+  const int amount = kChapterAmount.numberIn(change);
+  if (PreviousChapterIs(game_.state, kChapterNumber.numberIn(change))) setCount(item, op, amount);
 }
 
 void ItemChanges::equip(std::string_view change, ChangeRun& run) {
-  run.length = 8;
-  const int item = numberAt(change, 6, 3);
-  if (charAt(change, 5) == 'C') Equipment(game_).equipAndLock(item);
+  run.length = form::kItemEquip.fixedLength();
+  const int item = kEquipItem.numberIn(change);
+  if (kEquipLock.charIn(change) == 'C') Equipment(game_).equipAndLock(item);
 }
 
 void ItemChanges::replace(std::string_view change, ChangeRun& run) {
-  run.length = 11;
-  const int oldItem = numberAt(change, 5, 3);
-  const int newItem = numberAt(change, 8, 3);
-  if (charAt(change, 11) == 'S') Equipment(game_).replaceHeld(oldItem, newItem);
+  run.length = form::kItemReplace.fixedLength();
+  const int oldItem = kReplaceOld.numberIn(change);
+  const int newItem = kReplaceNew.numberIn(change);
+  if (kReplaceConfirm.charIn(change) == 'S') Equipment(game_).replaceHeld(oldItem, newItem);
 }
 
 void ItemChanges::loseDroppable(ChangeRun& run) {
-  run.length = 4;
+  run.length = form::kItemLose.fixedLength();
   Equipment equipment(game_);
   // A copy: every held item is looked at once while the list shrinks.
   const TextList held = game_.state.equipment.EquipmentList;
@@ -78,10 +102,10 @@ void ItemChanges::loseDroppable(ChangeRun& run) {
 }
 
 void ItemChanges::countTest(std::string_view change, ChangeRun& run) {
-  run.length = 12;
-  const int count = Equipment(game_).count(numberAt(change, 5, 3));
-  const std::string_view relation = fieldAt(change, 8, 2);
-  const int value = numberAt(change, 10, 2);
+  run.length = form::kItemCountTest.fixedLength();
+  const int count = Equipment(game_).count(kCountTestItem.numberIn(change));
+  const std::string_view relation = kCountTestRelation.textIn(change);
+  const int value = kCountTestAmount.numberIn(change);
   bool holds = false;
   if (relation == "==") holds = count == value;
   else if (relation == "!=") holds = count != value;
@@ -90,7 +114,7 @@ void ItemChanges::countTest(std::string_view change, ChangeRun& run) {
   else if (relation == ">=") holds = count >= value;
   else if (relation == "<=") holds = count <= value;
   if (!holds) return;
-  switch (charAt(change, 12)) {
+  switch (kCountTestOutcome.charIn(change)) {
     case 'H': run.endFlag = true; break;
     case 'U': run.skipFlag = true; break;
     default: break;

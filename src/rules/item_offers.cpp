@@ -7,6 +7,7 @@
 
 #include "book_code.h"
 #include "change_commands.h"
+#include "item_change_grammar.h"
 #include "equipment.h"
 #include "game.h"
 #include "navigation.h"
@@ -14,6 +15,32 @@
 
 namespace zrx {
 namespace {
+
+namespace form = grammar::change;
+using grammar::Field;
+
+constexpr const Field& kPickUpItem = form::kItemPickUp.field("item");
+constexpr Field kPickUpEntryItem = grammar::InEntry(kPickUpItem, kPickUpItem);
+constexpr Field kPickUpEntryPieces = grammar::InEntry(form::kItemPickUp.field("pieces"), kPickUpItem);
+constexpr const Field& kChooseMost = form::kItemChoose.field("most");
+constexpr const Field& kChooseItem = form::kItemChoose.field("item");
+constexpr const Field& kShopItem = form::kItemShop.field("item");
+constexpr Field kShopEntryItem = grammar::InEntry(kShopItem, kShopItem);
+constexpr Field kShopEntryPrice = grammar::InEntry(form::kItemShop.field("price"), kShopItem);
+constexpr const Field& kQuantitiesTotal = form::kItemQuantities.field("total");
+constexpr const Field& kQuantitiesItem = form::kItemQuantities.field("item");
+constexpr const Field& kGiveUpTotal = form::kItemGiveUp.field("total");
+constexpr const Field& kGiveUpItem = form::kItemGiveUp.field("item");
+constexpr const Field& kExchangeWanted = form::kItemExchange.field("wanted");
+constexpr const Field& kExchangeGiven = form::kItemExchange.field("given");
+constexpr const Field& kExchangeMost = form::kItemExchange.field("most");
+constexpr const Field& kExchangeItem = form::kItemExchange.field("wantedItem");
+// A demand's criteria, each read where it begins.
+constexpr const Field& kCriterion = form::kItemDemandS.field("criterion");
+constexpr Field kPiecesItem = grammar::InEntry(form::kItemDemandS.field("item"), kCriterion);
+constexpr Field kPiecesAmount = grammar::InEntry(form::kItemDemandS.field("amount"), kCriterion);
+constexpr Field kKindLetter = grammar::InEntry(form::kItemDemandT.field("kind"), kCriterion);
+constexpr Field kKindAmount = grammar::InEntry(form::kItemDemandT.field("amount"), kCriterion);
 
 constexpr const char* kPickUpCaption = "      Felvehető Tárgyak listája      ";
 constexpr const char* kChooseCaption = "    Választható Tárgyak listája     ";
@@ -33,12 +60,12 @@ TextList readEntries(std::string_view change, std::size_t pos, std::size_t width
   return entries;
 }
 
-// Consecutive 3-digit item numbers from position `pos`.
+// Consecutive item numbers of the exchange from position `pos`.
 TextList readItems(std::string_view change, std::size_t pos, int count) {
   TextList items;
-  for (int i = 0; i < count; ++i, pos += 3) {
-    numberAt(change, pos, 3);
-    items.emplace_back(fieldAt(change, pos, 3));
+  for (int i = 0; i < count; ++i, pos += kExchangeItem.width) {
+    numberAt(change, pos, kExchangeItem.width);
+    items.emplace_back(fieldAt(change, pos, kExchangeItem.width));
   }
   return items;
 }
@@ -46,21 +73,31 @@ TextList readItems(std::string_view change, std::size_t pos, int count) {
 // A criterion of a demand: "S" + item + amount (2 digits or "MM"), or "T" + kind + amount.
 std::string readCriterion(std::string_view change, std::size_t pos) {
   switch (charAt(change, pos)) {
-    case 'S':
-      numberAt(change, pos + 1, 3);
-      if (fieldAt(change, pos + 4, 2) != "MM") numberAt(change, pos + 4, 2);
-      return std::string(fieldAt(change, pos, 6));
-    case 'T':
-      charAt(change, pos + 1);
-      numberAt(change, pos + 2, 2);
-      return std::string(fieldAt(change, pos, 4));
+    case 'S': {
+      const Field amount = grammar::EntryFieldAt(kPiecesAmount, pos);
+      grammar::EntryFieldAt(kPiecesItem, pos).numberIn(change);
+      if (amount.textIn(change) != amount.allowed) amount.numberIn(change);
+      return std::string(fieldAt(change, pos, amount.end() - pos + 1));
+    }
+    case 'T': {
+      const Field amount = grammar::EntryFieldAt(kKindAmount, pos);
+      grammar::EntryFieldAt(kKindLetter, pos).charIn(change);
+      amount.numberIn(change);
+      return std::string(fieldAt(change, pos, amount.end() - pos + 1));
+    }
     default:
       throw BookCodeError(std::string(change), pos, "a demand is \"S\" or \"T\"");
   }
 }
 
 std::size_t exchangeLength(std::string_view change) {
-  return 7 + 3 * static_cast<std::size_t>(digitAt(change, 5) + digitAt(change, 6));
+  const int items = kExchangeWanted.digitIn(change) + kExchangeGiven.digitIn(change);
+  return kExchangeItem.pos - 1 + kExchangeItem.width * static_cast<std::size_t>(items);
+}
+
+// Where the exchange's given items begin, after `wanted` wanted ones.
+std::size_t givenItemsAt(int wanted) {
+  return kExchangeItem.pos + kExchangeItem.width * static_cast<std::size_t>(wanted);
 }
 
 }  // namespace
@@ -105,16 +142,17 @@ void ItemChanges::setUpPieces(char letter, std::string_view change, ChangeRun& r
   offers.FelszTargyElokeszites(1);
   OfferState& offer = game_.state.offers;
   offer.OfferList.clear();
-  if (choose) offer.OfferList.push_back(std::to_string(digitAt(change, 5)));
-  const TextList entries = readEntries(change, choose ? 6 : 5, 4, run.length);
+  if (choose) offer.OfferList.push_back(std::to_string(kChooseMost.digitIn(change)));
+  const TextList entries = readEntries(change, choose ? kChooseItem.pos : kPickUpItem.pos,
+                                       form::kItemPickUp.entryWidth(), run.length);
   game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
   game_.screen.GroupBox1.setText(choose ? kChooseCaption : kPickUpCaption);
   // Entries beyond the seventeen boxes have no box and are not offered.
   const int shown = std::min<int>(static_cast<int>(entries.size()), kChoiceBoxes);
   for (int k = 1; k <= shown; ++k) {
     const std::string& entry = entries[static_cast<std::size_t>(k - 1)];
-    const int item = numberAt(entry, 1, 3);
-    const int pieces = digitAt(entry, 4);
+    const int item = kPickUpEntryItem.numberIn(entry);
+    const int pieces = kPickUpEntryPieces.digitIn(entry);
     offer.OfferList.push_back(entry);
     offers.CheckBoxKitolt(std::to_string(pieces) + " db " + game_.stores.items.Find(item).Name, k);
   }
@@ -126,7 +164,7 @@ void ItemChanges::setUpShop(std::string_view change, ChangeRun& run) {
   Offers offers(game_);
   offers.FelszTargyElokeszites(2);
   OfferState& offer = game_.state.offers;
-  const TextList entries = readEntries(change, 5, 6, run.length);
+  const TextList entries = readEntries(change, kShopItem.pos, form::kItemShop.entryWidth(), run.length);
   game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
   game_.screen.GroupBox1.setText(kShopCaption);
   const std::string moneyName = game_.stores.items.Find(game_.state.CurrentBook.MoneyItem).Name;
@@ -134,8 +172,8 @@ void ItemChanges::setUpShop(std::string_view change, ChangeRun& run) {
   const int shown = std::min<int>(static_cast<int>(entries.size()), kChoiceBoxes);
   for (int k = 1; k <= shown; ++k) {
     const std::string& entry = entries[static_cast<std::size_t>(k - 1)];
-    const int item = numberAt(entry, 1, 3);
-    const int price = numberAt(entry, 4, 3);
+    const int item = kShopEntryItem.numberIn(entry);
+    const int price = kShopEntryPrice.numberIn(entry);
     offer.OfferList.push_back(entry);
     offers.CheckBoxKitolt(game_.stores.items.Find(item).Name, k);
     offers.ArListaKitolt(std::to_string(price) + " " + moneyName, k);
@@ -158,14 +196,14 @@ void ItemChanges::fillQuantityRows(const TextList& items) {
 
 void ItemChanges::setUpQuantities(std::string_view change, ChangeRun& run) {
   OfferState& offer = game_.state.offers;
-  const int most = numberAt(change, 5, 2);
-  TextList items = readEntries(change, 7, 3, run.length);
+  const int most = kQuantitiesTotal.numberIn(change);
+  TextList items = readEntries(change, kQuantitiesItem.pos, form::kItemQuantities.entryWidth(), run.length);
   for (const std::string& item : items) numberOf(item);
   // Items beyond the ten rows have no row and are not offered.
   if (items.size() > static_cast<std::size_t>(kQuantityRows)) items.resize(kQuantityRows);
   game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
   fillQuantityRows(items);
-  offer.OfferList = {std::string(fieldAt(change, 5, 2))};
+  offer.OfferList = {std::string(kQuantitiesTotal.textIn(change))};
   offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
   offer.OfferChosen = 0;
   offer.OfferLimit = most;
@@ -176,8 +214,8 @@ void ItemChanges::setUpDemand(std::string_view change, ChangeRun& run) {
   Offers offers(game_);
   offers.FelszTargyElokeszites(0);
   OfferState& offer = game_.state.offers;
-  offer.OfferList = {readCriterion(change, 5)};
-  std::size_t end = 5 + offer.OfferList[0].size();
+  offer.OfferList = {readCriterion(change, kCriterion.pos)};
+  std::size_t end = kCriterion.pos + offer.OfferList[0].size();
   if (charAt(change, end) != '#') {
     offer.OfferList.push_back(readCriterion(change, end + 1));
     end += 1 + offer.OfferList[1].size();
@@ -199,8 +237,8 @@ void ItemChanges::setUpGiveUp(std::string_view change, ChangeRun& run) {
   Offers offers(game_);
   offers.FelszTargyElokeszites(0);
   OfferState& offer = game_.state.offers;
-  offer.OfferLimit = numberAt(change, 5, 2);
-  offer.OfferList = readEntries(change, 7, 3, run.length);
+  offer.OfferLimit = kGiveUpTotal.numberIn(change);
+  offer.OfferList = readEntries(change, kGiveUpItem.pos, form::kItemGiveUp.entryWidth(), run.length);
   for (const std::string& item : offer.OfferList) numberOf(item);
   offer.SelectionList.clear();
   game_.state.changes.PendingChangeLength = static_cast<int>(run.length);
@@ -212,14 +250,14 @@ void ItemChanges::setUpGiveUp(std::string_view change, ChangeRun& run) {
 void ItemChanges::setUpExchange(std::string_view change, ChangeRun& run) {
   Offers(game_).FelszTargyElokeszites(0);
   OfferState& offer = game_.state.offers;
-  const int wanted = digitAt(change, 5);
-  const int mostOffered = digitAt(change, 7);
+  const int wanted = kExchangeWanted.digitIn(change);
+  const int mostOffered = kExchangeMost.digitIn(change);
   run.length = exchangeLength(change);
-  readItems(change, 8 + 3 * static_cast<std::size_t>(wanted), digitAt(change, 6));
+  readItems(change, givenItemsAt(wanted), kExchangeGiven.digitIn(change));
   offer.SelectionList.clear();
   offer.ExchangeCounts.clear();
   offer.OfferList = {"1", std::to_string(wanted)};
-  const TextList items = readItems(change, 8, wanted);
+  const TextList items = readItems(change, kExchangeItem.pos, wanted);
   offer.OfferList.insert(offer.OfferList.end(), items.begin(), items.end());
   game_.state.changes.PendingChangeLength = mostOffered;
   waitForDecision(PendingKind::ExchangeOffer, run);
@@ -227,9 +265,9 @@ void ItemChanges::setUpExchange(std::string_view change, ChangeRun& run) {
 
 bool ItemChanges::closeExchange(std::string_view change, ChangeRun& run) {
   OfferState& offer = game_.state.offers;
-  const int wanted = digitAt(change, 5);
-  const int given = digitAt(change, 6);
-  TextList items = readItems(change, 8 + 3 * static_cast<std::size_t>(wanted), given);
+  const int wanted = kExchangeWanted.digitIn(change);
+  const int given = kExchangeGiven.digitIn(change);
+  TextList items = readItems(change, givenItemsAt(wanted), given);
   if (items.size() > static_cast<std::size_t>(kQuantityRows)) items.resize(kQuantityRows);
   if (!offer.OfferList.empty() && offer.OfferList.front() == "1") {
     // Nothing offered: the exchange does not take place.

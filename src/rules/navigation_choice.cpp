@@ -4,6 +4,7 @@
 
 #include "book_code.h"
 #include "chapter_codes.h"
+#include "condition_grammar.h"
 #include "game.h"
 #include "lifecycle.h"
 #include "navigation.h"
@@ -63,7 +64,8 @@ void Navigation::typedChoice() {
   if (nav.NextChapterList.size() < 2) return;
   const std::string typedCode = nav.NextChapterList[0];
   const std::string codes = nav.NextChapterList[1];
-  const int attempts = digitAt(typedCode, 2);
+  constexpr const grammar::Field& attemptsField = grammar::condition::kTyped.field("attempts");
+  const int attempts = attemptsField.digitIn(typedCode);
   const int correct = ChapterCodeNumber(codes);
   const auto typed = parseInteger(game_.screen.EditNext.text());
   UiPort& ui = game_.ui();

@@ -1,29 +1,41 @@
 // Checks of battle declarations, of the opponents' battle fields and of the
 // battle and use codes of items and information.
+#include "battle_grammar.h"
 #include "code_check.h"
 
 namespace zrx::book {
 namespace {
 
+namespace battle = grammar::battle;
+constexpr const grammar::Field& kOpponent = battle::kAll.field("opponent");
+constexpr const grammar::Field& kKey = battle::kPairs.field("key");
+// The length of a declaration that lists exactly the opponents a die can pick.
+constexpr std::size_t kRolledLength = kOpponent.pos - 1 + kOpponent.width * battle::kRolledOpponents;
+
+// A list of opponents from `from` to `to`: its length, beyond one opponent, is contextual.
 void opponentList(const CodeReader& r, std::size_t from, std::size_t to, CodeCheck& check) {
   if (to < from) return check.error("lists no opponent");
-  if ((to - from + 1) % 3 != 0) check.error("has an opponent number that is not three digits long");
-  for (std::size_t pos = from; pos + 2 <= to; pos += 3) check.opponent(r.numberAt(pos, 3));
+  if ((to - from + 1) % kOpponent.width != 0) check.error("has an opponent number that is not three digits long");
+  for (std::size_t pos = from; pos + kOpponent.width - 1 <= to; pos += kOpponent.width) {
+    check.opponent(r.numberAt(pos, kOpponent.width));
+  }
 }
 
 void groups(const CodeReader& r, CodeCheck& check) {
-  std::size_t start = 2;
-  int count = 0;
+  std::size_t start = kKey.pos;
+  std::size_t count = 0;
   while (start <= r.size()) {
     std::size_t end = r.text().find('#', start - 1);
     end = end == std::string_view::npos ? r.size() : end;  // 1-based position of the group's last character
-    if (++count > 5) return check.warning("has more than five groups; the sixth and later are never fought");
-    const std::string_view key = r.sliceAt(start, 3);
-    if (key != "NIF") check.chapter(r.numberAt(start, 3));
-    opponentList(r, start + 3, end, check);
+    if (++count > battle::kMaxGroups) {
+      return check.warning("has more than five groups; the sixth and later are never fought");
+    }
+    const std::string_view key = r.sliceAt(start, kKey.width);
+    if (key != kKey.allowed) check.chapter(r.numberAt(start, kKey.width));
+    opponentList(r, start + kKey.width, end, check);
     start = end + 2;
   }
-  if (count == 0) r.requireLength(2);
+  if (count == 0) r.requireLength(kKey.pos);
 }
 
 // One group of six characters of an "A" or "K" item code.
@@ -106,18 +118,15 @@ void woundMods(const CodeReader& r, CodeCheck& check) {
 void CheckBattleCode(const std::string& code, CodeCheck& check) {
   if (code.empty()) return;
   check.run(code, [&](const CodeReader& r) {
-    switch (r.charAt(1)) {
-      case 'N':
-        return opponentList(r, 2, r.size(), check);
-      case 'R':
-        if (r.size() > 19) check.warning("lists more than six opponents; a die picks only the first six");
-        if (r.size() < 19) check.warning("lists fewer than six opponents; a higher roll picks none");
-        return opponentList(r, 2, r.size(), check);
-      case 'P':
-        return groups(r, check);
-      default:
-        check.warning("begins with a letter that declares no battle (N, R or P)");
+    r.charAt(battle::kLetter.pos);
+    const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::BattleCode, r.text());
+    if (!form) return check.warning("begins with a letter that declares no battle (N, R or P)");
+    if (form->name == battle::kPairs.name) return groups(r, check);
+    if (form->name == battle::kRolled.name) {
+      if (r.size() > kRolledLength) check.warning("lists more than six opponents; a die picks only the first six");
+      if (r.size() < kRolledLength) check.warning("lists fewer than six opponents; a higher roll picks none");
     }
+    opponentList(r, kOpponent.pos, r.size(), check);
   });
 }
 
