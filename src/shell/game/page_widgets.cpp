@@ -10,6 +10,8 @@
 
 #include "game/control_render.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
+#include "style/look_style_sheet.h"
 
 namespace zrx {
 namespace {
@@ -65,7 +67,7 @@ QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName)
 LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent) {
   auto* link = new LinkLabel(text, parent);
   link->setObjectName(objectName);
-  link->setColours(colour, QColor(0, 0, 255));
+  link->setColours(colour, Look().hover);
   // A command's caption is never cut by its neighbours.
   link->setMinimumWidth(link->sizeHint().width());
   return link;
@@ -84,7 +86,9 @@ QListWidget* BoundList(PageContext& context, const std::string& name, std::funct
   auto* list = new QListWidget(parent);
   list->setObjectName(ToQString(name));
   // A focused list shows it plainly; the platform's look shows nothing.
-  list->setStyleSheet("QListWidget:focus { border: 2px solid #000080; }");
+  SetLookStyleSheet(*list, [](const LookColours& look) {
+    return QString("QListWidget:focus { border: 2px solid %1; }").arg(look.focus.name());
+  });
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
   // The keyboard moves the current row as a click would.
   QObject::connect(list, &QListWidget::currentRowChanged, list, [onClick](int row) {
@@ -108,8 +112,12 @@ QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget
 
 QGroupBox* Frame(const QString& title, QWidget* parent) {
   auto* frame = new QGroupBox(title, parent);
-  frame->setStyleSheet("QGroupBox { border: 1px solid #000080; border-radius: 3px; margin-top: 8px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: #000080; }");
+  SetLookStyleSheet(*frame, [](const LookColours& look) {
+    const QString line = (look.highContrast ? look.frame : look.command).name();
+    return QString("QGroupBox { border: 1px solid %1; border-radius: 3px; margin-top: 8px; }"
+                   "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: %2; }")
+        .arg(line, look.command.name());
+  });
   return frame;
 }
 

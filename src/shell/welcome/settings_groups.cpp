@@ -15,7 +15,7 @@ const std::array<SettingsGroup, 10>& SettingsGroups() {
       {"Üzenet küldés", {"Üzenetek küldése változások esetén (alap)", "Ne küldjön üzeneteket"}},
       {"Mentés köz", {"Nincs", "10 FejezetPont (alap)", "20 FejezetPont"}},
       {"Szövegméret", {"Normál méret (alap)", "Nagy méret"}},
-      {"Szövegszín", {"Fekete (alap)", "Kék", "Zöld", "Piros", "Cián", "Bíbor", "Sárga"}},
+      {"Szövegszín", {"Fekete (alap)", "Kék", "Zöld", "Piros", "Cián", "Bíbor", "Sárga", "Nagy kontraszt"}},
       {"Ablakok igazítása", {"Képernyő közepére igazítás (alap)", "Főablak közepére igazítás"}},
       {"Kurzorok használata", {"Saját kurzorok használata (alap)", "Windows kurzorok használata"}},
       {"Áttűnés effektus", {"Áttűnés effektus használata (alap)", "Áttűnés effektus tiltása"}},
