@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "game/control_render.h"
+#include "style/focus_frame.h"
 #include "style/link_label.h"
 #include "style/look_colours.h"
 #include "style/look_style_sheet.h"
@@ -86,9 +87,7 @@ QListWidget* BoundList(PageContext& context, const std::string& name, std::funct
   auto* list = new QListWidget(parent);
   list->setObjectName(ToQString(name));
   // A focused list shows it plainly; the platform's look shows nothing.
-  SetLookStyleSheet(*list, [](const LookColours& look) {
-    return QString("QListWidget:focus { border: 2px solid %1; }").arg(look.focus.name());
-  });
+  SetLookStyleSheet(*list, [](const LookColours&) { return FocusedListRule("QListWidget"); });
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
   // The keyboard moves the current row as a click would.
   QObject::connect(list, &QListWidget::currentRowChanged, list, [onClick](int row) {

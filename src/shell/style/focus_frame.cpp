@@ -15,4 +15,8 @@ void DrawFocusFrame(QPainter& painter, const QRect& area) {
   painter.restore();
 }
 
+QString FocusedListRule(const char* listClass) {
+  return QString("%1:focus { border: 2px solid %2; }").arg(QLatin1String(listClass), Look().focus.name());
+}
+
 }  // namespace zrx

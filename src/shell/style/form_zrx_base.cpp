@@ -19,6 +19,7 @@
 #include "style/focus_event.h"
 #include "style/frames.h"
 #include "style/look_colours.h"
+#include "style/look_style_sheet.h"
 #include "style/glyph_button.h"
 #include "style/window_fit.h"
 #include "style/window_services.h"
@@ -122,6 +123,7 @@ void TFormZRXBase::applyLook() {
   // The palette reaches every control that keeps no colours of its own; the painting
   // controls read the set in force as they repaint.
   setPalette(BodyPalette(palette()));
+  RefreshLookStyleSheets(*this);
   for (QWidget* child : findChildren<QWidget*>()) child->update();
   update();
 }

@@ -48,7 +48,7 @@ void LinkLabel::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const QRect box = QStyle::alignedRect(layoutDirection(), alignment_,
                                           QSize(metrics.horizontalAdvance(text()), metrics.height()), rect());
-    painter.setPen(QPen(Look().highContrast ? Look().focus : paintedColour(), 2));
+    painter.setPen(QPen(Look().focus, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(-1, 0, 1, 0).intersected(rect().adjusted(1, 1, -1, -1)));
   }
