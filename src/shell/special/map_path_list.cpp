@@ -3,15 +3,11 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
-#include "style/focus_frame.h"
-#include "style/look_style_sheet.h"
-
 namespace zrx {
 
 MapPathList::MapPathList(QWidget* parent) : QListWidget(parent) {
   setObjectName("AdventureMapPath");
   setAccessibleName("Bejárt FejezetPontok");
-  SetLookStyleSheet(*this, [](const LookColours&) { return FocusedListRule("QListWidget"); });
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) emit nodeSelected(row);
   });

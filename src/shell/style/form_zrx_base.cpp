@@ -123,7 +123,7 @@ void TFormZRXBase::applyLook() {
   // The palette reaches every control that keeps no colours of its own; the painting
   // controls read the set in force as they repaint.
   setPalette(BodyPalette(palette()));
-  RefreshLookStyleSheets(*this);
+  RefreshLookStyles(*this);
   for (QWidget* child : findChildren<QWidget*>()) child->update();
   update();
 }

@@ -16,6 +16,7 @@ struct LookColours {
   QColor body;          // the windows' background
   QColor text;          // body text and labels
   QColor command;       // menu items, hints and other clickable texts
+  QColor caption;       // the captions of the pages' groups and values
   QColor link;          // the links to the outside (mail, home page)
   QColor hover;         // a clickable text under the mouse
   QColor disabled;      // greyed text

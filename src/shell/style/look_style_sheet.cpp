@@ -1,5 +1,6 @@
 #include "style/look_style_sheet.h"
 
+#include <QPalette>
 #include <QWidget>
 
 #include "style/look_colours.h"
@@ -7,30 +8,45 @@
 namespace zrx {
 namespace {
 
-// Rides on its widget and holds the recipe of the widget's sheet.
-class LookSheetFollower : public QObject {
- public:
-  LookSheetFollower(QWidget& widget, LookSheet sheet) : QObject(&widget), widget_(widget), sheet_(std::move(sheet)) {}
+using LookStyle = std::function<void(QWidget&, const LookColours&)>;
 
-  void apply() const {
-    const QString wanted = sheet_(Look());
-    if (widget_.styleSheet() != wanted) widget_.setStyleSheet(wanted);
-  }
+// Rides on its widget and holds the recipe of the widget's own colours.
+class LookFollower : public QObject {
+ public:
+  LookFollower(QWidget& widget, LookStyle style) : QObject(&widget), widget_(widget), style_(std::move(style)) {}
+
+  void apply() const { style_(widget_, Look()); }
 
  private:
   QWidget& widget_;
-  LookSheet sheet_;
+  LookStyle style_;
 };
+
+void follow(QWidget& widget, LookStyle style) { (new LookFollower(widget, std::move(style)))->apply(); }
 
 }  // namespace
 
-void SetLookStyleSheet(QWidget& widget, LookSheet sheet) { (new LookSheetFollower(widget, std::move(sheet)))->apply(); }
+void SetLookStyleSheet(QWidget& widget, LookSheet sheet) {
+  follow(widget, [sheet = std::move(sheet)](QWidget& w, const LookColours& look) {
+    // Only a changed sheet is set: setting one restyles the widget.
+    const QString wanted = sheet(look);
+    if (w.styleSheet() != wanted) w.setStyleSheet(wanted);
+  });
+}
 
-void RefreshLookStyleSheets(QWidget& window) {
-  // A widget with a style sheet keeps the palette the sheet gave it, so the window's new
-  // palette does not reach it: its sheet is built again instead.
+void SetLookPalette(QWidget& widget, LookPalette colours) {
+  follow(widget, [colours = std::move(colours)](QWidget& w, const LookColours& look) {
+    QPalette palette = w.palette();
+    colours(palette, look);
+    w.setPalette(palette);
+  });
+}
+
+void RefreshLookStyles(QWidget& window) {
+  // A widget with colours of its own does not take the window's new palette: its recipe
+  // runs again instead.
   for (QObject* object : window.findChildren<QObject*>()) {
-    if (const auto* follower = dynamic_cast<const LookSheetFollower*>(object)) follower->apply();
+    if (const auto* follower = dynamic_cast<const LookFollower*>(object)) follower->apply();
   }
 }
 

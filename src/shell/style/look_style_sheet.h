@@ -1,9 +1,11 @@
 #pragma once
-// Style sheets that follow the colour set: the sheet is built from the set in force and
-// built again when its window switches the set (RefreshLookStyleSheets).
+// Colours that a widget keeps of its own (a style sheet, a palette role) and that follow the
+// colour set: they are set from the set in force now, and again when the widget's window
+// switches the set (RefreshLookStyles).
 #include <QString>
 #include <functional>
 
+class QPalette;
 class QWidget;
 
 namespace zrx {
@@ -11,9 +13,11 @@ namespace zrx {
 struct LookColours;
 
 using LookSheet = std::function<QString(const LookColours&)>;
+using LookPalette = std::function<void(QPalette&, const LookColours&)>;
 
 void SetLookStyleSheet(QWidget& widget, LookSheet sheet);
-// Builds again the sheets of every widget inside `window` that has one of these.
-void RefreshLookStyleSheets(QWidget& window);
+void SetLookPalette(QWidget& widget, LookPalette colours);
+// Sets again the colours of every widget inside `window` that has one of these.
+void RefreshLookStyles(QWidget& window);
 
 }  // namespace zrx
