@@ -5,6 +5,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "style/look_colours.h"
+#include "style/look_style_sheet.h"
+
 namespace zrx {
 
 const std::array<SettingsGroup, 10>& SettingsGroups() {
@@ -29,6 +32,17 @@ QGroupBox* MakeSettingsGroup(int digit, QButtonGroup*& buttons, QWidget* parent)
   const SettingsGroup& group = SettingsGroups()[static_cast<std::size_t>(digit)];
   auto* box = new QGroupBox(group.label, parent);
   box->setObjectName(QString("GroupBox%1").arg(digit + 1));
+  // The platform draws an unchosen option's circle in a shade of the body: on black it
+  // vanishes, so high contrast draws its own circles, and the focused option in yellow.
+  SetLookStyleSheet(*box, [](const LookColours& look) {
+    if (!look.highContrast) return QString();
+    return QString("QGroupBox, QRadioButton { color: %1; }"
+                   "QRadioButton::indicator { width: 10px; height: 10px; border: 2px solid %1; border-radius: 7px;"
+                   " background: %2; }"
+                   "QRadioButton::indicator:checked { background: %3; }"
+                   "QRadioButton:focus { color: %3; }")
+        .arg(look.text.name(), look.body.name(), look.focus.name());
+  });
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(8, 4, 8, 4);
   layout->setSpacing(1);
