@@ -13,7 +13,7 @@ inline constexpr std::size_t kSettingsDigits = 10;
 // Every option marked "(alap)".
 inline constexpr std::string_view kDefaultSettingsLine = "1010000000";
 // How many options each group offers; a digit is an index below its count.
-inline constexpr std::array<int, kSettingsDigits> kSettingsOptionCounts = {3, 2, 3, 2, 7, 2, 2, 2, 2, 2};
+inline constexpr std::array<int, kSettingsDigits> kSettingsOptionCounts = {3, 2, 3, 2, 8, 2, 2, 2, 2, 2};
 
 struct SettingsLine {
   std::array<int, kSettingsDigits> digits = {1, 0, 1, 0, 0, 0, 0, 0, 0, 0};
@@ -26,7 +26,8 @@ struct SettingsLine {
   bool sendsMessages() const { return digits[1] == 0; }
   int saveInterval() const { return digits[2] * 10 + 3; }
   int storyTextPoints() const { return digits[3] == 1 ? 14 : 11; }
-  // 0 black, 1 blue, 2 green, 3 red, 4 cyan, 5 magenta, 6 yellow.
+  // 0 black, 1 blue, 2 green, 3 red, 4 cyan, 5 magenta, 6 yellow, 7 high contrast (the whole
+  // program in a high-contrast colour set, the story text white on black).
   int storyTextColour() const { return digits[4]; }
   bool dialogsOnDesktopCentre() const { return digits[5] == 0; }
   bool customCursors() const { return digits[6] == 0; }

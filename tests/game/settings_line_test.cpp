@@ -44,6 +44,8 @@ TEST(SettingsLine, DigitsBeyondTheirOptionsTakeTheDefault) {
   };
   const Case cases[] = {
       {"6666666666", "1010600000"},  // only the colour group has a seventh option
+      {"7777777777", "1010700000"},  // and an eighth, high contrast
+      {"8888888888", "1010000000"},
       {"10100", "1010000000"},       // a short line
       {"x0y0z00000", "1010000000"},  // not digits
   };

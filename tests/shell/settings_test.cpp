@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "game/form_main.h"
@@ -15,6 +16,8 @@
 #include "player_names.h"
 #include "shell_fixture.h"
 #include "start/window_opener.h"
+#include "style/form_zrx_base.h"
+#include "style/look_colours.h"
 #include "style/glyph_button.h"
 #include "welcome/form_settings.h"
 #include "welcome/settings_groups.h"
@@ -57,6 +60,7 @@ class SettingsTest : public QObject {
   void groupsCarryTheirCaptionsAndDefaults();
   void savingWritesTheChangedLineAndAppliesIt();
   void savingWithoutChangesWritesNothing();
+  void highContrastRedrawsTheOpenWindows();
   void defaultsGiveTheDefaultLine();
   void renameRecordsTheNewName();
   void emptyNameFieldSavesTheOtherChangesOrSaysWhy();
@@ -70,7 +74,8 @@ class SettingsTest : public QObject {
 void SettingsTest::groupsCarryTheirCaptionsAndDefaults() {
   const auto& groups = SettingsGroups();
   QCOMPARE(QString(groups[4].label), QString("Szövegszín"));
-  QCOMPARE(groups[4].options.size(), 7);
+  QCOMPARE(groups[4].options.size(), 8);
+  QCOMPARE(groups[4].options[kHighContrastTextColour], QString("Nagy kontraszt"));
   // Every group marks exactly its default option "(alap)": the option the default line names.
   for (std::size_t digit = 0; digit < groups.size(); ++digit) {
     const int expected = kDefaultSettingsLine[digit] - '0';
@@ -101,6 +106,37 @@ void SettingsTest::savingWritesTheChangedLineAndAppliesIt() {
   QVERIFY(!window.changed());
   window.close();
   QVERIFY(!window.isVisible());
+}
+
+void SettingsTest::highContrastRedrawsTheOpenWindows() {
+  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  Program& program = fixture.program();
+  program.createStartWindows();
+  program.setPlayerName("Kalandor");
+  TFormMain& main = *program.mainWindow();
+  main.resize(main.size());
+  auto* story = main.findChild<QTextEdit*>("RichEdit1");
+  const QPoint bodyPoint(main.width() / 2, main.height() - 6);
+  QCOMPARE(main.grab().toImage().pixelColor(bodyPoint), SkyBlue());
+  OpenSettings open(program);
+  open.window.group(4)->button(kHighContrastTextColour)->click();
+  open.window.saveButton()->click();
+  QTRY_VERIFY(open.window.saveButton()->isEnabled());
+  QCOMPARE(storedLine(fixture, program), std::string("1010700110"));
+  // The open windows switch at once: the body, the story page and the settings window itself.
+  const LookColours& high = HighContrastLook();
+  QCOMPARE(main.palette().color(QPalette::Window), high.body);
+  QCOMPARE(main.grab().toImage().pixelColor(bodyPoint), high.body);
+  QCOMPARE(story->palette().color(QPalette::Text), high.text);
+  QCOMPARE(story->palette().color(QPalette::Base), high.field);
+  QCOMPARE(open.window.palette().color(QPalette::WindowText), high.text);
+  // Back to black: the normal set returns exactly.
+  open.window.group(4)->button(0)->click();
+  open.window.saveButton()->click();
+  QTRY_VERIFY(open.window.saveButton()->isEnabled());
+  QCOMPARE(main.grab().toImage().pixelColor(bodyPoint), SkyBlue());
+  QCOMPARE(story->palette().color(QPalette::Base), QColor(Qt::white));
+  open.window.close();
 }
 
 void SettingsTest::savingWithoutChangesWritesNothing() {

@@ -18,6 +18,8 @@
 #include "style/frame_color_button.h"
 #include "style/frame_rich_edit.h"
 #include "style/glyph_button.h"
+#include "style/legible_colours.h"
+#include "style/look_colours.h"
 #include "style/rich_scroll_math.h"
 #include "resources/resources.h"
 #include "style/window_services.h"
@@ -44,6 +46,8 @@ class StyleTest : public QObject {
   void colourButtonLightsOverItsDrawing();
   void glyphsAreNamedButtons();
   void cursorsFollowTheSetting();
+  void highContrastColoursAreLegible_data();
+  void highContrastColoursAreLegible();
 };
 
 void StyleTest::placementOverTheMainWindow_data() {
@@ -277,7 +281,7 @@ void StyleTest::colourButtonLightsOverItsDrawing() {
   QVERIFY(button->lit());  // ... and hover does not change it then
   // The focus alone draws the square frame round the rounded outline.
   const QPoint corner(1, 1);
-  QCOMPARE(button->grab().toImage().pixelColor(corner), kFocusFrameColour);
+  QCOMPARE(button->grab().toImage().pixelColor(corner), NormalLook().focus);
   other->setFocus();
   QVERIFY(!button->lit());
   QTest::mouseMove(button, QPoint(30, 1));
@@ -342,4 +346,59 @@ void StyleTest::cursorsFollowTheSetting() {
 }
 
 QTEST_MAIN(StyleTest)
+void StyleTest::highContrastColoursAreLegible_data() {
+  QTest::addColumn<QColor>("foreground");
+  QTest::addColumn<QColor>("background");
+  QTest::addColumn<double>("least");
+  const LookColours& h = HighContrastLook();
+  // Texts read at 7 : 1; lines and frames that are no text need 3 : 1.
+  constexpr double kText = 7.0;
+  constexpr double kLine = 3.0;
+  const struct {
+    const char* name;
+    QColor foreground, background;
+    double least;
+  } rows[] = {
+      {"text on body", h.text, h.body, kText},
+      {"command on body", h.command, h.body, kText},
+      {"link on body", h.link, h.body, kText},
+      {"hover on body", h.hover, h.body, kText},
+      {"disabled on body", h.disabled, h.body, kText},
+      {"command on menu panel", h.command, h.menuPanel, kText},
+      {"highlighted menu item", h.menuHighlightText, h.menuHighlight, kText},
+      {"tab caption", h.tabText, h.tab, kText},
+      {"open tab caption", h.tabText, h.tabOpen, kText},
+      {"disabled tab caption", h.disabled, h.tab, kText},
+      {"waiting tab, green tick", h.signalText, h.signalOdd, kText},
+      {"waiting tab, blue tick", h.signalText, h.signalEven, kText},
+      {"field text", h.fieldText, h.field, kText},
+      {"story text", StoryTextColour(kHighContrastTextColour), h.field, kText},
+      {"map node", h.mapText, h.mapNode, kText},
+      {"current map node", h.mapText, h.mapNodeCurrent, kText},
+      {"pips", h.pip, h.field, kText},
+      {"the one pip", h.pipOne, h.field, kText},
+      {"focus frame on body", h.focus, h.body, kLine},
+      {"focus frame on open tab", h.focus, h.tabOpen, kLine},
+      {"window frame", h.frame, h.body, kLine},
+      {"dark bevel", h.frameDark, h.body, kLine},
+      {"picture frame", h.picture, h.body, kLine},
+      {"arrow button", h.arrowFill, h.body, kLine},
+      {"scroll thumb", h.controlLit, h.track, kLine},
+      {"scroll arrows", h.controlFill, h.trackFocused, kLine},
+      {"map steps", h.mapStep, h.mapPaper, kLine},
+      {"map route", h.mapLine, h.mapPaper, kLine},
+      // Greyed text is plainly not ordinary text.
+      {"disabled against text", h.disabled, h.text, 2.0},
+  };
+  for (const auto& row : rows) QTest::newRow(row.name) << row.foreground << row.background << row.least;
+}
+
+void StyleTest::highContrastColoursAreLegible() {
+  QFETCH(QColor, foreground);
+  QFETCH(QColor, background);
+  QFETCH(double, least);
+  const double ratio = ContrastRatio(foreground, background);
+  QVERIFY2(ratio >= least, qPrintable(QString("%1 : 1").arg(ratio, 0, 'f', 2)));
+}
+
 #include "style_test.moc"

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "style/look_colours.h"
+
 namespace zrx {
 
 ArrowButton::ArrowButton(const QString& objectName, QWidget* parent) : QAbstractButton(parent) {
@@ -19,8 +21,8 @@ void ArrowButton::paintEvent(QPaintEvent*) {
   const qreal w = width(), h = height();
   const QPolygonF arrow({{2, h * 0.35}, {w * 0.6, h * 0.35}, {w * 0.6, 2}, {w - 2, h / 2}, {w * 0.6, h - 2},
                          {w * 0.6, h * 0.65}, {2, h * 0.65}});
-  painter.setPen(QPen(QColor(0, 0, 128), 1.2));
-  painter.setBrush(isDown() ? QColor(0, 0, 255) : QColor(0, 0, 139));
+  painter.setPen(QPen(Look().picture, 1.2));
+  painter.setBrush(isDown() ? Look().arrowPressed : Look().arrowFill);
   painter.drawPolygon(arrow);
 }
 

@@ -12,6 +12,7 @@
 
 #include "style/legible_colours.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
 #include "game/right_click_help.h"
 
 namespace zrx {
@@ -47,7 +48,8 @@ void RenderState(QWidget* widget, const Control& control) {
 void RenderLabel(QLabel* label, const Control& control) {
   label->setText(ToQString(SingleAmpersands(control.text())));
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ColourOf(control.colour(), QColor(0, 0, 0)));
+  // The book's colours are chosen for the sky-blue body; high contrast has one text colour.
+  palette.setColor(QPalette::WindowText, Look().highContrast ? Look().text : ColourOf(control.colour(), Look().text));
   label->setPalette(palette);
   RenderState(label, control);
 }
@@ -56,7 +58,7 @@ void RenderLink(LinkLabel* link, const Control& control, const QColor& fallback)
   if (!control.text().empty()) link->setText(ToQString(SingleAmpersands(control.text())));
   // A command that cannot be used now is greyed.
   link->setColours(control.enabled() ? ColourOf(control.colour(), fallback) : DisabledTextColour(),
-                   control.enabled() ? QColor(0, 0, 255) : QColor());
+                   control.enabled() ? Look().hover : QColor());
   RenderState(link, control);
 }
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <vector>
 
+#include "style/look_colours.h"
+
 namespace zrx {
 
 std::vector<QPoint> PipCells(int face) {
@@ -33,11 +35,12 @@ void DiceFaceView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF body = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-  painter.setPen(QPen(QColor(0, 0, 128), 1.5));
-  painter.setBrush(Qt::white);
+  const LookColours& look = Look();
+  painter.setPen(QPen(look.picture, 1.5));
+  painter.setBrush(look.field);
   painter.drawRoundedRect(body, 6, 6);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(face_ == 1 ? QColor(178, 0, 0) : QColor(20, 20, 60));
+  painter.setBrush(face_ == 1 ? look.pipOne : look.pip);
   const qreal cell = body.width() / 3.0;
   const qreal radius = cell * 0.28;
   for (const QPoint& pip : PipCells(face_)) {

@@ -11,6 +11,7 @@
 
 #include "control_catalogue.h"
 #include "game/control_render.h"
+#include "style/focus_frame.h"
 #include "style/link_label.h"
 #include "game/page_context.h"
 #include "game/own_item_picking.h"
@@ -28,7 +29,7 @@ QWidget* spinButton(PageContext& context, int row, QWidget* parent) {
   layout->setSpacing(0);
   Game& game = context.game;
   for (const bool up : {true, false}) {
-    auto* arrow = new QToolButton(spin);
+    auto* arrow = new FocusFramed<QToolButton>(spin);
     arrow->setObjectName(ToQString(name + (up ? "Up" : "Down")));
     arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
     arrow->setFixedSize(18, 11);

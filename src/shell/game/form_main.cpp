@@ -31,6 +31,7 @@
 #include "start/program.h"
 #include "style/legible_colours.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
 #include "style/window_services.h"
 #include "welcome/form_welcome.h"
 
@@ -87,6 +88,7 @@ TFormMain::TFormMain(Program& program, QWidget* parent)
   });
   connect(&program, &Program::settingsApplied, this, [this] {
     applyStoryTextStyle();
+    menu_->applyLook();
     MainFormKurzorBeallitas();
   });
   // The player-name label is bound with the difficulty; a sign-in or rename shows at once.
@@ -229,8 +231,8 @@ void TFormMain::applyStoryTextStyle() {
   QPalette palette = story->palette();
   const QColor text = StoryTextColour(program().settings().storyTextColour());
   palette.setColor(QPalette::Text, text);
-  // The light colours ("Sárga", "Cián") are read on a dark page.
-  palette.setColor(QPalette::Base, StoryBackground(text));
+  // The light colours ("Sárga", "Cián") are read on a dark page, as is the high-contrast set.
+  palette.setColor(QPalette::Base, Look().highContrast ? Look().field : StoryBackground(text));
   story->setPalette(palette);
 }
 

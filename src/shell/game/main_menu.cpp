@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "game/control_render.h"
-#include "style/legible_colours.h"
+#include "style/look_colours.h"
 #include "style/link_label.h"
 #include "game/menu_table.h"
 
@@ -37,6 +37,7 @@ class HoverFilter : public QObject {
 
 MenuItemLabel::MenuItemLabel(const QString& objectName, const QString& text, QWidget* parent) : LinkLabel(text, parent) {
   setObjectName(objectName);
+  setColoursFromLook(true);
   colour();
 }
 
@@ -47,17 +48,17 @@ void MenuItemLabel::setHighlighted(bool highlighted) {
 }
 
 void MenuItemLabel::colour() {
-  if (!isEnabled()) setColours(DisabledTextColour());
-  else setColours(highlighted_ ? QColor(Qt::white) : QColor(0, 0, 128));
+  if (!isEnabled()) setColours(Look().disabled);
+  else setColours(highlighted_ ? Look().menuHighlightText : Look().command);
 }
 
 void MenuItemLabel::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange) colour();
+  if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange) colour();
   LinkLabel::changeEvent(event);
 }
 
 void MenuItemLabel::paintEvent(QPaintEvent* event) {
-  if (highlighted_) QPainter(this).fillRect(rect(), QColor(0, 0, 128));
+  if (highlighted_) QPainter(this).fillRect(rect(), Look().menuHighlight);
   LinkLabel::paintEvent(event);
 }
 
@@ -80,7 +81,6 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
     auto* panel = new QFrame(window);
     panel->setObjectName(QString("PanelMenu%1").arg(menu + 1));
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setStyleSheet("QFrame#" + panel->objectName() + " { background: #87CEEB; border: 1px solid #000080; }");
     panel->setFixedSize(kPanelWidth, kMenuPanelHeights[static_cast<std::size_t>(menu)]);
     auto* lines = new QVBoxLayout(panel);
     lines->setContentsMargins(2, 2, 2, 2);
@@ -106,11 +106,21 @@ MainMenu::MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int co
     connect(label, &LinkLabel::clicked, this, [this, code = entry.code] { choose(code); });
     label->installEventFilter(new HoverFilter(label, [this, row] { MenuSzinezes(row); }));
   }
+  applyLook();
   // Each panel is at least its classic height and never shorter than its items need.
   for (int menu = 0; menu < kMenuCount; ++menu) {
     QFrame* panel = panels_[static_cast<std::size_t>(menu)];
     panel->ensurePolished();  // the items' fonts and the frame as they will be drawn
     panel->setFixedHeight(std::max(kMenuPanelHeights[static_cast<std::size_t>(menu)], panel->sizeHint().height()));
+  }
+}
+
+void MainMenu::applyLook() {
+  const LookColours& look = Look();
+  const QColor border = look.highContrast ? look.frame : look.menuHighlight;
+  for (QFrame* panel : panels_) {
+    panel->setStyleSheet(QString("QFrame#%1 { background: %2; border: 1px solid %3; }")
+                             .arg(panel->objectName(), look.menuPanel.name(), border.name()));
   }
 }
 

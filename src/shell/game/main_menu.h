@@ -41,6 +41,8 @@ class MainMenu : public QObject {
   // The titles go into `titleRow`; the panels float over `window`.
   MainMenu(QWidget* titleRow, QWidget* window, std::function<void(int code)> choose);
 
+  // The panels' colours in the colour set in force.
+  void applyLook();
   void open(int menu, bool byKeyboard);  // menu 0..2
   void closeAll();
   // The open panel, -1 for none.

@@ -7,6 +7,8 @@
 
 #include "game.h"
 #include "game/control_render.h"
+#include "style/look_colours.h"
+#include "style/look_style_sheet.h"
 #include "book_code.h"
 
 namespace zrx {
@@ -36,7 +38,9 @@ QWidget* OwnItemPickingLine(QWidget* page) {
   auto* line = new QLabel(page);
   line->setObjectName(kLineName);
   line->setWordWrap(true);
-  line->setStyleSheet("color: #000080; font-weight: bold;");
+  SetLookStyleSheet(*line, [](const LookColours& look) {
+    return QString("color: %1; font-weight: bold;").arg(look.command.name());
+  });
   line->hide();
   return line;
 }

@@ -3,6 +3,7 @@
 #include "game/arrow_button.h"
 #include "game/control_render.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
 #include "game/page_signal_view.h"
 #include "game/signal_tab_bar.h"
 #include "pending_kind.h"
@@ -88,7 +89,7 @@ void PageSignalTicker::showHints(int kind) {
                                                               {hints_.second, &view->labels[1]}};
   for (const auto& [hint, text] : lines) {
     hint->setText(ToQString(*text));
-    hint->setColours(QColor(0, 0, 128), QColor(0, 0, 255));
+    hint->setColours(Look().command, Look().hover);
     hint->setEnabled(true);
     hint->setVisible(!text->empty());
   }

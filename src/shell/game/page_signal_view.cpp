@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "pending_kind.h"
+#include "style/look_colours.h"
 
 namespace zrx {
 
@@ -12,9 +13,9 @@ std::optional<SignalView> SignalViewOfKind(int kind) {
   return SignalView{info->page, {info->labels[0], info->labels[1]}, info->blinksTab};
 }
 
-QColor TickColour(int tick) { return tick % 2 != 0 ? QColor(0, 128, 0) : QColor(0, 0, 255); }
+QColor TickColour(int tick) { return tick % 2 != 0 ? Look().signalOdd : Look().signalEven; }
 
-QColor NormalTabColour() { return QColor(240, 240, 240); }
+QColor NormalTabColour() { return Look().tab; }
 
 int NextTick(int tick) { return tick >= INT_MAX - 1 ? 2 : tick + 1; }
 

@@ -9,7 +9,10 @@
 #include <algorithm>
 
 #include "game/control_render.h"
+#include "style/focus_frame.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
+#include "style/look_style_sheet.h"
 
 namespace zrx {
 namespace {
@@ -44,6 +47,19 @@ void keepFullHeight(QLabel* label) {
 
 }  // namespace
 
+namespace {
+
+// Widgets under a style sheet keep the palette they first had: in high contrast their text
+// fields are named in the sheet.
+QString HighContrastFields(const LookColours& look) {
+  if (!look.highContrast) return {};
+  return QString("QAbstractScrollArea, QAbstractSpinBox, QLineEdit { background: %1; color: %2; border: 1px solid %2;"
+                 " selection-background-color: %3; selection-color: %4; }")
+      .arg(look.field.name(), look.fieldText.name(), look.menuHighlight.name(), look.menuHighlightText.name());
+}
+
+}  // namespace
+
 QLabel* BoundLabel(PageContext& context, const std::string& name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(ToQString(name));
@@ -56,16 +72,16 @@ QLabel* Caption(const QString& text, QWidget* parent, const QString& objectName)
   auto* label = new QLabel(text, parent);
   if (!objectName.isEmpty()) label->setObjectName(objectName);
   keepFullHeight(label);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kNavy);
-  label->setPalette(palette);
+  SetLookPalette(*label, [](QPalette& palette, const LookColours& look) {
+    palette.setColor(QPalette::WindowText, look.caption);
+  });
   return label;
 }
 
 LinkLabel* NamedLink(const QString& objectName, const QString& text, const QColor& colour, QWidget* parent) {
   auto* link = new LinkLabel(text, parent);
   link->setObjectName(objectName);
-  link->setColours(colour, QColor(0, 0, 255));
+  link->setColours(colour, Look().hover);
   // A command's caption is never cut by its neighbours.
   link->setMinimumWidth(link->sizeHint().width());
   return link;
@@ -84,7 +100,9 @@ QListWidget* BoundList(PageContext& context, const std::string& name, std::funct
   auto* list = new QListWidget(parent);
   list->setObjectName(ToQString(name));
   // A focused list shows it plainly; the platform's look shows nothing.
-  list->setStyleSheet("QListWidget:focus { border: 2px solid #000080; }");
+  SetLookStyleSheet(*list, [](const LookColours& look) {
+    return HighContrastFields(look) + FocusedListRule("QListWidget");
+  });
   context.views.bind(name, [list](const Control& c) { RenderList(list, c); });
   // The keyboard moves the current row as a click would.
   QObject::connect(list, &QListWidget::currentRowChanged, list, [onClick](int row) {
@@ -108,8 +126,13 @@ QPlainTextEdit* BoundMemo(PageContext& context, const std::string& name, QWidget
 
 QGroupBox* Frame(const QString& title, QWidget* parent) {
   auto* frame = new QGroupBox(title, parent);
-  frame->setStyleSheet("QGroupBox { border: 1px solid #000080; border-radius: 3px; margin-top: 8px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: #000080; }");
+  SetLookStyleSheet(*frame, [](const LookColours& look) {
+    const QString line = (look.highContrast ? look.frame : look.command).name();
+    return QString("QGroupBox { border: 1px solid %1; border-radius: 3px; margin-top: 8px; }"
+                   "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: %2; }")
+               .arg(line, look.command.name()) +
+           HighContrastFields(look);
+  });
   return frame;
 }
 

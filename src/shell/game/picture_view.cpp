@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "style/look_colours.h"
+
 namespace zrx {
 
 PictureView::PictureView(const QString& objectName, QWidget* parent) : QWidget(parent) {
@@ -40,7 +42,7 @@ void PictureView::paintEvent(QPaintEvent*) {
   const QSize size = image_.size().scaled(this->size(), Qt::KeepAspectRatio);
   const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
   painter.drawImage(target, image_);
-  painter.setPen(QColor(0, 0, 128));
+  painter.setPen(Look().picture);
   painter.drawRect(target.adjusted(0, 0, -1, -1));
 }
 

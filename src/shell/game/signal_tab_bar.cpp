@@ -3,7 +3,8 @@
 #include <QPainter>
 
 #include "game/page_signal_view.h"
-#include "style/legible_colours.h"
+#include "style/focus_frame.h"
+#include "style/look_colours.h"
 
 namespace zrx {
 
@@ -43,24 +44,21 @@ QSize SignalTabBar::tabSizeHint(int index) const {
 
 void SignalTabBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const LookColours& look = Look();
   for (int i = 0; i < count(); ++i) {
     const QRect r = tabRect(i).adjusted(0, i == currentIndex() ? 0 : 2, -1, 0);
     const QColor signal = tabColour(i);
     QColor fill = signal.isValid() ? signal : NormalTabColour();
-    if (!signal.isValid() && i == currentIndex()) fill = QColor(255, 255, 255);
-    painter.setPen(QColor(0, 0, 128));
+    if (!signal.isValid() && i == currentIndex()) fill = look.tabOpen;
+    painter.setPen(look.highContrast ? look.frame : look.tabText);
     painter.setBrush(fill);
     painter.drawRect(r);
     QFont f = font();
     f.setBold(i == currentIndex());
     painter.setFont(f);
-    painter.setPen(signal.isValid() ? QColor(Qt::white) : (isTabEnabled(i) ? QColor(0, 0, 128) : DisabledTextColour()));
+    painter.setPen(signal.isValid() ? look.signalText : (isTabEnabled(i) ? look.tabText : look.disabled));
     painter.drawText(r, Qt::AlignCenter, tabText(i));
-    if (hasFocus() && i == currentIndex()) {
-      painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DotLine));
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRect(r.adjusted(3, 3, -3, -3));
-    }
+    if (hasFocus() && i == currentIndex()) DrawFocusFrame(painter, r.adjusted(1, 1, -1, -1));
   }
 }
 

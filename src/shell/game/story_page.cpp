@@ -16,6 +16,7 @@
 #include "game/control_render.h"
 #include "start/deployment.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
 #include "game/page_context.h"
 #include "game/page_widgets.h"
 #include "game/picture_view.h"
@@ -121,8 +122,8 @@ QWidget* choiceColumn(PageContext& context, QWidget* page) {
   addChoiceArea(context, column, layout);
 
   auto* links = new QHBoxLayout;
-  LinkLabel* mail = NamedLink("LabelLink1", "Levél a fejlesztőknek", QColor(0, 0, 255), column);
-  LinkLabel* home = NamedLink("LabelLink2", "A zrx honlapja", QColor(0, 0, 255), column);
+  LinkLabel* mail = NamedLink("LabelLink1", "Levél a fejlesztőknek", Look().link, column);
+  LinkLabel* home = NamedLink("LabelLink2", "A zrx honlapja", Look().link, column);
   QObject::connect(mail, &LinkLabel::clicked, mail, [] { QDesktopServices::openUrl(QUrl(AuthorsMailUrl())); });
   QObject::connect(home, &LinkLabel::clicked, home, [] { QDesktopServices::openUrl(QUrl(HomePageUrl())); });
   links->addWidget(mail);

@@ -11,6 +11,7 @@
 #include "start/program.h"
 #include "start/window_opener.h"
 #include "style/link_label.h"
+#include "style/look_colours.h"
 #include "style/window_services.h"
 
 namespace zrx {
@@ -253,7 +254,7 @@ void TFormSaveLoad::LabelMinClick() {
 
 void TFormSaveLoad::paintBody(QPainter& painter) {
   TFormZRXBase::paintBody(painter);
-  painter.setPen(Qt::black);
+  painter.setPen(Look().highContrast ? Look().frame : Look().text);
   painter.drawRect(listBoxMentes_->geometry().adjusted(-1, -1, 0, 0));
   if (saveMode()) painter.drawRect(editMentesNev_->geometry().adjusted(-1, -1, 0, 0));
 }

@@ -5,6 +5,7 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
 #include <algorithm>
@@ -12,13 +13,14 @@
 #include <limits>
 
 #include "map_items.h"
+#include "style/focus_frame.h"
+#include "style/look_colours.h"
 
 namespace zrx {
 namespace {
 
 constexpr double kZoomStep = 1.15;
 constexpr double kStubGap = 34;  // below the current node
-const QColor kStepColour(90, 70, 40);
 
 QPointF toQt(MapPoint p) { return {p.x, p.y}; }
 
@@ -60,8 +62,34 @@ AdventureMapView::AdventureMapView(QWidget* parent) : QGraphicsView(parent) {
   setDragMode(QGraphicsView::ScrollHandDrag);
   setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
   setRenderHint(QPainter::Antialiasing);
-  setBackgroundBrush(QColor(252, 248, 236));
+  setBackgroundBrush(Look().mapPaper);
   setFocusPolicy(Qt::StrongFocus);
+}
+
+void AdventureMapView::paintEvent(QPaintEvent* event) {
+  QGraphicsView::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(viewport());
+  DrawFocusFrame(painter, viewport()->rect());
+}
+
+void AdventureMapView::changeEvent(QEvent* event) {
+  // The colour set changed: the paper, and the nodes and lines as the scene repaints.
+  if (event->type() == QEvent::PaletteChange) {
+    setBackgroundBrush(Look().mapPaper);
+    scene()->update();
+  }
+  QGraphicsView::changeEvent(event);
+}
+
+void AdventureMapView::focusInEvent(QFocusEvent* event) {
+  QGraphicsView::focusInEvent(event);
+  viewport()->update();
+}
+
+void AdventureMapView::focusOutEvent(QFocusEvent* event) {
+  QGraphicsView::focusOutEvent(event);
+  viewport()->update();
 }
 
 void AdventureMapView::setMap(AdventureMap map) {
@@ -110,7 +138,7 @@ void AdventureMapView::rebuildScene() {
 }
 
 void AdventureMapView::addEdges() {
-  const QPen pen(kStepColour, 1.2);
+  const QPen pen(Look().mapStep, 1.2);
   for (const LaidOutEdge& edge : layout_->edges) {
     if (edge.curve.empty()) continue;
     QPainterPath path(toQt(edge.curve.front()));
@@ -119,10 +147,10 @@ void AdventureMapView::addEdges() {
     }
     auto* line = scene()->addPath(path, pen);
     line->setData(kItemKind, QStringLiteral("step"));
-    if (edge.arrowTip) scene()->addPath(arrowHead(path.currentPosition(), toQt(*edge.arrowTip)), pen, kStepColour);
+    if (edge.arrowTip) scene()->addPath(arrowHead(path.currentPosition(), toQt(*edge.arrowTip)), pen, Look().mapStep);
     if (edge.count > 1) {
       auto* times = scene()->addSimpleText(QString("×%1").arg(edge.count));
-      times->setBrush(kStepColour);
+      times->setBrush(Look().mapStep);
       times->setPos(path.pointAtPercent(0.5) + QPointF(3, -6));
     }
   }
@@ -147,12 +175,12 @@ void AdventureMapView::addStubs() {
   const double pitch = MapStubItem::kSize.width() + 8;
   const QSizeF row(pitch * static_cast<double>(map_.stubs.size()) - 8, MapStubItem::kSize.height());
   const QPointF centre = stubRowCentre(from, row);
-  const QPen pen(kStepColour, 1, Qt::DashLine);
+  const QPen pen(Look().mapStep, 1, Qt::DashLine);
   for (std::size_t i = 0; i < map_.stubs.size(); ++i) {
     const QPointF at = centre + QPointF(-row.width() / 2 + MapStubItem::kSize.width() / 2 + pitch * static_cast<double>(i), 0);
     const QPointF tip = at - QPointF(0, MapStubItem::kSize.height() / 2);
     scene()->addLine(QLineF(from, tip), pen);
-    scene()->addPath(arrowHead(from, tip), QPen(kStepColour), kStepColour);
+    scene()->addPath(arrowHead(from, tip), QPen(Look().mapStep), Look().mapStep);
     auto* stub = new MapStubItem(map_.stubs[i]);
     stub->setPos(at);
     stub->setZValue(1);

@@ -5,6 +5,9 @@
 #include <QStyleOptionGraphicsItem>
 #include <algorithm>
 
+#include "style/legible_colours.h"
+#include "style/look_colours.h"
+
 namespace zrx {
 namespace {
 
@@ -36,7 +39,7 @@ QFont overviewFont(QFont font, double boxHeight, double detail) {
 QColor fillOf(EndMark end, bool current) {
   if (end == EndMark::Death) return {232, 180, 180};
   if (end == EndMark::Victory) return {185, 227, 176};
-  return current ? QColor(255, 215, 107) : QColor(245, 236, 212);
+  return current ? Look().mapNodeCurrent : Look().mapNode;
 }
 
 QColor borderOf(EndMark end) {
@@ -80,14 +83,14 @@ void MapNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
   const QRectF box(-size_.width() / 2, -size_.height() / 2, size_.width(), size_.height());
   painter->setRenderHint(QPainter::Antialiasing);
   painter->setBrush(fillOf(end_, current_));
-  painter->setPen(QPen(current_ ? QColor(0, 0, 128) : borderOf(end_), current_ ? 2.5 : 1));
+  painter->setPen(QPen(current_ ? Look().focus : borderOf(end_), current_ ? 2.5 : 1));
   painter->drawRoundedRect(box, 4, 4);
   if (chosen_) {
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(QColor(0, 90, 200), 1.5, Qt::DashLine));
+    painter->setPen(QPen(Look().mapLine, 1.5, Qt::DashLine));
     painter->drawRoundedRect(box.adjusted(-3, -3, 3, 3), 6, 6);
   }
-  painter->setPen(Qt::black);
+  painter->setPen(BestTextOn(fillOf(end_, current_), {Look().mapText, QColor(Qt::black)}));
   const double detail = option->levelOfDetailFromTransform(painter->worldTransform());
   if (detail < kOverviewDetail) {
     // Zoomed far out the title is a smudge: the number alone, as large as the box allows.
@@ -120,7 +123,7 @@ void MapStubItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
   painter->drawRoundedRect(box, 8, 8);
   const double detail = option->levelOfDetailFromTransform(painter->worldTransform());
   painter->setFont(detail < kOverviewDetail ? overviewFont(titleFont(), box.height(), detail) : titleFont());
-  painter->setPen(Qt::black);
+  painter->setPen(end_ == EndMark::None ? Look().mapText : BestTextOn(fillOf(end_, false), {Look().mapText, QColor(Qt::black)}));
   painter->drawText(box, Qt::AlignCenter, label_);
 }
 

@@ -15,6 +15,7 @@
 #include "start/window_opener.h"
 #include "start/window_registry.h"
 #include "style/window_services.h"
+#include "style/look_colours.h"
 #include "welcome/form_welcome.h"
 
 namespace zrx {
@@ -34,6 +35,7 @@ Program::Program(std::filesystem::path folder, std::unique_ptr<Dice> dice, std::
   InstallAccessibility();
   RegisterWindows(*this);
   ApplySettings(settings_, game_->state.settings);
+  UseHighContrast(false);
 }
 
 Program::~Program() {
@@ -45,6 +47,7 @@ Program::~Program() {
 void Program::applySettings(const SettingsLine& settings) {
   settings_ = settings;
   ApplySettings(settings_, game_->state.settings);
+  UseHighContrast(settings_.storyTextColour() == kHighContrastTextColour);
   emit settingsApplied();
 }
 

@@ -19,7 +19,8 @@
 #include "start/program.h"
 #include "style/focus_event.h"
 #include "style/frames.h"
-#include "style/legible_colours.h"
+#include "style/look_colours.h"
+#include "style/look_style_sheet.h"
 #include "style/glyph_button.h"
 #include "style/window_fit.h"
 #include "style/window_services.h"
@@ -56,18 +57,14 @@ class DragIcon : public QLabel {
 
 }  // namespace
 
-QColor SkyBlue() { return {166, 202, 240}; }
+QColor SkyBlue() { return NormalLook().body; }
 
 TFormZRXBase::TFormZRXBase(Program& program, QWidget* parent, QSize designSize)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Window), program_(program), designSize_(designSize) {
   setFixedSize(designSize);
-  QPalette body = palette();
-  body.setColor(QPalette::Window, SkyBlue());
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    body.setColor(QPalette::Disabled, role, DisabledTextColour());
-  }
-  setPalette(body);
+  setPalette(BodyPalette(palette()));
   setAutoFillBackground(true);
+  connect(&program, &Program::settingsApplied, this, [this] { applyLook(); });
 
   const Resources& resources = program.resources();
   imageIcon_ = new DragIcon(this);
@@ -120,6 +117,15 @@ void TFormZRXBase::hideCaptionRow() {
   for (QWidget* part : {static_cast<QWidget*>(imageIcon_), static_cast<QWidget*>(labelHead_),
                         static_cast<QWidget*>(labelMin_), static_cast<QWidget*>(labelClose_)})
     part->hide();
+  update();
+}
+
+void TFormZRXBase::applyLook() {
+  // The palette reaches every control that keeps no colours of its own; the painting
+  // controls read the set in force as they repaint.
+  setPalette(BodyPalette(palette()));
+  RefreshLookStyles(*this);
+  for (QWidget* child : findChildren<QWidget*>()) child->update();
   update();
 }
 

@@ -17,7 +17,7 @@ namespace zrx {
 class GlyphButton;
 class Program;
 
-// The body colour of every window (sky blue).
+// The body colour of every window in the normal colour set (sky blue).
 QColor SkyBlue();
 
 class TFormZRXBase : public QDialog {
@@ -49,6 +49,9 @@ class TFormZRXBase : public QDialog {
 
   // A window without the caption row (the comment strip): no icon, title or glyphs.
   void hideCaptionRow();
+
+  // Redraws the window in the colour set in force (the settings switch it).
+  void applyLook();
 
   // The minimise glyph can be switched off (the error window has none that works).
   void setMinimiseEnabled(bool enabled);

@@ -12,9 +12,6 @@ namespace zrx {
 
 class WindowServices;
 
-// The square frame round a focused colour button.
-inline const QColor kFocusFrameColour{0, 0, 128};
-
 class TZRX_FrameColorButton : public QAbstractButton, public FocusParticipant {
   Q_OBJECT
  public:
@@ -47,8 +44,12 @@ class TZRX_FrameColorButton : public QAbstractButton, public FocusParticipant {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The colours drawn: the caller's in the normal set, the high-contrast set's own there.
+  Colours paintedColours() const;
+  QColor paintedBackground() const;
   void HatterRajzolas();
   void KorvonalRajzolas(bool lit);
   void redraw(bool lit);

@@ -12,6 +12,9 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "style/focus_frame.h"
+#include "style/look_colours.h"
+
 namespace zrx {
 namespace {
 
@@ -20,8 +23,9 @@ constexpr int kBarWidth = 16;
 constexpr int kNotch = 120;
 
 void drawArrow(QPainter& painter, const QRect& box, bool up) {
-  painter.setPen(QPen(QColor(12, 34, 86), 1));
-  painter.setBrush(QColor(47, 111, 208));
+  const LookColours& look = Look();
+  painter.setPen(QPen(look.controlLine, 1));
+  painter.setBrush(look.controlFill);
   painter.drawRoundedRect(box.adjusted(0, 0, -1, -1), 3, 3);
   const QPointF c = QRectF(box).center();
   QPainterPath arrow;
@@ -30,7 +34,7 @@ void drawArrow(QPainter& painter, const QRect& box, bool up) {
   arrow.lineTo(c.x() + 4, c.y() - 2 * d);
   arrow.lineTo(c.x(), c.y() + 3 * d);
   arrow.closeSubpath();
-  painter.setBrush(Qt::white);
+  painter.setBrush(look.highContrast ? look.body : QColor(Qt::white));
   painter.setPen(Qt::NoPen);
   painter.drawPath(arrow);
 }
@@ -215,12 +219,14 @@ void DrawnScrollBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   // The track, lit while the frame holds the focus.
-  painter.fillRect(rect(), frame_.hasZrxFocus() ? QColor(200, 224, 250) : QColor(182, 208, 238));
+  const LookColours& look = Look();
+  painter.fillRect(rect(), frame_.hasZrxFocus() ? look.trackFocused : look.track);
   drawArrow(painter, QRect(0, 0, kBarWidth, kBarWidth), true);
   drawArrow(painter, QRect(0, height() - kBarWidth, kBarWidth, kBarWidth), false);
-  painter.setPen(QPen(QColor(12, 34, 86), 1));
-  painter.setBrush(QColor(242, 200, 75));
+  painter.setPen(QPen(look.controlLine, 1));
+  painter.setBrush(look.controlLit);
   painter.drawRoundedRect(QRectF(1.5, thumbTop_ + 0.5, kBarWidth - 3, RichScrollMath::kThumbHeight - 1), 4, 4);
+  if (frame_.hasZrxFocus()) DrawFocusFrame(painter, rect());
 }
 
 void DrawnScrollBar::mousePressEvent(QMouseEvent* event) {

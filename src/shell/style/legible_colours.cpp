@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "style/look_colours.h"
+
 namespace zrx {
 namespace {
 
@@ -23,7 +25,7 @@ double ContrastRatio(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor DisabledTextColour() { return {78, 78, 78}; }
+QColor DisabledTextColour() { return Look().disabled; }
 
 QColor StoryBackground(const QColor& text) {
   const QColor white(Qt::white);

@@ -12,7 +12,8 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // Body text needs at least this ratio to its background.
 inline constexpr double kBodyTextContrast = 4.5;
 
-// Greyed (disabled) text: clearly grey, yet readable on the sky-blue body and the tabs.
+// Greyed (disabled) text of the colour set in force: clearly grey, yet readable on the
+// body and the tabs.
 QColor DisabledTextColour();
 
 // The story text's background for a text colour: white, or near-black for the light

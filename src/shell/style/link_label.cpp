@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "style/look_colours.h"
+
 namespace zrx {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QAbstractButton(parent) {
@@ -37,7 +39,7 @@ QSize LinkLabel::sizeHint() const {
 
 void LinkLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(!isEnabled() && disabled_.isValid() ? disabled_ : currentColour());
+  painter.setPen(paintedColour());
   painter.setFont(font());
   painter.drawText(rect(), static_cast<int>(alignment_), text());
   if (hasFocus()) {
@@ -46,10 +48,18 @@ void LinkLabel::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const QRect box = QStyle::alignedRect(layoutDirection(), alignment_,
                                           QSize(metrics.horizontalAdvance(text()), metrics.height()), rect());
-    painter.setPen(QPen(currentColour(), 2));
+    painter.setPen(QPen(Look().focus, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(-1, 0, 1, 0).intersected(rect().adjusted(1, 1, -1, -1)));
   }
+}
+
+QColor LinkLabel::paintedColour() const {
+  const bool greyed = !isEnabled() && disabled_.isValid();
+  if (coloursFromLook_ || !Look().highContrast) return greyed ? disabled_ : currentColour();
+  // The caller's colours belong to the normal set; high contrast has one colour per state.
+  if (!isEnabled()) return Look().disabled;
+  return hovered_ && hover_.isValid() ? Look().hover : CommandColour(normal_);
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {

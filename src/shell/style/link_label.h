@@ -23,6 +23,10 @@ class LinkLabel : public QAbstractButton {
   QSize sizeHint() const override;
 
  protected:
+  // The colour the text is painted in: the caller's colours in the normal set; in high
+  // contrast the set's own, unless the control takes its colours from the set itself.
+  QColor paintedColour() const;
+  void setColoursFromLook(bool fromLook) { coloursFromLook_ = fromLook; }
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
@@ -34,6 +38,7 @@ class LinkLabel : public QAbstractButton {
   QColor disabled_;
   Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
   bool hovered_ = false;
+  bool coloursFromLook_ = false;
 };
 
 }  // namespace zrx

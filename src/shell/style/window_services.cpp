@@ -10,6 +10,7 @@
 #include "resources/resources.h"
 #include "game.h"
 #include "start/program.h"
+#include "style/look_colours.h"
 
 namespace zrx {
 namespace {
@@ -34,10 +35,10 @@ QRect desktopOf(const QWidget& window) {
 }  // namespace
 
 QColor StoryTextColour(int digit) {
-  static const std::array<QColor, 7> kColours = {QColor(Qt::black),   QColor(Qt::blue),    QColor(Qt::green),
-                                                 QColor(Qt::red),     QColor(Qt::cyan),    QColor(Qt::magenta),
-                                                 QColor(Qt::yellow)};
-  return kColours[static_cast<std::size_t>(std::clamp(digit, 0, 6))];
+  static const std::array<QColor, 8> kColours = {QColor(Qt::black), QColor(Qt::blue),    QColor(Qt::green),
+                                                 QColor(Qt::red),   QColor(Qt::cyan),    QColor(Qt::magenta),
+                                                 QColor(Qt::yellow), HighContrastLook().text};
+  return kColours[static_cast<std::size_t>(std::clamp(digit, 0, kHighContrastTextColour))];
 }
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }

@@ -33,7 +33,7 @@ QPoint PositionOverMainWindow(const QRect& screen, const QRect& mainWindow, cons
 // The desktop centre.
 QPoint PositionOnDesktopCentre(const QRect& screen, const QSize& window);
 // The story text's colour for the "Szövegszín" digit: black, blue, green, red, cyan,
-// magenta, yellow.
+// magenta, yellow, and white for the high-contrast set.
 QColor StoryTextColour(int digit);
 
 // Round half to even, the program's rounding of computed positions.

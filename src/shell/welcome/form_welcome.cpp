@@ -18,6 +18,7 @@
 #include "start/program.h"
 #include "style/link_label.h"
 #include "style/window_services.h"
+#include "style/look_colours.h"
 
 namespace zrx {
 namespace {
@@ -171,7 +172,8 @@ void TFormWelcome::TimerBezaroTimer() {
 void TFormWelcome::TimerColorChangerTimer() {
   cycle_.step();
   QPalette palette = labelSzinesFejlec_->palette();
-  palette.setColor(QPalette::WindowText, cycle_.colour());
+  // The cycle's blues are made for the sky-blue body; high contrast keeps its text colour.
+  palette.setColor(QPalette::WindowText, Look().highContrast ? Look().text : cycle_.colour());
   labelSzinesFejlec_->setPalette(palette);
 }
 
