@@ -5,6 +5,7 @@
 
 #include "book_code.h"
 #include "dice.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -90,10 +91,11 @@ bool battleTestDue(char when, int roundsFought) {
 }
 
 int AttackModifierOf(std::string_view code) {
-  if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
-  switch (charAt(code, 3)) {
-    case '+': return digitAt(code, 4);
-    case '-': return -digitAt(code, 4);
+  using namespace grammar::use;
+  if (!IsBattleCode(code, 'T')) return 0;
+  switch (kModifierSign.charIn(code)) {
+    case '+': return kModifierAmount.digitIn(code);
+    case '-': return -kModifierAmount.digitIn(code);
     default: return 0;
   }
 }

@@ -4,6 +4,7 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "dice_tests.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -21,8 +22,8 @@ std::optional<DuelWound> plainWound(char size, char period) {
 }
 
 bool actsInBattle(const std::string& useCode) {
-  for (const char* prefix : {"CU", "CF", "CV", "CN"}) {
-    if (useCode.starts_with(prefix)) return true;
+  for (char kind : {'U', 'F', 'V', 'N'}) {
+    if (grammar::use::IsBattleCode(useCode, kind)) return true;
   }
   return false;
 }

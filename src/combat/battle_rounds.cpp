@@ -4,6 +4,7 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "information.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -17,7 +18,9 @@ constexpr const char* kOpponentAttack = "Ellenfél támadóereje";
 bool equipmentTestRolls(const Game& game) {
   for (const std::string& number : game.state.equipment.EquipmentList) {
     const std::string code = game.stores.items.Find(numberOf(number)).UseCode;
-    if (code.starts_with("CU") && code.size() >= 4 && battleTestDue(code[3], game.state.battle.RoundsFought)) {
+    constexpr grammar::Field kWhen = grammar::use::kTest.field("when");
+    if (grammar::use::IsBattleCode(code, 'U') && code.size() >= kWhen.pos &&
+        battleTestDue(kWhen.charIn(code), game.state.battle.RoundsFought)) {
       return true;
     }
   }

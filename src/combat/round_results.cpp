@@ -6,6 +6,7 @@
 #include "battle.h"
 #include "battle_math.h"
 #include "book_code.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -120,7 +121,7 @@ void Battle::applyRoundItems(int who, int lifeWound) {
   for (const std::string& number : game_.state.equipment.EquipmentList) {
     const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
     const std::string& code = item.UseCode;
-    if (code.size() < 2 || code[0] != 'C' || code[1] != letter) continue;
+    if (!grammar::use::IsBattleCode(code, letter)) continue;
     const int change = itemLifeChange(code, lifeWound);
     if (change == 0) continue;
     stamina -= change;
@@ -146,13 +147,15 @@ std::string Battle::itemChangeLine(const std::vector<std::string>& items, int to
 }
 
 int Battle::itemLifeChange(std::string_view code, int remainingWound) {
-  const char trigger = charAt(code, 3);
-  const char sign = charAt(code, 4);
+  using namespace grammar::use;
+  const char trigger = kWoundTrigger.charIn(code);
+  const char sign = kWoundSign.charIn(code);
   if ((trigger != 'D' && trigger != 'N') || (sign != '+' && sign != '-')) return 0;
-  const int amount = digitAt(code, 5);
+  const int amount = kWoundAmount.digitIn(code);
   if (trigger == 'D') {
+    constexpr grammar::Field kLow = kWoundDie.field("low"), kHigh = kWoundDie.field("high");
     const int pips = rollShownDie("Gyógyulás");
-    if (pips < digitAt(code, 6) || pips > digitAt(code, 7)) return 0;
+    if (pips < kLow.digitIn(code) || pips > kHigh.digitIn(code)) return 0;
   }
   return sign == '+' ? -std::min(amount, std::max(remainingWound, 0)) : amount;
 }

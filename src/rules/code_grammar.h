@@ -20,6 +20,8 @@ enum class CodeFamily {
   InfoChange,            // SpecialChange3
   MagicSkillChange,      // SpecialChange4
   BattleCode,
+  ItemUseCode,  // an item's UseCode
+  InfoCode,     // an information's Code
 };
 
 enum class FieldKind {
@@ -106,11 +108,14 @@ constexpr Field EntryFieldAt(Field field, std::size_t start) {
 }
 
 // A form applies to a code when the code has one of `chars` at `pos` for each selector;
-// an empty selector (pos 0) matches anything.
+// an empty selector (pos 0) matches anything, one without `chars` any code that reaches `pos`.
 struct Selector {
   std::size_t pos = 0;
   std::string_view chars = {};
 };
+
+// A selector that matches any character at `pos`: the code reaches that far.
+constexpr Selector Reaches(std::size_t pos) { return {pos, {}}; }
 
 struct CodeForm {
   std::string_view name;     // as the documentation names it ("VN", "D-", ...)

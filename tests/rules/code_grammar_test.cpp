@@ -10,7 +10,8 @@ namespace zrx::grammar {
 namespace {
 
 constexpr CodeFamily kFamilies[] = {CodeFamily::Condition, CodeFamily::CharacteristicChange, CodeFamily::ItemChange,
-                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode};
+                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode,
+                                    CodeFamily::ItemUseCode,      CodeFamily::InfoCode};
 
 struct CursorCase {
   CodeFamily family;
@@ -85,6 +86,15 @@ TEST(CodeGrammarTest, FieldUnderCursor) {
       {CodeFamily::BattleCode, "P021005#NIF004", 9, "P", "key", 9},
       {CodeFamily::BattleCode, "P021005#NIF004", 12, "P", "opponent", 12},
       {CodeFamily::BattleCode, "P021005006#NIF004", 7, "P", "opponent", 8},
+      {CodeFamily::ItemUseCode, "A02+04", 2, "A", "characteristic", 2},
+      {CodeFamily::ItemUseCode, "A02+04A03+02", 9, "AA", "operator2", 10},
+      {CodeFamily::ItemUseCode, "A02+04A03+02", 6, "AA", "group2", 7},
+      {CodeFamily::ItemUseCode, "K01+F2", 4, "K", "kind", 5},
+      {CodeFamily::ItemUseCode, "CVD+146", 6, "CVD", "high", 7},
+      {CodeFamily::ItemUseCode, "CNN-2", 3, "CVN", "sign", 4},
+      {CodeFamily::ItemUseCode, "CUBE", 3, "CU", "when", 4},
+      {CodeFamily::ItemUseCode, "CFN1D56", 4, "CFD", "trigger", 5},
+      {CodeFamily::InfoCode, "CT-2", 3, "CT", "amount", 4},
   };
   for (const CursorCase& c : cases) expectField(c);
 }
@@ -135,7 +145,8 @@ TEST(CodeGrammarTest, EveryFormIsWellFormed) {
       for (const Selector& selector : {form.letter, form.subtype, form.detail}) {
         if (selector.pos == 0) continue;
         if (probe.size() < selector.pos) probe.resize(selector.pos, ' ');
-        probe[selector.pos - 1] = selector.chars[0];
+        // A selector without characters asks only that the code reach its place.
+        probe[selector.pos - 1] = selector.chars.empty() ? '?' : selector.chars[0];
       }
       EXPECT_EQ(FindForm(family, probe), &form) << probe;
     }

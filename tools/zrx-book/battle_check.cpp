@@ -2,11 +2,14 @@
 // battle and use codes of items and information.
 #include "battle_grammar.h"
 #include "code_check.h"
+#include "grammar_check.h"
+#include "use_code_grammar.h"
 
 namespace zrx::book {
 namespace {
 
 namespace battle = grammar::battle;
+namespace use = grammar::use;
 constexpr const grammar::Field& kOpponent = battle::kAll.field("opponent");
 constexpr const grammar::Field& kKey = battle::kPairs.field("key");
 // The length of a declaration that lists exactly the opponents a die can pick.
@@ -36,36 +39,6 @@ void groups(const CodeReader& r, CodeCheck& check) {
     start = end + 2;
   }
   if (count == 0) r.requireLength(kKey.pos);
-}
-
-// One group of six characters of an "A" or "K" item code.
-void useGroup(const CodeReader& r, std::size_t at, bool modifier, CodeCheck& check) {
-  check.baseValue(r.numberAt(at + 1, 2));
-  check.oneOf(r, at + 3, modifier ? "+-" : "+-=D", modifier ? "a sign" : "an operator (+, -, = or D)");
-  if (modifier) check.oneOf(r, at + 4, "F", "F");
-  r.charAt(at + 4);
-  r.digitAt(at + 5);
-}
-
-void battleItemCode(const CodeReader& r, CodeCheck& check) {
-  const char second = r.charAt(2);
-  if (second == 'T') return check.oneOf(r, 3, "+-", "a sign"), void(r.digitAt(4));
-  if (second == 'V' || second == 'N') {
-    check.oneOf(r, 3, "DN", "D (die) or N (no die)");
-    check.oneOf(r, 4, "+-", "a sign");
-    r.digitAt(5);
-    if (r.charAt(3) == 'D') r.digitAt(6), r.digitAt(7);
-    return;
-  }
-  if (second == 'U') return check.oneOf(r, 3, "ABC", "a test kind (A, B or C)"), void(r.charAt(4));
-  if (second == 'F') {
-    r.charAt(3);
-    r.charAt(4);
-    check.oneOf(r, 5, "DN", "D (die) or N (always)");
-    if (r.charAt(5) == 'D') r.digitAt(6), r.digitAt(7);
-    return;
-  }
-  check.warning("is a battle code of no known kind");
 }
 
 void afterRoundAction(const CodeReader& r, std::size_t pos, CodeCheck& check) {
@@ -165,22 +138,28 @@ void CheckOpponentCodes(const TMonsterRec& m, const SourceLines& lines, const Bo
 void CheckItemUseCode(const std::string& code, CodeCheck& check) {
   if (code.empty()) return;
   check.run(code, [&](const CodeReader& r) {
-    const char kind = r.charAt(1);
-    if (kind == 'C') return battleItemCode(r, check);
-    if (kind != 'A' && kind != 'K') return;
-    if (r.size() != 6 && r.size() != 12) check.warning("must hold one group of six characters or two");
-    useGroup(r, 1, kind == 'K', check);
-    if (r.size() != 6) useGroup(r, 7, kind == 'K', check);
+    const char letter = r.charAt(use::kLetter.pos);
+    if (letter == use::kBattleLetter) r.charAt(use::kBattleKind.pos);
+    const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::ItemUseCode, r.text());
+    if (!form) {
+      if (letter == use::kBattleLetter) check.warning("is a battle code of no known kind");
+      return;
+    }
+    if (letter != use::kBattleLetter && r.size() != use::kGroupWidth && r.size() != use::kMaxGroups * use::kGroupWidth) {
+      check.warning("must hold one group of six characters or two");
+    }
+    CheckFields(*form, r, check);
   });
 }
 
 void CheckInfoCode(const std::string& code, CodeCheck& check) {
   if (code.empty()) return;
   check.run(code, [&](const CodeReader& r) {
-    if (r.charAt(1) != 'C') return;
-    if (r.charAt(2) != 'T') return check.warning("is a battle code that information cannot carry (only CT)");
-    check.oneOf(r, 3, "+-", "a sign");
-    r.digitAt(4);
+    if (r.charAt(use::kLetter.pos) != use::kBattleLetter) return;
+    r.charAt(use::kBattleKind.pos);
+    const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::InfoCode, r.text());
+    if (!form) return check.warning("is a battle code that information cannot carry (only CT)");
+    CheckFields(*form, r, check);
   });
 }
 

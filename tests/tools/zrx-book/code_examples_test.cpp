@@ -6,11 +6,14 @@
 
 #include "authoring_examples.h"
 #include "battle.h"
+#include "battle_math.h"
 #include "change_commands.h"
 #include "code_check.h"
 #include "conditions.h"
+#include "effect_code.h"
 #include "game_fixture.h"
 #include "navigation.h"
+#include "use_code_grammar.h"
 
 namespace zrx::test {
 namespace {
@@ -152,6 +155,48 @@ class CodeExamplesTest : public GameFixture {
     }
   }
 
+  // What the checker prints for an item's UseCode (`info` false) or an information's Code.
+  std::string checkUseCode(const std::string& code, bool info = false) {
+    book::Diagnostics diags;
+    book::CodeCheck check(index_, diags, "examples.yaml", 1, info ? "Code" : "UseCode");
+    info ? book::CheckInfoCode(code, check) : book::CheckItemUseCode(code, check);
+    return describe(diags);
+  }
+
+  // The interpreter's verdict on a UseCode: a usable item's or a worn item's groups are read,
+  // a battle code acts where the battle reads it (its dice always show 5).
+  bool useCodeAccepted(const std::string& code) {
+    using grammar::use::IsBattleCode;
+    try {
+      dice.push({5, 5, 5, 5, 5, 5, 5, 5});
+      if (effectCodeIs(code, 'A')) usableItemGroups(code);
+      if (effectCodeIs(code, 'K')) modifierGroups(code);
+      if (IsBattleCode(code, 'T')) AttackModifierOf(code);
+      if (IsBattleCode(code, 'U')) Battle(game).CsataTargyEllenorzesA2(code);
+      if (IsBattleCode(code, 'F')) Battle(game).CsataTargyEllenorzesB2(code);
+      if (IsBattleCode(code, 'V') || IsBattleCode(code, 'N')) woundRoundWith(code);
+      return true;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
+  // A round lost ("CV") or won ("CN") while holding an item of `code`.
+  void woundRoundWith(const std::string& code) {
+    // A store keeps the first record of a number: each code gets an item of its own.
+    const int item = kRecords + 1 + static_cast<int>(game.stores.items.size());
+    game.stores.items.Insert({.Number = item, .Count = 1, .UseCode = code});
+    game.state.equipment.EquipmentList = {std::to_string(item)};
+    game.state.battle = {};
+    game.state.battle.CurrentOpponent = game.stores.monsters.Find(1);
+    game.state.values.Stamina = game.state.battle.CurrentOpponent.Stamina = 20;
+    if (grammar::use::IsBattleCode(code, 'V')) {
+      Battle(game).ForduloVesztes();
+    } else {
+      Battle(game).ForduloNyeres();
+    }
+  }
+
   static constexpr int kRecords = 30;
   book::BookIndex index_;
 };
@@ -225,6 +270,31 @@ TEST_F(CodeExamplesTest, MalformedBattlesAreRefusedByBoth) {
     EXPECT_NE(checkBattle(code), "");
     EXPECT_FALSE(battleAccepted(code));
   }
+}
+
+TEST_F(CodeExamplesTest, UseCodeExamplesAreAcceptedByBoth) {
+  int seen = 0;
+  for (const QuotedCode& example : QuotedExamples(ZRX_AUTHORING_DOC)) {
+    if (example.field != "UseCode") continue;
+    ++seen;
+    SCOPED_TRACE(example.code);
+    EXPECT_EQ(checkUseCode(example.code), "");
+    EXPECT_TRUE(useCodeAccepted(example.code));
+    // Information carries the attack modifier of items as it stands.
+    if (grammar::use::IsBattleCode(example.code, 'T')) {
+      EXPECT_EQ(checkUseCode(example.code, true), "");
+    }
+  }
+  EXPECT_GT(seen, 0);
+}
+
+TEST_F(CodeExamplesTest, MalformedUseCodesAreRefusedByBoth) {
+  for (const char* code : {"A02+0", "A0X+04", "A02+04A03+0", "K01+FA", "CT+A", "CU", "CVD+1A6", "CND-2", "CFN1DA6"}) {
+    SCOPED_TRACE(code);
+    EXPECT_NE(checkUseCode(code), "");
+    EXPECT_FALSE(useCodeAccepted(code));
+  }
+  EXPECT_NE(checkUseCode("CT+A", true), "");
 }
 
 }  // namespace
