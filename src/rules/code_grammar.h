@@ -22,6 +22,14 @@ enum class CodeFamily {
   BattleCode,
   ItemUseCode,  // an item's UseCode
   InfoCode,     // an information's Code
+  // The battle fields of an opponent, one family each.
+  FlightCode,
+  AttackMods,
+  RollBattleCode,
+  WoundMods,
+  BattleValueCodes,
+  ExtraCode,
+  SpecialWeapon,
 };
 
 enum class FieldKind {
@@ -37,6 +45,7 @@ enum class FieldKind {
   ListCount,        // how many of the repeated field follow: `min`..`max`
   ChapterOrWord,    // a chapter number or the word in `allowed` ("MAX", "NIF")
   AmountOrAll,      // a number, or the word in `allowed` for "all of them"
+  DigitOrWord,      // one decimal digit, or one of the letters in `allowed`
   ItemKind,         // one of `allowed`: the kind of items a demand takes
   Item,             // record references, `width` digits
   Info,

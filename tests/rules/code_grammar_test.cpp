@@ -11,7 +11,11 @@ namespace {
 
 constexpr CodeFamily kFamilies[] = {CodeFamily::Condition, CodeFamily::CharacteristicChange, CodeFamily::ItemChange,
                                     CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode,
-                                    CodeFamily::ItemUseCode,      CodeFamily::InfoCode};
+                                    CodeFamily::ItemUseCode,      CodeFamily::InfoCode,
+                                    CodeFamily::FlightCode,       CodeFamily::AttackMods,
+                                    CodeFamily::RollBattleCode,   CodeFamily::WoundMods,
+                                    CodeFamily::BattleValueCodes, CodeFamily::ExtraCode,
+                                    CodeFamily::SpecialWeapon};
 
 struct CursorCase {
   CodeFamily family;
@@ -95,6 +99,15 @@ TEST(CodeGrammarTest, FieldUnderCursor) {
       {CodeFamily::ItemUseCode, "CUBE", 3, "CU", "when", 4},
       {CodeFamily::ItemUseCode, "CFN1D56", 4, "CFD", "trigger", 5},
       {CodeFamily::InfoCode, "CT-2", 3, "CT", "amount", 4},
+      {CodeFamily::FlightCode, "3<", 1, "n", "rule", 2},
+      {CodeFamily::AttackMods, "1+2A", 3, "1", "when", 4},
+      {CodeFamily::RollBattleCode, "2M32-E2I1R1", 8, "2", "digit2", 9},
+      {CodeFamily::RollBattleCode, "3N006", 4, "3", "info", 3},
+      {CodeFamily::RollBattleCode, "4G>E06", 5, "4", "threshold", 5},
+      {CodeFamily::WoundMods, "D0301111", 6, "WoundMods", "playerLifePeriod", 7},
+      {CodeFamily::BattleValueCodes, "0402", 3, "BattleValueCodes", "life", 3},
+      {CodeFamily::ExtraCode, "080706", 5, "ExtraCode", "ally", 5},
+      {CodeFamily::SpecialWeapon, "008S", 3, "SpecialWeapon", "luck", 4},
   };
   for (const CursorCase& c : cases) expectField(c);
 }
