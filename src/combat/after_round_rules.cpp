@@ -4,12 +4,32 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "information.h"
+#include "opponent_grammar.h"
 
 namespace zrx {
 namespace {
 
 constexpr int kWon = 1;
 constexpr int kLost = 2;
+
+namespace rule = grammar::opponent;
+constexpr const grammar::CodeForm& kEnd = rule::kEndRule;
+constexpr const grammar::CodeForm& kRoll = rule::kRollRule;
+constexpr const grammar::CodeForm& kInfo = rule::kInfoRule;
+constexpr const grammar::CodeForm& kLimit = rule::kLimitRule;
+constexpr const grammar::Field& kEndCount = kEnd.field("count");
+constexpr const grammar::Field& kEndCounter = kEnd.field("counter");
+constexpr const grammar::Field& kEndResult = kEnd.field("result");
+constexpr const grammar::Field& kEndEnding = kEnd.field("ending");
+constexpr const grammar::Field& kRollWhen = kRoll.field("when");
+constexpr const grammar::Field& kRollLow = kRoll.field("low");
+constexpr const grammar::Field& kRollMiddle = kRoll.field("middle");
+constexpr const grammar::Field& kInfoWhen = kInfo.field("when");
+constexpr const grammar::Field& kInfoNumber = kInfo.field("info");
+constexpr const grammar::Field& kLimitSide = kLimit.field("side");
+constexpr const grammar::Field& kLimitEnding = kLimit.field("ending");
+constexpr const grammar::Field& kLimitKind = kLimit.field("kind");
+constexpr const grammar::Field& kLimitThreshold = kLimit.field("threshold");
 
 // Whether a rule's "when" letter is due after a round with the given result:
 // "M" every round, "N" after a won one, "V" after a lost one.
@@ -23,32 +43,29 @@ void Battle::ForduloUtaniExtrak() {
   const BattleState& b = game_.state.battle;
   const std::string code = b.CurrentOpponent.RollBattleCode;
   if (code.empty()) return;
-  switch (code[0]) {
-    case '1': endCondition(code); break;
-    case '2':
-      if (dueAfter(charAt(code, 2), b.LastRoundResult)) requestRoundRoll();
-      break;
-    case '3': informationGained(code); break;
-    case '4': damageLimit(code); break;
-    default: break;
-  }
+  const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::RollBattleCode, code);
+  const std::string_view rule = form ? form->name : "";
+  if (rule == kEnd.name) endCondition(code);
+  if (rule == kRoll.name && dueAfter(kRollWhen.charIn(code), b.LastRoundResult)) requestRoundRoll();
+  if (rule == kInfo.name) informationGained(code);
+  if (rule == kLimit.name) damageLimit(code);
 }
 
 void Battle::endCondition(std::string_view code) {
   const BattleState& b = game_.state.battle;
   bool met = false;
-  switch (charAt(code, 4)) {
-    case 'E': met = b.ResultStreak == digitAt(code, 5) && b.LastRoundResult == kWon; break;
-    case 'F': met = b.RoundsFought == digitAt(code, 5); break;
-    case 'G': met = b.ResultStreak == digitAt(code, 5) && b.LastRoundResult == kLost; break;
-    case 'N': met = b.RoundsWon == digitAt(code, 5); break;
-    case 'V': met = b.RoundsLost == digitAt(code, 5); break;
+  switch (kEndCounter.charIn(code)) {
+    case 'E': met = b.ResultStreak == kEndCount.digitIn(code) && b.LastRoundResult == kWon; break;
+    case 'F': met = b.RoundsFought == kEndCount.digitIn(code); break;
+    case 'G': met = b.ResultStreak == kEndCount.digitIn(code) && b.LastRoundResult == kLost; break;
+    case 'N': met = b.RoundsWon == kEndCount.digitIn(code); break;
+    case 'V': met = b.RoundsLost == kEndCount.digitIn(code); break;
     default: break;
   }
   if (!met) return;
-  switch (charAt(code, 2)) {
+  switch (kEndResult.charIn(code)) {
     case 'G': CsataVege(BattleOutcome::Victory); break;
-    case 'H': endWithoutDeathOrDie(charAt(code, 3)); break;
+    case 'H': endWithoutDeathOrDie(kEndEnding.charIn(code)); break;
     default: break;
   }
 }
@@ -64,10 +81,10 @@ void Battle::requestRoundRoll() {
 
 void Battle::ForduloUtaniDobas(int pips) {
   const std::string code = game_.state.battle.CurrentOpponent.RollBattleCode;
-  const int a = digitAt(code, 3);
-  const int b = digitAt(code, 4);
-  const std::size_t action = pips <= a ? 6 : pips <= a + b ? 8 : 10;
-  roundRollAction(charAt(code, action), code, action + 1);
+  const int a = kRollLow.digitIn(code);
+  const int b = kRollMiddle.digitIn(code);
+  const std::size_t action = pips <= a ? 0 : pips <= a + b ? 1 : 2;
+  roundRollAction(rule::kActionLetters[action]->charIn(code), code, rule::kActionDigits[action]->pos);
 }
 
 void Battle::roundRollAction(char letter, std::string_view code, std::size_t digitPosition) {
@@ -113,18 +130,18 @@ bool Battle::woundPlayer(int amount) {
 }
 
 void Battle::informationGained(std::string_view code) {
-  const char when = charAt(code, 2);
+  const char when = kInfoWhen.charIn(code);
   const int result = game_.state.battle.LastRoundResult;
   if (!((when == 'N' && result == kWon) || (when == 'V' && result == kLost))) return;
-  Information(game_).add(numberAt(code, 3, 3));
+  Information(game_).add(kInfoNumber.numberIn(code));
 }
 
 void Battle::damageLimit(std::string_view code) {
   const BattleState& b = game_.state.battle;
-  const char side = charAt(code, 2);
-  const char ending = charAt(code, 3);
-  const char kind = charAt(code, 4);
-  const int threshold = numberAt(code, 5, 2);
+  const char side = kLimitSide.charIn(code);
+  const char ending = kLimitEnding.charIn(code);
+  const char kind = kLimitKind.charIn(code);
+  const int threshold = kLimitThreshold.numberIn(code);
   if (kind != 'E' && kind != 'T') return;
   const bool life = kind == 'E';
   if (b.LastRoundResult == kWon && (side == 'D' || side == 'G')) {

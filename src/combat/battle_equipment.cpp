@@ -3,6 +3,7 @@
 #include "battle.h"
 #include "battle_math.h"
 #include "book_code.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -11,9 +12,15 @@ constexpr int kOpponentDies = 0;
 constexpr int kNothing = 1;
 constexpr int kPlayerDies = 2;
 
-bool battleCode(std::string_view code, char kind) {
-  return code.size() >= 2 && code[0] == 'C' && code[1] == kind;
-}
+using grammar::use::IsBattleCode;
+namespace use = grammar::use;
+constexpr grammar::Field kTestKind = use::kTest.field("test");
+constexpr grammar::Field kTestWhen = use::kTest.field("when");
+constexpr grammar::Field kForced = use::kForcedDie.field("result");
+constexpr grammar::Field kForcedWhen = use::kForcedDie.field("when");
+constexpr grammar::Field kForcedTrigger = use::kForcedDie.field("trigger");
+constexpr grammar::Field kForcedLow = use::kForcedDie.field("low");
+constexpr grammar::Field kForcedHigh = use::kForcedDie.field("high");
 
 }  // namespace
 
@@ -22,7 +29,7 @@ void Battle::CsataTargyEllenorzesA1() {
   const TextList items = game_.state.equipment.EquipmentList;
   for (const std::string& number : items) {
     const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
-    if (!battleCode(code, 'U')) continue;
+    if (!IsBattleCode(code, 'U')) continue;
     const int result = CsataTargyEllenorzesA2(code);
     if (result == kPlayerDies) {
       playerDies();
@@ -36,8 +43,8 @@ void Battle::CsataTargyEllenorzesA1() {
 }
 
 int Battle::CsataTargyEllenorzesA2(std::string_view code) {
-  const char kind = charAt(code, 3);
-  if (!battleTestDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  const char kind = kTestKind.charIn(code);
+  if (!battleTestDue(kTestWhen.charIn(code), game_.state.battle.RoundsFought)) return kNothing;
   const int sum = game_.KockaDobas(2, true, "Felszerelés próba");
   game_.screen.DKEredmenyLabel(2).setText(std::to_string(sum));
   const int skill = game_.state.values.Skill;
@@ -52,7 +59,7 @@ int Battle::CsataTargyEllenorzesA2(std::string_view code) {
 int Battle::CsataTargyEllenorzesB1() {
   for (const std::string& number : game_.state.equipment.EquipmentList) {
     const std::string code = game_.stores.items.Find(numberOf(number)).UseCode;
-    if (!battleCode(code, 'F')) continue;
+    if (!IsBattleCode(code, 'F')) continue;
     const int result = CsataTargyEllenorzesB2(code);
     if (result != kNothing) return result;
   }
@@ -61,13 +68,13 @@ int Battle::CsataTargyEllenorzesB1() {
 
 int Battle::CsataTargyEllenorzesB2(std::string_view code) {
   constexpr int kWon = 0, kLost = 2;
-  const char forced = charAt(code, 3);
-  if (!battleTestDue(charAt(code, 4), game_.state.battle.RoundsFought)) return kNothing;
+  const char forced = kForced.charIn(code);
+  if (!battleTestDue(kForcedWhen.charIn(code), game_.state.battle.RoundsFought)) return kNothing;
   bool applies = false;
-  switch (charAt(code, 5)) {
+  switch (kForcedTrigger.charIn(code)) {
     case 'D': {
       const int pips = rollShownDie("Felszerelés próba");
-      applies = digitAt(code, 6) <= pips && pips <= digitAt(code, 7);
+      applies = kForcedLow.digitIn(code) <= pips && pips <= kForcedHigh.digitIn(code);
       break;
     }
     case 'N': applies = true; break;

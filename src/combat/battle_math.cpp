@@ -5,6 +5,8 @@
 
 #include "book_code.h"
 #include "dice.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -58,18 +60,23 @@ std::string woundLine(std::string_view head, int lifeWound, int skillWound, std:
   return line;
 }
 
-bool flightAllowed(std::string_view flightCode) { return !flightCode.empty() && flightCode[0] != '0'; }
+namespace opponent = grammar::opponent;
+
+bool flightAllowed(std::string_view flightCode) {
+  return flightCode.size() >= opponent::kFlightRounds.pos &&
+         opponent::kFlightRounds.charIn(flightCode) != opponent::kNoFlight.letter.chars.front();
+}
 
 bool flightAvailableAtLoad(std::string_view flightCode) {
   if (!flightAllowed(flightCode)) return false;
-  const char rule = charAt(flightCode, 2);
+  const char rule = opponent::kFlightRule.charIn(flightCode);
   return rule == '>' || rule == 'N';
 }
 
 bool flightAvailableAfterRound(std::string_view flightCode, int roundsFought) {
   if (!flightAllowed(flightCode)) return false;
-  const int n = digitAt(flightCode, 1);
-  switch (charAt(flightCode, 2)) {
+  const int n = opponent::kFlightRounds.digitIn(flightCode);
+  switch (opponent::kFlightRule.charIn(flightCode)) {
     case '<': return n <= roundsFought;
     case '>': return n >= roundsFought;
     case 'M': return roundsFought % n == 0;
@@ -90,10 +97,11 @@ bool battleTestDue(char when, int roundsFought) {
 }
 
 int AttackModifierOf(std::string_view code) {
-  if (code.size() < 2 || code[0] != 'C' || code[1] != 'T') return 0;
-  switch (charAt(code, 3)) {
-    case '+': return digitAt(code, 4);
-    case '-': return -digitAt(code, 4);
+  using namespace grammar::use;
+  if (!IsBattleCode(code, 'T')) return 0;
+  switch (kModifierSign.charIn(code)) {
+    case '+': return kModifierAmount.digitIn(code);
+    case '-': return -kModifierAmount.digitIn(code);
     default: return 0;
   }
 }

@@ -4,11 +4,23 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "dice_tests.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
 
-constexpr int kWoundCodeLength = 8;
+namespace opponent = grammar::opponent;
+using grammar::CodeFamily;
+constexpr const grammar::Field& kAttackAmount = opponent::kAttack.field("amount");
+constexpr const grammar::Field& kAttackWhen = opponent::kAttack.field("when");
+constexpr const grammar::CodeForm& kWounds = opponent::kWounds;
+constexpr const grammar::Field& kOpponentLife = kWounds.field("opponentLife");
+constexpr const grammar::Field& kOpponentSkill = kWounds.field("opponentSkill");
+constexpr const grammar::Field& kPlayerLife = kWounds.field("playerLife");
+constexpr const grammar::Field& kPlayerSkill = kWounds.field("playerSkill");
+constexpr const grammar::Field& kOpponentLifePeriod = kWounds.field("opponentLifePeriod");
+constexpr const grammar::Field& kPlayerLifePeriod = kWounds.field("playerLifePeriod");
 constexpr int kRoundBound = 1000;  // a simulated battle longer than this counts as not won
 
 // A life wound size character of the opponent's wound code ("0".."9" or "D") with its
@@ -21,16 +33,18 @@ std::optional<DuelWound> plainWound(char size, char period) {
 }
 
 bool actsInBattle(const std::string& useCode) {
-  for (const char* prefix : {"CU", "CF", "CV", "CN"}) {
-    if (useCode.starts_with(prefix)) return true;
+  for (char kind : {'U', 'F', 'V', 'N'}) {
+    if (grammar::use::IsBattleCode(useCode, kind)) return true;
   }
   return false;
 }
 
 // Whether the opponent's attack rule holds in every round ("A"), or there is none.
 bool attackRuleConstant(std::string_view mods) {
-  if (mods.empty() || mods[0] != '1') return true;
-  return mods.size() >= 4 && mods[3] == 'A' && mods[2] >= '0' && mods[2] <= '9';
+  if (!grammar::FindForm(CodeFamily::AttackMods, mods)) return true;
+  if (mods.size() < kAttackWhen.pos) return false;
+  const char digit = kAttackAmount.charIn(mods);
+  return kAttackWhen.charIn(mods) == 'A' && digit >= '0' && digit <= '9';
 }
 
 // The modifier of the player's attack strength, as the rounds compute it; nullopt when it
@@ -134,11 +148,14 @@ std::optional<DuelValues> PlainDuel(const Game& game) {
   const TMonsterRec& opponent = b.CurrentOpponent;
   if (!b.OpponentQueue.empty() || opponent.OpponentMode != 0 || !opponent.ExtraCode.empty()) return std::nullopt;
   const std::string& rule = opponent.RollBattleCode;
-  if (!rule.empty() && rule[0] >= '1' && rule[0] <= '4') return std::nullopt;
+  if (grammar::FindForm(CodeFamily::RollBattleCode, rule)) return std::nullopt;
   const std::string& wounds = opponent.WoundMods;
-  if (wounds.size() < kWoundCodeLength || wounds[1] != '0' || wounds[3] != '0') return std::nullopt;
-  const auto opponentWound = plainWound(wounds[0], wounds[4]);
-  const auto playerWound = plainWound(wounds[2], wounds[6]);
+  if (wounds.size() < kWounds.fixedLength() || kOpponentSkill.charIn(wounds) != '0' ||
+      kPlayerSkill.charIn(wounds) != '0') {
+    return std::nullopt;
+  }
+  const auto opponentWound = plainWound(kOpponentLife.charIn(wounds), kOpponentLifePeriod.charIn(wounds));
+  const auto playerWound = plainWound(kPlayerLife.charIn(wounds), kPlayerLifePeriod.charIn(wounds));
   const auto bonus = constantAttackBonus(game);
   if (!opponentWound || !playerWound || !bonus) return std::nullopt;
   const MainValues& v = game.state.values;

@@ -4,6 +4,8 @@
 #include "battle_math.h"
 #include "book_code.h"
 #include "information.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -11,13 +13,19 @@ namespace {
 constexpr int kThreeAtOnce = 31;
 constexpr int kGroupHit = 2;  // life points that a stronger group member or ally takes
 constexpr const char* kOpponentAttack = "Ellenfél támadóereje";
+constexpr const grammar::Field& kAttackSign = grammar::opponent::kAttack.field("sign");
+constexpr const grammar::Field& kAttackAmount = grammar::opponent::kAttack.field("amount");
+constexpr const grammar::Field& kAttackWhen = grammar::opponent::kAttack.field("when");
+constexpr const grammar::Field& kAlly = grammar::opponent::kAllies.field("ally");
 
 // Whether a held item's equipment test ("CU") rolls in this round; the round's attack roll
 // is then shown beside that test's sum. A code too short to say is left to the test itself.
 bool equipmentTestRolls(const Game& game) {
   for (const std::string& number : game.state.equipment.EquipmentList) {
     const std::string code = game.stores.items.Find(numberOf(number)).UseCode;
-    if (code.starts_with("CU") && code.size() >= 4 && battleTestDue(code[3], game.state.battle.RoundsFought)) {
+    constexpr grammar::Field kWhen = grammar::use::kTest.field("when");
+    if (grammar::use::IsBattleCode(code, 'U') && code.size() >= kWhen.pos &&
+        battleTestDue(kWhen.charIn(code), game.state.battle.RoundsFought)) {
       return true;
     }
   }
@@ -78,10 +86,10 @@ int PlayerAttackModifier(const Game& game, int roundsFought) {
     for (const std::string& number : *list) modifier += AttackModifierOf(game.stores.infos.Find(numberOf(number)).Code);
   }
   const std::string& mods = state.battle.CurrentOpponent.AttackMods;
-  if (!mods.empty() && mods[0] == '1') {
-    const char sign = charAt(mods, 2);
-    const int d = digitAt(mods, 3);
-    const char when = charAt(mods, 4);
+  if (grammar::FindForm(grammar::CodeFamily::AttackMods, mods)) {
+    const char sign = kAttackSign.charIn(mods);
+    const int d = kAttackAmount.digitIn(mods);
+    const char when = kAttackWhen.charIn(mods);
     const bool due = when == 'A' || (when >= '0' && when <= '9' && roundsFought < when - '0');
     if (due && sign == '+') modifier += d;
     if (due && sign == '-') modifier -= d;
@@ -139,9 +147,12 @@ void Battle::strikeOfGroupMember(int attack) {
 void Battle::alliesStrike() {
   BattleState& b = game_.state.battle;
   const std::string& code = b.CurrentOpponent.ExtraCode;
-  const std::size_t allies = code.size() == 2 || code.size() == 4 || code.size() == 6 ? code.size() / 2 : 0;
+  // A code of any other length than whole skills, three at most, brings no ally.
+  const std::size_t count = code.size() / kAlly.width;
+  const bool whole = code.size() % kAlly.width == 0 && count <= grammar::opponent::kMaxAllies;
+  const std::size_t allies = whole ? count : 0;
   for (std::size_t i = 0; i < allies; ++i) {
-    const int allyAttack = numberAt(code, 2 * i + 1, 2) + game_.KockaDobas(2, false, "Szövetséges támadóereje");
+    const int allyAttack = kAlly.numberIn(code, i) + game_.KockaDobas(2, false, "Szövetséges támadóereje");
     const int opponentAttack = game_.KockaDobas(2, false, kOpponentAttack) + b.CurrentOpponent.Skill;
     // An ally that does not win its strike stops the allies after it in this round.
     if (allyAttack <= opponentAttack) break;

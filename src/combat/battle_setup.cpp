@@ -11,6 +11,7 @@
 #include "book_code.h"
 #include "equipment.h"
 #include "navigation.h"
+#include "opponent_grammar.h"
 
 namespace zrx {
 namespace {
@@ -19,6 +20,7 @@ constexpr std::size_t kBattleMark = 4;  // 0-based position of the battle's page
 namespace declaration = grammar::battle;
 constexpr const grammar::Field& kOpponent = declaration::kAll.field("opponent");
 constexpr const grammar::Field& kPairingKey = declaration::kPairs.field("key");
+constexpr const grammar::Field& kWeaponItem = grammar::opponent::kWeapon.field("item");
 constexpr int kThreeAtOnce = 31;
 
 // A declaration that cannot be fought as written: the book is broken at this chapter point.
@@ -199,7 +201,7 @@ void Battle::loadFightingValues() {
   s.LabelMenekules.setEnabled(false);
   const bool weapon = !opponent.SpecialWeapon.empty();
   s.LabelSpecFegyver.setVisible(weapon);
-  s.LabelSpecFegyver.setEnabled(weapon && Equipment(game_).count(numberAt(opponent.SpecialWeapon, 1, 3)) > 0);
+  s.LabelSpecFegyver.setEnabled(weapon && Equipment(game_).count(kWeaponItem.numberIn(opponent.SpecialWeapon)) > 0);
   // "Harc" stands after the shown actions in one row.
   s.BitBtn5.setValue(static_cast<int>(flight) + static_cast<int>(weapon));
 }

@@ -4,17 +4,24 @@
 #include "book_code.h"
 #include "characteristics.h"
 #include "dice_tests.h"
+#include "opponent_grammar.h"
 
 namespace zrx {
+namespace {
+
+constexpr const grammar::Field& kSkill = grammar::opponent::kBattleValues.field("skill");
+constexpr const grammar::Field& kLife = grammar::opponent::kBattleValues.field("life");
+
+}  // namespace
 
 int Battle::skillNumber() const {
   const std::string& codes = game_.state.battle.BattleValueCodes;
-  return codes.empty() ? 1 : numberAt(codes, 1, 2);
+  return codes.empty() ? 1 : kSkill.numberIn(codes);
 }
 
 int Battle::lifeNumber() const {
   const std::string& codes = game_.state.battle.BattleValueCodes;
-  return codes.empty() ? 2 : numberAt(codes, 3, 2);
+  return codes.empty() ? 2 : kLife.numberIn(codes);
 }
 
 std::string Battle::skillName() const {

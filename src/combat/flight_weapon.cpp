@@ -4,8 +4,15 @@
 #include "book_code.h"
 #include "dice_tests.h"
 #include "equipment.h"
+#include "opponent_grammar.h"
 
 namespace zrx {
+namespace {
+
+constexpr const grammar::Field& kWeaponItem = grammar::opponent::kWeapon.field("item");
+constexpr const grammar::Field& kWeaponLuck = grammar::opponent::kWeapon.field("luck");
+
+}  // namespace
 
 void Battle::checkFlightAfterRound() {
   const BattleState& b = game_.state.battle;
@@ -53,13 +60,13 @@ void Battle::KlikkSpecFegyverAlkalmazas() {
   const std::string weapon = b.CurrentOpponent.SpecialWeapon;
   // Without an opponent's weapon there is nothing to use, whatever the action shows.
   if (!action.enabled() || weapon.empty()) return;
-  const int item = numberAt(weapon, 1, 3);
+  const int item = kWeaponItem.numberIn(weapon);
   UiPort& ui = game_.ui();
   state.QuestionAnswer =
       ui.QuestionFormKerdes("Biztosan felhasználod ezt a Felszerelési Tárgyadat?", game_.stores.items.Find(item).Name);
   if (!state.QuestionAnswer) return;
   bool success = true;
-  if (weapon.size() >= 4 && weapon[3] == 'S') {
+  if (weapon.size() >= kWeaponLuck.pos && kWeaponLuck.charIn(weapon) == 'S') {
     b.WeaponLuckTest = true;
     b.LuckInBattle = false;
     DiceTests(game_).SzerencseProba();

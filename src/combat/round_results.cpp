@@ -6,6 +6,8 @@
 #include "battle.h"
 #include "battle_math.h"
 #include "book_code.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
@@ -14,20 +16,24 @@ constexpr const char* kOpponentDied = "Ellenfeled meghalt! Új Ellenfél követk
 constexpr const char* kLuckySuccess = "A Szerencse Próba sikeres volt!";
 constexpr const char* kLuckFailure = "A Szerencse Próba sikertelen volt!";
 
-// Positions in WoundMods of the size and period characters: [who][kind].
-constexpr int kSizePosition[2][2] = {{4, 3}, {2, 1}};
-constexpr int kPeriodPosition[2][2] = {{8, 7}, {6, 5}};
+// The size and period fields of WoundMods: [who][kind].
+constexpr const grammar::CodeForm& kWounds = grammar::opponent::kWounds;
+constexpr const grammar::Field kSize[2][2] = {{kWounds.field("playerSkill"), kWounds.field("playerLife")},
+                                              {kWounds.field("opponentSkill"), kWounds.field("opponentLife")}};
+constexpr const grammar::Field kPeriod[2][2] = {
+    {kWounds.field("playerSkillPeriod"), kWounds.field("playerLifePeriod")},
+    {kWounds.field("opponentSkillPeriod"), kWounds.field("opponentLifePeriod")}};
 
 }  // namespace
 
 int Battle::Sebesules(int who, int kind) {
   const BattleState& b = game_.state.battle;
   const std::string& mods = b.CurrentOpponent.WoundMods;
-  const char size = charAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
+  const char size = kSize[who][kind].charIn(mods);
   if (size == '0') return 0;
   const int counter = who == 0 ? b.RoundsLost : b.RoundsWon;
-  if (!periodDue(digitAt(mods, static_cast<std::size_t>(kPeriodPosition[who][kind])), counter)) return 0;
-  const int wound = size == 'D' ? rollShownDie("Sebzés") : digitAt(mods, static_cast<std::size_t>(kSizePosition[who][kind]));
+  if (!periodDue(kPeriod[who][kind].digitIn(mods), counter)) return 0;
+  const int wound = size == 'D' ? rollShownDie("Sebzés") : kSize[who][kind].digitIn(mods);
   if (wound > 0) {
     if (who == 0) {
       SebesulesMeres(wound, kind);
@@ -120,7 +126,7 @@ void Battle::applyRoundItems(int who, int lifeWound) {
   for (const std::string& number : game_.state.equipment.EquipmentList) {
     const TInventoryRec& item = game_.stores.items.Find(numberOf(number));
     const std::string& code = item.UseCode;
-    if (code.size() < 2 || code[0] != 'C' || code[1] != letter) continue;
+    if (!grammar::use::IsBattleCode(code, letter)) continue;
     const int change = itemLifeChange(code, lifeWound);
     if (change == 0) continue;
     stamina -= change;
@@ -146,13 +152,15 @@ std::string Battle::itemChangeLine(const std::vector<std::string>& items, int to
 }
 
 int Battle::itemLifeChange(std::string_view code, int remainingWound) {
-  const char trigger = charAt(code, 3);
-  const char sign = charAt(code, 4);
+  using namespace grammar::use;
+  const char trigger = kWoundTrigger.charIn(code);
+  const char sign = kWoundSign.charIn(code);
   if ((trigger != 'D' && trigger != 'N') || (sign != '+' && sign != '-')) return 0;
-  const int amount = digitAt(code, 5);
+  const int amount = kWoundAmount.digitIn(code);
   if (trigger == 'D') {
+    constexpr grammar::Field kLow = kWoundDie.field("low"), kHigh = kWoundDie.field("high");
     const int pips = rollShownDie("Gyógyulás");
-    if (pips < digitAt(code, 6) || pips > digitAt(code, 7)) return 0;
+    if (pips < kLow.digitIn(code) || pips > kHigh.digitIn(code)) return 0;
   }
   return sign == '+' ? -std::min(amount, std::max(remainingWound, 0)) : amount;
 }

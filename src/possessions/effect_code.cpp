@@ -3,23 +3,32 @@
 #include <cmath>
 
 #include "book_code.h"
+#include "use_code_grammar.h"
 
 namespace zrx {
 namespace {
 
-constexpr std::size_t kGroupLength = 6;
+using namespace grammar::use;
 
 std::size_t groupCount(std::string_view useCode) {
-  return useCode.size() == kGroupLength ? 1 : 2;
+  return useCode.size() == kGroupWidth ? 1 : kMaxGroups;
 }
 
-// The fields every group has; `offset` is where the group starts within the code.
+// `field` of the group that starts `offset` characters into the code.
+grammar::Field inGroup(const grammar::Field& field, std::size_t offset) {
+  return grammar::At(field, field.pos + offset);
+}
+
+static_assert(kOperator.pos == kSign.pos && kKind.pos == kStartKind.pos && kDigit.pos == kStartAmount.pos);
+
+// The fields every group has; `offset` is where the group starts within the code. The
+// operator and the sign of an in-use modifier share their place.
 EffectGroup readCommonFields(std::string_view code, std::size_t offset) {
   EffectGroup group;
-  group.characteristic = numberAt(code, offset + 2, 2);
-  group.op = charAt(code, offset + 4);
-  group.kind = charAt(code, offset + 5);
-  group.digit = charAt(code, offset + 6);
+  group.characteristic = inGroup(kCharacteristic, offset).numberIn(code);
+  group.op = inGroup(kOperator, offset).charIn(code);
+  group.kind = inGroup(kKind, offset).charIn(code);
+  group.digit = inGroup(kDigit, offset).charIn(code);
   return group;
 }
 
@@ -28,15 +37,15 @@ bool isPlainKind(char kind) { return kind != 'A' && kind != 'F' && kind != 'H'; 
 }  // namespace
 
 bool effectCodeIs(std::string_view useCode, char letter) {
-  return !useCode.empty() && useCode.front() == letter;
+  return useCode.size() >= kLetter.pos && useCode[kLetter.pos - 1] == letter;
 }
 
 std::vector<EffectGroup> usableItemGroups(std::string_view useCode) {
   std::vector<EffectGroup> groups;
   for (std::size_t g = 0; g < groupCount(useCode); ++g) {
-    const std::size_t offset = g * kGroupLength;
+    const std::size_t offset = g * kGroupWidth;
     EffectGroup group = readCommonFields(useCode, offset);
-    if (isPlainKind(group.kind)) group.amount = numberAt(useCode, offset + 5, 2);
+    if (isPlainKind(group.kind)) group.amount = inGroup(kPlainAmount, offset).numberIn(useCode);
     groups.push_back(group);
   }
   return groups;
@@ -45,9 +54,9 @@ std::vector<EffectGroup> usableItemGroups(std::string_view useCode) {
 std::vector<EffectGroup> modifierGroups(std::string_view useCode) {
   std::vector<EffectGroup> groups;
   for (std::size_t g = 0; g < groupCount(useCode); ++g) {
-    const std::size_t offset = g * kGroupLength;
+    const std::size_t offset = g * kGroupWidth;
     EffectGroup group = readCommonFields(useCode, offset);
-    if (group.kind == 'F') group.amount = digitAt(useCode, offset + 6);
+    if (group.kind == 'F') group.amount = inGroup(kStartAmount, offset).digitIn(useCode);
     groups.push_back(group);
   }
   return groups;

@@ -5,13 +5,16 @@
 #include "battle_grammar.h"
 #include "condition_grammar.h"
 #include "item_change_grammar.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx::grammar {
 namespace {
 
 bool matches(const Selector& s, std::string_view code) {
   if (s.pos == 0) return true;
-  return s.pos <= code.size() && s.chars.find(code[s.pos - 1]) != std::string_view::npos;
+  if (s.pos > code.size()) return false;
+  return s.chars.empty() || s.chars.find(code[s.pos - 1]) != std::string_view::npos;
 }
 
 // The separator between two entries of a list: any character but "#".
@@ -66,6 +69,15 @@ std::span<const CodeForm> FormsOf(CodeFamily family) {
     case CodeFamily::InfoChange: return change::kInfoForms;
     case CodeFamily::MagicSkillChange: return change::kMagicForms;
     case CodeFamily::BattleCode: return battle::kForms;
+    case CodeFamily::ItemUseCode: return use::kItemForms;
+    case CodeFamily::InfoCode: return use::kInfoForms;
+    case CodeFamily::FlightCode: return opponent::kFlightForms;
+    case CodeFamily::AttackMods: return opponent::kAttackForms;
+    case CodeFamily::RollBattleCode: return opponent::kRuleForms;
+    case CodeFamily::WoundMods: return opponent::kWoundForms;
+    case CodeFamily::BattleValueCodes: return opponent::kBattleValueForms;
+    case CodeFamily::ExtraCode: return opponent::kAllyForms;
+    case CodeFamily::SpecialWeapon: return opponent::kWeaponForms;
   }
   return {};
 }
@@ -138,10 +150,11 @@ std::optional<PlacedField> FieldAt(const CodeForm& form, std::string_view code, 
 
 CodeInText CodeAt(CodeFamily family, std::string_view text, std::size_t offset) {
   // A condition string holds items between "#" and ","; a change field, changes that end in "#";
-  // a battle declaration is one code, its groups and all.
-  const std::string_view separators = family == CodeFamily::Condition ? "#,"
-                                      : family == CodeFamily::BattleCode ? ""
-                                                                         : "#";
+  // any other field (a battle declaration with its groups, a use code, an opponent's code)
+  // is one code.
+  const bool changes = family == CodeFamily::CharacteristicChange || family == CodeFamily::ItemChange ||
+                       family == CodeFamily::InfoChange || family == CodeFamily::MagicSkillChange;
+  const std::string_view separators = family == CodeFamily::Condition ? "#," : changes ? "#" : "";
   offset = std::min(offset, text.size());
   const std::size_t before = offset == 0 ? std::string_view::npos : text.find_last_of(separators, offset - 1);
   const std::size_t begin = before == std::string_view::npos ? 0 : before + 1;

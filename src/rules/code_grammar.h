@@ -20,6 +20,16 @@ enum class CodeFamily {
   InfoChange,            // SpecialChange3
   MagicSkillChange,      // SpecialChange4
   BattleCode,
+  ItemUseCode,  // an item's UseCode
+  InfoCode,     // an information's Code
+  // The battle fields of an opponent, one family each.
+  FlightCode,
+  AttackMods,
+  RollBattleCode,
+  WoundMods,
+  BattleValueCodes,
+  ExtraCode,
+  SpecialWeapon,
 };
 
 enum class FieldKind {
@@ -35,6 +45,7 @@ enum class FieldKind {
   ListCount,        // how many of the repeated field follow: `min`..`max`
   ChapterOrWord,    // a chapter number or the word in `allowed` ("MAX", "NIF")
   AmountOrAll,      // a number, or the word in `allowed` for "all of them"
+  DigitOrWord,      // one decimal digit, or one of the letters in `allowed`
   ItemKind,         // one of `allowed`: the kind of items a demand takes
   Item,             // record references, `width` digits
   Info,
@@ -106,11 +117,14 @@ constexpr Field EntryFieldAt(Field field, std::size_t start) {
 }
 
 // A form applies to a code when the code has one of `chars` at `pos` for each selector;
-// an empty selector (pos 0) matches anything.
+// an empty selector (pos 0) matches anything, one without `chars` any code that reaches `pos`.
 struct Selector {
   std::size_t pos = 0;
   std::string_view chars = {};
 };
+
+// A selector that matches any character at `pos`: the code reaches that far.
+constexpr Selector Reaches(std::size_t pos) { return {pos, {}}; }
 
 struct CodeForm {
   std::string_view name;     // as the documentation names it ("VN", "D-", ...)

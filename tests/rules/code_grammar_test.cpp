@@ -10,7 +10,12 @@ namespace zrx::grammar {
 namespace {
 
 constexpr CodeFamily kFamilies[] = {CodeFamily::Condition, CodeFamily::CharacteristicChange, CodeFamily::ItemChange,
-                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode};
+                                    CodeFamily::InfoChange, CodeFamily::MagicSkillChange, CodeFamily::BattleCode,
+                                    CodeFamily::ItemUseCode,      CodeFamily::InfoCode,
+                                    CodeFamily::FlightCode,       CodeFamily::AttackMods,
+                                    CodeFamily::RollBattleCode,   CodeFamily::WoundMods,
+                                    CodeFamily::BattleValueCodes, CodeFamily::ExtraCode,
+                                    CodeFamily::SpecialWeapon};
 
 struct CursorCase {
   CodeFamily family;
@@ -85,6 +90,24 @@ TEST(CodeGrammarTest, FieldUnderCursor) {
       {CodeFamily::BattleCode, "P021005#NIF004", 9, "P", "key", 9},
       {CodeFamily::BattleCode, "P021005#NIF004", 12, "P", "opponent", 12},
       {CodeFamily::BattleCode, "P021005006#NIF004", 7, "P", "opponent", 8},
+      {CodeFamily::ItemUseCode, "A02+04", 2, "A", "characteristic", 2},
+      {CodeFamily::ItemUseCode, "A02+04A03+02", 9, "AA", "operator2", 10},
+      {CodeFamily::ItemUseCode, "A02+04A03+02", 6, "AA", "group2", 7},
+      {CodeFamily::ItemUseCode, "K01+F2", 4, "K", "kind", 5},
+      {CodeFamily::ItemUseCode, "CVD+146", 6, "CVD", "high", 7},
+      {CodeFamily::ItemUseCode, "CNN-2", 3, "CVN", "sign", 4},
+      {CodeFamily::ItemUseCode, "CUBE", 3, "CU", "when", 4},
+      {CodeFamily::ItemUseCode, "CFN1D56", 4, "CFD", "trigger", 5},
+      {CodeFamily::InfoCode, "CT-2", 3, "CT", "amount", 4},
+      {CodeFamily::FlightCode, "3<", 1, "n", "rule", 2},
+      {CodeFamily::AttackMods, "1+2A", 3, "1", "when", 4},
+      {CodeFamily::RollBattleCode, "2M32-E2I1R1", 8, "2", "digit2", 9},
+      {CodeFamily::RollBattleCode, "3N006", 4, "3", "info", 3},
+      {CodeFamily::RollBattleCode, "4G>E06", 5, "4", "threshold", 5},
+      {CodeFamily::WoundMods, "D0301111", 6, "WoundMods", "playerLifePeriod", 7},
+      {CodeFamily::BattleValueCodes, "0402", 3, "BattleValueCodes", "life", 3},
+      {CodeFamily::ExtraCode, "080706", 5, "ExtraCode", "ally", 5},
+      {CodeFamily::SpecialWeapon, "008S", 3, "SpecialWeapon", "luck", 4},
   };
   for (const CursorCase& c : cases) expectField(c);
 }
@@ -135,7 +158,8 @@ TEST(CodeGrammarTest, EveryFormIsWellFormed) {
       for (const Selector& selector : {form.letter, form.subtype, form.detail}) {
         if (selector.pos == 0) continue;
         if (probe.size() < selector.pos) probe.resize(selector.pos, ' ');
-        probe[selector.pos - 1] = selector.chars[0];
+        // A selector without characters asks only that the code reach its place.
+        probe[selector.pos - 1] = selector.chars.empty() ? '?' : selector.chars[0];
       }
       EXPECT_EQ(FindForm(family, probe), &form) << probe;
     }

@@ -1,12 +1,19 @@
 // Checks of battle declarations, of the opponents' battle fields and of the
 // battle and use codes of items and information.
+#include <algorithm>
+
 #include "battle_grammar.h"
 #include "code_check.h"
+#include "grammar_check.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx::book {
 namespace {
 
 namespace battle = grammar::battle;
+namespace use = grammar::use;
+namespace opponent = grammar::opponent;
 constexpr const grammar::Field& kOpponent = battle::kAll.field("opponent");
 constexpr const grammar::Field& kKey = battle::kPairs.field("key");
 // The length of a declaration that lists exactly the opponents a die can pick.
@@ -38,78 +45,37 @@ void groups(const CodeReader& r, CodeCheck& check) {
   if (count == 0) r.requireLength(kKey.pos);
 }
 
-// One group of six characters of an "A" or "K" item code.
-void useGroup(const CodeReader& r, std::size_t at, bool modifier, CodeCheck& check) {
-  check.baseValue(r.numberAt(at + 1, 2));
-  check.oneOf(r, at + 3, modifier ? "+-" : "+-=D", modifier ? "a sign" : "an operator (+, -, = or D)");
-  if (modifier) check.oneOf(r, at + 4, "F", "F");
-  r.charAt(at + 4);
-  r.digitAt(at + 5);
-}
-
-void battleItemCode(const CodeReader& r, CodeCheck& check) {
-  const char second = r.charAt(2);
-  if (second == 'T') return check.oneOf(r, 3, "+-", "a sign"), void(r.digitAt(4));
-  if (second == 'V' || second == 'N') {
-    check.oneOf(r, 3, "DN", "D (die) or N (no die)");
-    check.oneOf(r, 4, "+-", "a sign");
-    r.digitAt(5);
-    if (r.charAt(3) == 'D') r.digitAt(6), r.digitAt(7);
-    return;
-  }
-  if (second == 'U') return check.oneOf(r, 3, "ABC", "a test kind (A, B or C)"), void(r.charAt(4));
-  if (second == 'F') {
-    r.charAt(3);
-    r.charAt(4);
-    check.oneOf(r, 5, "DN", "D (die) or N (always)");
-    if (r.charAt(5) == 'D') r.digitAt(6), r.digitAt(7);
-    return;
-  }
-  check.warning("is a battle code of no known kind");
-}
-
-void afterRoundAction(const CodeReader& r, std::size_t pos, CodeCheck& check) {
-  check.oneOf(r, pos, "EGHINRU", "an action letter");
-  if (r.charAt(pos) == 'H' && r.charAt(pos + 1) == '>') return;
-  r.digitAt(pos + 1);
-}
-
-void rollBattleCode(const CodeReader& r, CodeCheck& check) {
-  switch (r.charAt(1)) {
-    case '1':
-      check.oneOf(r, 2, "GH", "G (won) or H (lost)");
-      r.charAt(3);
-      check.oneOf(r, 4, "EFGNV", "a counter letter");
-      r.digitAt(5);
-      return;
-    case '2':
-      check.oneOf(r, 2, "MNV", "M, N or V");
-      r.digitAt(3);
-      r.digitAt(4);
-      r.charAt(5);
-      for (std::size_t pos : {6, 8, 10}) afterRoundAction(r, pos, check);
-      return;
-    case '3':
-      check.oneOf(r, 2, "NV", "N or V");
-      check.info(r.numberAt(3, 3));
-      return;
-    case '4':
-      check.oneOf(r, 2, "DGH", "D, G or H");
-      check.oneOf(r, 3, ">V", "\">\" or V");
-      check.oneOf(r, 4, "ET", "E (life) or T (skill)");
-      r.numberAt(5, 2);
-      return;
-    default:
-      return;
+// The fields of a form in order; an action's digit of the after-round roll may be ">"
+// after "H" (the end without death).
+void rollRule(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check) {
+  for (const grammar::PlacedField& p : grammar::Layout(form, r.text())) {
+    const auto digit = std::ranges::find(opponent::kActionDigits, p.field);
+    if (digit == std::ranges::end(opponent::kActionDigits)) {
+      CheckField(form, p, r, check);
+      continue;
+    }
+    const auto index = digit - std::ranges::begin(opponent::kActionDigits);
+    if (r.charAt(opponent::kActionLetters[index]->pos) == 'H' && r.charAt(p.pos) == '>') continue;
+    r.digitAt(p.pos);
   }
 }
 
-void woundMods(const CodeReader& r, CodeCheck& check) {
-  for (std::size_t pos = 1; pos <= 4; ++pos) {
-    if (r.charAt(pos) != 'D') r.digitAt(pos);
+// The periods of WoundMods: 0 deals the wound never.
+void woundMods(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check) {
+  for (const grammar::PlacedField& p : grammar::Layout(form, r.text())) {
+    CheckField(form, p, r, check);
+    if (p.field->kind == grammar::FieldKind::Digit && r.digitAt(p.pos) == 0) {
+      check.warning("has the period 0 at position " + std::to_string(p.pos));
+    }
   }
-  for (std::size_t pos = 5; pos <= 8; ++pos) {
-    if (r.digitAt(pos) == 0) check.warning("has the period 0 at position " + std::to_string(pos));
+}
+
+// The allies' skills: a last odd character is left unread.
+void allies(const CodeReader& r, CodeCheck& check) {
+  constexpr const grammar::Field& kAlly = opponent::kAllies.field("ally");
+  if (r.size() % kAlly.width != 0) check.warning("must hold one, two or three two-digit skills");
+  for (std::size_t pos = kAlly.pos; pos + kAlly.width - 1 <= r.size(); pos += kAlly.width) {
+    r.numberAt(pos, kAlly.width);
   }
 }
 
@@ -132,55 +98,57 @@ void CheckBattleCode(const std::string& code, CodeCheck& check) {
 
 void CheckOpponentCodes(const TMonsterRec& m, const SourceLines& lines, const BookIndex& index, Diagnostics& diags,
                         const std::string& file) {
+  using grammar::CodeFamily;
   auto field = [&](const char* key, const std::string& code, bool mayBeEmpty, auto body) {
     if (mayBeEmpty && code.empty()) return;
     CodeCheck check(index, diags, file, lines.of(key), key);
     check.run(code, [&](const CodeReader& r) { body(r, check); });
   };
+  // Checks a code against the form of `family` that takes it; a code that none takes is left alone.
+  const auto against = [](CodeFamily family, auto walk) {
+    return [family, walk](const CodeReader& r, CodeCheck& c) {
+      r.charAt(1);
+      if (const grammar::CodeForm* form = grammar::FindForm(family, r.text())) walk(*form, r, c);
+    };
+  };
+  // Any digit has a flight form: anything else is no number.
   field("FlightCode", m.FlightCode, false, [](const CodeReader& r, CodeCheck& c) {
-    if (r.digitAt(1) != 0) c.oneOf(r, 2, "<>MN", "a flight rule (<, >, M or N)");
+    r.digitAt(opponent::kFlightRounds.pos);
+    CheckFields(*grammar::FindForm(CodeFamily::FlightCode, r.text()), r, c);
   });
-  field("AttackMods", m.AttackMods, false, [](const CodeReader& r, CodeCheck& c) {
-    if (r.charAt(1) != '1') return;
-    c.oneOf(r, 2, "+-", "a sign");
-    r.digitAt(3);
-    if (r.charAt(4) != 'A') r.digitAt(4);
-  });
-  field("RollBattleCode", m.RollBattleCode, false, rollBattleCode);
-  field("WoundMods", m.WoundMods, false, woundMods);
-  field("BattleValueCodes", m.BattleValueCodes, true, [](const CodeReader& r, CodeCheck& c) {
-    c.baseValue(r.numberAt(1, 2));
-    c.baseValue(r.numberAt(3, 2));
-  });
-  field("ExtraCode", m.ExtraCode, true, [](const CodeReader& r, CodeCheck& c) {
-    if (r.size() % 2 != 0) c.warning("must hold one, two or three two-digit skills");
-    for (std::size_t pos = 1; pos + 1 <= r.size(); pos += 2) r.numberAt(pos, 2);
-  });
-  field("SpecialWeapon", m.SpecialWeapon, true, [](const CodeReader& r, CodeCheck& c) {
-    c.item(r.numberAt(1, 3));
-    r.charAt(4);
-  });
+  field("AttackMods", m.AttackMods, false, against(CodeFamily::AttackMods, CheckFields));
+  field("RollBattleCode", m.RollBattleCode, false, against(CodeFamily::RollBattleCode, rollRule));
+  field("WoundMods", m.WoundMods, false, against(CodeFamily::WoundMods, woundMods));
+  field("BattleValueCodes", m.BattleValueCodes, true, against(CodeFamily::BattleValueCodes, CheckFields));
+  field("ExtraCode", m.ExtraCode, true, allies);
+  field("SpecialWeapon", m.SpecialWeapon, true, against(CodeFamily::SpecialWeapon, CheckFields));
 }
 
 void CheckItemUseCode(const std::string& code, CodeCheck& check) {
   if (code.empty()) return;
   check.run(code, [&](const CodeReader& r) {
-    const char kind = r.charAt(1);
-    if (kind == 'C') return battleItemCode(r, check);
-    if (kind != 'A' && kind != 'K') return;
-    if (r.size() != 6 && r.size() != 12) check.warning("must hold one group of six characters or two");
-    useGroup(r, 1, kind == 'K', check);
-    if (r.size() != 6) useGroup(r, 7, kind == 'K', check);
+    const char letter = r.charAt(use::kLetter.pos);
+    if (letter == use::kBattleLetter) r.charAt(use::kBattleKind.pos);
+    const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::ItemUseCode, r.text());
+    if (!form) {
+      if (letter == use::kBattleLetter) check.warning("is a battle code of no known kind");
+      return;
+    }
+    if (letter != use::kBattleLetter && r.size() != use::kGroupWidth && r.size() != use::kMaxGroups * use::kGroupWidth) {
+      check.warning("must hold one group of six characters or two");
+    }
+    CheckFields(*form, r, check);
   });
 }
 
 void CheckInfoCode(const std::string& code, CodeCheck& check) {
   if (code.empty()) return;
   check.run(code, [&](const CodeReader& r) {
-    if (r.charAt(1) != 'C') return;
-    if (r.charAt(2) != 'T') return check.warning("is a battle code that information cannot carry (only CT)");
-    check.oneOf(r, 3, "+-", "a sign");
-    r.digitAt(4);
+    if (r.charAt(use::kLetter.pos) != use::kBattleLetter) return;
+    r.charAt(use::kBattleKind.pos);
+    const grammar::CodeForm* form = grammar::FindForm(grammar::CodeFamily::InfoCode, r.text());
+    if (!form) return check.warning("is a battle code that information cannot carry (only CT)");
+    CheckFields(*form, r, check);
   });
 }
 

@@ -51,7 +51,9 @@ void countRelation(const PlacedField& p, const CodeReader& r, CodeCheck& check) 
                 ", which is no relation of this command");
 }
 
-void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader& r, CodeCheck& check) {
+}  // namespace
+
+void CheckField(const grammar::CodeForm& form, const PlacedField& p, const CodeReader& r, CodeCheck& check) {
   const grammar::Field& f = *p.field;
   switch (f.kind) {
     case FieldKind::Letter: return;
@@ -61,6 +63,9 @@ void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader
     case FieldKind::OneOf: return check.oneOf(r, p.pos, f.allowed, std::string(f.expected).c_str());
     case FieldKind::Relation: return check.relation(r, p.pos);
     case FieldKind::CountRelation: return countRelation(p, r, check);
+    case FieldKind::DigitOrWord:
+      if (f.allowed.find(r.charAt(p.pos)) == std::string_view::npos) r.digitAt(p.pos);
+      return;
     case FieldKind::AmountOrAll:
       if (r.sliceAt(p.pos, f.width) != f.allowed) r.numberAt(p.pos, f.width);
       return;
@@ -77,10 +82,8 @@ void field(const grammar::CodeForm& form, const PlacedField& p, const CodeReader
   }
 }
 
-}  // namespace
-
 void CheckFields(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check) {
-  for (const PlacedField& p : grammar::Layout(form, r.text())) field(form, p, r, check);
+  for (const PlacedField& p : grammar::Layout(form, r.text())) CheckField(form, p, r, check);
 }
 
 void CheckLength(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check) {

@@ -9,6 +9,8 @@ namespace zrx::book {
 // Reads and judges every field of `form` in `r`: ranges, references, relations, one-of
 // characters. A missing field or a non-number throws as CodeReader does.
 void CheckFields(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check);
+// Reads and judges one field of `form` as laid out in `r`.
+void CheckField(const grammar::CodeForm& form, const grammar::PlacedField& p, const CodeReader& r, CodeCheck& check);
 // Warns when `r` goes on past the last field of `form`.
 void CheckLength(const grammar::CodeForm& form, const CodeReader& r, CodeCheck& check);
 

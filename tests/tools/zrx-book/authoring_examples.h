@@ -14,4 +14,16 @@ struct AuthoringExample {
 
 std::vector<AuthoringExample> AuthoringExamples(const std::filesystem::path& markdown);
 
+// A code quoted anywhere in docs/authoring.md, with the record field it belongs to.
+struct QuotedCode {
+  std::string field;  // the first cell's name in a table row; else the name quoted in the
+                      // heading or in the last line that ends in ":" ("... (`RollBattleCode`) ...:")
+  std::string code;
+};
+
+// The quoted codes that are whole examples: at least two characters, no lowercase letter,
+// no "…" and no space (those describe a code), not a part named in parentheses, and not
+// followed by " +" (the first piece of a code described piece by piece).
+std::vector<QuotedCode> QuotedExamples(const std::filesystem::path& markdown);
+
 }  // namespace zrx::test

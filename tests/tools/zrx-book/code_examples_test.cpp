@@ -2,15 +2,20 @@
 // engine's interpreter, and both give it the same verdict: accepted, or refused as malformed.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "authoring_examples.h"
 #include "battle.h"
+#include "battle_math.h"
 #include "change_commands.h"
 #include "code_check.h"
 #include "conditions.h"
+#include "effect_code.h"
 #include "game_fixture.h"
 #include "navigation.h"
+#include "opponent_grammar.h"
+#include "use_code_grammar.h"
 
 namespace zrx::test {
 namespace {
@@ -152,6 +157,108 @@ class CodeExamplesTest : public GameFixture {
     }
   }
 
+  // What the checker prints for an item's UseCode (`info` false) or an information's Code.
+  std::string checkUseCode(const std::string& code, bool info = false) {
+    book::Diagnostics diags;
+    book::CodeCheck check(index_, diags, "examples.yaml", 1, info ? "Code" : "UseCode");
+    info ? book::CheckInfoCode(code, check) : book::CheckItemUseCode(code, check);
+    return describe(diags);
+  }
+
+  // The interpreter's verdict on a UseCode: a usable item's or a worn item's groups are read,
+  // a battle code acts where the battle reads it (its dice always show 5).
+  bool useCodeAccepted(const std::string& code) {
+    using grammar::use::IsBattleCode;
+    try {
+      dice.push({5, 5, 5, 5, 5, 5, 5, 5});
+      if (effectCodeIs(code, 'A')) usableItemGroups(code);
+      if (effectCodeIs(code, 'K')) modifierGroups(code);
+      if (IsBattleCode(code, 'T')) AttackModifierOf(code);
+      if (IsBattleCode(code, 'U')) Battle(game).CsataTargyEllenorzesA2(code);
+      if (IsBattleCode(code, 'F')) Battle(game).CsataTargyEllenorzesB2(code);
+      if (IsBattleCode(code, 'V') || IsBattleCode(code, 'N')) woundRoundWith(code);
+      return true;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
+  // A round lost ("CV") or won ("CN") while holding an item of `code`.
+  void woundRoundWith(const std::string& code) {
+    // A store keeps the first record of a number: each code gets an item of its own.
+    const int item = kRecords + 1 + static_cast<int>(game.stores.items.size());
+    game.stores.items.Insert({.Number = item, .Count = 1, .UseCode = code});
+    game.state.equipment.EquipmentList = {std::to_string(item)};
+    game.state.battle = {};
+    game.state.battle.CurrentOpponent = game.stores.monsters.Find(1);
+    game.state.values.Stamina = game.state.battle.CurrentOpponent.Stamina = 20;
+    if (grammar::use::IsBattleCode(code, 'V')) {
+      Battle(game).ForduloVesztes();
+    } else {
+      Battle(game).ForduloNyeres();
+    }
+  }
+
+  // What the checker prints for one battle field of an opponent (its other fields as by default).
+  std::string checkOpponentField(const std::string& field, const std::string& code) {
+    TMonsterRec opponent{.Number = 1, .Name = "Ellenfél", .Stamina = 5, .Skill = 5, .FlightCode = "00",
+                         .AttackMods = "0", .RollBattleCode = "0", .WoundMods = "20201111"};
+    *opponentField(opponent, field) = code;
+    book::Diagnostics diags;
+    book::CheckOpponentCodes(opponent, book::SourceLines{}, index_, diags, "examples.yaml");
+    return describe(diags);
+  }
+
+  static std::string* opponentField(TMonsterRec& opponent, const std::string& field) {
+    const std::pair<const char*, std::string TMonsterRec::*> fields[] = {
+        {"FlightCode", &TMonsterRec::FlightCode}, {"AttackMods", &TMonsterRec::AttackMods},
+        {"RollBattleCode", &TMonsterRec::RollBattleCode}, {"WoundMods", &TMonsterRec::WoundMods},
+        {"BattleValueCodes", &TMonsterRec::BattleValueCodes}, {"ExtraCode", &TMonsterRec::ExtraCode},
+        {"SpecialWeapon", &TMonsterRec::SpecialWeapon}};
+    for (const auto& [name, member] : fields) {
+      if (field == name) return &(opponent.*member);
+    }
+    return nullptr;
+  }
+
+  // The interpreter's verdict on one battle field: the battle reads it where it acts, after a
+  // round won and lost (its dice always show 3, the player answers no).
+  bool opponentFieldAccepted(const std::string& field, const std::string& code) {
+    try {
+      game.state.battle = {};
+      TMonsterRec& opponent = game.state.battle.CurrentOpponent;
+      opponent = game.stores.monsters.Find(1);
+      *opponentField(opponent, field) = code;
+      game.state.battle.BattleValueCodes = opponent.BattleValueCodes;
+      game.state.battle.RoundsWon = game.state.battle.RoundsLost = game.state.battle.RoundsFought = 1;
+      game.state.values.Stamina = opponent.Stamina = 20;
+      dice.push({3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
+      Battle battle(game);
+      flightAvailableAtLoad(opponent.FlightCode);
+      flightAvailableAfterRound(opponent.FlightCode, 1);
+      PlayerAttackModifier(game, 0);
+      for (int result : {1, 2}) {
+        game.state.battle.LastRoundResult = result;
+        battle.ForduloUtaniExtrak();
+      }
+      if (field == "RollBattleCode" && code.starts_with(grammar::opponent::kRollRule.letter.chars)) {
+        for (int pips = 1; pips <= 6; ++pips) battle.ForduloUtaniDobas(pips);
+      }
+      for (int who : {0, 1}) {
+        for (int kind : {0, 1}) battle.Sebesules(who, kind);
+      }
+      if (!opponent.ExtraCode.empty()) battle.TobbEllenfelVagySzovetsegesek();
+      if (!opponent.SpecialWeapon.empty()) {
+        game.screen.LabelSpecFegyver.setEnabled(true);
+        ui.answer(false);
+        battle.KlikkSpecFegyverAlkalmazas();
+      }
+      return true;
+    } catch (const BookCodeError&) {
+      return false;
+    }
+  }
+
   static constexpr int kRecords = 30;
   book::BookIndex index_;
 };
@@ -224,6 +331,60 @@ TEST_F(CodeExamplesTest, MalformedBattlesAreRefusedByBoth) {
     SCOPED_TRACE(code);
     EXPECT_NE(checkBattle(code), "");
     EXPECT_FALSE(battleAccepted(code));
+  }
+}
+
+TEST_F(CodeExamplesTest, UseCodeExamplesAreAcceptedByBoth) {
+  int seen = 0;
+  for (const QuotedCode& example : QuotedExamples(ZRX_AUTHORING_DOC)) {
+    if (example.field != "UseCode") continue;
+    ++seen;
+    SCOPED_TRACE(example.code);
+    EXPECT_EQ(checkUseCode(example.code), "");
+    EXPECT_TRUE(useCodeAccepted(example.code));
+    // Information carries the attack modifier of items as it stands.
+    if (grammar::use::IsBattleCode(example.code, 'T')) {
+      EXPECT_EQ(checkUseCode(example.code, true), "");
+    }
+  }
+  EXPECT_GT(seen, 0);
+}
+
+TEST_F(CodeExamplesTest, MalformedUseCodesAreRefusedByBoth) {
+  for (const char* code : {"A02+0", "A0X+04", "A02+04A03+0", "K01+FA", "CT+A", "CU", "CVD+1A6", "CND-2", "CFN1DA6"}) {
+    SCOPED_TRACE(code);
+    EXPECT_NE(checkUseCode(code), "");
+    EXPECT_FALSE(useCodeAccepted(code));
+  }
+  EXPECT_NE(checkUseCode("CT+A", true), "");
+}
+
+TEST_F(CodeExamplesTest, OpponentExamplesAreAcceptedByBoth) {
+  std::set<std::string> fields;
+  for (const QuotedCode& example : QuotedExamples(ZRX_AUTHORING_DOC)) {
+    TMonsterRec probe;
+    if (!opponentField(probe, example.field)) continue;
+    fields.insert(example.field);
+    SCOPED_TRACE(example.field + " " + example.code);
+    EXPECT_EQ(checkOpponentField(example.field, example.code), "");
+    EXPECT_TRUE(opponentFieldAccepted(example.field, example.code));
+  }
+  // Every battle field of an opponent has its example.
+  EXPECT_EQ(fields.size(), 7u);
+}
+
+TEST_F(CodeExamplesTest, MalformedOpponentFieldsAreRefusedByBoth) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"FlightCode", "2"},          {"AttackMods", "1-X2"},    {"AttackMods", "1+"},
+      {"RollBattleCode", "1G-NX"},  {"RollBattleCode", "2M3X-E2I1R1"}, {"RollBattleCode", "2M32-E2I1RX"},
+      {"RollBattleCode", "3N0X6"},  {"RollBattleCode", "4G>E0"}, {"WoundMods", "2022111"},
+      {"WoundMods", "X0201111"},    {"BattleValueCodes", "04X2"}, {"ExtraCode", "080X"},
+      {"SpecialWeapon", "0X8S"},
+  };
+  for (const auto& [field, code] : cases) {
+    SCOPED_TRACE(std::string(field) + " " + code);
+    EXPECT_NE(checkOpponentField(field, code), "");
+    EXPECT_FALSE(opponentFieldAccepted(field, code));
   }
 }
 
