@@ -26,7 +26,7 @@ void enterChapter(TFormMain& window, Game& game, int chapter) {
 }
 
 void BM_ChapterTransition(benchmark::State& state) {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   for (const char* package : {"Source", "Save"}) {
     std::filesystem::copy(std::filesystem::path(ZRX_PACKAGE_DIR) / package, folder.path() / package,
                           std::filesystem::copy_options::recursive);

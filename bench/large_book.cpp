@@ -38,7 +38,7 @@ std::string chapterLine(int chapter, int line) {
 
 Picture MakeBenchPicture(int width, int height, std::uint32_t seed) {
   std::uint32_t state = seed * 2654435761u + 1;
-  return testing::EncodeTestPicture(
+  return test::EncodeTestPicture(
       width, height, [&state, seed](int y, std::vector<unsigned char>& row) { fillRow(row, y, state, seed); }, 80);
 }
 
@@ -47,8 +47,8 @@ LargeBook::LargeBook(BookShape shape) : shape_(shape) {
                    ("zrx-bench-" + std::to_string(::getpid()) + "-" + std::to_string(shape.lastChapter) + "-" +
                     std::to_string(shape.chapterPictures) + "-" + std::to_string(shape.decorPictures));
   fs::create_directories(programFolder_);
-  PackageContent content = testing::MakePackage(kSourcePackage, 0);
-  PackageBook book = testing::MakeBook(1, shape.lastChapter, 0, 0);
+  PackageContent content = test::MakePackage(kSourcePackage, 0);
+  PackageBook book = test::MakeBook(1, shape.lastChapter, 0, 0);
   book.record.ChapterPictureCount = static_cast<std::uint8_t>(shape.chapterPictures);
   book.record.DecorPictureCount = static_cast<std::uint8_t>(shape.decorPictures);
   for (std::size_t c = 0; c < book.chapters.size(); ++c) {
@@ -65,7 +65,7 @@ LargeBook::LargeBook(BookShape shape) : shape_(shape) {
   for (int i = 0; i < shape.decorPictures; ++i) book.decorPictures.push_back(MakeBenchPicture(1024, 768, seed++));
   book.cover = MakeBenchPicture(64, 48, seed);
   content.books.push_back(std::move(book));
-  testing::WriteTestPackage(programFolder_, content);
+  test::WriteTestPackage(programFolder_, content);
 }
 
 LargeBook::~LargeBook() {

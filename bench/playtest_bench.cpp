@@ -35,7 +35,7 @@ class BundledPackage {
   NewGameChoice choice() const { return {.package = name_, .bookNumber = kHoldarok, .bookCount = books_}; }
 
  private:
-  testing::TempFolder folder_;
+  test::TempFolder folder_;
   std::string name_, settingsLine_;
   int books_ = 0;
 };

@@ -51,7 +51,7 @@ class BattleScenario : public ::testing::Test {
 
   // Writes the book and starts it at "Normál": Skill 10, Stamina 18, Luck 12.
   void start(const std::string& battleCode) {
-    testing::WriteTestPackage(folder.path(), BattlePackage(battleCode));
+    test::WriteTestPackage(folder.path(), BattlePackage(battleCode));
     dice.push({4, 3, 3, 6});
     Lifecycle(game).Indit({.package = "Source", .bookNumber = 1, .bookCount = 1, .difficulty = 1});
     ASSERT_TRUE(game.state.GameLoaded);
@@ -78,7 +78,7 @@ class BattleScenario : public ::testing::Test {
     ASSERT_TRUE(game.Perform([this] { Battle(game).KlikkCsata(); }));
   }
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   ScriptedUi ui;
   ScriptedDice dice;
   FixedClock clock;

@@ -87,9 +87,9 @@ TEST(CompressedBlock, ALargeFileIsMappedAndInflatedInPiecesToTheSameBytes) {
     byte = static_cast<std::uint8_t>(state);
   }
   const Bytes framed = framedBlock(payload);
-  const testing::TempFolder folder;
+  const test::TempFolder folder;
   const auto path = folder.path() / "block.zrx";
-  testing::WriteBytes(path, framed);
+  test::WriteBytes(path, framed);
 
   ByteBuffer file;
   ASSERT_TRUE(ReadWholeFile(path, framed.size(), file));

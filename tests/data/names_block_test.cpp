@@ -26,7 +26,7 @@ class DayCountClock : public Clock {
 
 class NamesFile : public ::testing::Test {
  protected:
-  NamesFile() { testing::WriteTestPackage(program.path(), testing::MakePackage("Source", 1)); }
+  NamesFile() { test::WriteTestPackage(program.path(), test::MakePackage("Source", 1)); }
 
   NamesBlock block() {
     return NamesBlock(program.path(), clock, [this] { return ++filler; });
@@ -49,7 +49,7 @@ class NamesFile : public ::testing::Test {
     }
   }
 
-  testing::TempFolder program;
+  test::TempFolder program;
   DayCountClock clock{45000.5};
   std::uint8_t filler = 0;
 };
@@ -68,10 +68,10 @@ TEST_F(NamesFile, NewNameAdds32BytesAndRewritingKeepsTheSize) {
   const auto before = fileSize();
   record(names, {"Béla"});
   EXPECT_EQ(before + 32, fileSize());
-  const auto once = testing::ReadBytes(dataFile());
+  const auto once = test::ReadBytes(dataFile());
 
   record(names, {"Béla"});
-  const auto twice = testing::ReadBytes(dataFile());
+  const auto twice = test::ReadBytes(dataFile());
   ASSERT_EQ(once.size(), twice.size());
   // Only the 29-byte record of entry 3 changed: its filler and every other byte stay.
   const std::size_t record3 = 22 + 4 + 2 * 32 + 3;
@@ -159,7 +159,7 @@ TEST_F(NamesFile, SettingsLineIsWrittenAndChecked) {
 TEST_F(NamesFile, TimestampMustBeAValidMoment) {
   // Moments outside the years 1 to 9999 are written as day counts that do not read back.
   for (const DateTime bad : {DateTime{10000, 1, 1}, DateTime{0, 6, 1}, DateTime{-40, 1, 1}}) {
-    testing::WriteTestPackage(program.path(), testing::MakePackage("Source", 1));
+    test::WriteTestPackage(program.path(), test::MakePackage("Source", 1));
     NamesBlock names = block();
     record(names, {"Anna"});
     const test::FixedClock badClock(bad);
@@ -184,32 +184,32 @@ TEST_F(NamesFile, PackageBlockStillLoadsAfterNamesChange) {
 TEST_F(NamesFile, FailedWriteLeavesTheOldFileIntact) {
   NamesBlock names = block();
   record(names, {"Anna"});
-  const auto before = testing::ReadBytes(dataFile());
+  const auto before = test::ReadBytes(dataFile());
   fs::create_directory(TemporaryPathFor(dataFile()));  // the temporary file cannot be made
   Names listed;
   EXPECT_EQ(-6, names.WriteName(&listed, "Béla", kWriteNameOnly, ""));
   EXPECT_EQ(-6, names.WriteName(nullptr, "", kWriteSettingsOnly, "0000000000"));
   EXPECT_EQ(-3, names.DeleteName(listed, "Anna"));
-  EXPECT_EQ(before, testing::ReadBytes(dataFile()));
+  EXPECT_EQ(before, test::ReadBytes(dataFile()));
   EXPECT_EQ(1, names.ReadNames(listed));
   EXPECT_EQ(Names{"Anna"}, listed);
 }
 
 TEST_F(NamesFile, NameOutsideTheCodePageIsRefused) {
   NamesBlock names = block();
-  const auto before = testing::ReadBytes(dataFile());
+  const auto before = test::ReadBytes(dataFile());
   EXPECT_EQ(-6, names.WriteName(nullptr, "名前", kWriteNameOnly, ""));
-  EXPECT_EQ(before, testing::ReadBytes(dataFile()));
+  EXPECT_EQ(before, test::ReadBytes(dataFile()));
 }
 
 TEST_F(NamesFile, FileErrorsAreReported) {
   NamesBlock names = block();
   Names listed;
   // A count that claims more entries than the file holds.
-  auto bytes = testing::ReadBytes(dataFile());
+  auto bytes = test::ReadBytes(dataFile());
   const auto coded = EncodeInt32(CodingKey::kShort, 22, 100000);
   std::copy(coded.begin(), coded.end(), bytes.begin() + 22);
-  testing::WriteBytes(dataFile(), bytes);
+  test::WriteBytes(dataFile(), bytes);
   EXPECT_EQ(-6, names.ReadNames(listed));
   EXPECT_EQ(-6, names.WriteName(nullptr, "Anna", kWriteNameOnly, ""));
   EXPECT_EQ(-3, names.DeleteName(listed, "Anna"));

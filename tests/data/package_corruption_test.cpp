@@ -18,8 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::WriteBytes;
 
 // Every package here is "Source" with two books of chapter points -1..3, or "Kaland" alike.
 constexpr int kChapterCount = 5;
@@ -49,7 +49,7 @@ void changeBytes(const fs::path& file, const std::function<void(Bytes&)>& change
 }
 
 void rewriteContainer(const Target& t, const std::function<void(ContainerParts&)>& change) {
-  ContainerParts parts = testing::ReadContainer(t.file, t.namesBlock);
+  ContainerParts parts = test::ReadContainer(t.file, t.namesBlock);
   change(parts);
   WriteBytes(t.file, *BuildContainer(parts));
 }
@@ -166,23 +166,23 @@ class PackageCorruption : public ::testing::Test {
  public:
   PackageCorruption() {
     for (const char* package : {"Source", "Kaland"})
-      testing::WriteTestPackage(written_.path(), testing::MakePackage(package, 2));
+      test::WriteTestPackage(written_.path(), test::MakePackage(package, 2));
   }
 
   // A fresh copy of the written package; read-only marks are never removable here.
   Target freshPackage(const std::string& package, const std::string& file) {
-    folder_ = std::make_unique<testing::TempFolder>();
+    folder_ = std::make_unique<test::TempFolder>();
     fs::copy(written_.path() / package, folder_->path() / package);
     const bool names = package == kSourcePackage && file == "Data0.zrx";
-    return {folder_->path() / package / file, testing::BlockSizesOffset(names ? kReservedNameEntries : -1), names};
+    return {folder_->path() / package / file, test::BlockSizesOffset(names ? kReservedNameEntries : -1), names};
   }
   SourceCoding coding() const {
     return SourceCoding(folder_->path(), [](const fs::path&) { return false; });
   }
 
  private:
-  testing::TempFolder written_;
-  std::unique_ptr<testing::TempFolder> folder_;
+  test::TempFolder written_;
+  std::unique_ptr<test::TempFolder> folder_;
 };
 
 TEST_F(PackageCorruption, EveryLoaderReportsDamagedContainers) {

@@ -18,11 +18,11 @@ namespace zrx {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::MakeBook;
-using testing::MakePackage;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteTestPackage;
+using test::MakeBook;
+using test::MakePackage;
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteTestPackage;
 
 template <class Rec, class Store>
 std::vector<Rec> storeRecords(const Store& store) {
@@ -90,7 +90,7 @@ TEST(PackageLayout, DataPayloadHasThePackedRecordSizes) {
   TempFolder program;
   const PackageContent content = MakePackage("Kaland", 1);
   WriteTestPackage(program.path(), content);
-  const ContainerParts parts = testing::ReadContainer(program.path() / "Kaland" / "Data0.zrx", false);
+  const ContainerParts parts = test::ReadContainer(program.path() / "Kaland" / "Data0.zrx", false);
   const std::size_t chapters = content.books[0].chapters.size();
   const std::size_t expected = 3 + kPackageHeaderSize + 3 + (1 + kBookRecSize) + 2 * (1 + kMonsterRecSize) +
                                2 * (1 + kInventoryRecSize) + (1 + kInfoRecSize) + 4 * (1 + kBaseValueRecSize) +
@@ -113,7 +113,7 @@ TEST(PackageLayout, NamesBlockOnlyInSource) {
     return DecodeInt32(CodingKey::kShort, keyOffset, std::span<const std::uint8_t, 4>(bytes.data() + offset, 4));
   };
   EXPECT_EQ(2, decodeAt(source, 22, 22));
-  const std::size_t sourceBlock = testing::BlockSizesOffset(2);
+  const std::size_t sourceBlock = test::BlockSizesOffset(2);
   EXPECT_EQ(static_cast<std::int32_t>(source.size() - sourceBlock - 131), decodeAt(source, sourceBlock, 0));
   EXPECT_EQ(static_cast<std::int32_t>(other.size() - 22 - 131), decodeAt(other, 22, 0));
   EXPECT_EQ(source.size(), other.size() + 4 + 2 * kNameEntrySize);
@@ -174,7 +174,7 @@ TEST(ChapterTexts, IndexMinusOneFillsTheLastListAndLinesSplitAtCrLfAndLf) {
     payload.writeInt32(static_cast<std::int32_t>(bytes.size()));
     payload.writeBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   }
-  testing::WriteBytes(program.path() / "Kaland" / "DataS1.zrx",
+  test::WriteBytes(program.path() / "Kaland" / "DataS1.zrx",
                       *BuildContainer({"Kaland", "S01", 1, {}, payload.release()}));
   SourceCoding source(program.path());
   std::vector<std::vector<std::string>> texts;

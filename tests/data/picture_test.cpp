@@ -9,7 +9,7 @@ namespace zrx {
 namespace {
 
 TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
-  const Picture picture = testing::MakeTestPicture(16, 8, 90);
+  const Picture picture = test::MakeTestPicture(16, 8, 90);
   EXPECT_TRUE(HasValidJpegHeader(picture.jpeg()));
   const auto image = DecodeJpeg(picture.jpeg());
   ASSERT_TRUE(image.has_value());
@@ -20,7 +20,7 @@ TEST(Picture, ValidJpegHasValidHeaderAndDecodesToRgb) {
 }
 
 TEST(Picture, BadDataIsRefusedWithoutEndingTheProgram) {
-  const Picture good = testing::MakeTestPicture();
+  const Picture good = test::MakeTestPicture();
   std::vector<std::uint8_t> noMarker(good.jpeg().begin(), good.jpeg().end());
   noMarker[0] = 0x00;
   const std::vector<std::uint8_t> headerOnly(good.jpeg().begin(), good.jpeg().begin() + 4);
@@ -45,10 +45,10 @@ TEST(JpegDecoder, ReusedAcrossSizesAndAfterABrokenPicture) {
     Picture picture;
     bool readable;
     int width, height, shade;
-  } cases[] = {{testing::MakeTestPicture(16, 8, 90), true, 16, 8, 90},
+  } cases[] = {{test::MakeTestPicture(16, 8, 90), true, 16, 8, 90},
                {Picture(broken), false, 0, 0, 0},
-               {testing::MakeTestPicture(40, 24, 200), true, 40, 24, 200},
-               {testing::MakeTestPicture(8, 8, 30), true, 8, 8, 30}};
+               {test::MakeTestPicture(40, 24, 200), true, 40, 24, 200},
+               {test::MakeTestPicture(8, 8, 30), true, 8, 8, 30}};
   for (const auto& c : cases) {
     EXPECT_EQ(c.readable, decoder.hasValidHeader(c.picture.jpeg())) << c.width;
     ASSERT_EQ(c.readable, decoder.decode(c.picture.jpeg(), image)) << c.width;

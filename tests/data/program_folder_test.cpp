@@ -24,7 +24,7 @@ std::string readFile(const fs::path& file) {
 class ProgramFolderTest : public ::testing::Test {
  protected:
   fs::path root() const { return temp.path(); }
-  testing::TempFolder temp;
+  test::TempFolder temp;
 };
 
 TEST_F(ProgramFolderTest, AnOptionWins) {

@@ -17,7 +17,7 @@ fs::path makeFolder() {
   std::string pattern = (base / "zrx-fuzz-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) Finding("cannot make the program folder");
   const fs::path folder = pattern;
-  testing::WriteTestPackage(folder, testing::MakePackage());
+  test::WriteTestPackage(folder, test::MakePackage());
   // Removed when the process ends normally; a crashing input leaves it for a look.
   static const struct Cleanup {
     fs::path folder;

@@ -27,7 +27,7 @@ void writeSeed(const fs::path& folder, const std::string& name, std::uint8_t lea
   Bytes bytes = {lead};
   if (withSecond) bytes.push_back(second);
   bytes.insert(bytes.end(), body.begin(), body.end());
-  zrx::testing::WriteBytes(folder / name, bytes);
+  zrx::test::WriteBytes(folder / name, bytes);
 }
 
 Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
@@ -38,8 +38,8 @@ void packageSeeds(const fs::path& out, const fs::path& program) {
   const std::uint8_t details[] = {1, 5, 2 * 64 + 1, 1};
   for (std::uint8_t which = 0; which < 4; ++which) {
     const fs::path file = source / files[which];
-    writeSeed(out, std::string("raw-") + files[which], which, zrx::testing::ReadBytes(file), details[which], true);
-    const zrx::ContainerParts parts = zrx::testing::ReadContainer(file, which == 0);
+    writeSeed(out, std::string("raw-") + files[which], which, zrx::test::ReadBytes(file), details[which], true);
+    const zrx::ContainerParts parts = zrx::test::ReadContainer(file, which == 0);
     writeSeed(out, std::string("payload-") + files[which], static_cast<std::uint8_t>(0x80 | which), parts.payload,
               which == 0 || which == 3 ? 1 : details[which], true);
   }
@@ -50,11 +50,11 @@ void namesSeeds(const fs::path& out, const fs::path& program) {
   zrx::NamesBlock block(program, clock, [] { return std::uint8_t{0}; });
   std::vector<std::string> names;
   for (const char* name : {"Anna", "Béla", "Őrült Űrhajós"}) block.WriteName(&names, name, zrx::kWriteNameOnly, "");
-  const Bytes file = zrx::testing::ReadBytes(program / "Source" / "Data0.zrx");
-  const std::size_t end = zrx::testing::BlockSizesOffset(2 + 3);
+  const Bytes file = zrx::test::ReadBytes(program / "Source" / "Data0.zrx");
+  const std::size_t end = zrx::test::BlockSizesOffset(2 + 3);
   fs::create_directories(out);
-  zrx::testing::WriteBytes(out / "three-names", Bytes(file.begin() + zrx::kContainerBlockOffset, file.begin() + static_cast<long>(end)));
-  zrx::testing::WriteBytes(out / "no-names", zrx::InitialNamesBlock("1010000000", 45000.25));
+  zrx::test::WriteBytes(out / "three-names", Bytes(file.begin() + zrx::kContainerBlockOffset, file.begin() + static_cast<long>(end)));
+  zrx::test::WriteBytes(out / "no-names", zrx::InitialNamesBlock("1010000000", 45000.25));
 }
 
 void saveSeeds(const fs::path& out) {
@@ -87,7 +87,7 @@ void saveSeeds(const fs::path& out) {
 
 // A package archive as the packer writes it, of the package written for the other seeds.
 void archiveSeeds(const fs::path& out, const fs::path& program) {
-  zrx::testing::WriteTestPackage(program, zrx::testing::MakePackage("Kaland", 2));
+  zrx::test::WriteTestPackage(program, zrx::test::MakePackage("Kaland", 2));
   fs::create_directories(out);
   if (zrx::WritePackageArchive(program / "Kaland", "0.705.10", out / "package.zrxcs") != zrx::kArchiveWritten)
     throw std::runtime_error("cannot pack the seed package");
@@ -125,8 +125,8 @@ int main(int argc, char** argv) try {
     return 2;
   }
   const fs::path out = argv[1];
-  zrx::testing::TempFolder program;
-  zrx::testing::WriteTestPackage(program.path(), zrx::testing::MakePackage());
+  zrx::test::TempFolder program;
+  zrx::test::WriteTestPackage(program.path(), zrx::test::MakePackage());
   packageSeeds(out / "package_loaders", program.path());
   namesSeeds(out / "names_block", program.path());
   saveSeeds(out / "save_files");

@@ -20,13 +20,13 @@ using zrx::fuzz::Finding;
 
 // The bytes after the names block: the compressed block of the package.
 std::vector<std::uint8_t> packageData(const fs::path& file) {
-  const std::vector<std::uint8_t> bytes = zrx::testing::ReadBytes(file);
+  const std::vector<std::uint8_t> bytes = zrx::test::ReadBytes(file);
   zrx::ByteReader in(bytes);
   std::int32_t count = 0;
   if (!in.seek(zrx::kContainerBlockOffset) ||
       !in.readCodedInt32(zrx::CodingKey::kShort, zrx::kContainerBlockOffset, count))
     Finding("the names count went missing");
-  const std::size_t end = zrx::testing::BlockSizesOffset(count);
+  const std::size_t end = zrx::test::BlockSizesOffset(count);
   if (end > bytes.size()) Finding("the names block outgrew its file");
   return std::vector<std::uint8_t>(bytes.begin() + static_cast<long>(end), bytes.end());
 }
@@ -39,8 +39,8 @@ bool listed(const std::vector<std::string>& names, const std::string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const fs::path file = zrx::fuzz::ProgramFolder() / "Source" / "Data0.zrx";
-  static const std::vector<std::uint8_t> original = zrx::testing::ReadBytes(file);
-  static const std::size_t blockOffset = zrx::testing::BlockSizesOffset(zrx::kReservedNameEntries);
+  static const std::vector<std::uint8_t> original = zrx::test::ReadBytes(file);
+  static const std::size_t blockOffset = zrx::test::BlockSizesOffset(zrx::kReservedNameEntries);
   std::vector<std::uint8_t> bytes(original.begin(), original.begin() + zrx::kContainerBlockOffset);
   bytes.insert(bytes.end(), data, data + size);
   bytes.insert(bytes.end(), original.begin() + static_cast<long>(blockOffset), original.end());
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (block.DeleteName(names, name) < 0) Finding("deleting a name failed");
     if (packageData(file) != tail) Finding("deleting a name changed the package data");
     if (block.ReadNames(names) < 0) Finding("the block no longer reads after a delete");
-    zrx::testing::WriteBytes(file, original);
+    zrx::test::WriteBytes(file, original);
   }
   return 0;
 }

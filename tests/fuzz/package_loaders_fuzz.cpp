@@ -31,7 +31,7 @@ struct PackageFiles {
 
   PackageFiles() {
     for (std::size_t i = 0; i < originals.size(); ++i) {
-      originals[i] = zrx::testing::ReadBytes(pathOf(kTargets[i]));
+      originals[i] = zrx::test::ReadBytes(pathOf(kTargets[i]));
       memory.put(pathOf(kTargets[i]), originals[i]);
     }
   }

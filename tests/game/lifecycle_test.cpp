@@ -15,7 +15,7 @@ using Kind = UiEvent::Kind;
 // The program folder is a fresh one per test (made before the game, as the first base):
 // ending a game may export the visited path there.
 struct OwnProgramFolder {
-  testing::TempFolder programFolder;
+  test::TempFolder programFolder;
 };
 
 class LifecycleTest : private OwnProgramFolder, public GameFixture {

@@ -16,13 +16,13 @@ namespace fs = std::filesystem;
 class PlayerNamesTest : public ::testing::Test {
  protected:
   explicit PlayerNamesTest(const std::string& settings = "1010000000") {
-    PackageContent source = testing::MakePackage("Source", 1);
+    PackageContent source = test::MakePackage("Source", 1);
     source.settingsLine = settings;
-    testing::WriteTestPackage(folder.path(), source);
+    test::WriteTestPackage(folder.path(), source);
   }
   fs::path dataFile() const { return folder.path() / "Source" / "Data0.zrx"; }
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   test::FixedClock clock;
 };
 

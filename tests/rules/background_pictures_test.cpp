@@ -67,21 +67,21 @@ class GatedLoader : public PackageBookLoader {
 
 class BackgroundPictures : public ::testing::Test {
  protected:
-  BackgroundPictures() { testing::WriteTestPackage(folder.path(), testing::MakePackage(kSourcePackage, 1)); }
+  BackgroundPictures() { test::WriteTestPackage(folder.path(), test::MakePackage(kSourcePackage, 1)); }
 
   fs::path picturesFile() const { return folder.path() / kSourcePackage / "DataK1.zrx"; }
 
   // The stream's last byte (its check sum) changed: it inflates, and fails at the end.
   void damageStream() const {
-    Bytes bytes = testing::ReadBytes(picturesFile());
+    Bytes bytes = test::ReadBytes(picturesFile());
     bytes.back() ^= 0xFF;
-    testing::WriteBytes(picturesFile(), bytes);
+    test::WriteBytes(picturesFile(), bytes);
   }
 
   void rewritePayload(const std::function<void(Bytes&)>& change) const {
-    ContainerParts parts = testing::ReadContainer(picturesFile(), false);
+    ContainerParts parts = test::ReadContainer(picturesFile(), false);
     change(parts.payload);
-    testing::WriteBytes(picturesFile(), *BuildContainer(parts));
+    test::WriteBytes(picturesFile(), *BuildContainer(parts));
   }
 
   // A game of book 1 started with its character's dice.
@@ -97,7 +97,7 @@ class BackgroundPictures : public ::testing::Test {
     game.Perform([&game] { Navigation(game).FejezetPont(); });
   }
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   ScriptedUi ui;
   ScriptedDice dice;
   FixedClock clock;
@@ -134,7 +134,7 @@ TEST_F(BackgroundPictures, ADamagedBlockIsReportedOnceByTheTimeAPictureIsWanted)
       {"a picture that is no JPEG", [&] { rewritePayload([](Bytes& b) { b[8 + 3 + 8 + 1] = 0; }); }, 1038},
   };
   for (const Case& c : cases) {
-    testing::WriteTestPackage(folder.path(), testing::MakePackage(kSourcePackage, 1));
+    test::WriteTestPackage(folder.path(), test::MakePackage(kSourcePackage, 1));
     c.damage();
     ui = ScriptedUi();
     GatedLoader gated(folder.path());

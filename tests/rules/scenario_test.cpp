@@ -36,9 +36,9 @@ PackageContent ScenarioPackage() {
   };
   book.texts = {{"Háttér"}, {"Első pont"}, {"Második pont"}, {"Harmadik pont"},
                 {"Negyedik pont"}, {"Ötödik pont"}, {"Szabályok szövege", "második sor"}};
-  book.chapterPictures = {testing::MakeTestPicture(), testing::MakeTestPicture(8, 8, 40)};
-  book.decorPictures = {testing::MakeTestPicture(8, 8, 200)};
-  book.cover = testing::MakeTestPicture(8, 8, 90);
+  book.chapterPictures = {test::MakeTestPicture(), test::MakeTestPicture(8, 8, 40)};
+  book.decorPictures = {test::MakeTestPicture(8, 8, 200)};
+  book.cover = test::MakeTestPicture(8, 8, 90);
   PackageContent content;
   content.name = "Source";
   content.books = {book};
@@ -52,7 +52,7 @@ PackageContent ScenarioPackage() {
 class ScenarioTest : public ::testing::TestWithParam<int> {
  protected:
   ScenarioTest() : loader(folder.path()), game(folder.path(), ui, dice, clock, loader) {
-    testing::WriteTestPackage(folder.path(), ScenarioPackage());
+    test::WriteTestPackage(folder.path(), ScenarioPackage());
     game.state.settings.ChangeSignalLevel = 1;
     game.state.settings.SaveInterval = 3;
     game.state.settings.StepLogging = true;
@@ -82,7 +82,7 @@ class ScenarioTest : public ::testing::TestWithParam<int> {
   }
   Navigation nav() { return Navigation(game); }
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   ScriptedUi ui;
   ScriptedDice dice;
   FixedClock clock;

@@ -13,7 +13,7 @@
 #include "key_coding.h"
 #include "package_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 namespace {
 
@@ -103,4 +103,4 @@ MeasuredRun RunInChild(const std::function<int()>& action) {
   return run;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

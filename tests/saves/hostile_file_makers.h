@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // A zlib stream of `prefix` followed by `count` copies of `fill`, deflated piece by piece.
 std::vector<std::uint8_t> DeflateRepeated(std::string_view prefix, char fill, std::size_t count);
@@ -31,4 +31,4 @@ struct MeasuredRun {
 // Runs `action` in a child process and reports its result and memory growth.
 MeasuredRun RunInChild(const std::function<int()>& action);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -18,7 +18,7 @@ namespace zrx {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ProgramFolder;
+using test::ProgramFolder;
 
 constexpr long kMemoryBoundKiB = 64 * 1024;
 constexpr std::int32_t kBombSize = 64 * 1024 * 1024;  // above every cap of the files here
@@ -27,15 +27,15 @@ const std::vector<std::uint8_t> kOutsideBytes = {'k', 'e', 'e', 'p'};
 // The program folder with the "Source" package of one book and an empty save index,
 // and a file outside it that nothing may touch.
 struct Installation {
-  testing::TempFolder outsideFolder;
+  test::TempFolder outsideFolder;
   ProgramFolder program;
   fs::path outside = outsideFolder.path() / "outside.txt";
   test::FixedClock clock;
 
   Installation() {
-    testing::WriteTestPackage(program.path(), testing::MakePackage());
+    test::WriteTestPackage(program.path(), test::MakePackage());
     SaveFolder(program.path()).Write({std::string(kIndexSentinel)}, kIndexName, kIndexExtension);
-    testing::WriteBytes(outside, kOutsideBytes);
+    test::WriteBytes(outside, kOutsideBytes);
     fs::permissions(outside, fs::perms::owner_read);
   }
   fs::path source(const std::string& file) const { return program.path() / "Source" / file; }
@@ -63,7 +63,7 @@ int loadGameOfPackage(const Installation& in, const std::string& package) {
 }
 
 std::vector<std::uint8_t> saveBomb(std::string_view prefix) {
-  return testing::SaveFileOf(testing::BlockOf(testing::DeflateRepeated(prefix, 'a', kBombSize), kBombSize));
+  return test::SaveFileOf(test::BlockOf(test::DeflateRepeated(prefix, 'a', kBombSize), kBombSize));
 }
 
 int loadTexts(const Installation& in) {
@@ -89,9 +89,9 @@ int loadGameData(const Installation& in) {
 
 // The "Data" file of "Source" with its payload changed by `edit`.
 void editDataPayload(const Installation& in, const std::function<void(std::vector<std::uint8_t>&)>& edit) {
-  ContainerParts parts = testing::ReadContainer(in.source("Data0.zrx"), true);
+  ContainerParts parts = test::ReadContainer(in.source("Data0.zrx"), true);
   edit(parts.payload);
-  testing::WriteBytes(in.source("Data0.zrx"), *BuildContainer(parts));
+  test::WriteBytes(in.source("Data0.zrx"), *BuildContainer(parts));
 }
 
 void putInt32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
@@ -101,8 +101,8 @@ void putInt32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t val
 // Plants in a package file a block that inflates to kBombSize bytes.
 std::function<void(Installation&)> packageBomb(const char* file, int nameEntries) {
   return [file, nameEntries](Installation& in) {
-    testing::ReplacePackageBlock(in.source(file), testing::BlockSizesOffset(nameEntries),
-                                 testing::BlockOf(testing::DeflateRepeated("", 0, kBombSize), kBombSize));
+    test::ReplacePackageBlock(in.source(file), test::BlockSizesOffset(nameEntries),
+                                 test::BlockOf(test::DeflateRepeated("", 0, kBombSize), kBombSize));
   };
 }
 
@@ -141,7 +141,7 @@ const Case kCases[] = {
     {"the real package folder (0)", [](Installation&) {},
      [](Installation& in) { return loadGameOfPackage(in, "Source"); }, 0},
     {"Save.zrx inflating to 64 MiB (-3, code 304)",
-     [](Installation& in) { testing::WriteBytes(in.save("Save.zrx"), saveBomb("")); },
+     [](Installation& in) { test::WriteBytes(in.save("Save.zrx"), saveBomb("")); },
      [](Installation& in) {
        std::vector<std::string> lines;
        return in.folder().Read(lines, kIndexName, kIndexExtension);
@@ -149,7 +149,7 @@ const Case kCases[] = {
      -3},
     {"game file with an own note of 64 MiB (-3, code 317)",
      [](Installation& in) {
-       testing::WriteBytes(in.save("AAAAAAAAAA.zrm"), saveBomb("Source\r\n1\r\nAnna\r\n0\r\n0.702.10\r\n1\r\n5\r\n0\r\n"));
+       test::WriteBytes(in.save("AAAAAAAAAA.zrm"), saveBomb("Source\r\n1\r\nAnna\r\n0\r\n0.702.10\r\n1\r\n5\r\n0\r\n"));
      },
      [](Installation& in) {
        std::vector<std::string> lines;
@@ -161,14 +161,14 @@ const Case kCases[] = {
      loadTexts, -3},
     {"a chapter text above 64 KiB (-5, code 1024)",
      [](Installation& in) {
-       ContainerParts parts = testing::ReadContainer(in.source("DataS1.zrx"), false);
+       ContainerParts parts = test::ReadContainer(in.source("DataS1.zrx"), false);
        std::vector<std::uint8_t> payload(4 + 11 + 70 * 1024, 'a');
        putInt32(payload, 0, 5);
        payload[4] = payload[5] = payload[6] = 0;
        putInt32(payload, 7, 0);
        putInt32(payload, 11, 70 * 1024);
        parts.payload = payload;
-       testing::WriteBytes(in.source("DataS1.zrx"), *BuildContainer(parts));
+       test::WriteBytes(in.source("DataS1.zrx"), *BuildContainer(parts));
      },
      loadTexts, -5},
     {"pictures file of three pictures inflating to 64 MiB (-3, code 1025)",
@@ -185,10 +185,10 @@ const Case kCases[] = {
      loadGameData, -6},
     {"a thousand million names (-6, code 5)",
      [](Installation& in) {
-       std::vector<std::uint8_t> bytes = testing::ReadBytes(in.source("Data0.zrx"));
+       std::vector<std::uint8_t> bytes = test::ReadBytes(in.source("Data0.zrx"));
        const auto count = EncodeInt32(CodingKey::kShort, kContainerBlockOffset, 1 << 30);
        std::copy(count.begin(), count.end(), bytes.begin() + kContainerBlockOffset);
-       testing::WriteBytes(in.source("Data0.zrx"), bytes);
+       test::WriteBytes(in.source("Data0.zrx"), bytes);
      },
      [](Installation& in) {
        std::vector<std::string> names;
@@ -202,17 +202,17 @@ TEST(HostileFiles, AreRefusedWithTheirCodeInBoundedMemoryAndNothingOutsideChange
     SCOPED_TRACE(c.name);
     Installation in;
     c.plant(in);
-    const testing::MeasuredRun run = testing::RunInChild([&] { return c.run(in); });
+    const test::MeasuredRun run = test::RunInChild([&] { return c.run(in); });
     EXPECT_EQ(c.expected, run.result);
     EXPECT_LT(run.peakGrowthKiB, kMemoryBoundKiB);
     RecordProperty(c.name, std::to_string(run.peakGrowthKiB) + " KiB");
-    EXPECT_EQ(kOutsideBytes, testing::ReadBytes(in.outside));
+    EXPECT_EQ(kOutsideBytes, test::ReadBytes(in.outside));
     EXPECT_EQ(fs::perms::owner_read, fs::status(in.outside).permissions() & fs::perms::all) << "read-only mark kept";
   }
 }
 
 TEST(HostileFiles, TheMemoryMeasureSeesAnAllocation) {
-  const testing::MeasuredRun run = testing::RunInChild([] {
+  const test::MeasuredRun run = test::RunInChild([] {
     std::vector<char> block(96 * 1024 * 1024, 1);
     return static_cast<int>(block[block.size() / 2]);
   });
@@ -223,12 +223,12 @@ TEST(HostileFiles, TheMemoryMeasureSeesAnAllocation) {
 TEST(HostileFiles, EveryByteOfAnIndexSurvivesAReadAndAWrite) {
   Installation in;
   std::string text = std::string(kIndexSentinel) + "\r\nAnna\x81\x83\x88\x90\x98|d|n|AAAAAAAAAA|Source|T|0|1\r\n";
-  testing::WriteBytes(in.save("Save.zrx"), PackSaveContainer(text, testing::CountingFiller()));
+  test::WriteBytes(in.save("Save.zrx"), PackSaveContainer(text, test::CountingFiller()));
   std::vector<std::string> lines;
   ASSERT_EQ(0, in.folder().Read(lines, kIndexName, kIndexExtension));
   ASSERT_EQ(0, in.folder().Write(lines, kIndexName, kIndexExtension));
   std::string again;
-  ASSERT_EQ(0, UnpackSaveContainer(testing::ReadBytes(in.save("Save.zrx")), again));
+  ASSERT_EQ(0, UnpackSaveContainer(test::ReadBytes(in.save("Save.zrx")), again));
   EXPECT_EQ(text, again);
 }
 
@@ -238,7 +238,7 @@ TEST(HostileFiles, ALinkedSaveIndexIsReplacedNotWrittenThrough) {
   fs::create_symlink(in.outside, in.save("Save.zrx"));
   ASSERT_EQ(0, in.folder().Write({std::string(kIndexSentinel)}, kIndexName, kIndexExtension));
   EXPECT_FALSE(fs::is_symlink(in.save("Save.zrx")));
-  EXPECT_EQ(kOutsideBytes, testing::ReadBytes(in.outside));
+  EXPECT_EQ(kOutsideBytes, test::ReadBytes(in.outside));
 }
 
 TEST(HostileFiles, APackageFolderThatIsALinkIsNotListed) {

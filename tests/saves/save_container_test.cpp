@@ -14,8 +14,8 @@
 namespace zrx {
 namespace {
 
-using testing::ProgramFolder;
-using testing::CountingFiller;
+using test::ProgramFolder;
+using test::CountingFiller;
 
 constexpr std::size_t kCompressedSizeAt = 16;
 constexpr std::size_t kTextSizeAt = 16 + 4 + 123;

@@ -7,7 +7,7 @@
 #include "navigation.h"
 #include "save_index.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 constexpr int kChapterCount = 12;  // -1 (last text), 0 and 1..10
@@ -100,4 +100,4 @@ std::vector<std::string> SaveGameFixture::readIndex() const {
   return lines;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

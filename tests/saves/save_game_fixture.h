@@ -6,7 +6,7 @@
 #include "save_folder.h"
 #include "save_test_support.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // Builds the test book: chapters 1..10 in a ring, a special characteristic "05",
 // items, information of each kind, spells and skills.
@@ -30,4 +30,4 @@ class SaveGameFixture : protected ProgramFolderHolder, public zrx::test::GameFix
   SaveFolder folder{program.path(), CountingFiller()};
 };
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -7,10 +7,10 @@
 namespace zrx {
 namespace {
 
-using testing::ProgramFolder;
-using testing::CountingFiller;
-using testing::ScriptedRandom;
-using testing::ScriptForName;
+using test::ProgramFolder;
+using test::CountingFiller;
+using test::ScriptedRandom;
+using test::ScriptForName;
 
 const std::string kSentinel(kIndexSentinel);
 

@@ -19,9 +19,9 @@ namespace zrx {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::SaveGameFixture;
-using testing::ScriptedRandom;
-using testing::ScriptForName;
+using test::SaveGameFixture;
+using test::ScriptedRandom;
+using test::ScriptForName;
 using Kind = zrx::test::UiEvent::Kind;
 
 class SaveLoadScreenTest : public SaveGameFixture {
@@ -167,7 +167,7 @@ TEST_F(SaveLoadScreenTest, OpeningRemovesWhatACrashLeftButNotOrphanGameFiles) {
   const std::filesystem::path save = program.savePath();
   // A game file written just before a crash, which no index line names yet.
   ASSERT_EQ(0, folder.Write({"Source"}, "QQQQQQQQQQ", kGameExtension));
-  for (const char* stale : {"Save.zrx.tmp", "QQQQQQQQQQ.zrm.tmp"}) testing::WriteBytes(save / stale, {1, 2});
+  for (const char* stale : {"Save.zrx.tmp", "QQQQQQQQQQ.zrm.tmp"}) test::WriteBytes(save / stale, {1, 2});
   SaveLoadScreen screen(game, SaveWindowMode::Load, random);
   ASSERT_TRUE(screen.Open());
   EXPECT_FALSE(std::filesystem::exists(save / "Save.zrx.tmp"));
@@ -575,7 +575,7 @@ TEST_F(SaveLoadScreenTest, SaveOfABookThePackageNoLongerHas) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     loader = zrx::test::MemoryBookLoader{};
-    testing::FillTestBook(loader.book, loader.texts);
+    test::FillTestBook(loader.book, loader.texts);
     c.breakPackage();
     game.errors = ErrorLog{};
     SaveLoadScreen screen(game, SaveWindowMode::Load, random);

@@ -9,10 +9,10 @@ namespace zrx {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ProgramFolder;
-using testing::CountingFiller;
-using testing::ScriptedRandom;
-using testing::ScriptForName;
+using test::ProgramFolder;
+using test::CountingFiller;
+using test::ScriptedRandom;
+using test::ScriptForName;
 
 const std::string kSentinel(kIndexSentinel);
 const std::string kOtherLine = "Béla|2026.01.03. 10:11:12|Régi|BBBBBBBBBB|Source|A könyv|2|40";

@@ -4,7 +4,7 @@
 
 #include "save_index.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 FillerSource CountingFiller() {
   auto next = std::make_shared<std::uint8_t>(7);
@@ -17,4 +17,4 @@ std::vector<std::uint32_t> ScriptForName(const std::string& name) {
   return script;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -9,7 +9,7 @@
 #include "save_random.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // Hands out the scripted values (each taken modulo the bound), then counts upwards.
 class ScriptedRandom final : public SaveRandom {
@@ -51,4 +51,4 @@ class ProgramFolder {
 // A random script that draws exactly `name` (characters of the file-name alphabet).
 std::vector<std::uint32_t> ScriptForName(const std::string& name);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

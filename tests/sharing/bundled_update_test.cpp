@@ -29,7 +29,7 @@ class BundledUpdate : public ::testing::Test {
   void install(const std::string& name, int bookCount, const std::string& version) {
     std::error_code ignored;
     fs::remove_all(installed() / name, ignored);
-    testing::WriteTestPackage(installed(), testing::MakePackage(name, bookCount));
+    test::WriteTestPackage(installed(), test::MakePackage(name, bookCount));
     ASSERT_EQ(WriteFolderManifest(installed() / name, version), kArchiveWritten);
   }
   // The player's copy as the first start lays it out.
@@ -47,7 +47,7 @@ class BundledUpdate : public ::testing::Test {
     return names;
   }
 
-  testing::TempFolder temp;
+  test::TempFolder temp;
 };
 
 struct UpdateCase {
@@ -89,13 +89,13 @@ TEST_F(BundledUpdate, ReplacesOnlyCopiesLaidOutFromAnotherBuild) {
        true},
       {"the player's own package of that name (no manifest)", "Mondak",
        [](BundledUpdate& t) {
-         testing::WriteTestPackage(t.user(), testing::MakePackage("Mondak", 2));
+         test::WriteTestPackage(t.user(), test::MakePackage("Mondak", 2));
          t.install("Mondak", 1, "1.0");
        },
        false},
       {"Source laid out by an earlier program (no manifest)", "Source",
        [](BundledUpdate& t) {
-         testing::WriteTestPackage(t.user(), testing::MakePackage("Source", 2));
+         test::WriteTestPackage(t.user(), test::MakePackage("Source", 2));
          t.install("Source", 1, "1.0");
        },
        true},
@@ -103,7 +103,7 @@ TEST_F(BundledUpdate, ReplacesOnlyCopiesLaidOutFromAnotherBuild) {
        [](BundledUpdate& t) {
          t.install("Source", 1, "1.0");
          t.layOut("Source");
-         testing::WriteBytes(t.user() / "Source" / "Data0.zrx", std::vector<std::uint8_t>(24, 0));
+         test::WriteBytes(t.user() / "Source" / "Data0.zrx", std::vector<std::uint8_t>(24, 0));
          t.install("Source", 2, "1.1");
        },
        false},
@@ -111,7 +111,7 @@ TEST_F(BundledUpdate, ReplacesOnlyCopiesLaidOutFromAnotherBuild) {
        [](BundledUpdate& t) {
          t.install("Mondak", 2, "1.0");
          fs::create_directories(t.user() / "elsewhere");
-         testing::WriteTestPackage(t.user() / "elsewhere", testing::MakePackage("Mondak", 1));
+         test::WriteTestPackage(t.user() / "elsewhere", test::MakePackage("Mondak", 1));
          fs::create_directory_symlink(t.user() / "elsewhere" / "Mondak", t.user() / "Mondak");
          t.install("Mondak", 1, "1.1");
        },
@@ -123,14 +123,14 @@ TEST_F(BundledUpdate, ReplacesOnlyCopiesLaidOutFromAnotherBuild) {
     fs::remove_all(user());
     fs::create_directories(user() / "Save");
     c.arrange(*this);
-    const std::vector<std::string> before = testing::FolderSnapshot(user());
+    const std::vector<std::string> before = test::FolderSnapshot(user());
     const std::vector<std::string> expectedLeftovers = leftovers();
 
     const std::vector<std::string> replaced = UpdateBundledPackages(installed(), user());
 
     EXPECT_EQ(replaced, c.replaced ? std::vector<std::string>{c.package} : std::vector<std::string>{});
     if (c.replaced && c.package != kSourcePackage) {
-      EXPECT_EQ(testing::FolderSnapshot(user() / c.package), testing::FolderSnapshot(installed() / c.package));
+      EXPECT_EQ(test::FolderSnapshot(user() / c.package), test::FolderSnapshot(installed() / c.package));
     }
     if (c.replaced) {
       int bookCount = 0;
@@ -139,7 +139,7 @@ TEST_F(BundledUpdate, ReplacesOnlyCopiesLaidOutFromAnotherBuild) {
       SourceCoding(installed()).CheckPackage(c.package, installedBooks);
       EXPECT_EQ(bookCount, installedBooks);
     } else {
-      EXPECT_EQ(testing::FolderSnapshot(user()), before);
+      EXPECT_EQ(test::FolderSnapshot(user()), before);
     }
     // No temporary folder is left behind.
     EXPECT_EQ(leftovers(), expectedLeftovers);
@@ -159,10 +159,10 @@ TEST_F(BundledUpdate, SourceKeepsThePlayersNamesAndTheSavesStayUntouched) {
   ASSERT_EQ(names.WriteName(&listed, "Íjász", kWriteNameOnly, ""), 1);
   fs::create_directories(user() / "Save");
   fs::create_directories(user() / "Other");
-  testing::WriteBytes(user() / "Save" / "Vándor.sav", {1, 2, 3});
-  testing::WriteBytes(user() / "Other" / "jegyzet.txt", {4, 5});
-  const std::vector<std::string> saves = testing::FolderSnapshot(user() / "Save");
-  const std::vector<std::string> other = testing::FolderSnapshot(user() / "Other");
+  test::WriteBytes(user() / "Save" / "Vándor.sav", {1, 2, 3});
+  test::WriteBytes(user() / "Other" / "jegyzet.txt", {4, 5});
+  const std::vector<std::string> saves = test::FolderSnapshot(user() / "Save");
+  const std::vector<std::string> other = test::FolderSnapshot(user() / "Other");
   install("Source", 2, "1.1");
 
   ASSERT_EQ(UpdateBundledPackages(installed(), user()), std::vector<std::string>{"Source"});
@@ -174,23 +174,23 @@ TEST_F(BundledUpdate, SourceKeepsThePlayersNamesAndTheSavesStayUntouched) {
   EXPECT_EQ(after.settingsLine(), "1234560123");
   EXPECT_EQ(after.NameList(), names.NameList());
   // The data file is the installed one but for the names block.
-  const ContainerParts fresh = testing::ReadContainer(user() / "Source" / "Data0.zrx", true);
-  const ContainerParts shipped = testing::ReadContainer(installed() / "Source" / "Data0.zrx", true);
+  const ContainerParts fresh = test::ReadContainer(user() / "Source" / "Data0.zrx", true);
+  const ContainerParts shipped = test::ReadContainer(installed() / "Source" / "Data0.zrx", true);
   EXPECT_EQ(fresh.payload, shipped.payload);
   EXPECT_EQ(fresh.itemCount, shipped.itemCount);
   for (const auto& entry : fs::directory_iterator(installed() / "Source")) {
     if (entry.path().filename() == "Data0.zrx") continue;
-    EXPECT_EQ(testing::ReadBytes(entry.path()), testing::ReadBytes(user() / "Source" / entry.path().filename()))
+    EXPECT_EQ(test::ReadBytes(entry.path()), test::ReadBytes(user() / "Source" / entry.path().filename()))
         << entry.path().filename();
   }
-  EXPECT_EQ(testing::FolderSnapshot(user() / "Save"), saves);
-  EXPECT_EQ(testing::FolderSnapshot(user() / "Other"), other);
+  EXPECT_EQ(test::FolderSnapshot(user() / "Save"), saves);
+  EXPECT_EQ(test::FolderSnapshot(user() / "Other"), other);
 }
 
 TEST_F(BundledUpdate, OnlyTheFolderOfAnInstalledProgramIsUpdated) {
   install("Source", 1, "1.0");
   fs::create_directories(installed() / "Save");
-  testing::WriteBytes(installed() / "Save" / "Save.zrx", {0});
+  test::WriteBytes(installed() / "Save" / "Save.zrx", {0});
   const fs::path bin = temp.path() / "bin";
   fs::create_directories(bin);
   const ProgramFolderInputs inputs{.executableFolder = bin, .userDataHome = temp.path() / "home"};
@@ -204,12 +204,12 @@ TEST_F(BundledUpdate, OnlyTheFolderOfAnInstalledProgramIsUpdated) {
   // A folder given by option, or the one beside the program, is the developer's: it is never
   // laid out anew.
   const fs::path chosen = temp.path() / "chosen";
-  testing::WriteTestPackage(chosen, testing::MakePackage("Source", 1));
-  testing::WriteTestPackage(bin, testing::MakePackage("Source", 1));
-  const std::vector<std::string> before = testing::FolderSnapshot(temp.path());
+  test::WriteTestPackage(chosen, test::MakePackage("Source", 1));
+  test::WriteTestPackage(bin, test::MakePackage("Source", 1));
+  const std::vector<std::string> before = test::FolderSnapshot(temp.path());
   UpdateBundledCopies({.option = chosen, .executableFolder = bin, .userDataHome = temp.path() / "home"}, chosen);
   UpdateBundledCopies({.executableFolder = bin, .userDataHome = temp.path() / "home"}, bin);
-  EXPECT_EQ(testing::FolderSnapshot(temp.path()), before);
+  EXPECT_EQ(test::FolderSnapshot(temp.path()), before);
 }
 
 }  // namespace

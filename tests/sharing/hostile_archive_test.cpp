@@ -17,34 +17,34 @@ namespace zrx {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RawEntry;
+using test::RawEntry;
 using Entries = std::vector<RawEntry>;
 using Kind = RawEntry::Kind;
 
 // Gives `entry` new bytes and makes the manifest agree with them, so that only the
 // package's content is wrong.
 void replaceTruthfully(Entries& entries, const std::string& name, std::vector<std::uint8_t> bytes) {
-  PackageManifest manifest = testing::ManifestOf(entries);
+  PackageManifest manifest = test::ManifestOf(entries);
   for (ManifestFile& file : manifest.files) {
     if (file.name != name) continue;
     file.size = bytes.size();
     file.sha256 = Sha256Hex(bytes);
   }
-  testing::EntryNamed(entries, name).bytes = std::move(bytes);
-  testing::SetManifest(entries, manifest);
+  test::EntryNamed(entries, name).bytes = std::move(bytes);
+  test::SetManifest(entries, manifest);
 }
 
 void renamePackage(Entries& entries, const std::string& name) {
-  PackageManifest manifest = testing::ManifestOf(entries);
+  PackageManifest manifest = test::ManifestOf(entries);
   manifest.packageName = name;
-  testing::SetManifest(entries, manifest);
+  test::SetManifest(entries, manifest);
 }
 
 void declareExtraFiles(Entries& entries, int count) {
-  PackageManifest manifest = testing::ManifestOf(entries);
+  PackageManifest manifest = test::ManifestOf(entries);
   for (int i = 0; i < count; ++i)
     manifest.files.push_back({.name = "DataS" + std::to_string(i % 99 + 1) + ".zrx", .size = 1, .sha256 = std::string(64, 'a')});
-  testing::SetManifest(entries, manifest);
+  test::SetManifest(entries, manifest);
 }
 
 // A pictures file whose block claims to inflate to far more than any package needs: a few
@@ -80,9 +80,9 @@ const Case kCases[] = {
     {"case-colliding names", [](Entries& e) { e.push_back(e[1]); e.back().name = "DATA0.ZRX"; }, ImportVerdict::CaseCollision, "DATA0.ZRX"},
     {"undeclared file", [](Entries& e) { e.push_back({.name = "DataS7.zrx", .bytes = {1, 2, 3}}); }, ImportVerdict::UndeclaredFile, "DataS7.zrx"},
     {"unknown file name", [](Entries& e) {
-       PackageManifest m = testing::ManifestOf(e);
+       PackageManifest m = test::ManifestOf(e);
        m.files.push_back({.name = "run.sh", .size = 3, .sha256 = Sha256Hex(std::vector<std::uint8_t>{1, 2, 3})});
-       testing::SetManifest(e, m);
+       test::SetManifest(e, m);
        e.push_back({.name = "run.sh", .bytes = {1, 2, 3}});
      }, ImportVerdict::UnknownFile, "run.sh"},
     {"missing file", [](Entries& e) { e.pop_back(); }, ImportVerdict::MissingFile, "DataS2.zrx"},
@@ -93,9 +93,9 @@ const Case kCases[] = {
     {"name Other", [](Entries& e) { renamePackage(e, "Other"); }, ImportVerdict::ReservedName, "Other"},
     {"301 files", [](Entries& e) { declareExtraFiles(e, 301 - static_cast<int>(e.size() - 1)); }, ImportVerdict::TooManyFiles, ""},
     {"file above its cap", [](Entries& e) {
-       PackageManifest m = testing::ManifestOf(e);
+       PackageManifest m = test::ManifestOf(e);
        m.files[0].size = kMaxImportFileSize + 1;
-       testing::SetManifest(e, m);
+       test::SetManifest(e, m);
      }, ImportVerdict::TooLarge, "Data0.zrx"},
     {"entry longer than the manifest says", [](Entries& e) { e[1].bytes.resize(e[1].bytes.size() + 4 * 1024 * 1024, 7); },
      ImportVerdict::SizeMismatch, "Data0.zrx"},
@@ -103,34 +103,34 @@ const Case kCases[] = {
     {"manifest lies about a hash", [](Entries& e) { e[1].bytes[30] ^= 1; }, ImportVerdict::HashMismatch, "Data0.zrx"},
     {"inflation bomb", [](Entries& e) { replaceTruthfully(e, "DataK1.zrx", inflationBomb("Kaland")); }, ImportVerdict::TooLarge, "DataK1.zrx"},
     {"loaders refuse a file", [](Entries& e) {
-       std::vector<std::uint8_t> bytes = testing::EntryNamed(e, "DataS2.zrx").bytes;
+       std::vector<std::uint8_t> bytes = test::EntryNamed(e, "DataS2.zrx").bytes;
        bytes.resize(bytes.size() - 10);
        replaceTruthfully(e, "DataS2.zrx", bytes);
      }, ImportVerdict::PackageRefused, "DataS2.zrx"},
     {"manifest lies about a title", [](Entries& e) {
-       PackageManifest m = testing::ManifestOf(e);
+       PackageManifest m = test::ManifestOf(e);
        m.books[1].title = "Más könyv";
-       testing::SetManifest(e, m);
+       test::SetManifest(e, m);
      }, ImportVerdict::BooksMismatch, "Más könyv"},
     {"manifest lies about a cover", [](Entries& e) {
-       PackageManifest m = testing::ManifestOf(e);
+       PackageManifest m = test::ManifestOf(e);
        m.books[0].coverSize = 0;
        m.books[0].coverSha256.clear();
-       testing::SetManifest(e, m);
+       test::SetManifest(e, m);
      }, ImportVerdict::BooksMismatch, "Próbakönyv 1"},
 };
 
 TEST(HostileArchive, EachIsRefusedAndLeavesTheProgramFolderAsItWas) {
-  testing::TempFolder source;
-  const Entries valid = testing::PackedPackageEntries(source.path(), "Kaland");
+  test::TempFolder source;
+  const Entries valid = test::PackedPackageEntries(source.path(), "Kaland");
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    testing::TempFolder program;
-    testing::WriteTestPackage(program.path(), testing::MakePackage("Kaland", 1));  // an installed older copy
-    const std::vector<std::string> before = testing::FolderSnapshot(program.path());
+    test::TempFolder program;
+    test::WriteTestPackage(program.path(), test::MakePackage("Kaland", 1));  // an installed older copy
+    const std::vector<std::string> before = test::FolderSnapshot(program.path());
     Entries entries = valid;
     c.bend(entries);
-    ArchiveContents contents = ReadPackageArchive(testing::WriteRawArchive(entries));
+    ArchiveContents contents = ReadPackageArchive(test::WriteRawArchive(entries));
     ImportVerdict verdict = contents.verdict;
     std::string culprit = contents.culprit;
     if (verdict == ImportVerdict::Accepted) {
@@ -142,7 +142,7 @@ TEST(HostileArchive, EachIsRefusedAndLeavesTheProgramFolderAsItWas) {
     EXPECT_EQ(verdict, c.verdict) << VerdictNotice(verdict);
     EXPECT_EQ(culprit, c.culprit);
     EXPECT_FALSE(VerdictNotice(verdict).empty());
-    EXPECT_EQ(testing::FolderSnapshot(program.path()), before);
+    EXPECT_EQ(test::FolderSnapshot(program.path()), before);
   }
 }
 

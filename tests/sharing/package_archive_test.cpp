@@ -15,10 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Packed {
-  testing::TempFolder source;
+  test::TempFolder source;
   fs::path archive;
   explicit Packed(const PackageContent& content) {
-    testing::WriteTestPackage(source.path(), content);
+    test::WriteTestPackage(source.path(), content);
     archive = source.path() / "csomag.zrxcs";
     EXPECT_EQ(WritePackageArchive(source.path() / content.name, "0.705.10", archive), kArchiveWritten);
   }
@@ -26,13 +26,13 @@ struct Packed {
 
 // The installed folder holds exactly the packed folder's files, each byte-identical.
 void expectSameFolder(const fs::path& installed, const fs::path& packed) {
-  EXPECT_EQ(testing::FolderSnapshot(installed), testing::FolderSnapshot(packed));
+  EXPECT_EQ(test::FolderSnapshot(installed), test::FolderSnapshot(packed));
 }
 
 TEST(PackageArchive, ImportsIntoAFreshFolderByteForByte) {
-  const PackageContent content = testing::MakePackage("Kaland", 2);
+  const PackageContent content = test::MakePackage("Kaland", 2);
   Packed packed(content);
-  testing::TempFolder program;
+  test::TempFolder program;
   ArchiveContents contents = ReadPackageArchive(packed.archive);
   ASSERT_EQ(contents.verdict, ImportVerdict::Accepted) << contents.culprit;
   EXPECT_EQ(contents.manifest.packageName, "Kaland");
@@ -53,9 +53,9 @@ TEST(PackageArchive, ImportsIntoAFreshFolderByteForByte) {
 }
 
 TEST(PackageArchive, ReplacesAnInstalledPackageWhole) {
-  Packed packed(testing::MakePackage("Kaland", 1));
-  testing::TempFolder program;
-  testing::WriteTestPackage(program.path(), testing::MakePackage("Kaland", 2));
+  Packed packed(test::MakePackage("Kaland", 1));
+  test::TempFolder program;
+  test::WriteTestPackage(program.path(), test::MakePackage("Kaland", 2));
   {
     PackageStage stage(program.path(), ReadPackageArchive(packed.archive));
     ASSERT_EQ(stage.review().verdict, ImportVerdict::Accepted);
@@ -68,10 +68,10 @@ TEST(PackageArchive, ReplacesAnInstalledPackageWhole) {
 }
 
 TEST(PackageArchive, AStageLeftWithoutInstallingLeavesNothing) {
-  Packed packed(testing::MakePackage("Kaland", 1));
-  testing::TempFolder program;
+  Packed packed(test::MakePackage("Kaland", 1));
+  test::TempFolder program;
   // What a program killed in the middle of an import left behind goes with the next import.
-  testing::WriteTestPackage(program.path() / ".zrx-import-Ab12Cd", testing::MakePackage("Kaland", 1));
+  test::WriteTestPackage(program.path() / ".zrx-import-Ab12Cd", test::MakePackage("Kaland", 1));
   {
     PackageStage stage(program.path(), ReadPackageArchive(packed.archive));
     EXPECT_EQ(stage.review().verdict, ImportVerdict::Accepted);
@@ -80,8 +80,8 @@ TEST(PackageArchive, AStageLeftWithoutInstallingLeavesNothing) {
 }
 
 TEST(PackageArchive, PackingRefusesNamesNoImportAccepts) {
-  testing::TempFolder source;
-  testing::WriteTestPackage(source.path(), testing::MakePackage("Source", 1));
+  test::TempFolder source;
+  test::WriteTestPackage(source.path(), test::MakePackage("Source", 1));
   EXPECT_EQ(WritePackageArchive(source.path() / "Source", "0.705.10", source.path() / "x.zrxcs"), kArchiveNameRefused);
   EXPECT_EQ(WritePackageArchive(source.path() / "Nincs1", "0.705.10", source.path() / "x.zrxcs"), kArchivePackageInvalid);
   EXPECT_FALSE(fs::exists(source.path() / "x.zrxcs"));

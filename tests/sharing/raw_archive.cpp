@@ -13,7 +13,7 @@
 #include "sha256.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace fs = std::filesystem;
 namespace {
 
@@ -127,4 +127,4 @@ std::vector<std::string> FolderSnapshot(const fs::path& folder) {
   return lines;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -8,7 +8,7 @@
 
 #include "package_manifest.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 struct RawEntry {
   enum class Kind { File, Symlink, Hardlink, CharDevice, Folder };
@@ -33,4 +33,4 @@ RawEntry& EntryNamed(std::vector<RawEntry>& entries, const std::string& name);
 // Every path under `folder` with its size and SHA-256: equal snapshots mean nothing changed.
 std::vector<std::string> FolderSnapshot(const std::filesystem::path& folder);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -15,10 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Incoming {
-  testing::TempFolder source;
+  test::TempFolder source;
   std::optional<PackageStage> stage;
   Incoming(const fs::path& program, const PackageContent& content) {
-    testing::WriteTestPackage(source.path(), content);
+    test::WriteTestPackage(source.path(), content);
     const fs::path archive = source.path() / "csomag.zrxcs";
     EXPECT_EQ(WritePackageArchive(source.path() / content.name, "0.705.10", archive), kArchiveWritten);
     stage.emplace(program, ReadPackageArchive(archive));
@@ -32,7 +32,7 @@ struct Incoming {
 class ReplacedBooks : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::WriteTestPackage(program.path(), testing::MakePackage("Kaland", 2));
+    test::WriteTestPackage(program.path(), test::MakePackage("Kaland", 2));
     const std::vector<std::string> lines = {std::string(kIndexSentinel),
                                             "Anna|2026.01.02. 10:11:12|Barlang|AAAAAAAAAA|Kaland|Próbakönyv 2|0|12",
                                             "Béla|2026.01.03. 10:11:12|Kapu|BBBBBBBBBB|Kaland|Próbakönyv 1|2|3",
@@ -40,11 +40,11 @@ class ReplacedBooks : public ::testing::Test {
     fs::create_directories(program.path() / "Save");
     ASSERT_EQ(SaveFolder(program.path()).Write(lines, kIndexName, kIndexExtension), 0);
   }
-  testing::TempFolder program;
+  test::TempFolder program;
 };
 
 TEST_F(ReplacedBooks, ADroppedBookAndAChangedOneAreNamedWithTheirSaves) {
-  const Incoming incoming(program.path(), testing::MakePackage("Kaland", 1));
+  const Incoming incoming(program.path(), test::MakePackage("Kaland", 1));
   const std::vector<AffectedSave> affected = incoming.affected(program.path());
   ASSERT_EQ(affected.size(), 2u);
   EXPECT_EQ(affected[0].player, "Anna");
@@ -57,12 +57,12 @@ TEST_F(ReplacedBooks, ADroppedBookAndAChangedOneAreNamedWithTheirSaves) {
 }
 
 TEST_F(ReplacedBooks, TheSamePackageAgainTouchesNoSave) {
-  const Incoming incoming(program.path(), testing::MakePackage("Kaland", 2));
+  const Incoming incoming(program.path(), test::MakePackage("Kaland", 2));
   EXPECT_TRUE(incoming.affected(program.path()).empty());
 }
 
 TEST_F(ReplacedBooks, ChangedTextsOfOneBookTouchOnlyItsSaves) {
-  PackageContent content = testing::MakePackage("Kaland", 2);
+  PackageContent content = test::MakePackage("Kaland", 2);
   content.books[0].texts[1] = {"Új szöveg."};
   const Incoming incoming(program.path(), content);
   const std::vector<AffectedSave> affected = incoming.affected(program.path());

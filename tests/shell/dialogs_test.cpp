@@ -51,10 +51,10 @@ void DialogsTest::questionAnswersYesOrNo_data() {
 void DialogsTest::questionAnswersYesOrNo() {
   QFETCH(QString, button);
   QFETCH(bool, answer);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   QString head;
   QStringList lines;
-  testing::WhenModalOpens([&](QWidget& modal) {
+  test::WhenModalOpens([&](QWidget& modal) {
     head = static_cast<TFormZRXBase&>(modal).head();
     for (const char* name : {"Label1", "Label2"}) lines << modal.findChild<QLabel*>(name)->text();
     for (QPushButton* b : modal.findChildren<QPushButton*>())
@@ -67,7 +67,7 @@ void DialogsTest::questionAnswersYesOrNo() {
 }
 
 void DialogsTest::questionClosesOnlyByItsButtons() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormQuestion question(fixture.program(), TFormQuestion::Kind::Question, "Egy", "Kettő", nullptr);
   question.show();
   QVERIFY(QTest::qWaitForWindowExposed(&question));
@@ -82,7 +82,7 @@ void DialogsTest::questionClosesOnlyByItsButtons() {
 }
 
 void DialogsTest::noticeHasOneCentredButton() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormQuestion notice(fixture.program(), TFormQuestion::Kind::Notice, "Nincs mentésed a jelenlegi",
                        "Felhasználónévvel!", nullptr);
   notice.show();
@@ -95,7 +95,7 @@ void DialogsTest::noticeHasOneCentredButton() {
 }
 
 void DialogsTest::longLinesAreShownWhole() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const QString longest = "Nem megengedett karakterek vannak a névben!";
   const QString longer = "A kijelölt Mentés könyve már nincs meg a Forrás csomagban!";
   TFormQuestion notice(fixture.program(), TFormQuestion::Kind::Notice, longest, longer, nullptr);
@@ -113,7 +113,7 @@ void DialogsTest::longLinesAreShownWhole() {
 }
 
 void DialogsTest::commentStripFadesToItsOpacityAndClosesOnAClick() {
-  testing::ShellFixture fixture("1010000010");  // fade-in on
+  test::ShellFixture fixture("1010000010");  // fade-in on
   QPointer<TFormComment> strip = TFormComment::showComment(fixture.program(), {"Egy", "Kettő", "Három"});
   QVERIFY(!strip->isModal());
   QTRY_VERIFY(!strip->fading());
@@ -124,9 +124,9 @@ void DialogsTest::commentStripFadesToItsOpacityAndClosesOnAClick() {
 }
 
 void DialogsTest::quitConfirmationNoGoesOn() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   for (const bool escape : {false, true}) {
-    testing::WhenModalOpens([escape](QWidget& modal) {
+    test::WhenModalOpens([escape](QWidget& modal) {
       auto& bye = static_cast<TFormBye&>(modal);
       if (escape) {
         QTest::keyClick(bye.yesButton(), Qt::Key_Escape);
@@ -140,7 +140,7 @@ void DialogsTest::quitConfirmationNoGoesOn() {
 }
 
 void DialogsTest::quitConfirmationYesSaysGoodbyeThenConfirms() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormBye bye(fixture.program(), nullptr);
   QCOMPARE(bye.windowTitle(), QString("ZRX - KILÉPÉS"));
   QCOMPARE(bye.head(), QString("Kilépés"));
@@ -160,7 +160,7 @@ void DialogsTest::quitConfirmationYesSaysGoodbyeThenConfirms() {
 }
 
 void DialogsTest::errorWindowShowsTheLines() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   ErrorLog errors;
   for (const int code : {7, 1036, 50}) errors.HibaHozzairas(code);
   TFormError window(fixture.program());
@@ -198,7 +198,7 @@ void DialogsTest::errorWindowCloseInterval_data() {
 void DialogsTest::errorWindowCloseInterval() {
   QFETCH(int, count);
   QFETCH(int, interval);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   ErrorLog errors;
   for (int i = 0; i < count; ++i) errors.HibaHozzairas(7);
   TFormError window(fixture.program());
@@ -210,11 +210,11 @@ void DialogsTest::errorWindowCloseInterval() {
 }
 
 void DialogsTest::errorWindowWritesTheLogAndEndsTheProgram() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.game().errors.HibaHozzairas(103);
   program.createStartWindows();
-  testing::WhenModalOpens([](QWidget& modal) {
+  test::WhenModalOpens([](QWidget& modal) {
     QTest::keyClick(static_cast<TFormError&>(modal).list(), Qt::Key_Escape);
   });
   program.showErrorWindow();
@@ -245,11 +245,11 @@ void DialogsTest::errorWindowWritesTheLogAndEndsTheProgram() {
 }
 
 void DialogsTest::bookCodeErrorGoesToTheMessageBox() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   QString title;
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  testing::WhenModalOpens([&](QWidget& modal) {
+  test::WhenModalOpens([&](QWidget& modal) {
     auto& box = static_cast<QMessageBox&>(modal);
     title = box.windowTitle();
     text = box.text();

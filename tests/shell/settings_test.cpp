@@ -29,7 +29,7 @@ namespace {
 // Answers the next questions in order (" Igen " / " Nem "), collecting their first lines.
 void answerQuestions(QStringList answers, QStringList& asked) {
   if (answers.isEmpty()) return;
-  testing::WhenModalOpens([answers, &asked](QWidget& modal) mutable {
+  test::WhenModalOpens([answers, &asked](QWidget& modal) mutable {
     asked << modal.findChild<QLabel*>("Label1")->text();
     const QString answer = answers.takeFirst();
     answerQuestions(answers, asked);
@@ -38,7 +38,7 @@ void answerQuestions(QStringList answers, QStringList& asked) {
   });
 }
 
-std::string storedLine(const testing::ShellFixture& fixture, Program& program) {
+std::string storedLine(const test::ShellFixture& fixture, Program& program) {
   PlayerNames names(fixture.folder(), program.clock());
   names.ReadNames();
   return names.settingsLine();
@@ -87,7 +87,7 @@ void SettingsTest::groupsCarryTheirCaptionsAndDefaults() {
 }
 
 void SettingsTest::savingWritesTheChangedLineAndAppliesIt() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
@@ -109,7 +109,7 @@ void SettingsTest::savingWritesTheChangedLineAndAppliesIt() {
 }
 
 void SettingsTest::highContrastRedrawsTheOpenWindows() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.createStartWindows();
   program.setPlayerName("Kalandor");
@@ -140,22 +140,22 @@ void SettingsTest::highContrastRedrawsTheOpenWindows() {
 }
 
 void SettingsTest::savingWithoutChangesWritesNothing() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   const auto data = fixture.folder() / "Source" / "Data0.zrx";
   const auto before = std::filesystem::last_write_time(data);
-  const auto bytes = testing::ReadBytes(data);
+  const auto bytes = test::ReadBytes(data);
   OpenSettings open(program);
   open.window.saveButton()->click();
   QVERIFY(!open.window.actionTimer()->isActive());
   QVERIFY(open.window.saveButton()->isEnabled());
   QCOMPARE(std::filesystem::last_write_time(data), before);
-  QVERIFY(testing::ReadBytes(data) == bytes);
+  QVERIFY(test::ReadBytes(data) == bytes);
 }
 
 void SettingsTest::defaultsGiveTheDefaultLine() {
-  testing::ShellFixture fixture("2121511111", {"Kalandor"});
+  test::ShellFixture fixture("2121511111", {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
@@ -166,12 +166,12 @@ void SettingsTest::defaultsGiveTheDefaultLine() {
   QTRY_VERIFY(open.window.saveButton()->isEnabled());
   QCOMPARE(storedLine(fixture, program), std::string("1010000000"));
   QVERIFY(program.settings().fadeIn());
-  program.applySettings(SettingsLine::Parse(testing::kQuietSettings));
+  program.applySettings(SettingsLine::Parse(test::kQuietSettings));
   open.window.hide();
 }
 
 void SettingsTest::emptyNameFieldSavesTheOtherChangesOrSaysWhy() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
@@ -192,7 +192,7 @@ void SettingsTest::emptyNameFieldSavesTheOtherChangesOrSaysWhy() {
 }
 
 void SettingsTest::renameRecordsTheNewName() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.createStartWindows();
   program.setPlayerName("Kalandor");
@@ -206,14 +206,14 @@ void SettingsTest::renameRecordsTheNewName() {
   QCOMPARE(shownName, QString("Hős"));
   // The main window's player-name label follows the rename at once.
   QCOMPARE(program.mainWindow()->findChild<QLabel*>("LabelJatekosNev")->text(), QString("Játékos: Hős"));
-  QCOMPARE(storedLine(fixture, program), testing::kQuietSettings);  // the settings stay
+  QCOMPARE(storedLine(fixture, program), test::kQuietSettings);  // the settings stay
   QCOMPARE(open.window.nameField()->count(), 2);
   QCOMPARE(open.window.nameField()->itemText(0), QString("Hős"));
   open.window.close();
 }
 
 void SettingsTest::deletingTheCurrentNameIsRefused() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Anna", "Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Anna", "Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
@@ -228,13 +228,13 @@ void SettingsTest::deletingTheCurrentNameIsRefused() {
 }
 
 void SettingsTest::deletingAnotherNameAsksFirst() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Anna", "Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Anna", "Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
   open.window.nameField()->setCurrentIndex(open.window.nameField()->findText("Anna"));
   QString secondLine;
-  testing::WhenModalOpens([&secondLine](QWidget& modal) {
+  test::WhenModalOpens([&secondLine](QWidget& modal) {
     secondLine = modal.findChild<QLabel*>("Label2")->text();
     for (QPushButton* button : modal.findChildren<QPushButton*>())
       if (button->text() == " Nem ") button->click();
@@ -260,7 +260,7 @@ void SettingsTest::unsavedChangesAsk_data() {
   QTest::addColumn<bool>("closed");
   QTest::addColumn<std::string>("stored");
   QTest::newRow("leave without saving") << QStringList{" Igen "} << QStringList{"Még nem mentetted a beállításokat!"}
-                                        << true << std::string(testing::kQuietSettings);
+                                        << true << std::string(test::kQuietSettings);
   QTest::newRow("stay and save") << QStringList{" Nem ", " Igen "}
                                  << QStringList{"Még nem mentetted a beállításokat!",
                                                 "Akarod most menteni a beállításokat?"}
@@ -268,7 +268,7 @@ void SettingsTest::unsavedChangesAsk_data() {
   QTest::newRow("stay, do not save") << QStringList{" Nem ", " Nem "}
                                      << QStringList{"Még nem mentetted a beállításokat!",
                                                     "Akarod most menteni a beállításokat?"}
-                                     << false << std::string(testing::kQuietSettings);
+                                     << false << std::string(test::kQuietSettings);
 }
 
 void SettingsTest::unsavedChangesAsk() {
@@ -276,7 +276,7 @@ void SettingsTest::unsavedChangesAsk() {
   QFETCH(QStringList, asked);
   QFETCH(bool, closed);
   QFETCH(std::string, stored);
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   OpenSettings open(program);
@@ -292,11 +292,11 @@ void SettingsTest::unsavedChangesAsk() {
 }
 
 void SettingsTest::minimisedChoicesComeBack() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Kalandor"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Kalandor"});
   Program& program = fixture.program();
   program.setPlayerName("Kalandor");
   program.createStartWindows();
-  testing::WhenModalOpens([](QWidget& modal) {
+  test::WhenModalOpens([](QWidget& modal) {
     auto& settings = static_cast<TFormSettings&>(modal);
     settings.group(3)->button(1)->click();  // "Nagy méret"
     settings.nameField()->setEditText("Valaki");
@@ -307,17 +307,17 @@ void SettingsTest::minimisedChoicesComeBack() {
   // Restoring the program opens the window again with the choices it had.
   SettingsLine shown;
   QString name;
-  testing::WhenModalOpens([&](QWidget& modal) {
+  test::WhenModalOpens([&](QWidget& modal) {
     auto& settings = static_cast<TFormSettings&>(modal);
     shown = settings.chosen();
     name = settings.nameField()->currentText();
-    testing::AnswerModal(" Igen ");  // leave without saving
+    test::AnswerModal(" Igen ");  // leave without saving
     settings.exitButton()->click();
   });
   program.opener().RestoreHandler();
   QCOMPARE(shown.text(), std::string("1011000110"));
   QCOMPARE(name, QString("Valaki"));
-  QCOMPARE(storedLine(fixture, program), testing::kQuietSettings);
+  QCOMPARE(storedLine(fixture, program), test::kQuietSettings);
 }
 
 QTEST_MAIN(SettingsTest)

@@ -9,7 +9,7 @@
 #include "package_fixture.h"
 #include "resources/resources.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 ShellFixture::ShellFixture(const std::string& settingsLine, const std::vector<std::string>& names)
     : folder_(temp_.path()) {
@@ -59,4 +59,4 @@ void AnswerModal(const QString& caption) {
   });
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

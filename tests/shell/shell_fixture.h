@@ -10,7 +10,7 @@
 #include "start/program.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // Defaults but without the fade-in and the pointer centring, which tests do not wait for.
 inline const std::string kQuietSettings = "1010000110";
@@ -37,4 +37,4 @@ void WhenModalOpens(std::function<void(QWidget&)> answer);
 // Clicks the button of the open modal window whose text is `caption`.
 void AnswerModal(const QString& caption);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -98,7 +98,7 @@ void StartTest::platformCheck() {
 }
 
 void StartTest::formNyitasOpensByCode() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   int pendingWhileUp = -1;
@@ -116,7 +116,7 @@ void StartTest::formNyitasOpensByCode() {
 }
 
 void StartTest::minimisingASubWindowMinimisesTheProgram() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   program.mainWindow()->show();
@@ -141,7 +141,7 @@ void StartTest::minimisingASubWindowMinimisesTheProgram() {
 }
 
 void StartTest::restoringTheGameWindowReopensTheMinimisedWindowOnce() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   QWidget* main = program.mainWindow();
@@ -172,7 +172,7 @@ void StartTest::restoringTheGameWindowReopensTheMinimisedWindowOnce() {
 }
 
 void StartTest::anErrorKeepsTheInstallationWindowsShut() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   program.game().errors.HibaHozzairas(301);
@@ -186,7 +186,7 @@ void StartTest::anErrorKeepsTheInstallationWindowsShut() {
 }
 
 void StartTest::secondInstanceAsksTheFirstToRestore() {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const QString name = serverIn(folder.path());
   SingleInstance first(folder.path(), name);
   QVERIFY(first.claim());
@@ -199,7 +199,7 @@ void StartTest::secondInstanceAsksTheFirstToRestore() {
 }
 
 void StartTest::anotherUsersConnectionIsRefused() {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const QString name = serverIn(folder.path());
   // The running program's user is one this test process is not: every start of ours is a stranger.
   SingleInstance first(folder.path(), name, nullptr, CurrentUserId() + 1);
@@ -217,7 +217,7 @@ void StartTest::anotherUsersConnectionIsRefused() {
 }
 
 void StartTest::staleServerIsReplaced() {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const QString name = serverIn(folder.path());
   // What a killed instance leaves: the socket file with nobody listening.
   { std::ofstream(name.toStdString()) << ""; }
@@ -228,7 +228,7 @@ void StartTest::staleServerIsReplaced() {
 }
 
 void StartTest::serverIsNeverInTheSharedTemporaryFolder() {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const QString name = SingleInstance::serverNameFor(folder.path());
   // The user's runtime folder, or the program folder when there is none to trust.
   const QString parent = QFileInfo(name).absolutePath();
@@ -238,7 +238,7 @@ void StartTest::serverIsNeverInTheSharedTemporaryFolder() {
 }
 
 void StartTest::plantedSocketDoesNotStopTheProgramAndTerminationLeavesNothing() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   // Another user's server under the name earlier versions used.
   QLocalServer planted;
   QLocalServer::removeServer(oldServerName(fixture.folder()));
@@ -269,7 +269,7 @@ void StartTest::plantedSocketDoesNotStopTheProgramAndTerminationLeavesNothing() 
 }
 
 void StartTest::twoStartsTogetherLeaveExactlyOneRunning() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const QStringList arguments = {"--folder", QString::fromStdString(fixture.folder().string())};
   QProcess first;
   QProcess second;
@@ -289,7 +289,7 @@ void StartTest::twoStartsTogetherLeaveExactlyOneRunning() {
 }
 
 void StartTest::secondProgramEndsAndAsksTheRunningOne() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   SingleInstance first(fixture.folder(), SingleInstance::serverNameFor(fixture.folder()));
   QVERIFY(first.claim());
   QSignalSpy restore(&first, &SingleInstance::restoreRequested);
@@ -304,7 +304,7 @@ void StartTest::secondProgramEndsAndAsksTheRunningOne() {
 }
 
 void StartTest::secondProgramEndsWhileTheFirstRuns() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const QStringList arguments = {"--folder", QString::fromStdString(fixture.folder().string())};
   QProcess first;
   first.setProcessEnvironment(offscreen());

@@ -117,7 +117,7 @@ void StyleTest::scrollArithmetic() {
 }
 
 void StyleTest::shortTextKeepsTheThumbAtTheTop() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TZRX_FrameRichEdit frame(nullptr);
   frame.setPlainText("Egy rövid szöveg.");
   frame.AlapraHozas(1);
@@ -151,7 +151,7 @@ void StyleTest::pagesAndThumbDrag() {
 }
 
 void StyleTest::arrowRepeatsAfterItsDelay() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TZRX_FrameRichEdit frame(nullptr);
   QString text;
   for (int i = 0; i < 80; ++i) text += QString("Sor %1\n").arg(i);
@@ -184,7 +184,7 @@ void StyleTest::wheelPartsOfANotchAddUp() {
   QFETCH(QPoint, pixels);
   QFETCH(int, events);
   QFETCH(int, lines);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TZRX_FrameRichEdit frame(nullptr);
   QString text;
   for (int i = 0; i < 80; ++i) text += QString("Sor %1\n").arg(i);
@@ -208,7 +208,7 @@ void StyleTest::activationMovesThePointer_data() {
 void StyleTest::activationMovesThePointer() {
   QFETCH(QString, settings);
   QFETCH(bool, centred);
-  testing::ShellFixture fixture(settings.toStdString());
+  test::ShellFixture fixture(settings.toStdString());
   TFormZRXBase window(fixture.program());
   window.move(100, 100);
   const QPoint start(40, 30);
@@ -227,7 +227,7 @@ void StyleTest::activationMovesThePointer() {
 }
 
 void StyleTest::faderRefusesAClose() {
-  testing::ShellFixture fixture("1010000010");  // fade-in on
+  test::ShellFixture fixture("1010000010");  // fade-in on
   TFormZRXBase window(fixture.program());
   window.show();
   QVERIFY(window.fading());
@@ -241,7 +241,7 @@ void StyleTest::faderRefusesAClose() {
 }
 
 void StyleTest::focusProtocolLeavesOneControlFocused() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program());
   auto* first = new TZRX_FrameColorButton(fixture.program().services(), &window);
   auto* second = new TZRX_FrameColorButton(fixture.program().services(), &window);
@@ -267,7 +267,7 @@ void StyleTest::focusProtocolLeavesOneControlFocused() {
 }
 
 void StyleTest::colourButtonLightsOverItsDrawing() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program());
   auto* button = new TZRX_FrameColorButton(fixture.program().services(), &window);
   button->AlapraHozas(TZRX_FrameColorButton::DefaultColours(), SkyBlue(), "Kezdés", Qt::AlignCenter, false, 1);
@@ -302,7 +302,7 @@ void StyleTest::colourButtonLightsOverItsDrawing() {
 }
 
 void StyleTest::glyphsAreNamedButtons() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program());
   QCOMPARE(window.closeGlyph()->accessibleName(), QString("Bezárás"));
   QCOMPARE(window.minimiseGlyph()->accessibleName(), QString("Kis méret"));
@@ -318,7 +318,7 @@ void StyleTest::glyphsAreNamedButtons() {
 
 void StyleTest::cursorsFollowTheSetting() {
   for (const bool custom : {true, false}) {
-    testing::ShellFixture fixture(custom ? "1010000110" : "1010001110");
+    test::ShellFixture fixture(custom ? "1010000110" : "1010001110");
     const WindowServices& services = fixture.program().services();
     QWidget window;
     auto* link = new QPushButton("Kezdés", &window);

@@ -28,7 +28,7 @@ namespace {
 // Answers the next `count` notices with " OK " and collects their two lines.
 void collectNotices(int count, QStringList& lines) {
   if (count == 0) return;
-  testing::WhenModalOpens([count, &lines](QWidget& modal) {
+  test::WhenModalOpens([count, &lines](QWidget& modal) {
     lines << modal.findChild<QLabel*>("Label1")->text() << modal.findChild<QLabel*>("Label2")->text();
     collectNotices(count - 1, lines);
     for (QPushButton* button : modal.findChildren<QPushButton*>())
@@ -77,7 +77,7 @@ class WelcomeTest : public QObject {
 };
 
 void WelcomeTest::startListsTheKnownNamesAndAppliesTheSettings() {
-  testing::ShellFixture fixture("2121511110", {"Anna", "Béla"});
+  test::ShellFixture fixture("2121511110", {"Anna", "Béla"});
   Program& program = fixture.program();
   TFormWelcome& welcome = startWelcome(program);
   QVERIFY(welcome.isVisible());
@@ -99,7 +99,7 @@ void WelcomeTest::startListsTheKnownNamesAndAppliesTheSettings() {
 }
 
 void WelcomeTest::signInRecordsTheNameAndHandsOver() {
-  testing::ShellFixture fixture(testing::kQuietSettings, {"Anna"});
+  test::ShellFixture fixture(test::kQuietSettings, {"Anna"});
   Program& program = fixture.program();
   TFormWelcome& welcome = startWelcome(program);
   typeName(welcome, "Kalandor");
@@ -123,7 +123,7 @@ void WelcomeTest::signInRecordsTheNameAndHandsOver() {
 }
 
 void WelcomeTest::signInByTheLink() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   QTest::mouseClick(welcome.signInLink(), Qt::LeftButton);  // an empty name does nothing
   QVERIFY(welcome.nameField()->isEnabled());
@@ -142,7 +142,7 @@ void WelcomeTest::refusedCharacters_data() {
 
 void WelcomeTest::refusedCharacters() {
   QFETCH(QString, name);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   typeName(welcome, name);
   QStringList notices;
@@ -157,7 +157,7 @@ void WelcomeTest::refusedCharacters() {
 }
 
 void WelcomeTest::aNameOutsideTheCodePageIsRefused() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   typeName(welcome, "Kaland 日本");
   QStringList notices;
@@ -170,7 +170,7 @@ void WelcomeTest::aNameOutsideTheCodePageIsRefused() {
 }
 
 void WelcomeTest::twentyCharactersAtMost() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   typeName(welcome, "Árvíztűrő tükörfúrógép ötven");
   QCOMPARE(welcome.nameField()->currentText(), QString("Árvíztűrő tükörfúróg"));
@@ -181,13 +181,13 @@ void WelcomeTest::twentyCharactersAtMost() {
 }
 
 void WelcomeTest::escapeAsksBeforeClosing() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
-  testing::AnswerModal(" Nem ");
+  test::AnswerModal(" Nem ");
   QTest::keyClick(welcome.nameField(), Qt::Key_Escape);
   QVERIFY(welcome.isVisible());
   QVERIFY(!fixture.program().quitConfirmed());
-  testing::WhenModalOpens([](QWidget& modal) {
+  test::WhenModalOpens([](QWidget& modal) {
     for (QPushButton* button : modal.findChildren<QPushButton*>())
       if (button->text() == " Igen ") button->click();
   });
@@ -207,12 +207,12 @@ void WelcomeTest::brokenNamesBlock_data() {
 void WelcomeTest::brokenNamesBlock() {
   QFETCH(QString, damage);
   QFETCH(QString, firstLine);
-  testing::ShellFixture fixture(damage == "badDigit" ? "1019000000" : testing::kQuietSettings);
+  test::ShellFixture fixture(damage == "badDigit" ? "1019000000" : test::kQuietSettings);
   const auto data = fixture.folder() / "Source" / "Data0.zrx";
   if (damage == "missing") std::filesystem::remove(data);
   if (damage == "truncated") std::filesystem::resize_file(data, 40);
   QStringList lines;
-  testing::WhenModalOpens([&lines](QWidget& modal) {
+  test::WhenModalOpens([&lines](QWidget& modal) {
     auto& error = static_cast<TFormError&>(modal);
     for (int i = 0; i < error.list()->count(); ++i) lines << error.list()->item(i)->text();
     error.quitLabel()->click();
@@ -270,7 +270,7 @@ void WelcomeTest::headerColourCycle() {
   QCOMPARE(cycle.colour(), QColor(0, 0, 128));
   QVERIFY(cycle.rising());
 
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   const QColor before = welcome.header()->palette().color(QPalette::WindowText);
   QTRY_VERIFY(welcome.header()->palette().color(QPalette::WindowText) != before);
@@ -280,7 +280,7 @@ void WelcomeTest::headerColourCycle() {
 
 void WelcomeTest::scrollingTitle() {
   QCOMPARE(RotateTitle("ZRX - "), QString("RX - Z"));
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormWelcome& welcome = startWelcome(fixture.program());
   welcome.setTitleScrolling(true, "Kaland ");
   QTRY_COMPARE(fixture.program().mainWindow()->windowTitle(), QString("Kaland "));

@@ -68,7 +68,7 @@ void WindowFitTest::windowsStayInsideTheScreen_data() {
 void WindowFitTest::windowsStayInsideTheScreen() {
   QFETCH(QSize, design);
   QFETCH(bool, scrolls);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
   QCOMPARE(available.size(), QSize(640, 400));
   TFormZRXBase window(fixture.program(), nullptr, design);
@@ -87,7 +87,7 @@ void WindowFitTest::windowsStayInsideTheScreen() {
 }
 
 void WindowFitTest::focusScrollsAControlIntoView() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program(), nullptr, TFormMain::kMainDesignSize);
   auto* corner = new QPushButton("Tovább", &window);
   corner->setGeometry(680, 550, 100, 30);
@@ -100,7 +100,7 @@ void WindowFitTest::focusScrollsAControlIntoView() {
 }
 
 void WindowFitTest::controlsMadeLaterScrollWithTheRest() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program(), nullptr, TFormMain::kMainDesignSize);
   window.show();
   auto* scroll = window.findChild<QScrollArea*>("WindowScroll");
@@ -116,7 +116,7 @@ void WindowFitTest::controlsMadeLaterScrollWithTheRest() {
 }
 
 void WindowFitTest::aLayoutLaysOutThePage() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormZRXBase window(fixture.program(), nullptr, TFormMain::kMainDesignSize);
   auto* layout = new QVBoxLayout(&window);
   layout->addStretch();
@@ -132,7 +132,7 @@ void WindowFitTest::aLayoutLaysOutThePage() {
 }
 
 void WindowFitTest::aWindowMovedToAnotherScreenFitsThatScreen() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const QList<QScreen*> screens = QGuiApplication::screens();
   QCOMPARE(screens.size(), 2);
   QScreen* small = screens[0];

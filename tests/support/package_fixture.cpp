@@ -11,7 +11,7 @@
 #include "byte_io.h"
 #include "key_coding.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 namespace fs = std::filesystem;
 
@@ -184,4 +184,4 @@ PackageContent StoryPackage(const std::vector<TChapterRec>& chapters, const std:
   return content;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

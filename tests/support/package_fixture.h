@@ -10,7 +10,7 @@
 #include "package_writer.h"
 #include "picture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // A small valid JPEG of one colour.
 Picture MakeTestPicture(int width = 8, int height = 8, std::uint8_t shade = 128);
@@ -49,4 +49,4 @@ ContainerParts ReadContainer(const std::filesystem::path& file, bool hasNamesBlo
 // (-1: no names block). The uncompressed size follows 127 bytes later.
 std::size_t BlockSizesOffset(int nameEntries);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace zrx::testing {
+namespace zrx::test {
 
 class TempFolder {
  public:
@@ -29,4 +29,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -48,7 +48,7 @@ QStringList followLinks(Program& program, int menuCode, int links, bool escape) 
     }
     heads << window->head();
     if (heads.size() <= links) {
-      testing::WhenModalOpens(answer);
+      test::WhenModalOpens(answer);
       window->linkLabel()->click();
     } else if (escape) {
       QTest::keyClick(window->richText()->focusGetter(), Qt::Key_Escape);
@@ -56,7 +56,7 @@ QStringList followLinks(Program& program, int menuCode, int links, bool escape) 
       window->closeLabel()->click();
     }
   };
-  testing::WhenModalOpens(answer);
+  test::WhenModalOpens(answer);
   program.mainWindow()->runMenu(menuCode);
   return heads;
 }
@@ -95,7 +95,7 @@ void TextWindowsTest::opensWithItsHeadAndText() {
   QFETCH(QString, head);
   QFETCH(QString, link);
   QFETCH(QString, textStart);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const std::unique_ptr<TFormFixedText> window = make(fixture.program());
   window->show();
   QCOMPARE(window->head(), head);
@@ -107,7 +107,7 @@ void TextWindowsTest::opensWithItsHeadAndText() {
 }
 
 void TextWindowsTest::rulesTopicsSwitchTheText() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormRules window(fixture.program());
   window.show();
   const QStringList topics = {"Alapvető szabályok", "Harc ellenfelekkel", "A Szerencse használata",
@@ -144,7 +144,7 @@ void TextWindowsTest::closesByItsLabelAndEscape_data() {
 void TextWindowsTest::closesByItsLabelAndEscape() {
   QFETCH(Make, make);
   QFETCH(bool, escape);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const std::unique_ptr<TFormFixedText> window = make(fixture.program());
   QTimer::singleShot(0, window.get(), [&] {
     if (escape) {
@@ -159,7 +159,7 @@ void TextWindowsTest::closesByItsLabelAndEscape() {
 }
 
 void TextWindowsTest::introductionAndRulesHandOverThroughTheMenu() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   QCOMPARE(followLinks(program, 31, 2, false), QStringList({"Bevezetés", "Játékszabályok", "Bevezetés"}));
@@ -183,7 +183,7 @@ void TextWindowsTest::everyTextReachesItsLastLine_data() {
 void TextWindowsTest::everyTextReachesItsLastLine() {
   QFETCH(Make, make);
   QFETCH(int, topic);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   const std::unique_ptr<TFormFixedText> window = make(fixture.program());
   window->show();
   window->showTopic(topic);

@@ -68,7 +68,7 @@ struct Notice {
 Notice checkForUpdate(TFormVersion& window) {
   Notice notice;
   bool shown = false;
-  testing::WhenModalOpens([&](QWidget& modal) {
+  test::WhenModalOpens([&](QWidget& modal) {
     notice = {modal.findChild<QLabel*>("Label1")->text(), modal.findChild<QLabel*>("Label2")->text()};
     shown = true;
     for (QPushButton* button : modal.findChildren<QPushButton*>())
@@ -104,7 +104,7 @@ class VersionTest : public QObject {
 };
 
 void VersionTest::showsVersionAndSystem() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   TFormVersion window(fixture.program());
   QCOMPARE(window.head(), QString("Verzió"));
   QCOMPARE(window.versionInfo()->text(), QString("ZRX - 0.705.10 béta"));
@@ -153,7 +153,7 @@ void VersionTest::judgesThePublishedVersion() {
   QFETCH(QString, line2);
   UpdateServer server(static_cast<Answer>(answer), body);
   qputenv("ZRX_UPDATE_URL", server.url().toEncoded());
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   // A file left by an earlier check never stands in for the download.
   const std::filesystem::path file = fixture.folder() / "Other" / "zrxver.txt";
   std::ofstream(file) << "0.999.99\n";
@@ -179,7 +179,7 @@ void VersionTest::judgesThePublishedVersion() {
 void VersionTest::closingDuringACheckDropsIt() {
   UpdateServer server(Answer::Silent, {});
   qputenv("ZRX_UPDATE_URL", server.url().toEncoded());
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   auto window = std::make_unique<TFormVersion>(fixture.program());
   window->show();
   window->LabelFrissitesClick();

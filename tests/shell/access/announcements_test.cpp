@@ -11,7 +11,7 @@
 #include "window_test_support.h"
 
 using namespace zrx;
-using namespace zrx::testing;
+using namespace zrx::test;
 
 class AnnouncementsTest : public QObject {
   Q_OBJECT

@@ -29,7 +29,7 @@
 #include "window_test_support.h"
 
 using namespace zrx;
-using namespace zrx::testing;
+using namespace zrx::test;
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "window_test_support.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 // More than any window of the program has focusable controls.
@@ -76,4 +76,4 @@ bool KeyboardPlayer::chooseContinuation(const QString& entry) {
   return false;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

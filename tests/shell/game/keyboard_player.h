@@ -4,14 +4,14 @@
 #include <QString>
 #include <Qt>
 
-namespace zrx::testing {
+namespace zrx::test {
 
 class GameWindowRig;
-}  // namespace zrx::testing
+}  // namespace zrx::test
 
 class QWidget;
 
-namespace zrx::testing {
+namespace zrx::test {
 
 class KeyboardPlayer {
  public:
@@ -37,4 +37,4 @@ class KeyboardPlayer {
   GameWindowRig& rig_;
 };
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

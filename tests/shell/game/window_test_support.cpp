@@ -19,7 +19,7 @@
 #include "shell_fixture.h"
 #include "welcome/form_welcome.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 int PipQueue::roll(std::string_view) {
   if (pips_.empty()) {
@@ -147,4 +147,4 @@ void AnswerInOrder(const QStringList& captions) {
   });
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -15,7 +15,7 @@
 #include "start/program.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 // Pips from a queue; an empty queue gives 1 and is remembered as a failure. The program's
 // own picks (decorative pictures) take the first choice.
@@ -80,4 +80,4 @@ QStringList Rows(const QString& list, TFormMain& window);
 // Answers the modal windows that open next, in order, by the captions of their buttons.
 void AnswerInOrder(const QStringList& captions);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -23,7 +23,7 @@ namespace {
 
 // A package packed into "<folder>/<name>.zrxcs".
 fs::path packArchive(const fs::path& folder, const PackageContent& content) {
-  testing::WriteTestPackage(folder, content);
+  test::WriteTestPackage(folder, content);
   const fs::path archive = folder / (content.name + kArchiveExtension);
   if (WritePackageArchive(folder / content.name, "0.705.10", archive) != kArchiveWritten) return {};
   return archive;
@@ -47,9 +47,9 @@ class ImportTest : public QObject {
 };
 
 void ImportTest::showsTheBooksAndInstalls() {
-  testing::ShellFixture fixture;
-  testing::TempFolder source;
-  const fs::path archive = packArchive(source.path(), testing::MakePackage("Kaland", 2));
+  test::ShellFixture fixture;
+  test::TempFolder source;
+  const fs::path archive = packArchive(source.path(), test::MakePackage("Kaland", 2));
   TFormImport window(fixture.program());
   window.openArchive(archive);
   QCOMPARE(window.packageLabel()->text(), QString("Csomag: Kaland"));
@@ -69,17 +69,17 @@ void ImportTest::showsTheBooksAndInstalls() {
   window.LabelTelepitesClick();
   QVERIFY(window.verdictLabel()->text().startsWith("A játékcsomag telepítve: Kaland."));
   QVERIFY(!window.installLabel()->isEnabled());
-  QCOMPARE(testing::FolderSnapshot(fixture.folder() / "Kaland"), testing::FolderSnapshot(source.path() / "Kaland"));
+  QCOMPARE(test::FolderSnapshot(fixture.folder() / "Kaland"), test::FolderSnapshot(source.path() / "Kaland"));
 }
 
 void ImportTest::refusesAHostileArchiveWritingNothing() {
-  testing::ShellFixture fixture;
-  testing::TempFolder source;
-  std::vector<testing::RawEntry> entries = testing::PackedPackageEntries(source.path(), "Kaland");
+  test::ShellFixture fixture;
+  test::TempFolder source;
+  std::vector<test::RawEntry> entries = test::PackedPackageEntries(source.path(), "Kaland");
   entries[1].name = "../../Data0.zrx";
   const fs::path archive = source.path() / "rossz.zrxcs";
-  testing::WriteBytes(archive, testing::WriteRawArchive(entries));
-  const std::vector<std::string> before = testing::FolderSnapshot(fixture.folder());
+  test::WriteBytes(archive, test::WriteRawArchive(entries));
+  const std::vector<std::string> before = test::FolderSnapshot(fixture.folder());
   TFormImport window(fixture.program());
   window.openArchive(archive);
   QCOMPARE(window.verdictLabel()->text(),
@@ -87,26 +87,26 @@ void ImportTest::refusesAHostileArchiveWritingNothing() {
   QVERIFY(!window.installLabel()->isEnabled());
   QVERIFY(window.bookList()->findChildren<QLabel*>().isEmpty());
   window.LabelTelepitesClick();
-  QCOMPARE(testing::FolderSnapshot(fixture.folder()), before);
+  QCOMPARE(test::FolderSnapshot(fixture.folder()), before);
 }
 
 void ImportTest::asksBeforeReplacingAndNoKeepsEverything() {
-  testing::ShellFixture fixture;
-  testing::WriteTestPackage(fixture.folder(), testing::MakePackage("Kaland", 2));
+  test::ShellFixture fixture;
+  test::WriteTestPackage(fixture.folder(), test::MakePackage("Kaland", 2));
   QCOMPARE(SaveFolder(fixture.folder())
                .Write({std::string(kIndexSentinel), "Anna|2026.01.02. 10:11:12|Barlang|AAAAAAAAAA|Kaland|Próbakönyv 2|0|12"},
                       kIndexName, kIndexExtension),
            0);
-  testing::TempFolder source;
-  const fs::path archive = packArchive(source.path(), testing::MakePackage("Kaland", 1));
+  test::TempFolder source;
+  const fs::path archive = packArchive(source.path(), test::MakePackage("Kaland", 1));
   TFormImport window(fixture.program());
   window.openArchive(archive);
   QVERIFY(window.verdictLabel()->text().contains("lecseréled"));
   // The checked package waits in its temporary folder; "Nem" must change nothing else.
-  const std::vector<std::string> before = testing::FolderSnapshot(fixture.folder());
+  const std::vector<std::string> before = test::FolderSnapshot(fixture.folder());
   for (const bool yes : {false, true}) {
     QStringList asked;
-    testing::WhenModalOpens([&asked, yes](QWidget& modal) {
+    test::WhenModalOpens([&asked, yes](QWidget& modal) {
       asked = modalTexts(modal);
       for (QPushButton* button : modal.findChildren<QPushButton*>())
         if (button->text() == (yes ? " Igen " : " Nem ")) button->click();
@@ -115,20 +115,20 @@ void ImportTest::asksBeforeReplacingAndNoKeepsEverything() {
     QVERIFY(asked.join('\n').contains("Már van \"Kaland\" nevű játékcsomag. Lecseréled?"));
     QVERIFY(asked.join('\n').contains("Anna: Barlang (Próbakönyv 2, megszűnik)"));
     if (!yes) {
-      QCOMPARE(testing::FolderSnapshot(fixture.folder()), before);
+      QCOMPARE(test::FolderSnapshot(fixture.folder()), before);
       QVERIFY(window.installLabel()->isEnabled());
     }
   }
-  QCOMPARE(testing::FolderSnapshot(fixture.folder() / "Kaland"), testing::FolderSnapshot(source.path() / "Kaland"));
+  QCOMPARE(test::FolderSnapshot(fixture.folder() / "Kaland"), test::FolderSnapshot(source.path() / "Kaland"));
   QVERIFY(fs::exists(fixture.folder() / "Save" / "Save.zrx"));
 }
 
 void ImportTest::theMenuOpensTheWindowOnlyWithoutAGame() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   fixture.program().createStartWindows();
   TFormMain& main = *fixture.program().mainWindow();
   bool opened = false;
-  testing::WhenModalOpens([&opened](QWidget& modal) {
+  test::WhenModalOpens([&opened](QWidget& modal) {
     opened = qobject_cast<TFormImport*>(&modal) != nullptr;
     modal.close();
   });
@@ -137,7 +137,7 @@ void ImportTest::theMenuOpensTheWindowOnlyWithoutAGame() {
 
   fixture.program().game().state.GameLoaded = true;
   QStringList notice;
-  testing::WhenModalOpens([&notice](QWidget& modal) {
+  test::WhenModalOpens([&notice](QWidget& modal) {
     notice = modalTexts(modal);
     for (QPushButton* button : modal.findChildren<QPushButton*>())
       if (button->isVisible()) button->click();

@@ -32,21 +32,21 @@ const std::vector<std::array<std::string, 3>> kDescriptions = {
     {"", "", ""}, {"Egy#Kettő", "", ""}, {"#Egy", "", ""}, {"Eg", "y#Ke", "ttő"}, {"Egy sor", "", ""}};
 
 void writePackages(const std::filesystem::path& folder) {
-  PackageContent other = testing::MakePackage("Masik1", 2);
+  PackageContent other = test::MakePackage("Masik1", 2);
   other.books[0].record.Title = "Első kaland";
   other.books[1].record.Title = "(NA) Készülő kaland";
   other.books[1].record.Description1 = "Hamarosan#érkezik";
   other.books[1].record.Description2 = "";
   other.books[1].record.Description3 = "";
-  testing::WriteTestPackage(folder, other);
-  PackageContent described = testing::MakePackage("Leiras", static_cast<int>(kDescriptions.size()));
+  test::WriteTestPackage(folder, other);
+  PackageContent described = test::MakePackage("Leiras", static_cast<int>(kDescriptions.size()));
   for (std::size_t i = 0; i < kDescriptions.size(); ++i) {
     TBookRec& book = described.books[i].record;
     book.Description1 = kDescriptions[i][0];
     book.Description2 = kDescriptions[i][1];
     book.Description3 = kDescriptions[i][2];
   }
-  testing::WriteTestPackage(folder, described);
+  test::WriteTestPackage(folder, described);
 }
 
 QString joined(const std::vector<std::string>& lines) {
@@ -92,7 +92,7 @@ class NewGameTest : public QObject {
 };
 
 void NewGameTest::choosesAPackageAndABook() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   writePackages(fixture.folder());
   OpenNewGame open(fixture.program());
   TFormNewGame& window = open.window;
@@ -158,7 +158,7 @@ void NewGameTest::choosesAPackageAndABook() {
 }
 
 void NewGameTest::loadsTheBookWhileItShowsItIsBusy() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   writePackages(fixture.folder());
   Game& game = fixture.program().game();
   OpenNewGame open(fixture.program());
@@ -203,7 +203,7 @@ void NewGameTest::difficultyItems() {
   QFETCH(int, item);
   QFETCH(QString, caption);
   QFETCH(int, difficulty);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   OpenNewGame open(fixture.program());
   TFormNewGame& window = open.window;
   loadPackage(window, "Source");
@@ -216,7 +216,7 @@ void NewGameTest::difficultyItems() {
 }
 
 void NewGameTest::notAvailableBookIsShownButNotChosen() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   writePackages(fixture.folder());
   OpenNewGame open(fixture.program());
   TFormNewGame& window = open.window;
@@ -244,7 +244,7 @@ void NewGameTest::descriptionLines_data() {
 void NewGameTest::descriptionLines() {
   QFETCH(int, book);
   QFETCH(QString, shown);
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   writePackages(fixture.folder());
   OpenNewGame open(fixture.program());
   loadPackage(open.window, "Leiras");
@@ -253,13 +253,13 @@ void NewGameTest::descriptionLines() {
 }
 
 void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   writePackages(fixture.folder());
   Program& program = fixture.program();
   program.createStartWindows();
   // The new-game command: "Source" is loaded and "Véletlen" chosen, but no book.
   int position = -1;
-  testing::WhenModalOpens([&position](QWidget& modal) {
+  test::WhenModalOpens([&position](QWidget& modal) {
     auto& window = static_cast<TFormNewGame&>(modal);
     loadPackage(window, "Source");
     position = window.packageBox()->currentIndex();
@@ -278,7 +278,7 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
   QString package;
   int difficulty = -1;
   bool loading = false;
-  testing::WhenModalOpens([&](QWidget& modal) {
+  test::WhenModalOpens([&](QWidget& modal) {
     auto& window = static_cast<TFormNewGame&>(modal);
     package = window.packageBox()->currentText();
     difficulty = window.difficultyGroup()->checkedId();
@@ -299,14 +299,14 @@ void NewGameTest::minimisingKeepsTheChoicesForTheRestore() {
 }
 
 void NewGameTest::isTransientForTheMainWindow() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   Program& program = fixture.program();
   program.createStartWindows();
   program.mainWindow()->show();
   // The window manager keeps a transient dialog above its window, so raising the main window
   // on a second start never hides the open dialog behind it.
   QWindow* owner = nullptr;
-  testing::WhenModalOpens([&owner](QWidget& modal) {
+  test::WhenModalOpens([&owner](QWidget& modal) {
     owner = modal.windowHandle()->transientParent();
     static_cast<TFormNewGame&>(modal).Label2Click();
   });
@@ -317,7 +317,7 @@ void NewGameTest::isTransientForTheMainWindow() {
 }
 
 void NewGameTest::keysChooseAndCancel() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   OpenNewGame open(fixture.program());
   TFormNewGame& window = open.window;
   loadPackage(window, "Source");
@@ -338,7 +338,7 @@ void NewGameTest::keysChooseAndCancel() {
 }
 
 void NewGameTest::folderWithoutPackagesReportsIt() {
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
   std::filesystem::remove_all(fixture.folder() / "Source");
   OpenNewGame open(fixture.program());
   QVERIFY(!open.opened);

@@ -48,13 +48,13 @@ struct RunningGame {
     window.LabelMentesClick();
     QTRY_VERIFY(!window.isVisible());
   }
-  testing::ShellFixture fixture;
+  test::ShellFixture fixture;
 };
 
 // Answers the next modal windows in order by their button captions, collecting their lines.
 void answerInOrder(QStringList captions, QStringList& lines) {
   if (captions.isEmpty()) return;
-  testing::WhenModalOpens([captions, &lines](QWidget& modal) mutable {
+  test::WhenModalOpens([captions, &lines](QWidget& modal) mutable {
     lines << modal.findChild<QLabel*>("Label1")->text() << modal.findChild<QLabel*>("Label2")->text();
     const QString caption = captions.takeFirst();
     answerInOrder(captions, lines);
@@ -307,7 +307,7 @@ void SaveLoadTest::minimisingLeavesTheModeCode() {
   QFETCH(int, code);
   RunningGame game;
   game.save("Egy");
-  testing::WhenModalOpens([](QWidget& modal) { static_cast<TFormSaveLoad&>(modal).minimiseGlyph()->click(); });
+  test::WhenModalOpens([](QWidget& modal) { static_cast<TFormSaveLoad&>(modal).minimiseGlyph()->click(); });
   game.program().opener().FormNyitas(code);
   QCOMPARE(game.state().PendingWindow, code);
 }

@@ -27,7 +27,7 @@
 #include "special/special_page.h"
 #include "special/map_path_list.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 using test::FixedClock;
 using test::MemoryBookLoader;
@@ -268,7 +268,7 @@ class SpecialPageTest : public QObject {
   }
 };
 
-}  // namespace zrx::testing
+}  // namespace zrx::test
 
-QTEST_MAIN(zrx::testing::SpecialPageTest)
+QTEST_MAIN(zrx::test::SpecialPageTest)
 #include "special_page_test.moc"

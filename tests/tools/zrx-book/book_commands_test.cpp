@@ -31,7 +31,7 @@ class BookCommands : public ::testing::Test {
               "  - {Number: 0, Next: [1], Text: Háttér (1)}\n" +
                   chapter1);
   }
-  testing::TempFolder folder;
+  test::TempFolder folder;
   std::ostringstream out, err;
 };
 

@@ -35,7 +35,7 @@ class CompiledPackage : public ::testing::TestWithParam<const char*> {
     ASSERT_EQ(0, WritePackage(folder.path() / source.name, *content));
   }
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   SourcePackage source;
 };
 

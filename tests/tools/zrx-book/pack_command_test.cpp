@@ -24,13 +24,13 @@ const fs::path kBooks = ZRX_BOOKS_DIR;
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> filesOf(const fs::path& folder) {
   std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
   for (const auto& entry : fs::directory_iterator(folder))
-    files.emplace_back(entry.path().filename().string(), zrx::testing::ReadBytes(entry.path()));
+    files.emplace_back(entry.path().filename().string(), zrx::test::ReadBytes(entry.path()));
   std::sort(files.begin(), files.end());
   return files;
 }
 
 TEST(PackCommand, ABundledPackageImportsAsTheBuildWritesIt) {
-  zrx::testing::TempFolder built, player;
+  zrx::test::TempFolder built, player;
   std::ostringstream out, err;
   // The player's folder has the "Source" package, as every player's does.
   ASSERT_EQ(0, RunBuild(kBooks / "source.yaml", player.path(), out, err)) << err.str();
@@ -59,7 +59,7 @@ TEST(PackCommand, ABundledPackageImportsAsTheBuildWritesIt) {
 // The manifest that the build installs beside a package is the one its archive carries, so a
 // start compares an installed package with the player's copy as an import would.
 TEST(PackCommand, TheBuildWritesTheManifestOfTheArchiveIntoThePackageFolder) {
-  zrx::testing::TempFolder built;
+  zrx::test::TempFolder built;
   std::ostringstream out, err;
   ASSERT_EQ(0, RunBuild(kBooks / "mondak.yaml", built.path(), out, err, false, true)) << err.str();
   const fs::path archive = built.path() / "Mondak.zrxcs";
@@ -67,7 +67,7 @@ TEST(PackCommand, TheBuildWritesTheManifestOfTheArchiveIntoThePackageFolder) {
   const ArchiveContents contents = ReadPackageArchive(archive);
   ASSERT_EQ(contents.verdict, ImportVerdict::Accepted) << contents.culprit;
 
-  const std::vector<std::uint8_t> text = zrx::testing::ReadBytes(built.path() / "Mondak" / kManifestEntryName);
+  const std::vector<std::uint8_t> text = zrx::test::ReadBytes(built.path() / "Mondak" / kManifestEntryName);
   const auto written = ParseManifest(std::string(text.begin(), text.end()));
   ASSERT_TRUE(written.has_value());
   EXPECT_EQ(*written, contents.manifest);
@@ -75,7 +75,7 @@ TEST(PackCommand, TheBuildWritesTheManifestOfTheArchiveIntoThePackageFolder) {
 }
 
 TEST(PackCommand, ThePlayersOwnPackageIsNotPacked) {
-  zrx::testing::TempFolder folder;
+  zrx::test::TempFolder folder;
   std::ostringstream out, err;
   EXPECT_EQ(1, RunPack(kBooks / "source.yaml", folder.path() / "Source.zrxcs", out, err));
   EXPECT_NE(err.str().find("cannot be shared"), std::string::npos) << err.str();

@@ -16,8 +16,8 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::PlainChapter;
-using testing::StoryPackage;
+using test::PlainChapter;
+using test::StoryPackage;
 
 TChapterRec chapter(int number, const std::string& next, const std::string& conditions = "") {
   return {.Number = number, .NextChapters = next, .Conditions = conditions};

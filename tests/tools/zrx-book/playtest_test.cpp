@@ -21,8 +21,8 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::PlainChapter;
-using testing::StoryPackage;
+using test::PlainChapter;
+using test::StoryPackage;
 
 // The last FejezetPont opens the book's end; "FT+999" never holds: no chapter 999 is visited.
 TChapterRec chapter(int number, const std::string& next, const std::string& conditions = "",
@@ -126,8 +126,8 @@ TEST(Playtest, ReplayScriptPlaysTheSameGameInTheTextPlayer) {
   wolf.Number = 1, wolf.Name = "Farkas", wolf.Skill = 9, wolf.Stamina = 10;
   bear.Number = 2, bear.Name = "Medve", bear.Skill = 13, bear.Stamina = 16;
   content.monsters = {wolf, bear};
-  zrx::testing::TempFolder folder;
-  zrx::testing::WriteTestPackage(folder.path(), content);
+  zrx::test::TempFolder folder;
+  zrx::test::WriteTestPackage(folder.path(), content);
   ASSERT_EQ(0, LayEmptySaveIndex(folder.path()));
   playtest::CachedBookLoader loader(folder.path());
   playtest::Playthrough playthrough(folder.path(), loader, {.package = "Source", .bookNumber = 1, .bookCount = 1},

@@ -4,7 +4,7 @@
 
 #include "text_player_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -36,4 +36,4 @@ TEST_F(AdventureCommandsTest, StatisticsCountTheChapterPointsOfTheBook) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

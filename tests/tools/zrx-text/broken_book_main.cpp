@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: zrx_text_broken_book FOLDER\n";
     return 2;
   }
-  using namespace zrx::testing;
+  using namespace zrx::test;
   WriteTestPackage(argv[1], StoryPackage({PlainChapter(-1, "000"), PlainChapter(0, "001"), PlainChapter(1, "0Z2"),
                                           PlainChapter(2, "GGG")},
                                          "Törött könyv"));

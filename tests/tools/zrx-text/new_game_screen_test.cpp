@@ -8,7 +8,7 @@
 #include "package_fixture.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 TEST(NewGameScreenTest, DescriptionLines) {
@@ -111,4 +111,4 @@ TEST(NewGameScreenTest, ErrorCodes) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -10,7 +10,7 @@
 #include "session.h"
 #include "text_player_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -74,4 +74,4 @@ TEST_F(OddsCommandTest, QueueOfOpponentsIsSimulated) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -9,7 +9,7 @@
 #include "session.h"
 #include "text_player_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -143,4 +143,4 @@ TEST_F(PlayFlowsTest, ReportedErrorShowsTheErrorWindowAndEndsTheProgram) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

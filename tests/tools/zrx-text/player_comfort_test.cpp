@@ -7,7 +7,7 @@
 
 #include "text_player_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -115,4 +115,4 @@ TEST_F(PlayerComfortTest, ARaceOfRollsIsToldAsARunningScore) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

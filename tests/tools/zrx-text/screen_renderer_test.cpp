@@ -8,7 +8,7 @@
 #include "commands.h"
 #include "screen_renderer.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -136,4 +136,4 @@ TEST(CommandTableTest, NamesAreUniqueAndFound) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

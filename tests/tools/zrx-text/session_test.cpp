@@ -5,7 +5,7 @@
 
 #include "text_player_fixture.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -86,4 +86,4 @@ TEST_F(SessionTest, HelpListsEveryCommand) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test

@@ -6,7 +6,7 @@
 #include "save_index.h"
 #include "session.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 TextPlayerFixture::TextPlayerFixture() {
   const SaveFolder saves(folder());
@@ -35,4 +35,4 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

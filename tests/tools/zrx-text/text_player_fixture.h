@@ -10,7 +10,7 @@
 #include "package_writer.h"
 #include "temp_folder.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 
 class TextPlayerFixture {
  public:
@@ -31,4 +31,4 @@ class TextPlayerFixture {
 // Lines of a script joined with line ends.
 std::string JoinLines(const std::vector<std::string>& lines);
 
-}  // namespace zrx::testing
+}  // namespace zrx::test

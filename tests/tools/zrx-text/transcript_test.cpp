@@ -6,7 +6,7 @@
 #include "line_input.h"
 #include "output_buffers.h"
 
-namespace zrx::testing {
+namespace zrx::test {
 namespace {
 
 TEST(Transcript, HoldsWhatIsShownAndWhatIsTyped) {
@@ -39,4 +39,4 @@ TEST(Transcript, CountingOutputTellsWhetherAnythingWasShown) {
 }
 
 }  // namespace
-}  // namespace zrx::testing
+}  // namespace zrx::test
