@@ -68,11 +68,12 @@ run: build-player
 run-text: build-player
 	@scripts/run-player.sh $(BUILD) text
 
-# A picture of every window, drawn without a display, into $(BUILD)/screens/.
+# A picture of every window, drawn without a display, into $(BUILD)/screens/, and every
+# picture of the bundled books side by side in $(BUILD)/contact_sheet.png.
 screens: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target zrx-screens zrx_packages
+	@cmake --build $(BUILD) -j $(JOBS) --target zrx-screens zrx_packages zrx_contact_sheet
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/zrx-screens $(BUILD)/screens
-	@echo "Képek: $(BUILD)/screens/"
+	@echo "Képek: $(BUILD)/screens/, $(BUILD)/contact_sheet.png"
 
 # The programs (without their debugging symbols), the bundled packages, the desktop entry,
 # icons and metadata under $(PREFIX).
