@@ -21,6 +21,9 @@ enum class BattleOutcome { Victory = 0, EndWithoutDeath = 1, Fled = 2 };
 // "CT" codes of held items and known information, and the opponent's attack rule.
 int PlayerAttackModifier(const Game& game, int roundsFought);
 
+// Whether "Harc" fights a round now.
+bool FightOffered(const Game& game);
+
 class Battle {
  public:
   explicit Battle(Game& game) : game_(game) {}

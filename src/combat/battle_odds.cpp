@@ -100,7 +100,7 @@ class BattleSimulation {
   // One battle to its end: true when it was won.
   bool playOnce() {
     game_.state = snapshot_;
-    for (const auto& [name, control] : source_.screen.all()) game_.screen.control(name) = control;
+    game_.screen.copyControlsFrom(source_.screen);
     try {
       for (int round = 0; round < kRoundBound && step(); ++round) {
       }
@@ -116,12 +116,12 @@ class BattleSimulation {
   // One action of the player: the demanded roll or luck test, else "Harc". False when
   // the battle is over or nothing can be done.
   bool step() {
-    ScreenModel& s = game_.screen;
-    if (s.LabelDobasKocka(1).enabled() && game_.state.battle.RoundRollPending) {
+    const BattleState& battle = game_.state.battle;
+    if (battle.RoundRollPending && RollOffered(game_, 1)) {
       DiceTests(game_).KlikkDobasKockaval(1);
-    } else if (s.BitBtn5.enabled()) {
+    } else if (FightOffered(game_)) {
       Battle(game_).KlikkCsata();
-    } else if (s.LabelSzProba.enabled() && game_.state.battle.LuckInBattle) {
+    } else if (battle.LuckInBattle && LuckTestOffered(game_)) {
       DiceTests(game_).KlikkSzerencseProba();
     } else {
       return false;
@@ -140,7 +140,7 @@ class BattleSimulation {
 }  // namespace
 
 bool BattleAtHand(const Game& game) {
-  return game.state.GameLoaded && (game.state.battle.BattleRunning || game.screen.BitBtn5.enabled());
+  return game.state.GameLoaded && (game.state.battle.BattleRunning || FightOffered(game));
 }
 
 std::optional<DuelValues> PlainDuel(const Game& game) {

@@ -34,10 +34,12 @@ bool equipmentTestRolls(const Game& game) {
 
 }  // namespace
 
+bool FightOffered(const Game& game) { return game.screen.BitBtn5.enabled() && game.state.GameLoaded; }
+
 void Battle::KlikkCsata() {
   ScreenModel& s = game_.screen;
   // Each click is one round: a disabled button does nothing.
-  if (!s.BitBtn5.enabled() || !game_.state.GameLoaded) return;
+  if (!FightOffered(game_)) return;
   BattleState& b = game_.state.battle;
   for (int n : {1, 2}) {
     s.DKEredmenyLabel(n).setText("");

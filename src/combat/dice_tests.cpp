@@ -26,11 +26,16 @@ int luckFolds(const std::string& itemText) {
 
 }  // namespace
 
+bool RollOffered(const Game& game, int n) {
+  return n >= 1 && n <= 4 && game.screen.LabelDobasKocka(n).enabled();
+}
+
+bool LuckTestOffered(const Game& game) { return game.screen.LabelSzProba.enabled(); }
+
 void DiceTests::KlikkDobasKockaval(int n) {
-  if (n < 1 || n > 4) return;
-  Control& action = game_.screen.LabelDobasKocka(n);
   // Each request is answered by exactly one click: a disabled action does nothing.
-  if (!action.enabled()) return;
+  if (!RollOffered(game_, n)) return;
+  Control& action = game_.screen.LabelDobasKocka(n);
   action.setEnabled(false);
   action.setColour(Colour::Navy);
   DobasProba(n);
@@ -81,8 +86,8 @@ void DiceTests::DobasProba(int n) {
 }
 
 void DiceTests::KlikkSzerencseProba() {
+  if (!LuckTestOffered(game_)) return;
   Control& action = game_.screen.LabelSzProba;
-  if (!action.enabled()) return;
   action.setColour(Colour::Navy);
   action.setEnabled(false);
   const MainValues& v = game_.state.values;

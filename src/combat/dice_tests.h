@@ -20,6 +20,10 @@
 
 namespace zrx {
 
+// Whether "Dobás ... kockával" with n dice (1..4) rolls now, and "Szerencse próba" tests now.
+bool RollOffered(const Game& game, int n);
+bool LuckTestOffered(const Game& game);
+
 class DiceTests {
  public:
   explicit DiceTests(Game& game) : game_(game), engine_(game), handBack_(engine_) {}

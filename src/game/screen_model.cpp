@@ -73,6 +73,12 @@ ScreenModel::ScreenModel() {
   }
 }
 
+void ScreenModel::copyControlsFrom(const ScreenModel& other) {
+  // Every model holds the same controls in the same order: pairwise, without lookups.
+  auto to = controls_.begin();
+  for (const auto& entry : other.controls_) (to++)->second = entry.second;
+}
+
 Control& ScreenModel::control(std::string_view name) {
   auto it = controls_.find(name);
   if (it == controls_.end()) throw std::out_of_range("no control named " + std::string(name));
@@ -89,6 +95,9 @@ Control& ScreenModel::LabelBV(int slot, std::string_view part) {
   return control("LabelBV" + std::to_string(slot) + std::string(part));
 }
 Control& ScreenModel::LabelDobasKocka(int n) { return control("LabelDobas" + std::to_string(n) + "Kocka"); }
+const Control& ScreenModel::LabelDobasKocka(int n) const {
+  return control("LabelDobas" + std::to_string(n) + "Kocka");
+}
 Control& ScreenModel::DKEredmenyLabel(int n) { return control("DK" + std::to_string(n) + "EredmenyLabel"); }
 Control& ScreenModel::ImageDE(int n, int k) {
   return control("ImageDE" + std::to_string(n) + std::to_string(k));

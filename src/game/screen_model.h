@@ -82,6 +82,8 @@ class ScreenModel {
   const Control& control(std::string_view name) const;
   bool has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
   const std::map<std::string, Control, std::less<>>& all() const { return controls_; }
+  // Takes every control's state from `other` (a rehearsal replays a battle on a copy).
+  void copyControlsFrom(const ScreenModel& other);
 
   // Window-wide: application title (scrolls while a game runs), page control, commands.
   Control& ApplicationTitle = add("ApplicationTitle");  // enabled = the title scrolls
@@ -153,6 +155,7 @@ class ScreenModel {
   // Numbered rows.
   Control& LabelBV(int slot, std::string_view part);  // slot 1..4; part "Start", "TextStart", "Now", "TextNow"
   Control& LabelDobasKocka(int n);   // "LabelDobas" + n + "Kocka", n = 1..4
+  const Control& LabelDobasKocka(int n) const;
   Control& DKEredmenyLabel(int n);   // "DK" + n + "EredmenyLabel", n = 1..4
   Control& ImageDE(int n, int k);    // "ImageDE" + n + k: slot k of the n-dice action
   Control& CheckBox(int n);          // 1..17
