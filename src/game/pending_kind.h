@@ -14,6 +14,9 @@ inline constexpr int kEquipmentPage = 2;
 inline constexpr int kTestsPage = 3;
 inline constexpr int kInformationPage = 4;
 inline constexpr int kMagicSkillsPage = 5;
+inline constexpr std::array<const char*, 7> kPageCaptions = {
+    "Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták", "Információk", "Varázslatok - Képességek",
+    "Speciális"};
 
 enum class PendingKind {
   LuckTest = 0,

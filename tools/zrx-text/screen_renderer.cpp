@@ -43,8 +43,7 @@ const std::vector<const ControlEntry*>& table() {
 }  // namespace
 
 const std::vector<std::string>& PageCaptions() {
-  static const std::vector<std::string> captions = {"Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták",
-                                                    "Információk", "Varázslatok - Képességek", "Speciális"};
+  static const std::vector<std::string> captions(kPageCaptions.begin(), kPageCaptions.end());
   return captions;
 }
 

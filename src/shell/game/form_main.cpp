@@ -39,8 +39,6 @@ namespace zrx {
 namespace {
 
 constexpr int kCaptionRow = 34;
-constexpr const char* kPageCaptions[] = {"Történet", "Kalandlap", "Felszerelési tárgyak", "Próbák - Csaták",
-                                         "Információk", "Varázslatok - Képességek", "Speciális"};
 
 // The tab widget with our painted tab row.
 class PageControl : public QTabWidget {

@@ -108,8 +108,8 @@ void TFormMain::tellNotYetThere(const std::string& what) {
 }
 
 void TFormMain::explainWaitingActions() {
-  for (const char* name : {"BitBtn3", "BitBtn5", "LabelMenekules", "LabelTargyFelvetel", "ListBoxNext"}) {
-    if (auto* control = findChild<QWidget*>(name)) ExplainAction(*control, ToQString(ActionWaitReason(game_, name)));
+  for (const std::string& name : ActionsWithReasons()) {
+    if (auto* control = findChild<QWidget*>(ToQString(name))) ExplainAction(*control, ToQString(ActionWaitReason(game_, name)));
   }
   if (auto* item = findChild<QWidget*>(QString("LabelMenu%1").arg(kStepBackMenuCode))) {
     const QString why = ToQString(actions_.StepBackRefusal());

@@ -13,6 +13,7 @@
 
 #include "game/arrow_button.h"
 #include "game/book_cover.h"
+#include "game/empty_list_note.h"
 #include "game/control_render.h"
 #include "start/deployment.h"
 #include "style/link_label.h"
@@ -78,6 +79,7 @@ void addChoiceArea(PageContext& context, QWidget* column, QVBoxLayout* layout) {
       context, "ListBoxNext",
       [&actions](int row) { actions.ListBoxNextClick(row); }, [next](int) { next(); }, column);
   list->setMinimumHeight(90);
+  ShowWhyEmpty(*list);
   layout->addWidget(list, 1);
 
   auto* edit = new NumberField(column);

@@ -153,7 +153,8 @@ class KeyboardPlayTest : public QObject {
     QCOMPARE(rig.find<QLabel>("LabelEredmeny1")->text(), QString("Győztél! Válts a Történet fülre!"));
     // Each greyed action of the page tells why, to the eye and to a screen reader alike.
     QCOMPARE(fight->toolTip(), QString("A csata véget ért: győztél! Válts a Történet fülre!"));
-    for (const char* name : {"BitBtn5", "LabelMenekules"}) {
+    for (const char* name : {"BitBtn5", "LabelMenekules", "LabelSzProba", "LabelSpecFegyver", "LabelDobas1Kocka",
+                             "LabelDobas2Kocka"}) {
       auto* action = rig.find<QWidget>(name);
       QVERIFY2(!action->isEnabled() && !action->toolTip().isEmpty(), name);
       QCOMPARE(action->accessibleDescription(), action->toolTip());
