@@ -172,6 +172,35 @@ std::optional<ScalarSpan> FindScalarSpan(std::string_view text, std::size_t begi
   }
 }
 
+namespace {
+
+// A quote starts a quoted value only where a value may start, not inside a plain one ("it's").
+bool startsValue(std::string_view text, std::size_t begin, std::size_t at) {
+  while (at > begin && isBlank(text[at - 1])) --at;
+  return at > begin && std::string_view("[{,:\n").find(text[at - 1]) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindFlowEnd(std::string_view text, std::size_t begin) {
+  int depth = 0;
+  for (std::size_t i = begin; i < text.size(); ++i) {
+    const char c = text[i];
+    if ((c == '"' || c == '\'') && startsValue(text, begin, i)) {
+      auto quoted = quotedSpan(text, i);
+      if (!quoted) return std::nullopt;
+      i = quoted->end - 1;
+    } else if (c == '#' && i > begin && isBlank(text[i - 1])) {
+      i = lineEnd(text, i) - 1;
+    } else if (c == '[' || c == '{') {
+      ++depth;
+    } else if ((c == ']' || c == '}') && --depth == 0) {
+      return i + 1;
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> WriteScalar(const std::string& value, ScalarStyle style, int blockIndent, bool inFlow) {
   switch (style) {
     case ScalarStyle::Plain: return writePlain(value, inFlow);

@@ -21,6 +21,9 @@ struct ScalarSpan {
 // nullopt when the value does not start with a scalar this reader knows (an anchor or a tag).
 std::optional<ScalarSpan> FindScalarSpan(std::string_view text, std::size_t begin, bool inFlow);
 
+// One past the "]" or "}" that closes the flow collection opening at `begin`.
+std::optional<std::size_t> FindFlowEnd(std::string_view text, std::size_t begin);
+
 // `value` written as a scalar of `style`; nullopt when the style cannot hold it.
 // `blockIndent` is the content indentation of a block; `inFlow` rules out characters
 // that would end a plain value inside [ ] or { }.

@@ -117,6 +117,10 @@ bool sameExcept(const YAML::Node& a, const YAML::Node& b, const ValuePath& skip,
   return true;
 }
 
+SourceDocument::Wanted scalarIs(const std::string& value) {
+  return [&value](const YAML::Node& node) { return node.IsScalar() && node.Scalar() == value; };
+}
+
 // The styles to try for a new value, the author's own first.
 std::vector<ScalarStyle> stylesFor(ScalarStyle own) {
   std::vector<ScalarStyle> styles{own};
@@ -204,7 +208,14 @@ bool SourceDocument::setValue(const ValuePath& path, const std::string& value, s
     error = name_ + ": no place for this value";
     return false;
   }
-  return insertKey(path, *parent, value, error);
+  // A new key is written plain when it can be, as a block when it holds lines, else quoted.
+  const int indent = parent->size() == 0 ? 2 : parent->begin()->first.Mark().column + 2;
+  std::vector<std::string> forms;
+  for (ScalarStyle style : {ScalarStyle::Plain, ScalarStyle::Literal, ScalarStyle::DoubleQuoted}) {
+    if (style == ScalarStyle::Literal && value.find('\n') == std::string::npos) continue;
+    if (auto written = WriteScalar(value, style, indent, inFlow(path))) forms.push_back(*written);
+  }
+  return insertKey(path, *parent, forms, scalarIs(value), error);
 }
 
 bool SourceDocument::replaceScalar(const ValuePath& path, const YAML::Node& node, const std::string& value,
@@ -221,32 +232,71 @@ bool SourceDocument::replaceScalar(const ValuePath& path, const YAML::Node& node
     if (!written) continue;
     std::string candidate = bytes_;
     candidate.replace(span->begin, span->end - span->begin, *written);
-    if (accept(std::move(candidate), path, value)) return true;
+    if (accept(std::move(candidate), path, scalarIs(value))) return true;
   }
   error = name_ + ":" + std::to_string(line) + ": the new value cannot be written here without changing other values";
   return false;
 }
 
-bool SourceDocument::insertKey(const ValuePath& path, const YAML::Node& map, const std::string& value,
-                               std::string& error) {
+bool SourceDocument::setList(const ValuePath& path, const std::vector<std::string>& items, std::string& error) {
+  std::string written = "[";
+  for (const std::string& item : items) {
+    if (written.size() > 1) written += ", ";
+    written += WriteScalar(item, ScalarStyle::Plain, 0, true).value_or(WriteScalar(item, ScalarStyle::DoubleQuoted, 0, true).value_or(""));
+  }
+  written += "]";
+  const auto wanted = [&items](const YAML::Node& node) {
+    if (!node.IsSequence() || node.size() != items.size()) return false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (!node[i].IsScalar() || node[i].Scalar() != items[i]) return false;
+    }
+    return true;
+  };
+  if (path.empty()) {
+    error = name_ + ": no value named";
+    return false;
+  }
+  if (auto node = nodeAt(root_, path, path.size())) {
+    const int line = node->Mark().line + 1;
+    const auto end = node->IsSequence() && node->Style() == YAML::EmitterStyle::Flow
+                         ? FindFlowEnd(bytes_, static_cast<std::size_t>(node->Mark().pos) + markOffset_)
+                         : std::nullopt;
+    if (!end) {
+      error = name_ + ":" + std::to_string(line) + ": only a list written in [ ] can be changed here";
+      return false;
+    }
+    std::string candidate = bytes_;
+    const std::size_t begin = static_cast<std::size_t>(node->Mark().pos) + markOffset_;
+    candidate.replace(begin, *end - begin, written);
+    if (accept(std::move(candidate), path, wanted)) return true;
+    error = name_ + ":" + std::to_string(line) + ": the new list cannot be written here without changing other values";
+    return false;
+  }
+  auto parent = nodeAt(root_, path, path.size() - 1);
+  if (!parent || !parent->IsMap() || !std::holds_alternative<std::string>(path.back())) {
+    error = name_ + ": no place for this list";
+    return false;
+  }
+  return insertKey(path, *parent, {written}, wanted, error);
+}
+
+bool SourceDocument::insertKey(const ValuePath& path, const YAML::Node& map, const std::vector<std::string>& forms,
+                               const Wanted& wanted, std::string& error) {
   const std::string& key = std::get<std::string>(path.back());
   const bool flow = map.Style() == YAML::EmitterStyle::Flow;
-  ValuePath mapPath(path.begin(), path.end() - 1);
-  const bool outerFlow = inFlow(mapPath);
   const std::size_t mapStart = static_cast<std::size_t>(map.Mark().pos) + markOffset_;
   // Beside the first key when its value is a scalar on the key's own line; otherwise first.
   std::optional<ScalarSpan> firstValue;
   if (map.size() != 0) {
     const YAML::Node first = map.begin()->second;
-    if (first.IsScalar()) firstValue = FindScalarSpan(bytes_, static_cast<std::size_t>(first.Mark().pos) + markOffset_, flow || outerFlow);
+    if (first.IsScalar()) {
+      firstValue = FindScalarSpan(bytes_, static_cast<std::size_t>(first.Mark().pos) + markOffset_, inFlow(path));
+    }
   }
-  const int column = map.size() == 0 ? 0 : map.begin()->first.Mark().column;
+  const std::size_t column = map.size() == 0 ? 0 : static_cast<std::size_t>(map.begin()->first.Mark().column);
   const bool besideFirst = firstValue && bytes_.find('\n', mapStart) >= firstValue->end;
-  for (ScalarStyle style : {ScalarStyle::Plain, ScalarStyle::Literal, ScalarStyle::DoubleQuoted}) {
-    if (style == ScalarStyle::Literal && value.find('\n') == std::string::npos) continue;
-    auto written = WriteScalar(value, style, column + 2, flow || outerFlow);
-    if (!written) continue;
-    const std::string entry = key + ": " + *written;
+  for (const std::string& form : forms) {
+    const std::string entry = key + ": " + form;
     std::string candidate = bytes_;
     if (flow && besideFirst) {
       candidate.insert(firstValue->end, ", " + entry);
@@ -256,22 +306,22 @@ bool SourceDocument::insertKey(const ValuePath& path, const YAML::Node& map, con
       std::size_t end = bytes_.find('\n', firstValue->end);
       if (end == std::string::npos) end = bytes_.size();
       if (end > 0 && bytes_[end - 1] == '\r') --end;
-      candidate.insert(end, "\n" + std::string(static_cast<std::size_t>(column), ' ') + entry);
+      candidate.insert(end, "\n" + std::string(column, ' ') + entry);
     } else {
-      candidate.insert(mapStart, entry + "\n" + std::string(static_cast<std::size_t>(column), ' '));
+      candidate.insert(mapStart, entry + "\n" + std::string(column, ' '));
     }
-    if (accept(std::move(candidate), path, value)) return true;
+    if (accept(std::move(candidate), path, wanted)) return true;
   }
   error = name_ + ":" + std::to_string(map.Mark().line + 1) + ": the key '" + key + "' cannot be added here";
   return false;
 }
 
-bool SourceDocument::accept(std::string candidate, const ValuePath& path, const std::string& value) {
+bool SourceDocument::accept(std::string candidate, const ValuePath& path, const Wanted& wanted) {
   std::string ignored;
   auto root = readTree(candidate, name_, ignored);
   if (!root) return false;
   auto node = nodeAt(*root, path, path.size());
-  if (!node || !node->IsScalar() || node->Scalar() != value) return false;
+  if (!node || !wanted(*node)) return false;
   if (!sameExcept(root_, *root, path, 0, true)) return false;
   bytes_ = std::move(candidate);
   root_.reset(*root);

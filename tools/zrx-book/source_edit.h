@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -22,6 +23,8 @@ inline constexpr std::size_t kMaxSourceBytes = 16u << 20;
 
 class SourceDocument {
  public:
+  using Wanted = std::function<bool(const YAML::Node&)>;
+
   // The document in `bytes`; `name` names it in messages. Text that is not YAML, holds an
   // alias (an edit through it would change several places at once) or is too large gives
   // nullopt and the reason in `error`.
@@ -49,6 +52,9 @@ class SourceDocument {
   // changes and `error` says why.
   bool setValue(const ValuePath& path, const std::string& value, std::string& error);
 
+  // Sets the list at `path` (one written in [ ], or a key its map lacks) to `items`.
+  bool setList(const ValuePath& path, const std::vector<std::string>& items, std::string& error);
+
   // Writes the bytes to `file` through a temporary file beside it, so a failed write
   // leaves the old file whole.
   bool save(const std::filesystem::path& file, std::string& error);
@@ -56,9 +62,12 @@ class SourceDocument {
  private:
   SourceDocument(std::string bytes, std::string name, YAML::Node root, std::size_t offset);
   bool replaceScalar(const ValuePath& path, const YAML::Node& node, const std::string& value, std::string& error);
-  bool insertKey(const ValuePath& path, const YAML::Node& map, const std::string& value, std::string& error);
-  // Takes `candidate` as the new bytes when it reads back as the old document with `path` set to `value`.
-  bool accept(std::string candidate, const ValuePath& path, const std::string& value);
+  // Adds the key that ends `path` to `map`, with the first of the written `forms` that reads back.
+  bool insertKey(const ValuePath& path, const YAML::Node& map, const std::vector<std::string>& forms,
+                 const Wanted& wanted, std::string& error);
+  // Takes `candidate` as the new bytes when the value at `path` reads back as `wanted` and
+  // every other value as before.
+  bool accept(std::string candidate, const ValuePath& path, const Wanted& wanted);
   bool inFlow(const ValuePath& path) const;
 
   std::string bytes_;

@@ -195,6 +195,25 @@ TEST(SourceEdit, AMissingKeyIsAddedBesideTheFirstKeyOfItsMap) {
   }
 }
 
+TEST(SourceEdit, AListInBracketsIsRewrittenOrAdded) {
+  auto doc = openDocument(kStyles + "  - Number: 2\n    Next:\n      - 1\n");
+  std::string error;
+  ASSERT_TRUE(doc.setList({"Chapters", std::size_t{1}, "Next"}, {"0", "vége", "it's, odd"}, error)) << error;
+  EXPECT_NE(std::string::npos, doc.bytes().find("  - {Number: 1, Next: [0, vége, \"it's, odd\"], Text: Rövid}\n"));
+  ASSERT_TRUE(doc.setList({"Chapters", std::size_t{0}, "Next"}, {"1"}, error)) << error;
+  EXPECT_NE(std::string::npos, doc.bytes().find("  - Number: 0\n    Next: [1]\n    Conditions: \"C0\"\n"));
+  ASSERT_TRUE(doc.setList({"Chapters", std::size_t{1}, "Next"}, {}, error)) << error;
+  EXPECT_NE(std::string::npos, doc.bytes().find("Next: [], Text"));
+  const std::string before = doc.bytes();
+  EXPECT_FALSE(doc.setList({"Chapters", std::size_t{2}, "Next"}, {"0"}, error));
+  EXPECT_EQ("konyv.yaml:17: only a list written in [ ] can be changed here", error);
+  EXPECT_EQ(before, doc.bytes());
+  Diagnostics diags;
+  const auto book = ParseBookText(doc.bytes(), "konyv.yaml", 1, diags);
+  ASSERT_TRUE(book);
+  EXPECT_EQ("001", book->chapters[0].rec.NextChapters);
+}
+
 TEST(SourceEdit, HostileOrBrokenSourcesGiveAClearMessage) {
   struct Case {
     std::string text;
