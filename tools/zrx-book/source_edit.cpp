@@ -177,6 +177,11 @@ std::optional<std::string> SourceDocument::valueAt(const ValuePath& path) const 
   return node->Scalar();
 }
 
+std::size_t SourceDocument::sizeAt(const ValuePath& path) const {
+  auto node = nodeAt(root_, path, path.size());
+  return node && (node->IsSequence() || node->IsMap()) ? node->size() : 0;
+}
+
 int SourceDocument::lineAt(const ValuePath& path) const {
   auto node = nodeAt(root_, path, path.size());
   return node ? node->Mark().line + 1 : 0;

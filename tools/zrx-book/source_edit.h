@@ -42,6 +42,8 @@ class SourceDocument {
 
   // The scalar at `path`; nullopt when there is none.
   std::optional<std::string> valueAt(const ValuePath& path) const;
+  // The number of entries of the list or map at `path`; 0 when there is none.
+  std::size_t sizeAt(const ValuePath& path) const;
   // The 1-based line where the value at `path` starts; 0 when there is none.
   int lineAt(const ValuePath& path) const;
 
