@@ -8,6 +8,7 @@
 
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
+#include "editor/editor_launch.h"
 #include "game.h"
 #include "game/action_reasons.h"
 #include "game/control_render.h"
@@ -53,7 +54,7 @@ void TFormMain::runMenu(int code) {
       if (running) stepBack();
       break;
     case MenuAction::Import: OpenImportWindow(program()); break;
-    case MenuAction::Editor: tellNotYetThere("A Történet Szerkesztő"); break;
+    case MenuAction::Editor: OpenEditorWindow(this); break;
     case MenuAction::Settings:
       openWindow(entry->windowCode);
       MainFormKurzorBeallitas();
@@ -101,10 +102,6 @@ void TFormMain::tellRefusedSave() {
   const std::size_t colon = notice.find(": ");
   if (colon == std::string::npos) game_.ui().QuestionFormInfo(notice, "");
   else game_.ui().QuestionFormInfo(notice.substr(0, colon + 1), notice.substr(colon + 2));
-}
-
-void TFormMain::tellNotYetThere(const std::string& what) {
-  game_.ui().QuestionFormInfo(what + " még nem érhető el", "a program ezen változatában.");
 }
 
 void TFormMain::explainWaitingActions() {

@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include "dialogs/form_comment.h"
+#include "editor/form_editor.h"
 #include "control_catalogue.h"
 #include "game.h"
 #include "game/control_render.h"
@@ -238,12 +239,18 @@ class WindowTablesTest : public QObject {
     }
   }
 
-  void editorNotThereYetSaysSo() {
+  void editorOpensWhenNoGameRuns() {
     GameWindowRig rig(std::make_unique<PipQueue>());
     std::vector<int> opened;
     recordOpenedWindows(rig.program(), opened);
-    QCOMPARE(noticeOf(rig, 23), QStringList({"A Történet Szerkesztő még nem érhető el", "a program ezen változatában."}));
+    rig.window().runMenu(23);
+    auto* editor = rig.window().findChild<TFormEditor*>();
+    QVERIFY(editor != nullptr && editor->isVisible());
+    QCOMPARE(editor->windowTitle(), QString("ZRX - Történet Szerkesztő"));
+    rig.window().runMenu(23);  // a second time the same window comes forward
+    QCOMPARE(rig.window().findChildren<TFormEditor*>().size(), 1);
     QVERIFY(opened.empty());
+    editor->close();
   }
 
   void rightClickShowsTheHelpOfTheControl() {

@@ -1,0 +1,280 @@
+// The book editor's window: a chapter point's text and code changed and saved touch only
+// their lines, undo and redo, the code field under the cursor, the live check leading to
+// its place, the search, the question on close, a broken source, names and keys.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUndoStack>
+#include <fstream>
+#include <sstream>
+
+#include "book_commands.h"
+#include "condition_grammar.h"
+#include "editor/chapter_form.h"
+#include "editor/chapter_list.h"
+#include "editor/code_help.h"
+#include "editor/form_editor.h"
+#include "editor/live_check.h"
+#include "shell_fixture.h"
+#include "temp_folder.h"
+
+using namespace zrx;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBooks = ZRX_SOURCE_BOOKS_DIR;
+
+std::string readBytes(const fs::path& file) {
+  QFile in(QString::fromStdString(file.string()));
+  return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
+}
+
+QStringList linesOf(const std::string& text) { return QString::fromStdString(text).split('\n'); }
+
+// The "Source" package's sources (the YAML files alone) copied into `folder`.
+fs::path copySources(const fs::path& folder) {
+  for (const char* file : {"source.yaml", "bevezeto/bevezeto.yaml", "holdarok/holdarok.yaml"}) {
+    fs::create_directories((folder / file).parent_path());
+    fs::copy_file(kBooks / file, folder / file);
+  }
+  return folder / "source.yaml";
+}
+
+// The place of chapter point `number` in the first book's source.
+int indexOf(const TFormEditor& editor, int number) {
+  const auto& chapters = editor.session()->books()[0].parsed->chapters;
+  for (std::size_t i = 0; i < chapters.size(); ++i) {
+    if (chapters[i].rec.Number == number) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void typeInto(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+void waitForCheck(TFormEditor& editor) { QTRY_VERIFY_WITH_TIMEOUT(!editor.liveCheck()->busy(), 10000); }
+
+}  // namespace
+
+class EditorTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void aChangedTextAndCodeSaveOnlyTheirLines() {
+    test::TempFolder folder;
+    const fs::path package = copySources(folder.path());
+    const fs::path book = folder.path() / "bevezeto" / "bevezeto.yaml";
+    const std::string original = readBytes(book);
+    TFormEditor editor;
+    QVERIFY(editor.openSource(package));
+    QCOMPARE(editor.chapterList()->listWidget()->count(), static_cast<int>(editor.session()->books()[0].parsed->chapters.size()));
+    editor.chooseChapter(indexOf(editor, 2));
+    ChapterForm* form = editor.chapterForm();
+    QTextCursor cursor = form->textEdit()->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    form->textEdit()->setTextCursor(cursor);
+    form->textEdit()->setFocus();
+    QTest::keyClicks(form->textEdit(), "Reggel van. ");
+    typeInto(form->lineEdit("SpecialChange4"), "03N+003#");
+    QVERIFY(editor.windowTitle().endsWith(" *"));
+    QVERIFY(editor.save());
+    QVERIFY(!editor.windowTitle().endsWith(" *"));
+
+    const QStringList before = linesOf(original), after = linesOf(readBytes(book));
+    QCOMPARE(after.size(), before.size());
+    QStringList changed;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+      if (before[i] != after[i]) changed << after[i].trimmed().left(30);
+    }
+    QCOMPARE(changed, QStringList({"SpecialChange4: \"03N+003#\"", "Reggel van. A piactér zsivajos"}));
+    QCOMPARE(readBytes(folder.path() / "holdarok" / "holdarok.yaml"), readBytes(kBooks / "holdarok" / "holdarok.yaml"));
+
+    // Typing in one field is one step back; the form follows.
+    QCOMPARE(editor.undoStack()->count(), 2);
+    editor.undoStack()->undo();
+    QCOMPARE(form->lineEdit("SpecialChange4")->text(), QString("03N+002#"));
+    editor.undoStack()->undo();
+    QVERIFY(form->textEdit()->toPlainText().startsWith("A piactér"));
+    QCOMPARE(editor.session()->books()[0].document.bytes(), original);
+    editor.undoStack()->redo();
+    QVERIFY(form->textEdit()->toPlainText().startsWith("Reggel van. A piactér"));
+    QVERIFY(editor.save());
+  }
+
+  void theStatusLineNamesTheCodeFieldUnderTheCursor() {
+    test::TempFolder folder;
+    TFormEditor editor;
+    QVERIFY(editor.openSource(copySources(folder.path())));
+    editor.chooseChapter(indexOf(editor, 1));
+    QLineEdit* conditions = editor.chapterForm()->lineEdit("Conditions");
+    typeInto(conditions, "C0#D2.07");
+    const struct {
+      int cursor;
+      grammar::Field field;
+    } cases[] = {{3, grammar::condition::kLetter}, {4, grammar::condition::kDice}};
+    for (const auto& c : cases) {
+      conditions->setCursorPosition(c.cursor);
+      const QString status = editor.statusLine()->text();
+      QVERIFY2(status.contains(QString::fromUtf8(c.field.meaning.data(), static_cast<qsizetype>(c.field.meaning.size()))),
+               qPrintable(status));
+      QCOMPARE(status, CodeFieldHelp(grammar::CodeFamily::Condition, "C0#D2.07", static_cast<std::size_t>(c.cursor)));
+      QVERIFY(status.contains(QString("%1–%1. karakter").arg(c.field.pos)));
+    }
+    typeInto(editor.chapterForm()->lineEdit("SpecialChange2"), "01-B004003#");
+    editor.chapterForm()->lineEdit("SpecialChange2")->setCursorPosition(5);
+    QVERIFY2(editor.statusLine()->text().contains("tárgy száma"), qPrintable(editor.statusLine()->text()));
+  }
+
+  void aBrokenCodeIsListedAtItsLineAndLeadsThere() {
+    test::TempFolder folder;
+    const fs::path package = copySources(folder.path());
+    TFormEditor editor;
+    QVERIFY(editor.openSource(package));
+    waitForCheck(editor);
+    const int index = indexOf(editor, 3);
+    editor.chooseChapter(index);
+    typeInto(editor.chapterForm()->lineEdit("Conditions"), "C0#Q9");
+    waitForCheck(editor);
+    const fs::path book = folder.path() / "bevezeto" / "bevezeto.yaml";
+    const int line = editor.session()->books()[0].document.lineAt({"Chapters", static_cast<std::size_t>(index), "Conditions"});
+    const QString place = QString::fromStdString(book.string()) + QString(":%1 · FejezetPont 3 · Conditions · ").arg(line);
+    int row = -1;
+    for (int i = 0; i < editor.problemList()->count(); ++i) {
+      if (editor.problemList()->item(i)->text().startsWith(place)) row = i;
+    }
+    QVERIFY2(row >= 0, qPrintable(place));
+    QVERIFY(editor.chapterList()->listWidget()->currentItem()->text().endsWith("hiba]"));
+
+    // The same findings as the checker prints for the saved files.
+    QVERIFY(editor.save());
+    std::ostringstream printed;
+    book::RunCheck(package, printed, true);
+    QStringList checker = QString::fromStdString(printed.str()).split('\n', Qt::SkipEmptyParts);
+    checker.removeLast();  // the summary line
+    QStringList shown;
+    for (const book::Diagnostic& d : editor.findings()) {
+      shown << QString::fromStdString(d.file + ":" + std::to_string(d.line) + ": error: " + d.message);
+    }
+    QCOMPARE(shown, checker);
+
+    editor.chooseChapter(0);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    editor.goToProblem(row);
+    QCOMPARE(editor.chapterForm()->chapter(), index);
+    QCOMPARE(QApplication::focusWidget(), editor.chapterForm()->lineEdit("Conditions"));
+  }
+
+  void theSearchFindsANumberOrWords() {
+    test::TempFolder folder;
+    TFormEditor editor;
+    QVERIFY(editor.openSource(copySources(folder.path())));
+    const struct {
+      const char* search;
+      QStringList firstWords;
+    } cases[] = {{"12", {"12  "}}, {"piactér", {"2  "}}, {"PIACTÉR", {"2  "}}, {"nincs-ilyen-szó", {}}};
+    for (const auto& c : cases) {
+      editor.chapterList()->searchEdit()->setText(c.search);
+      QStringList rows;
+      for (int i = 0; i < editor.chapterList()->listWidget()->count(); ++i) {
+        rows << editor.chapterList()->listWidget()->item(i)->text().left(static_cast<qsizetype>(QString::fromUtf8(c.firstWords.value(0).toUtf8()).size()));
+      }
+      QCOMPARE(rows, c.firstWords);
+    }
+    // Choosing a chapter point hidden by the search clears the search.
+    editor.chooseChapter(indexOf(editor, 5));
+    QVERIFY(editor.chapterList()->searchEdit()->text().isEmpty());
+    QVERIFY(editor.chapterList()->listWidget()->currentItem()->text().startsWith("5  "));
+  }
+
+  void closingAsksAboutUnsavedChanges() {
+    test::TempFolder folder;
+    const fs::path package = copySources(folder.path());
+    const fs::path book = folder.path() / "bevezeto" / "bevezeto.yaml";
+    const std::string original = readBytes(book);
+    const struct {
+      const char* answer;
+      bool closed;
+      bool saved;
+    } cases[] = {{"Mégse", false, false}, {"Elvetés", true, false}, {"Mentés", true, true}};
+    for (const auto& c : cases) {
+      TFormEditor editor;
+      QVERIFY(editor.openSource(package));
+      editor.show();
+      typeInto(editor.chapterForm()->lineEdit("Picture"), "uj.jpg");
+      test::AnswerModal(c.answer);
+      QCOMPARE(editor.close(), c.closed);
+      QCOMPARE(readBytes(book) != original, c.saved);
+      std::ofstream(book, std::ios::binary) << original;
+      if (!c.closed) {
+        test::AnswerModal("Elvetés");
+        QVERIFY(editor.close());
+      }
+    }
+    // Without a change there is no question.
+    TFormEditor editor;
+    QVERIFY(editor.openSource(package));
+    editor.show();
+    QVERIFY(editor.close());
+  }
+
+  void aBrokenSourceGivesAClearMessage() {
+    test::TempFolder folder;
+    const struct {
+      const char* text;
+      const char* message;
+    } cases[] = {
+        {"Package: Teszt1\nBooks: [nincs.yaml]\n", "cannot read the file"},
+        {"Title: [nyitva\n", ":2: not valid YAML"},
+        {"a: &hurok [*hurok]\n", ":1: aliases (*name) are not supported"},
+    };
+    for (const auto& c : cases) {
+      const fs::path file = folder.path() / "rossz.yaml";
+      std::ofstream(file, std::ios::binary | std::ios::trunc) << c.text;
+      TFormEditor editor;
+      QVERIFY(!editor.openSource(file));
+      QVERIFY(!editor.session());
+      QVERIFY2(editor.statusLine()->text().contains(c.message), qPrintable(editor.statusLine()->text()));
+      QVERIFY(editor.problemList()->item(0)->text().contains(c.message));
+    }
+  }
+
+  void everyControlIsNamedAndHasAKey() {
+    TFormEditor editor;
+    QSet<QWidget*> withKeys;
+    for (QLabel* label : editor.findChildren<QLabel*>()) {
+      if (label->buddy() && !QKeySequence::mnemonic(label->text()).isEmpty()) withKeys << label->buddy();
+    }
+    QSet<QKeySequence> keys;
+    for (QLabel* label : editor.findChildren<QLabel*>()) {
+      if (label->buddy()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        QVERIFY2(!keys.contains(key), qPrintable(label->text()));
+        keys << key;
+      }
+    }
+    const QList<QWidget*> controls = editor.findChildren<QWidget*>();
+    int checked = 0;
+    for (QWidget* control : controls) {
+      if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QPlainTextEdit*>(control) &&
+          !qobject_cast<QListWidget*>(control) && !qobject_cast<QComboBox*>(control)) {
+        continue;
+      }
+      if (qobject_cast<QComboBox*>(control->parentWidget())) continue;  // the combo box's own parts
+      ++checked;
+      QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+      QVERIFY2(withKeys.contains(control), qPrintable(control->objectName()));
+    }
+    QVERIFY(checked >= 13);
+  }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"
