@@ -8,7 +8,7 @@
 namespace zrx {
 namespace {
 
-constexpr int kFirstWords = 40;
+constexpr int kFirstWords = 32;
 
 QString firstWords(const book::SourceChapter& chapter) {
   QString text;

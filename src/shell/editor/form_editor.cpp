@@ -52,7 +52,7 @@ TFormEditor::TFormEditor(QWidget* parent) : QMainWindow(parent) {
   list_ = new ChapterList(this);
   auto* left = new QWidget(this);
   auto* leftLayout = new QVBoxLayout(left);
-  leftLayout->setContentsMargins(0, 0, 0, 0);
+  leftLayout->setContentsMargins(6, 6, 0, 0);
   leftLayout->addWidget(labelled("Kön&yv", books_, left));
   leftLayout->addWidget(list_, 1);
 
@@ -63,6 +63,7 @@ TFormEditor::TFormEditor(QWidget* parent) : QMainWindow(parent) {
   auto* right = new QSplitter(Qt::Vertical, this);
   right->addWidget(form_);
   right->addWidget(labelled("&Hibák", problems_, right));
+  right->setContentsMargins(0, 0, 6, 0);
   right->setStretchFactor(0, 3);
   right->setStretchFactor(1, 1);
 
@@ -71,7 +72,7 @@ TFormEditor::TFormEditor(QWidget* parent) : QMainWindow(parent) {
   split->addWidget(right);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 2);
-  split->setSizes({280, 620});
+  split->setSizes({340, 580});
   setCentralWidget(split);
 
   status_ = new QLabel(this);
@@ -80,7 +81,7 @@ TFormEditor::TFormEditor(QWidget* parent) : QMainWindow(parent) {
   status_->setText("Nyiss meg egy könyvforrást: Fájl, Megnyitás (Ctrl+O).");
   statusBar()->addWidget(status_, 1);
   buildMenus();
-  resize(920, 640);
+  resize(960, 660);
   updateTitle();
 
   connect(books_, &QComboBox::currentIndexChanged, this, [this](int index) {

@@ -25,16 +25,18 @@ void LiveCheck::runNow(EditorSession::Snapshot snapshot) {
   start();
 }
 
-bool LiveCheck::busy() const { return delay_.isActive() || watcher_.isRunning() || waiting_.has_value(); }
+bool LiveCheck::busy() const { return delay_.isActive() || running_ || waiting_.has_value(); }
 
 void LiveCheck::start() {
   if (!waiting_ || watcher_.isRunning()) return;
   EditorSession::Snapshot snapshot = std::move(*waiting_);
   waiting_.reset();
+  running_ = true;
   watcher_.setFuture(QtConcurrent::run([snapshot = std::move(snapshot)] { return CheckSnapshot(snapshot); }));
 }
 
 void LiveCheck::finished() {
+  running_ = false;
   if (waiting_) {
     // Newer bytes came while this ran: its findings are stale.
     if (!delay_.isActive()) start();

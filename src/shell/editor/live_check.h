@@ -23,6 +23,7 @@ class LiveCheck : public QObject {
   void schedule(EditorSession::Snapshot snapshot);
   // Checks `snapshot` at once (on opening a source).
   void runNow(EditorSession::Snapshot snapshot);
+  // A check is waiting, running, or its findings are not reported yet.
   bool busy() const;
 
  signals:
@@ -35,6 +36,7 @@ class LiveCheck : public QObject {
   QTimer delay_;
   QFutureWatcher<book::Diagnostics> watcher_;
   std::optional<EditorSession::Snapshot> waiting_;
+  bool running_ = false;  // from the start of a run until its findings are reported
 };
 
 }  // namespace zrx

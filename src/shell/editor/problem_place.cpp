@@ -29,7 +29,10 @@ ProblemPlace PlaceOf(const book::Diagnostic& finding, const EditorSession& sessi
 }
 
 std::string ProblemRowText(const book::Diagnostic& finding, const ProblemPlace& place, const EditorSession& session) {
-  std::string row = finding.file + ":" + std::to_string(finding.line);
+  // Named from the package's folder, as the package names its books.
+  const std::filesystem::path relative = std::filesystem::path(finding.file).lexically_relative(session.file().parent_path());
+  const bool inside = !relative.empty() && *relative.begin() != "..";
+  std::string row = (inside ? relative.string() : finding.file) + ":" + std::to_string(finding.line);
   if (place.chapter >= 0) {
     const auto& chapter = session.books()[static_cast<std::size_t>(place.book)].parsed->chapters[static_cast<std::size_t>(place.chapter)];
     row += " · FejezetPont " + std::to_string(chapter.rec.Number);

@@ -16,7 +16,8 @@ struct ProblemPlace {
 
 ProblemPlace PlaceOf(const book::Diagnostic& finding, const EditorSession& session);
 
-// "bevezeto.yaml:12 · FejezetPont 5 · Conditions · <message>"
+// "bevezeto/bevezeto.yaml:12 · FejezetPont 5 · Conditions · <message>", the file named
+// from the package file's folder.
 std::string ProblemRowText(const book::Diagnostic& finding, const ProblemPlace& place, const EditorSession& session);
 
 }  // namespace zrx

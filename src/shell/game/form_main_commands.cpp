@@ -9,6 +9,7 @@
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
 #include "editor/editor_launch.h"
+#include "editor/form_editor.h"
 #include "game.h"
 #include "game/action_reasons.h"
 #include "game/control_render.h"
@@ -211,6 +212,10 @@ bool TFormMain::canClose() {
   // `FormClose`: refused while fading in; then the quit confirmation. A minimised
   // confirmation minimised the program and comes back on restore.
   if (!TFormZRXBase::canClose()) return false;
+  // An open editor asks about its unsaved changes first; keeping them keeps the program.
+  for (TFormEditor* editor : findChildren<TFormEditor*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!editor->close()) return false;
+  }
   // After the error window the program ends without a question whose answer would be ignored.
   if (!program().quitConfirmed()) program().opener().FormNyitas(kWindowBye);
   if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;

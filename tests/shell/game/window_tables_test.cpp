@@ -2,6 +2,8 @@
 // right-click help per control, the page-signal table and the blink colours, the menu
 // panels and their keys, and the victory window's colour cycle.
 #include <QAbstractScrollArea>
+#include <QLineEdit>
+#include <fstream>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -20,6 +22,7 @@
 #include <QToolTip>
 
 #include "dialogs/form_comment.h"
+#include "editor/chapter_form.h"
 #include "editor/form_editor.h"
 #include "control_catalogue.h"
 #include "game.h"
@@ -250,7 +253,18 @@ class WindowTablesTest : public QObject {
     rig.window().runMenu(23);  // a second time the same window comes forward
     QCOMPARE(rig.window().findChildren<TFormEditor*>().size(), 1);
     QVERIFY(opened.empty());
-    editor->close();
+
+    // Unsaved changes in the editor are asked about before the program ends; kept, both stay.
+    TempFolder folder;
+    std::ofstream(folder.path() / "konyv.yaml") << "Title: Próba\nChapters:\n  - {Number: 0, Text: Első}\n";
+    QVERIFY(editor->openSource(folder.path() / "konyv.yaml"));
+    editor->chapterForm()->lineEdit("Picture")->setFocus();
+    QTest::keyClicks(editor->chapterForm()->lineEdit("Picture"), "kep.jpg");
+    AnswerModal("Mégse");
+    QVERIFY(!rig.window().close());
+    QVERIFY(editor->isVisible());
+    AnswerModal("Elvetés");
+    QVERIFY(editor->close());
   }
 
   void rightClickShowsTheHelpOfTheControl() {
