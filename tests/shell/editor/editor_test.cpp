@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 #include <QUndoStack>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "editor/chapter_form.h"
 #include "editor/chapter_list.h"
 #include "editor/code_help.h"
+#include "editor/editor_launch.h"
 #include "editor/form_editor.h"
 #include "editor/live_check.h"
 #include "shell_fixture.h"
@@ -245,6 +247,18 @@ class EditorTest : public QObject {
       QVERIFY2(editor.statusLine()->text().contains(c.message), qPrintable(editor.statusLine()->text()));
       QVERIFY(editor.problemList()->item(0)->text().contains(c.message));
     }
+  }
+
+  void theEditOptionOpensAWindowOfItsOwnOnTheFile() {
+    test::TempFolder folder;
+    const fs::path package = copySources(folder.path());
+    QPointer<TFormEditor> editor = OpenEditorWindow(nullptr, package);
+    QVERIFY(editor->isVisible());
+    QVERIFY(editor->isWindow());
+    QCOMPARE(editor->windowTitle(), QString("ZRX - Történet Szerkesztő - source.yaml"));
+    QCOMPARE(editor->session()->books().size(), std::size_t{2});
+    QVERIFY(editor->close());
+    QTRY_VERIFY(editor.isNull());  // it goes when it is closed
   }
 
   void everyControlIsNamedAndHasAKey() {
