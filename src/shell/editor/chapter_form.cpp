@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "editor/code_help.h"
+#include "editor/undo_keys.h"
 
 namespace zrx {
 namespace {
@@ -59,6 +60,9 @@ ChapterForm::ChapterForm(QWidget* parent) : QWidget(parent) {
   text_->setObjectName("EditSzoveg");
   text_->setAccessibleName("Szöveg");
   text_->setTabChangesFocus(true);
+  text_->setUndoRedoEnabled(false);
+  auto* undoKeys = new StackUndoKeys(this);
+  text_->installEventFilter(undoKeys);
   auto* textLabel = new QLabel("&Szöveg", this);
   textLabel->setBuddy(text_);
   layout->addRow(textLabel, text_);
@@ -71,6 +75,7 @@ ChapterForm::ChapterForm(QWidget* parent) : QWidget(parent) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(fromStd("Edit" + f.key));
     edit->setAccessibleName(f.name);
+    edit->installEventFilter(undoKeys);
     auto* label = new QLabel(f.label, this);
     label->setBuddy(edit);
     layout->addRow(label, edit);

@@ -2,29 +2,28 @@
 
 namespace zrx {
 
-EditCommand::EditCommand(const QString& text, std::size_t book, std::string field, book::SourceDocument before,
-                         book::SourceDocument after, Apply apply)
+EditCommand::EditCommand(const QString& text, Place place, book::SourceDocument before, book::SourceDocument after,
+                         Apply apply)
     : QUndoCommand(text),
-      book_(book),
-      field_(std::move(field)),
+      place_(std::move(place)),
       before_(std::move(before)),
       after_(std::move(after)),
       apply_(std::move(apply)) {}
 
 void EditCommand::undo() {
-  apply_(book_, before_);
+  apply_(place_, before_);
   done_ = false;
 }
 
 void EditCommand::redo() {
   if (done_) return;
-  apply_(book_, after_);
+  apply_(place_, after_);
   done_ = true;
 }
 
 bool EditCommand::mergeWith(const QUndoCommand* other) {
   const auto* next = static_cast<const EditCommand*>(other);
-  if (next->book_ != book_ || next->field_ != field_) return false;
+  if (!(next->place_ == place_)) return false;
   after_ = next->after_;
   return true;
 }

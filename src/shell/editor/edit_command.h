@@ -11,12 +11,19 @@ namespace zrx {
 
 class EditCommand : public QUndoCommand {
  public:
-  // Shows `document` as the book's document (the window puts it into the session).
-  using Apply = std::function<void(std::size_t book, const book::SourceDocument& document)>;
+  // Where an edit was made: the book, the chapter point's place in it and the source key.
+  struct Place {
+    std::size_t book = 0;
+    int chapter = -1;
+    std::string key;
+    bool operator==(const Place&) const = default;
+  };
+  // Puts `document` in as the book's document and shows the place (the window does it).
+  using Apply = std::function<void(const Place& place, const book::SourceDocument& document)>;
 
   // The edit is already made when the command is pushed: its first redo does nothing.
-  EditCommand(const QString& text, std::size_t book, std::string field, book::SourceDocument before,
-              book::SourceDocument after, Apply apply);
+  EditCommand(const QString& text, Place place, book::SourceDocument before, book::SourceDocument after,
+              Apply apply);
 
   void undo() override;
   void redo() override;
@@ -24,8 +31,7 @@ class EditCommand : public QUndoCommand {
   bool mergeWith(const QUndoCommand* other) override;
 
  private:
-  std::size_t book_;
-  std::string field_;  // "<chapter>/<key>": where the edit was made
+  Place place_;
   book::SourceDocument before_;
   book::SourceDocument after_;
   Apply apply_;

@@ -19,6 +19,7 @@
 #include "editor/edit_command.h"
 #include "editor/live_check.h"
 #include "editor/problem_place.h"
+#include "editor/undo_keys.h"
 
 namespace zrx {
 namespace {
@@ -111,9 +112,9 @@ void TFormEditor::buildMenus() {
 
   QMenu* edit = menuBar()->addMenu("S&zerkesztés");
   QAction* undo = undo_->createUndoAction(this, "Visszavonás");
-  undo->setShortcut(QKeySequence::Undo);
+  undo->setShortcuts(QKeySequence::Undo);
   QAction* redo = undo_->createRedoAction(this, "Újra");
-  redo->setShortcut(QKeySequence::Redo);
+  redo->setShortcuts(RedoKeys());
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
@@ -199,19 +200,20 @@ void TFormEditor::applyEdit(const std::string& key) {
   const QString number = parsed && static_cast<std::size_t>(chapter) < parsed->chapters.size()
                              ? QString::number(parsed->chapters[static_cast<std::size_t>(chapter)].rec.Number)
                              : QString::number(chapter);
-  undo_->push(new EditCommand("FejezetPont " + number + ": " + fromStd(key), book_,
-                              std::to_string(chapter) + "/" + key, before, session_->books()[book_].document,
-                              [this](std::size_t b, const book::SourceDocument& d) { showDocument(b, d); }));
+  undo_->push(new EditCommand("FejezetPont " + number + ": " + fromStd(key), {book_, chapter, key}, before,
+                              session_->books()[book_].document,
+                              [this](const EditCommand::Place& p, const book::SourceDocument& d) { showDocument(p, d); }));
   refreshList();
   updateTitle();
   check_->schedule(session_->snapshot());
 }
 
-void TFormEditor::showDocument(std::size_t book, const book::SourceDocument& document) {
-  session_->restore(book, document);
-  if (book != book_) chooseBook(book);
-  form_->showChapter(session_->books()[book_].document, form_->chapter());
+void TFormEditor::showDocument(const EditCommand::Place& place, const book::SourceDocument& document) {
+  session_->restore(place.book, document);
+  chooseBook(place.book);
   refreshList();
+  chooseChapter(place.chapter);
+  form_->focusField(place.key);
   updateTitle();
   check_->schedule(session_->snapshot());
 }

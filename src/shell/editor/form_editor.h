@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "diagnostics.h"
+#include "editor/edit_command.h"
 #include "editor/editor_session.h"
 
 class QAction;
@@ -58,7 +59,8 @@ class TFormEditor : public QMainWindow {
   void buildMenus();
   // Writes the form's field of source key `key` into the source as one undoable step.
   void applyEdit(const std::string& key);
-  void showDocument(std::size_t book, const book::SourceDocument& document);
+  // Undo and redo: the book's document put back, and the place of the edit shown.
+  void showDocument(const EditCommand::Place& place, const book::SourceDocument& document);
   void showFindings(const book::Diagnostics& findings);
   void refreshList();
   void updateTitle();

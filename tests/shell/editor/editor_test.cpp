@@ -110,6 +110,36 @@ class EditorTest : public QObject {
     QVERIFY(editor.save());
   }
 
+  void theUndoKeysStepThroughTheStackAndShowThePlace() {
+    test::TempFolder folder;
+    TFormEditor editor;
+    QVERIFY(editor.openSource(copySources(folder.path())));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    const int first = indexOf(editor, 1), second = indexOf(editor, 4);
+    editor.chooseChapter(first);
+    typeInto(editor.chapterForm()->lineEdit("Picture"), "elso.jpg");
+    editor.chooseChapter(second);
+    QPlainTextEdit* text = editor.chapterForm()->textEdit();
+    text->setFocus();
+    QTest::keyClicks(text, "Uj szo. ");
+    QCOMPARE(editor.undoStack()->count(), 2);
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.undoStack()->index(), 1);
+    QVERIFY(!text->toPlainText().contains("Uj szo"));
+    // Undoing an edit of another chapter point goes there.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.undoStack()->index(), 0);
+    QCOMPARE(editor.chapterForm()->chapter(), first);
+    QCOMPARE(QApplication::focusWidget(), editor.chapterForm()->lineEdit("Picture"));
+    QCOMPARE(editor.chapterForm()->lineEdit("Picture")->text(), QString("cehhaz.jpg"));
+    QVERIFY(!editor.session()->modified());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor.chapterForm()->lineEdit("Picture")->text(), QString("elso.jpg"));
+    QVERIFY(editor.session()->modified());
+    editor.undoStack()->undo();
+  }
+
   void theStatusLineNamesTheCodeFieldUnderTheCursor() {
     test::TempFolder folder;
     TFormEditor editor;
