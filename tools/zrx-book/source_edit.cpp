@@ -347,6 +347,9 @@ bool SourceDocument::save(const std::filesystem::path& file, std::string& error)
     }
   }
   std::error_code code;
+  // The new file keeps the old one's permissions.
+  const auto old = std::filesystem::status(file, code);
+  if (!code && std::filesystem::exists(old)) std::filesystem::permissions(temporary, old.permissions(), code);
   std::filesystem::rename(temporary, file, code);
   if (code) {
     error = file.string() + ": the file could not be replaced: " + code.message();

@@ -268,7 +268,9 @@ TEST(SourceEdit, AFailedSaveLeavesTheOldFileWhole) {
   EXPECT_FALSE(doc->save(folder.path() / "nincs" / "konyv.yaml", error));
   EXPECT_NE(std::string::npos, error.find("could not be written"));
   EXPECT_TRUE(doc->modified());
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(doc->save(file, error)) << error;
+  EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, fs::status(file).permissions());
   EXPECT_FALSE(doc->modified());
   EXPECT_EQ(doc->bytes(), readBytes(file));
   EXPECT_EQ(std::vector<fs::path>{file}, (std::vector<fs::path>{fs::directory_iterator(folder.path())->path()}));
