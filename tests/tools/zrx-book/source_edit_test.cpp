@@ -66,6 +66,47 @@ TEST(SourceEdit, OpenAndSaveWithoutAChangeKeepsEveryByteOfEveryBundledSource) {
   }
 }
 
+// The paths of every scalar under `node`.
+void scalarPaths(const YAML::Node& node, ValuePath& path, std::vector<ValuePath>& out) {
+  if (node.IsScalar()) out.push_back(path);
+  if (node.IsSequence()) {
+    for (std::size_t i = 0; i < node.size(); ++i) {
+      path.push_back(i);
+      scalarPaths(node[i], path, out);
+      path.pop_back();
+    }
+  }
+  if (node.IsMap()) {
+    for (const auto& kv : node) {
+      path.push_back(kv.first.Scalar());
+      scalarPaths(kv.second, path, out);
+      path.pop_back();
+    }
+  }
+}
+
+TEST(SourceEdit, EveryValueOfEveryBundledSourceCanBeChangedInPlace) {
+  for (const fs::path& file : bundledSources()) {
+    SCOPED_TRACE(file.string());
+    const std::string original = readBytes(file);
+    ValuePath path;
+    std::vector<ValuePath> paths;
+    scalarPaths(YAML::Load(original), path, paths);
+    ASSERT_FALSE(paths.empty());
+    // Every value would take a minute; a spread of about 40 per file meets every style.
+    const std::size_t step = paths.size() / 40 + 1;
+    for (std::size_t i = 0; i < paths.size(); i += step) {
+      const ValuePath& place = paths[i];
+      auto doc = openDocument(original);
+      const std::string value = "é " + *doc.valueAt(place);
+      std::string error;
+      ASSERT_TRUE(doc.setValue(place, value, error)) << error;
+      EXPECT_EQ(value, openDocument(doc.bytes()).valueAt(place));
+      EXPECT_EQ(linesOf(original).size(), linesOf(doc.bytes()).size());
+    }
+  }
+}
+
 TEST(SourceEdit, AChangedTextAndCodeChangeOnlyTheirOwnLines) {
   const fs::path file = kBooks / "bevezeto" / "bevezeto.yaml";
   const std::string original = readBytes(file);
