@@ -34,21 +34,26 @@ std::string tooLarge(const std::string& name) {
 }
 
 // The document's root; nullopt with the reason when the text cannot be edited safely.
-std::optional<YAML::Node> readTree(const std::string& bytes, const std::string& name, std::string& error) {
+// A changed document needs no look for aliases: no value written in it starts one.
+enum class Aliases { Look, Skip };
+std::optional<YAML::Node> readTree(const std::string& bytes, const std::string& name, std::string& error,
+                                   Aliases aliases = Aliases::Look) {
   if (bytes.size() > kMaxSourceBytes) {
     error = tooLarge(name);
     return std::nullopt;
   }
   try {
-    std::istringstream in(bytes);
-    YAML::Parser parser(in);
-    AliasFinder finder;
-    while (parser.HandleNextDocument(finder)) {
-    }
-    if (finder.alias) {
-      error = name + ":" + std::to_string(finder.alias->line + 1) +
-              ": aliases (*name) are not supported in book sources; write the value out";
-      return std::nullopt;
+    if (aliases == Aliases::Look) {
+      std::istringstream in(bytes);
+      YAML::Parser parser(in);
+      AliasFinder finder;
+      while (parser.HandleNextDocument(finder)) {
+      }
+      if (finder.alias) {
+        error = name + ":" + std::to_string(finder.alias->line + 1) +
+                ": aliases (*name) are not supported in book sources; write the value out";
+        return std::nullopt;
+      }
     }
     return YAML::Load(bytes);
   } catch (const YAML::Exception& e) {
@@ -323,7 +328,7 @@ bool SourceDocument::insertKey(const ValuePath& path, const YAML::Node& map, con
 
 bool SourceDocument::accept(std::string candidate, const ValuePath& path, const Wanted& wanted) {
   std::string ignored;
-  auto root = readTree(candidate, name_, ignored);
+  auto root = readTree(candidate, name_, ignored, Aliases::Skip);
   if (!root) return false;
   auto node = nodeAt(*root, path, path.size());
   if (!node || !wanted(*node)) return false;
