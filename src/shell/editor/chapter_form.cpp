@@ -39,15 +39,6 @@ QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-const std::vector<std::string>& ChapterForm::LineKeys() {
-  static const std::vector<std::string> keys = [] {
-    std::vector<std::string> k;
-    for (const LineField& f : lineFields()) k.push_back(f.key);
-    return k;
-  }();
-  return keys;
-}
-
 ChapterForm::ChapterForm(QWidget* parent) : QWidget(parent) {
   setObjectName("ChapterForm");
   auto* layout = new QFormLayout(this);

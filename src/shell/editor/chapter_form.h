@@ -17,9 +17,6 @@ namespace zrx {
 class ChapterForm : public QWidget {
   Q_OBJECT
  public:
-  // The source keys of the one-line fields, in the order the form shows them.
-  static const std::vector<std::string>& LineKeys();
-
   explicit ChapterForm(QWidget* parent = nullptr);
 
   // Shows chapter point `index` of the book in `document` (nothing when index < 0),

@@ -23,9 +23,7 @@ QString firstWords(const book::SourceChapter& chapter) {
   return text.left(cut > 0 ? cut : kFirstWords) + "…";
 }
 
-}  // namespace
-
-QString ChapterRowText(const book::SourceChapter& chapter, bool hasProblem) {
+QString chapterRowText(const book::SourceChapter& chapter, bool hasProblem) {
   QStringList marks;
   if (!chapter.pictureFile.empty()) marks << "kép";
   if (!chapter.rec.BattleCode.empty()) marks << "csata";
@@ -35,7 +33,8 @@ QString ChapterRowText(const book::SourceChapter& chapter, bool hasProblem) {
   return marks.isEmpty() ? row : row + "  [" + marks.join(", ") + "]";
 }
 
-bool ChapterMatches(const book::SourceChapter& chapter, const QString& search) {
+// A number matches the chapter's number, anything else a part of its text (case ignored).
+bool chapterMatches(const book::SourceChapter& chapter, const QString& search) {
   const QString wanted = search.trimmed();
   if (wanted.isEmpty()) return true;
   bool isNumber = false;
@@ -46,6 +45,8 @@ bool ChapterMatches(const book::SourceChapter& chapter, const QString& search) {
   }
   return false;
 }
+
+}  // namespace
 
 ChapterList::ChapterList(QWidget* parent) : QWidget(parent) {
   setObjectName("ChapterList");
@@ -88,8 +89,8 @@ void ChapterList::fill() {
     for (std::size_t i = 0; i < book_->chapters.size(); ++i) {
       const auto& chapter = book_->chapters[i];
       const int index = static_cast<int>(i);
-      if (!ChapterMatches(chapter, search_->text())) continue;
-      auto* item = new QListWidgetItem(ChapterRowText(chapter, problems_.contains(index)), list_);
+      if (!chapterMatches(chapter, search_->text())) continue;
+      auto* item = new QListWidgetItem(chapterRowText(chapter, problems_.contains(index)), list_);
       item->setData(Qt::UserRole, index);
       if (index == current_) list_->setCurrentItem(item);
     }

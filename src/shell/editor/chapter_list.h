@@ -1,6 +1,7 @@
 #pragma once
-// The list of a book's chapter points in the editor: number, first words and marks for a
-// picture, a battle, conditions and problems, narrowed by a search for a number or words.
+// The list of a book's chapter points in the editor, a row each ("12  Az erdőben a fák…
+// [kép, csata, feltétel, hiba]": number, first words and marks for a picture, a battle,
+// conditions and problems), narrowed by a search for a number or words.
 #include <QWidget>
 #include <set>
 
@@ -10,13 +11,6 @@ class QLineEdit;
 class QListWidget;
 
 namespace zrx {
-
-// "12  Az erdőben a fák koronája…  [kép, csata, feltétel, hiba]": one row of the list.
-QString ChapterRowText(const book::SourceChapter& chapter, bool hasProblem);
-
-// Whether a chapter point answers a search: a number matches the chapter's number,
-// anything else a part of its text (case ignored).
-bool ChapterMatches(const book::SourceChapter& chapter, const QString& search);
 
 class ChapterList : public QWidget {
   Q_OBJECT
