@@ -12,7 +12,6 @@ QString rangeOf(const grammar::Field& field) {
   const QString digits = QString("%1 számjegy").arg(field.width);
   switch (field.kind) {
     case FieldKind::Digit: return "0–9";
-    case FieldKind::Number: return digits;
     case FieldKind::OneOf:
     case FieldKind::ItemKind: return "ezek egyike: " + text(field.allowed);
     case FieldKind::Relation: return "két karakteres reláció";
@@ -23,12 +22,14 @@ QString rangeOf(const grammar::Field& field) {
     case FieldKind::ChapterOrWord: return "FejezetPont száma (" + digits + ") vagy " + text(field.allowed);
     case FieldKind::AmountOrAll: return digits + " vagy " + text(field.allowed);
     case FieldKind::DigitOrWord: return "számjegy vagy ezek egyike: " + text(field.allowed);
-    case FieldKind::Item: return "tárgy száma, " + digits;
-    case FieldKind::Info: return "információ száma, " + digits;
-    case FieldKind::Opponent: return "ellenfél száma, " + digits;
-    case FieldKind::BaseValue: return "AlapÉrték száma, " + digits;
-    case FieldKind::MagicSkill: return "varázslat vagy képesség száma, " + digits;
-    case FieldKind::Chapter: return "FejezetPont száma, " + digits;
+    // A number, or a record's number that the meaning names.
+    case FieldKind::Number:
+    case FieldKind::Item:
+    case FieldKind::Info:
+    case FieldKind::Opponent:
+    case FieldKind::BaseValue:
+    case FieldKind::MagicSkill:
+    case FieldKind::Chapter: return digits;
     case FieldKind::Letter:
     case FieldKind::FreeChar: return {};
   }
