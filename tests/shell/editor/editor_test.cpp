@@ -205,6 +205,28 @@ class EditorTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), editor.chapterForm()->lineEdit("Conditions"));
   }
 
+  void aBookOpenedOnItsOwnIsCheckedOnItsOwn() {
+    test::TempFolder folder;
+    const fs::path book = folder.path() / "konyv.yaml";
+    std::ofstream(book, std::ios::binary)
+        << "Title: Egyedül\n"
+           "BaseValues: [{Number: 1, Name: Ügyesség}, {Number: 2, Name: Életerő}, {Number: 3, Name: Szerencse}]\n"
+           "Chapters:\n"
+           "  - Number: -1\n    Next: [0]\n    Text: Szabályok\n"
+           "  - Number: 0\n    Next: [győzelem]\n    Text: Háttér\n";
+    TFormEditor editor;
+    QVERIFY(editor.openSource(book));
+    QVERIFY(!editor.session()->package());
+    waitForCheck(editor);
+    QCOMPARE(editor.problemList()->item(0)->text(), QString("Nincs hiba."));
+    editor.chooseChapter(1);
+    typeInto(editor.chapterForm()->lineEdit("Conditions"), "Q9");
+    waitForCheck(editor);
+    QVERIFY(!editor.findings().empty());
+    QCOMPARE(editor.findings().front().line, 8);
+    QVERIFY(editor.problemList()->item(0)->text().startsWith("konyv.yaml:8 · FejezetPont 0 · Conditions · "));
+  }
+
   void theSearchFindsANumberOrWords() {
     test::TempFolder folder;
     TFormEditor editor;
