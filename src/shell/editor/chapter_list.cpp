@@ -29,8 +29,9 @@ QString chapterRowText(const book::SourceChapter& chapter, bool hasProblem) {
   if (!chapter.rec.BattleCode.empty()) marks << "csata";
   if (!chapter.rec.Conditions.empty()) marks << "feltétel";
   if (hasProblem) marks << "hiba";
-  QString row = QString::number(chapter.rec.Number) + "  " + firstWords(chapter);
-  return marks.isEmpty() ? row : row + "  [" + marks.join(", ") + "]";
+  // The marks before the words, so that a narrow list still shows them.
+  const QString number = QString::number(chapter.rec.Number) + "  ";
+  return marks.isEmpty() ? number + firstWords(chapter) : number + "[" + marks.join(", ") + "]  " + firstWords(chapter);
 }
 
 // A number matches the chapter's number, anything else a part of its text (case ignored).

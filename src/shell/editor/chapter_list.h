@@ -1,7 +1,7 @@
 #pragma once
-// The list of a book's chapter points in the editor, a row each ("12  Az erdőben a fák…
-// [kép, csata, feltétel, hiba]": number, first words and marks for a picture, a battle,
-// conditions and problems), narrowed by a search for a number or words.
+// The list of a book's chapter points in the editor, a row each ("12  [kép, csata,
+// feltétel, hiba]  Az erdőben a fák…": number, marks for a picture, a battle, conditions
+// and problems, and first words), narrowed by a search for a number or words.
 #include <QWidget>
 #include <set>
 
