@@ -148,6 +148,12 @@ SourceDocument& SourceDocument::operator=(const SourceDocument& other) {
   return *this;
 }
 
+void SourceDocument::takeContent(const SourceDocument& other) {
+  bytes_ = other.bytes_;
+  root_.reset(other.root_);
+  markOffset_ = other.markOffset_;
+}
+
 std::optional<SourceDocument> SourceDocument::FromBytes(std::string bytes, const std::string& name, std::string& error) {
   auto root = readTree(bytes, name, error);
   if (!root) return std::nullopt;

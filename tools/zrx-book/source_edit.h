@@ -35,10 +35,16 @@ class SourceDocument {
   SourceDocument(const SourceDocument&) = default;
   SourceDocument& operator=(const SourceDocument& other);
 
+  // Takes the bytes of `other` (an earlier or later state of this document, for undo and
+  // redo) but keeps knowing what was last saved.
+  void takeContent(const SourceDocument& other);
+
   const std::string& bytes() const { return bytes_; }
   const std::string& name() const { return name_; }
   // The bytes differ from those opened or last saved.
   bool modified() const { return bytes_ != savedBytes_; }
+  // The bytes as opened or last saved.
+  const std::string& savedBytes() const { return savedBytes_; }
 
   // The scalar at `path`; nullopt when there is none.
   std::optional<std::string> valueAt(const ValuePath& path) const;

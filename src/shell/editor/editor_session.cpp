@@ -1,5 +1,8 @@
 #include "editor/editor_session.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "edited_check.h"
 #include "linter.h"
 #include "source_parser.h"
@@ -60,7 +63,7 @@ bool EditorSession::setList(std::size_t book, const book::ValuePath& path, const
 }
 
 void EditorSession::restore(std::size_t book, const book::SourceDocument& document) {
-  books_[book].document = document;
+  books_[book].document.takeContent(document);
   reparse(book);
 }
 
@@ -69,6 +72,17 @@ bool EditorSession::modified() const {
     if (b.document.modified()) return true;
   }
   return false;
+}
+
+std::vector<std::filesystem::path> EditorSession::changedOnDisk() const {
+  std::vector<std::filesystem::path> changed;
+  for (const EditorBook& b : books_) {
+    if (!b.document.modified()) continue;
+    std::ifstream in(b.file, std::ios::binary);
+    const std::string onDisk(std::istreambuf_iterator<char>(in), {});
+    if (onDisk != b.document.savedBytes()) changed.push_back(b.file);
+  }
+  return changed;
 }
 
 bool EditorSession::save(std::string& error) {

@@ -33,10 +33,14 @@ class EditorSession {
   bool setValue(std::size_t book, const book::ValuePath& path, const std::string& value, std::string& error);
   bool setList(std::size_t book, const book::ValuePath& path, const std::vector<std::string>& items,
                std::string& error);
-  // Puts back a document held before (undo and redo).
+  // Puts back the bytes of a document held before (undo and redo); what was saved stays
+  // known, so an undo after saving counts as a change.
   void restore(std::size_t book, const book::SourceDocument& document);
 
   bool modified() const;
+  // The changed book files whose bytes on disk are no longer those opened or last saved
+  // (another program wrote them meanwhile): saving would overwrite that.
+  std::vector<std::filesystem::path> changedOnDisk() const;
   // Saves every changed book file; stops at the first that cannot be written.
   bool save(std::string& error);
 

@@ -153,6 +153,10 @@ bool TFormEditor::openSource(const std::filesystem::path& file) {
 
 bool TFormEditor::save() {
   if (!session_) return false;
+  if (!mayOverwrite()) {
+    status_->setText("Nincs mentve.");
+    return false;
+  }
   std::string error;
   if (!session_->save(error)) {
     status_->setText("A mentés nem sikerült: " + fromStd(error));
@@ -268,6 +272,21 @@ bool TFormEditor::maySetAside() {
   question.exec();
   if (question.clickedButton() == saveButton) return save();
   return question.clickedButton() == dropButton;
+}
+
+bool TFormEditor::mayOverwrite() {
+  const auto changed = session_->changedOnDisk();
+  if (changed.empty()) return true;
+  QStringList names;
+  for (const auto& file : changed) names << fromStd(file.filename().string());
+  QMessageBox question(QMessageBox::Warning, kTitle, "Megnyitás óta más is írt a fájlba: " + names.join(", ") + ".",
+                       QMessageBox::NoButton, this);
+  question.setObjectName("QuestionFeluliras");
+  question.setInformativeText("Felülírod a változásaiddal?");
+  QPushButton* overwrite = question.addButton("Felülírás", QMessageBox::AcceptRole);
+  question.setDefaultButton(question.addButton("Mégse", QMessageBox::RejectRole));
+  question.exec();
+  return question.clickedButton() == overwrite;
 }
 
 void TFormEditor::closeEvent(QCloseEvent* event) {

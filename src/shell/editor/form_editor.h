@@ -34,7 +34,8 @@ class TFormEditor : public QMainWindow {
   // Opens a source in place of the one open (after asking about unsaved changes); false
   // with the reason shown when it cannot be opened.
   bool openSource(const std::filesystem::path& file);
-  // "Mentés": false with the reason shown when a file cannot be written.
+  // "Mentés": false with the reason shown when a file cannot be written or the author
+  // keeps a file that another program changed since it was opened.
   bool save();
 
   const std::optional<EditorSession>& session() const { return session_; }
@@ -66,6 +67,8 @@ class TFormEditor : public QMainWindow {
   void updateTitle();
   // Asks about unsaved changes; false when the author keeps the window as it is.
   bool maySetAside();
+  // Asks before saving over a file that another program changed; true to go on.
+  bool mayOverwrite();
   void chooseFile();
 
   std::optional<EditorSession> session_;

@@ -105,9 +105,12 @@ class EditorTest : public QObject {
     editor.undoStack()->undo();
     QVERIFY(form->textEdit()->toPlainText().startsWith("A piactér"));
     QCOMPARE(editor.session()->books()[0].document.bytes(), original);
+    QVERIFY(editor.session()->modified());  // the saved file holds the changes undone
     editor.undoStack()->redo();
     QVERIFY(form->textEdit()->toPlainText().startsWith("Reggel van. A piactér"));
-    QVERIFY(editor.save());
+    editor.undoStack()->redo();
+    QVERIFY(!editor.session()->modified());  // back at what was saved
+    QVERIFY(editor.undoStack()->isClean());
   }
 
   void theUndoKeysStepThroughTheStackAndShowThePlace() {
@@ -278,6 +281,28 @@ class EditorTest : public QObject {
     QVERIFY(editor.openSource(package));
     editor.show();
     QVERIFY(editor.close());
+  }
+
+  void savingOverAFileChangedMeanwhileIsAsked() {
+    test::TempFolder folder;
+    const fs::path package = copySources(folder.path());
+    const fs::path book = folder.path() / "bevezeto" / "bevezeto.yaml";
+    TFormEditor editor;
+    QVERIFY(editor.openSource(package));
+    editor.show();
+    typeInto(editor.chapterForm()->lineEdit("Picture"), "uj.jpg");
+    std::ofstream(book, std::ios::binary | std::ios::app) << "# más írta\n";
+    const std::string theirs = readBytes(book);
+    test::AnswerModal("Mégse");
+    QVERIFY(!editor.save());
+    QCOMPARE(readBytes(book), theirs);
+    QCOMPARE(editor.statusLine()->text(), QString("Nincs mentve."));
+    test::AnswerModal("Felülírás");
+    QVERIFY(editor.save());
+    QCOMPARE(readBytes(book), editor.session()->books()[0].document.bytes());
+    // Saved, the file is the editor's again: the next save asks nothing.
+    typeInto(editor.chapterForm()->lineEdit("Picture"), "masik.jpg");
+    QVERIFY(editor.save());
   }
 
   void aBrokenSourceGivesAClearMessage() {
