@@ -5,6 +5,7 @@
 #include <exception>
 #include <iostream>
 
+#include "editor/editor_launch.h"
 #include "program_folder.h"
 #include "start/launch.h"
 #include "start/program.h"
@@ -21,11 +22,20 @@ int main(int argc, char** argv) try {
   parser.addHelpOption();
   const QCommandLineOption folder("folder", "A program mappája (fejlesztőknek).", "DIR");
   const QCommandLineOption import("import", "Játékcsomag importálása fájlból (.zrxcs).", "FILE");
+  const QCommandLineOption edit("edit", "Könyvforrás (.yaml) szerkesztése a Történet Szerkesztőben.", "FILE");
   parser.addOption(folder);
   parser.addOption(import);
+  parser.addOption(edit);
   // The desktop entry passes a double-clicked archive as the one argument.
   parser.addPositionalArgument("FILE", "Importálandó játékcsomag (.zrxcs), mint --import FILE.", "[FILE]");
   parser.process(app);
+
+  if (parser.isSet(edit)) {
+    // The editor on its own: no game, so neither the program folder nor a running player is needed.
+    QApplication::setQuitOnLastWindowClosed(true);
+    zrx::OpenEditorWindow(nullptr, std::filesystem::path(parser.value(edit).toStdString()));
+    return app.exec();
+  }
 
   zrx::LaunchOptions options;
   if (parser.isSet(folder)) options.folder = parser.value(folder).toStdString();

@@ -77,8 +77,6 @@ class TFormMain : public TFormZRXBase, private ActionObserver {
   void applyStoryTextStyle();
   // F4 where saving is refused: the reason, as the save button's tooltip gives it.
   void tellRefusedSave();
-  // A command whose window this version does not have yet.
-  void tellNotYetThere(const std::string& what);
   // "Visszalépés": the step back, or a notice of why there is none.
   void stepBack();
   bool handleKeyRelease(int key);

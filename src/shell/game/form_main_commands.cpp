@@ -8,6 +8,8 @@
 
 #include "dice/own_dice.h"
 #include "dice/own_dice_mark.h"
+#include "editor/editor_launch.h"
+#include "editor/form_editor.h"
 #include "game.h"
 #include "game/action_reasons.h"
 #include "game/control_render.h"
@@ -53,7 +55,7 @@ void TFormMain::runMenu(int code) {
       if (running) stepBack();
       break;
     case MenuAction::Import: OpenImportWindow(program()); break;
-    case MenuAction::Editor: tellNotYetThere("A Történet Szerkesztő"); break;
+    case MenuAction::Editor: OpenEditorWindow(this); break;
     case MenuAction::Settings:
       openWindow(entry->windowCode);
       MainFormKurzorBeallitas();
@@ -101,10 +103,6 @@ void TFormMain::tellRefusedSave() {
   const std::size_t colon = notice.find(": ");
   if (colon == std::string::npos) game_.ui().QuestionFormInfo(notice, "");
   else game_.ui().QuestionFormInfo(notice.substr(0, colon + 1), notice.substr(colon + 2));
-}
-
-void TFormMain::tellNotYetThere(const std::string& what) {
-  game_.ui().QuestionFormInfo(what + " még nem érhető el", "a program ezen változatában.");
 }
 
 void TFormMain::explainWaitingActions() {
@@ -214,6 +212,10 @@ bool TFormMain::canClose() {
   // `FormClose`: refused while fading in; then the quit confirmation. A minimised
   // confirmation minimised the program and comes back on restore.
   if (!TFormZRXBase::canClose()) return false;
+  // An open editor asks about its unsaved changes first; keeping them keeps the program.
+  for (TFormEditor* editor : findChildren<TFormEditor*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!editor->close()) return false;
+  }
   // After the error window the program ends without a question whose answer would be ignored.
   if (!program().quitConfirmed()) program().opener().FormNyitas(kWindowBye);
   if (game_.state.PendingWindow >= 2 || !program().quitConfirmed()) return false;

@@ -2,6 +2,8 @@
 // right-click help per control, the page-signal table and the blink colours, the menu
 // panels and their keys, and the victory window's colour cycle.
 #include <QAbstractScrollArea>
+#include <QLineEdit>
+#include <fstream>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -20,6 +22,8 @@
 #include <QToolTip>
 
 #include "dialogs/form_comment.h"
+#include "editor/chapter_form.h"
+#include "editor/form_editor.h"
 #include "control_catalogue.h"
 #include "game.h"
 #include "game/control_render.h"
@@ -238,12 +242,29 @@ class WindowTablesTest : public QObject {
     }
   }
 
-  void editorNotThereYetSaysSo() {
+  void editorOpensWhenNoGameRuns() {
     GameWindowRig rig(std::make_unique<PipQueue>());
     std::vector<int> opened;
     recordOpenedWindows(rig.program(), opened);
-    QCOMPARE(noticeOf(rig, 23), QStringList({"A Történet Szerkesztő még nem érhető el", "a program ezen változatában."}));
+    rig.window().runMenu(23);
+    auto* editor = rig.window().findChild<TFormEditor*>();
+    QVERIFY(editor != nullptr && editor->isVisible());
+    QCOMPARE(editor->windowTitle(), QString("ZRX - Történet Szerkesztő"));
+    rig.window().runMenu(23);  // a second time the same window comes forward
+    QCOMPARE(rig.window().findChildren<TFormEditor*>().size(), 1);
     QVERIFY(opened.empty());
+
+    // Unsaved changes in the editor are asked about before the program ends; kept, both stay.
+    TempFolder folder;
+    std::ofstream(folder.path() / "konyv.yaml") << "Title: Próba\nChapters:\n  - {Number: 0, Text: Első}\n";
+    QVERIFY(editor->openSource(folder.path() / "konyv.yaml"));
+    editor->chapterForm()->lineEdit("Picture")->setFocus();
+    QTest::keyClicks(editor->chapterForm()->lineEdit("Picture"), "kep.jpg");
+    AnswerModal("Mégse");
+    QVERIFY(!rig.window().close());
+    QVERIFY(editor->isVisible());
+    AnswerModal("Elvetés");
+    QVERIFY(editor->close());
   }
 
   void rightClickShowsTheHelpOfTheControl() {
