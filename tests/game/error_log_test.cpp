@@ -11,8 +11,7 @@
 namespace zrx {
 namespace {
 
-// The category texts are strings, not literals: GCC 12 at -O2 warns falsely (-Wstringop-*)
-// about literals of known length joined with operator+.
+// A log line: its number part and its category's text.
 std::string lineOf(const char* number, const std::string& category) { return number + category; }
 
 const std::string kSource = ": Hibás forrásfájlt találtunk! Kérjük, telepítse újra a programot!";
