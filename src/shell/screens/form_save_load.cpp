@@ -1,10 +1,12 @@
 #include "screens/form_save_load.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "game.h"
 #include "screens/action_label.h"
@@ -22,6 +24,25 @@ const QString kLoad = "Betöltés";
 const QString kDelete = "Törlés";
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The saves' list, where a key that moves through the lines also chooses the line it lands
+// on. Qt makes the first line current, unchosen, when the list takes the focus; Home or an
+// arrow on it then changed nothing, and the keyboard alone could not choose a save.
+class SaveList : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QListWidget::keyPressEvent(event);
+    static constexpr int kMoves[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
+                                     Qt::Key_PageDown};
+    QListWidgetItem* line = currentItem();
+    if (line && !line->isSelected() && std::ranges::find(kMoves, event->key()) != std::end(kMoves)) {
+      line->setSelected(true);
+    }
+  }
+};
 
 QLabel* makeCaption(const QString& text, QWidget* parent, const QRect& place) {
   auto* label = new QLabel(text, parent);
@@ -62,7 +83,7 @@ TFormSaveLoad::TFormSaveLoad(Program& program, SaveWindowMode mode, QWidget* par
   auto* listCaption = makeCaption("Eddigi Mentések (Mentés neve | Dátum és Idő | Könyv neve)", this,
                                   QRect(20, listTop, 600, 22));
   listCaption->setObjectName("LabelMentesFejlec");
-  listBoxMentes_ = new QListWidget(this);
+  listBoxMentes_ = new SaveList(this);
   listBoxMentes_->setObjectName("ListBoxMentes");
   listBoxMentes_->setFrameShape(QFrame::NoFrame);
   listBoxMentes_->setGeometry(21, listTop + 25, 598, 346 - listTop);

@@ -81,6 +81,7 @@ class SaveLoadTest : public QObject {
   void refusesNamesWithRefusedCharacters_data();
   void refusesNamesWithRefusedCharacters();
   void loadsTheSelectedSave();
+  void theKeyboardAloneChoosesASave();
   void deletesAfterItsQuestion();
   void clicksWhileAnActionWaitsDoNothing();
   void loadCommandWithoutSavesShowsTheNotice();
@@ -222,6 +223,24 @@ void SaveLoadTest::loadsTheSelectedSave() {
   // The counter restarts after a load, and entering the loaded chapter point counts one.
   QCOMPARE(int(game.state().navigation.ChaptersSinceSave), kChaptersSinceSaveAfterLoad + 1);
   QVERIFY(!game.program().game().errors.FatalErrorFlag());
+}
+
+// The list has the focus and its first line is current but not chosen: the keys that move
+// through the lines choose the one they land on, even where they cannot move.
+void SaveLoadTest::theKeyboardAloneChoosesASave() {
+  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_End}) {
+    RunningGame game;
+    game.save("Egyetlen");
+    TFormSaveLoad window(game.program(), SaveWindowMode::Load);
+    QVERIFY(shown(window));
+    window.activateWindow();
+    window.list()->setFocus();
+    window.list()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QVERIFY(!window.loadLabel()->isEnabled());
+    QTest::keyClick(window.list(), key);
+    QVERIFY2(window.loadLabel()->isEnabled(), qPrintable(QKeySequence(key).toString()));
+    QVERIFY(window.deleteLabel()->isEnabled());
+  }
 }
 
 void SaveLoadTest::deletesAfterItsQuestion() {
