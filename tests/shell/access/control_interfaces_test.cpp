@@ -104,11 +104,14 @@ class ControlInterfacesTest : public QObject {
     QVERIFY(tabs->child(kEquipmentPage)->state().selected);
     QVERIFY(tabs->child(kEquipmentPage)->text(QAccessible::Description).isEmpty());
     QVERIFY(!tabs->child(kEquipmentPage)->state().animated);
+    // A greyed action tells why it waits; an action that does not wait keeps its help.
     rig.openPage(kTestsPage);
     QCOMPARE(nodeOf(rig.find<QAbstractButton>("LabelSzProba"))->text(QAccessible::Description),
-             QString("Erre a gombra kattintva teheted \"Próbára\" a Szerencsédet! Ez lehet Csatában "
-                     "egy Forduló után, vagy Csatában kötelezően, továbblépés vizsgálatnál, "
-                     "egy értéked megváltozásánál, és még Menekülésnél is."));
+             QString("Most nem kell próbára tenned a Szerencsédet."));
+    rig.openPage(kInformationPage);
+    QCOMPARE(nodeOf(rig.find<QWidget>("LabelSajatInfoBeir"))->text(QAccessible::Description),
+             QString("Erre a gombra kattintva eltárolhatod a baloldalon megadott \"Saját "
+                     "Információdat\", a lentebb beállított sorszámra!"));
   }
 
   // The right-click help reaches a screen reader through Qt's own interfaces of the
