@@ -99,7 +99,9 @@ TFormEditor::TFormEditor(QWidget* parent) : QMainWindow(parent) {
   connect(undo_, &QUndoStack::cleanChanged, this, &TFormEditor::updateTitle);
 }
 
-TFormEditor::~TFormEditor() = default;
+// The undo stack, a child, tells its last "clean" change while it is destroyed, after this
+// window has stopped being one.
+TFormEditor::~TFormEditor() { undo_->disconnect(this); }
 
 void TFormEditor::buildMenus() {
   QMenu* file = menuBar()->addMenu("&Fájl");

@@ -11,14 +11,16 @@ namespace {
 
 class EmptyListNote : public QObject {
  public:
-  explicit EmptyListNote(QListWidget& list) : QObject(&list), list_(list) {
+  explicit EmptyListNote(QListWidget& list) : QObject(&list), list_(list), viewport_(list.viewport()) {
     list.installEventFilter(this);
-    list.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
   }
 
+  // The list is asked nothing before the event is known to be ours: the filter also sees
+  // the events of a list being destroyed.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &list_ && event->type() == QEvent::ToolTipChange) list_.viewport()->update();
-    if (watched == list_.viewport() && event->type() == QEvent::Paint && list_.count() == 0) paintNote();
+    if (event->type() == QEvent::ToolTipChange && watched == &list_) viewport_->update();
+    if (event->type() == QEvent::Paint && watched == viewport_ && list_.count() == 0) paintNote();
     return false;
   }
 
@@ -27,15 +29,15 @@ class EmptyListNote : public QObject {
   void paintNote() {
     const QString note = list_.toolTip();
     if (note.isEmpty()) return;
-    QWidget* viewport = list_.viewport();
-    QPainter painter(viewport);
+    QPainter painter(viewport_);
     painter.setPen(Look().text);
     const int margin = painter.fontMetrics().height() / 2;
-    painter.drawText(viewport->rect().adjusted(margin, margin, -margin, -margin),
+    painter.drawText(viewport_->rect().adjusted(margin, margin, -margin, -margin),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note);
   }
 
   QListWidget& list_;
+  QWidget* viewport_;
 };
 
 }  // namespace
